@@ -1,0 +1,200 @@
+#include "driver/driver.h"
+
+#include <algorithm>
+#include <charconv>
+#include <istream>
+
+namespace ignivar {
+namespace {
+
+template <typename T>
+std::optional<T> parse_unsigned(std::string_view s) {
+    if (s.empty() || s.front() < '0' || s.front() > '9') return std::nullopt;
+    T value{};
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, 10);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+std::pair<std::string_view, std::string_view> split_word(std::string_view s) {
+    const auto space = s.find(' ');
+    if (space == std::string_view::npos) return {s, {}};
+    return {s.substr(0, space), s.substr(space + 1)};
+}
+
+std::string glyph_text(const DigitCell& c) {
+    if (!c.visible) return "-";
+    switch (c.glyph.kind) {
+        case Glyph::Kind::None: return ".";
+        case Glyph::Kind::Large: return std::to_string(c.glyph.digit);
+        case Glyph::Kind::Small: return "s" + std::to_string(c.glyph.digit);
+    }
+    return "?";
+}
+
+}  // namespace
+
+Driver::Driver(SettingsStore& store, std::ostream& out, std::ostream& err, std::uint32_t seed)
+    : store_(store), out_(out),
+      clock_([this] { return unit_ ? unit_->timers().now() : Millis{0}; }),
+      coin_(seed) {
+    store_.set_failure_handler([&err](const std::string& message) {
+        err << "ignivar-sim: a setting could not be stored: " << message << std::endl;
+    });
+}
+
+void Driver::ensure_unit() {
+    if (unit_) return;
+    unit_ = std::make_unique<Unit>(store_, sink_, clock_, coin_);
+    controls_ = std::make_unique<input::Controls>(*unit_);
+    controls_->create(store_);
+}
+
+bool Driver::fail(const std::string& message) {
+    out_ << "error: " << message << '\n';
+    return false;
+}
+
+bool Driver::run_line(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') return true;
+    const auto [name, args] = split_word(line);
+    const bool ok = command(name, args);
+    out_.flush();
+    return ok;
+}
+
+bool Driver::command(std::string_view name, std::string_view args) {
+    if (name == "setting") {
+        if (unit_) return fail("'setting' lines must come before every other command");
+        const auto [value_name, text] = split_word(args);
+        if (value_name.empty()) return fail("usage: setting NAME TEXT");
+        store_.write_text(value_name, text);
+        return true;
+    }
+    ensure_unit();
+    Unit& u = *unit_;
+    if (name == "start") {
+        if (!args.empty()) return fail("usage: start");
+        u.power_on();
+    } else if (name == "sound") {
+        if (args == "on") u.set_sound_output(true);
+        else if (args == "off") u.set_sound_output(false);
+        else return fail("usage: sound on|off");
+    } else if (name == "press" || name == "release") {
+        const auto b = input::button_from_id(args);
+        if (!b || *b == input::Button::Set) return fail("unknown button '" + std::string(args) + "'");
+        if (name == "press") controls_->press(*b);
+        else controls_->release(*b);
+    } else if (name == "wait") {
+        const auto ms = parse_unsigned<std::int64_t>(args);
+        if (!ms) return fail("usage: wait MS");
+        u.advance(*ms);
+    } else if (name == "clock") {
+        const auto t = parse_local_time(args);
+        if (!t) return fail("usage: clock YYYY-MM-DD HH:MM:SS (a real date and time)");
+        clock_.set(*t);
+    } else if (name == "seed") {
+        const auto seed = parse_unsigned<std::uint32_t>(args);
+        if (!seed) return fail("usage: seed N");
+        coin_.reseed(*seed);
+    } else if (name == "coin") {
+        if (args.empty() || args.find_first_not_of("01") != std::string_view::npos)
+            return fail("usage: coin BITS (a string of 0 and 1)");
+        for (char c : args) coin_.force(c == '1');
+    } else if (name == "show" && args.empty()) {
+        print_show();
+    } else if (name == "state" && args.empty()) {
+        print_state();
+    } else if (name == "timers" && args.empty()) {
+        print_timers();
+    } else if (name == "sounds" && args.empty()) {
+        print_sounds();
+    } else if (name == "now" && args.empty()) {
+        out_ << "now " << u.timers().now() << '\n';
+    } else if (name == "settings" && args.empty()) {
+        print_settings();
+    } else if (name == "hints" && args.empty()) {
+        print_hints();
+    } else if (name == "reset-hiscores" && args.empty()) {
+        u.reset_high_scores();
+    } else if (name == "key") {
+        const auto [dir, code_text] = split_word(args);
+        const auto code = parse_unsigned<std::uint16_t>(code_text);
+        if ((dir != "down" && dir != "up") || !code) return fail("usage: key down|up CODE");
+        if (dir == "down") controls_->FormKeyDown(*code);
+        else controls_->FormKeyUp(*code);
+    } else {
+        return fail("unknown command '" + std::string(name) + (args.empty() ? "" : " ") + std::string(args) + "'");
+    }
+    return true;
+}
+
+void Driver::print_show() {
+    const Display& d = unit_->display();
+    std::vector<std::string_view> lit;
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (d.Vid_Is_Lit(static_cast<Seg>(i))) lit.push_back(segment_name(static_cast<Seg>(i)));
+    std::sort(lit.begin(), lit.end());
+    out_ << "mode " << unit_->state().mode << "\nlit";
+    for (auto n : lit) out_ << ' ' << n;
+    out_ << "\ndigits";
+    for (int cell = 1; cell <= kDigitCells; ++cell) out_ << ' ' << glyph_text(d.digit(cell));
+    out_ << '\n';
+}
+
+void Driver::print_state() {
+    const GameState& s = unit_->state();
+    std::string grid;
+    for (int lane = 1; lane <= kLanes; ++lane) {
+        if (lane > 1) grid += ',';
+        for (int pos = 1; pos <= kPositions; ++pos) grid += s.cell(lane, pos) ? '1' : '0';
+    }
+    out_ << "state mode=" << s.mode << " score=" << s.score << " hiscore_a=" << s.hiscore_a
+         << " hiscore_b=" << s.hiscore_b << " misses=" << s.misses << " hero=" << s.hero
+         << " play=" << s.play << " game_sound=" << s.game_sound << " limit=" << s.flame_limit
+         << " lane=" << s.lane << " shot_lane=" << s.shot_lane << " shot_pos=" << s.shot_pos
+         << " shot_step=" << s.shot_step << " grid=" << grid << " start_step=" << s.start_step
+         << " miss_step=" << s.miss_step << " intermission_step=" << s.intermission_step
+         << " gameover_step=" << s.gameover_step << " sound_output=" << s.sound_output
+         << " latch=" << s.button_latch << " latch_a=" << s.latch_a << " latch_b=" << s.latch_b << '\n';
+}
+
+void Driver::print_timers() {
+    out_ << "timers";
+    const TimerBank& t = unit_->timers();
+    for (int i = 0; i < kTimerCount; ++i) {
+        const auto id = static_cast<TimerId>(i);
+        if (t.enabled(id)) out_ << ' ' << timer_name(id) << '=' << t.interval(id);
+    }
+    out_ << '\n';
+}
+
+void Driver::print_sounds() {
+    out_ << "sounds";
+    for (Sample s : sink_.played) out_ << ' ' << sample_name(s);
+    sink_.played.clear();
+    out_ << '\n';
+}
+
+void Driver::print_settings() {
+    out_ << "settings";
+    for (const auto& [name, text] : store_.all_values()) out_ << ' ' << name << '=' << text;
+    out_ << '\n';
+}
+
+void Driver::print_hints() {
+    for (input::Button b : input::kHintOrder)
+        out_ << "hint " << input::button_area_name(b) << ' ' << controls_->hint(b) << '\n';
+}
+
+int run_script(Driver& driver, std::istream& in) {
+    bool any_error = false;
+    std::string line;
+    while (std::getline(in, line))
+        if (!driver.run_line(line)) any_error = true;
+    driver.finish();
+    return any_error ? 1 : 0;
+}
+
+}  // namespace ignivar

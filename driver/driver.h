@@ -1,0 +1,63 @@
+// The headless driver: runs the unit from a script of commands and prints
+// what its display shows. Scenario tests and tools drive it line by line.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "input/controls.h"
+#include "sim/coin.h"
+#include "sim/unit.h"
+#include "sim/virtual_clock.h"
+
+namespace ignivar {
+
+// Records the samples that really sounded, for the `sounds` command.
+class RecordingSink : public SoundSink {
+public:
+    void play(Sample s) override { played.push_back(s); }
+    void stop_all() override {}
+    std::vector<Sample> played;
+};
+
+class Driver {
+public:
+    // `store` holds the settings; `err` receives store failures.
+    Driver(SettingsStore& store, std::ostream& out, std::ostream& err, std::uint32_t seed);
+
+    // Runs one line of a script; false when the line was in error.
+    bool run_line(std::string_view line);
+    // Creates the unit if no command has done so yet (the end of a script).
+    void finish() { ensure_unit(); }
+
+    Unit* unit() { return unit_.get(); }
+
+private:
+    void ensure_unit();
+    bool fail(const std::string& message);
+    bool command(std::string_view name, std::string_view args);
+
+    void print_show();
+    void print_state();
+    void print_timers();
+    void print_sounds();
+    void print_settings();
+    void print_hints();
+
+    SettingsStore& store_;
+    std::ostream& out_;
+    RecordingSink sink_;
+    VirtualClock clock_;
+    RandomCoin coin_;
+    std::unique_ptr<Unit> unit_;
+    std::unique_ptr<input::Controls> controls_;
+};
+
+// Runs a whole script from `in`; returns the process exit status.
+int run_script(Driver& driver, std::istream& in);
+
+}  // namespace ignivar

@@ -1,0 +1,60 @@
+// ignivar-sim: runs the unit without a window from a script of commands.
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "driver/driver.h"
+#include "settings/memory_store.h"
+#include "settings/qt_store.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: ignivar-sim [--store FILE] [SCRIPT]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string store_file;
+    std::string script;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--store") {
+            if (++i >= argc) return usage();
+            store_file = argv[i];
+        } else if (arg == "--help" || arg == "-h") {
+            usage();
+            return 0;
+        } else if (script.empty() && (arg.empty() || arg[0] != '-')) {
+            script = arg;
+        } else {
+            return usage();
+        }
+    }
+
+    std::unique_ptr<ignivar::SettingsStore> store;
+    if (store_file.empty()) {
+        store = std::make_unique<ignivar::MemoryStore>();
+    } else {
+        auto qt = std::make_unique<ignivar::QtStore>(store_file);
+        if (!qt->open_problem().empty())
+            std::cerr << "ignivar-sim: " << qt->open_problem() << "; using the defaults\n";
+        store = std::move(qt);
+    }
+
+    // The unit seeds its coin from the clock; scripts that must repeat use
+    // `seed` or `coin`.
+    const auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    ignivar::Driver driver(*store, std::cout, std::cerr, seed);
+    if (script.empty()) return ignivar::run_script(driver, std::cin);
+    std::ifstream in(script);
+    if (!in) {
+        std::cerr << "ignivar-sim: cannot open " << script << '\n';
+        return 2;
+    }
+    return ignivar::run_script(driver, in);
+}

@@ -1,0 +1,119 @@
+#include "input/controls.h"
+
+namespace ignivar::input {
+namespace {
+
+struct ButtonInfo {
+    std::string_view id;
+    std::string_view area;
+};
+
+constexpr ButtonInfo kButtons[kButtonCount] = {
+    {"game_a", "btn_game_a_top"},         {"game_b", "btn_game_b_top"},
+    {"time", "btn_time_top"},             {"left", "btn_left_top"},
+    {"right", "btn_right_top"},           {"shoot_left", "btn_shoot_left_top"},
+    {"shoot_right", "btn_shoot_right_top"}, {"set", "btn_set_top"},
+};
+
+// What follows the key name in each bound button's hint.
+constexpr std::string_view kHintTail[kBindingCount] = {
+    " to start game A", " to start game B", " to switch mode", "", "", "", ""};
+
+}  // namespace
+
+std::string_view button_id(Button b) { return kButtons[static_cast<int>(b)].id; }
+std::string_view button_area_name(Button b) { return kButtons[static_cast<int>(b)].area; }
+
+std::optional<Button> button_from_id(std::string_view id) {
+    for (int i = 0; i < kButtonCount; ++i)
+        if (kButtons[i].id == id) return static_cast<Button>(i);
+    return std::nullopt;
+}
+
+bool Controls::create(SettingsStore& store) {
+    const bool fullscreen = store.read_flag("FullscreenMode", true);
+    std::array<int, kBindingCount> indices{};
+    for (int n = 1; n <= kBindingCount; ++n)
+        indices[n - 1] = store.read_number(binding_value_name(n), kDefaultKeyIndex[n - 1]);
+    for (int n = 1; n <= kBindingCount; ++n) {
+        store.write_number(binding_value_name(n), indices[n - 1]);
+        bindings_.AssignWord(n, indices[n - 1]);
+    }
+    rebuild_hints();
+    unit_.load_high_scores();
+    return fullscreen;
+}
+
+void Controls::apply_bindings(SettingsStore& store, const std::array<int, kBindingCount>& indices) {
+    for (int n = 1; n <= kBindingCount; ++n) {
+        store.write_number(binding_value_name(n), indices[n - 1]);
+        bindings_.AssignWord(n, indices[n - 1]);
+    }
+    rebuild_hints();
+}
+
+void Controls::rebuild_hints() {
+    for (int n = 1; n <= kBindingCount; ++n) {
+        const KeyEntry* key = key_entry(bindings_.key_index(n));
+        // A binding whose stored index names no key can only be clicked.
+        hints_[n - 1] = key ? "click or press " + key->name + std::string(kHintTail[n - 1])
+                            : "click" + std::string(kHintTail[n - 1]);
+    }
+    hints_[static_cast<int>(Button::Set)] = "button disabled";
+}
+
+void Controls::press(Button b) {
+    switch (b) {
+        case Button::GameA: unit_.Inp_game_a_down(); break;
+        case Button::GameB: unit_.Inp_game_b_down(); break;
+        case Button::Time: unit_.Inp_time_down(); break;
+        case Button::Left: unit_.Inp_left_down(); break;
+        case Button::Right: unit_.Inp_right_down(); break;
+        case Button::ShootLeft:
+            unit_.display().Vid_Show_Segment(Seg::BtnShootLeftDown, true);
+            unit_.Inp_shoot_down();
+            break;
+        case Button::ShootRight:
+            unit_.display().Vid_Show_Segment(Seg::BtnShootRightDown, true);
+            unit_.Inp_shoot_down();
+            break;
+        case Button::Set: break;
+    }
+}
+
+void Controls::release(Button b) {
+    switch (b) {
+        case Button::GameA: unit_.Inp_game_a_up(); break;
+        case Button::GameB: unit_.Inp_game_b_up(); break;
+        case Button::Time: unit_.Inp_time_up(); break;
+        case Button::Left: unit_.Inp_left_up(); break;
+        case Button::Right: unit_.Inp_right_up(); break;
+        case Button::ShootLeft:
+            unit_.display().Vid_Show_Segment(Seg::BtnShootLeftDown, false);
+            unit_.clear_button_latch();
+            break;
+        case Button::ShootRight:
+            unit_.display().Vid_Show_Segment(Seg::BtnShootRightDown, false);
+            unit_.clear_button_latch();
+            break;
+        case Button::Set: break;
+    }
+}
+
+void Controls::FormKeyDown(std::uint16_t code) {
+    if (const int b = bindings_.binding_for_code(code)) press(static_cast<Button>(b - 1));
+}
+
+void Controls::FormKeyUp(std::uint16_t code) {
+    if (const int b = bindings_.binding_for_code(code)) release(static_cast<Button>(b - 1));
+}
+
+void Controls::mouse_down(Button area, MouseButton mb) {
+    if (mb == MouseButton::Left) press(area);
+}
+
+void Controls::mouse_up(Button area, MouseButton mb) {
+    if (mb == MouseButton::Left) release(area);
+}
+
+}  // namespace ignivar::input

@@ -1,0 +1,133 @@
+#include "sim/display.h"
+
+#include <string>
+
+namespace ignivar {
+namespace {
+
+const std::array<std::string, kSegmentCount>& names() {
+    static const auto table = [] {
+        std::array<std::string, kSegmentCount> t;
+        const char* fixed[] = {
+            "im_panel_game_a", "im_panel_game_b", "im_panel_time_1", "im_panel_time_2",
+            "im_panel_alarm", "im_panel_date", "im_panel_chrono", "im_panel_bell",
+            "im_panel_sound", "im_panel_time_am", "im_panel_time_pm", "im_panel_time_colon"};
+        for (int i = 0; i < 12; ++i) t[i] = fixed[i];
+        for (int i = 1; i <= 3; ++i) {
+            t[static_cast<int>(miss_mark_seg(i))] = "im_panel_miss_" + std::to_string(i);
+            t[static_cast<int>(enemy_seg(i))] = "im_enemy_" + std::to_string(i);
+            t[static_cast<int>(tank_seg(i))] = "im_water_tank_" + std::to_string(i);
+            t[static_cast<int>(miss_scene_seg(i))] = "im_miss_" + std::to_string(i);
+        }
+        for (int lane = 1; lane <= kLanes; ++lane)
+            for (int pos = 1; pos <= kPositions; ++pos) {
+                const std::string lp = std::to_string(lane) + "_" + std::to_string(pos);
+                t[static_cast<int>(flame_seg(lane, pos))] = "im_flame_" + lp;
+                t[static_cast<int>(shot_seg(lane, pos))] = "im_shot_" + lp;
+            }
+        for (int i = 0; i <= 3; ++i) t[static_cast<int>(hero_seg(i))] = "im_hero_" + std::to_string(i);
+        const char* buttons[] = {"btn_game_a_down", "btn_game_b_down", "btn_time_down", "btn_left_down",
+                                 "btn_right_down", "btn_shoot_left_down", "btn_shoot_right_down"};
+        for (int i = 0; i < 7; ++i) t[static_cast<int>(Seg::BtnGameADown) + i] = buttons[i];
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+std::string_view segment_name(Seg s) { return names()[static_cast<int>(s)]; }
+
+std::optional<Seg> segment_by_name(std::string_view name) {
+    const auto& t = names();
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (t[i] == name) return static_cast<Seg>(i);
+    return std::nullopt;
+}
+
+void Display::set(Seg s, bool on) {
+    bool& slot = lit_[static_cast<int>(s)];
+    if (slot != on) {
+        slot = on;
+        ++changes_;
+    }
+}
+
+void Display::set_range(Seg first, int count, bool on) {
+    for (int i = 0; i < count; ++i) set(seg_at(first, i), on);
+}
+
+// Lights members 1..count of a three-member group and darkens the rest.
+void Display::set_prefix(Seg first, int count) {
+    for (int i = 1; i <= 3; ++i) set(seg_at(first, i - 1), i <= count);
+}
+
+void Display::Vid_Show_All(bool on) {
+    set_range(Seg::PanelGameA, 12, on);
+    for (auto& c : cells_) {
+        if (!c.visible) {
+            c.visible = true;
+            ++changes_;
+        }
+    }
+    Vid_Show_Panel_Score(8888, on);
+    Vid_Show_Digit(5, on ? Glyph::small(8) : Glyph::none());
+    Vid_Show_Panel_Miss(on ? 3 : 0);
+    Vid_Show_All_Enemy(on);
+    Vid_Show_All_Flame(on);
+    Vid_Show_All_Shot(on);
+    Vid_Show_All_Hero(on);
+    Vid_Show_All_Miss(on);
+    Vid_Show_All_Water_Tank(on);
+}
+
+void Display::Vid_Show_All_Enemy(bool on) { set_range(Seg::Enemy1, 3, on); }
+void Display::Vid_Show_All_Flame(bool on) { set_range(Seg::Flame11, kLanes * kPositions, on); }
+void Display::Vid_Show_All_Shot(bool on) { set_range(Seg::Shot11, kLanes * kPositions, on); }
+void Display::Vid_Show_All_Hero(bool on) { set_range(Seg::Hero0, 4, on); }
+void Display::Vid_Show_All_Miss(bool on) { set_range(Seg::MissScene1, 3, on); }
+void Display::Vid_Show_All_Water_Tank(bool on) { set_range(Seg::WaterTank1, 3, on); }
+
+void Display::Vid_Show_Enemy(int index, bool on) {
+    if (index >= 1 && index <= 3) set(enemy_seg(index), on);
+}
+
+void Display::Vid_Show_Hero(int index, bool on) {
+    if (index >= 0 && index <= 3) set(hero_seg(index), on);
+}
+
+void Display::Vid_Show_Water_Tank(int count) { set_prefix(Seg::WaterTank1, count); }
+void Display::Vid_Show_Panel_Miss(int count) { set_prefix(Seg::Miss1, count); }
+
+void Display::Vid_Show_Panel_Score(int value, bool show) {
+    // Only the last four digits fit; negative values never arrive and show
+    // as 0.
+    if (value < 0) value = 0;
+    value %= 10000;
+    if (!show) {
+        for (int cell = 1; cell <= kDigitCells; ++cell) Vid_Show_Digit(cell, Glyph::none());
+        return;
+    }
+    Vid_Show_Digit(1, value > 999 ? Glyph::large(value / 1000 % 10) : Glyph::none());
+    Vid_Show_Digit(2, value > 99 ? Glyph::large(value / 100 % 10) : Glyph::none());
+    Vid_Show_Digit(3, value > 9 ? Glyph::large(value / 10 % 10) : Glyph::none());
+    Vid_Show_Digit(4, Glyph::large(value % 10));
+    Vid_Show_Digit(5, Glyph::none());
+}
+
+void Display::Vid_Show_Segment(Seg s, bool on) {
+    if (static_cast<int>(s) < kSegmentCount) set(s, on);
+}
+
+void Display::Vid_Show_Digit(int cell, Glyph g) {
+    if (cell < 1 || cell > kDigitCells) return;
+    DigitCell& c = cells_[cell - 1];
+    if (c.glyph != g) {
+        c.glyph = g;
+        // A glyph set in a still invisible cell is held but not seen; it
+        // still counts as a change so the view never misses it later.
+        ++changes_;
+    }
+}
+
+}  // namespace ignivar

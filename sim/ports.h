@@ -1,0 +1,81 @@
+// The four small interfaces through which the unit reaches the outside:
+// the settings store, the sound output, the local clock and the coin.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ignivar {
+
+enum class Sample : std::uint8_t { Enemy, Gameover, Miss, Shot, Start, Count };
+inline constexpr int kSampleCount = static_cast<int>(Sample::Count);
+std::string_view sample_name(Sample s);  // "Enemy" ... named after its file
+
+// Where samples go. The unit calls it only when a sample should really sound.
+class SoundSink {
+public:
+    virtual ~SoundSink() = default;
+    virtual void play(Sample s) = 0;
+    virtual void stop_all() = 0;
+};
+
+struct LocalTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class LocalClock {
+public:
+    virtual ~LocalClock() = default;
+    virtual LocalTime now() = 0;
+};
+
+// The game's random source: a fair choice between 0 and 1.
+class Coin {
+public:
+    virtual ~Coin() = default;
+    virtual int draw() = 0;
+};
+
+// Parses the text of a stored number: optional "-", decimal digits, no
+// spaces, within the signed 32-bit range.
+std::optional<std::int32_t> parse_stored_number(std::string_view text);
+
+// The per-user settings store. Values are text; numbers and flags are kept
+// as their decimal text ("-1", "0", "1230"; flags "1" and "0").
+class SettingsStore {
+public:
+    using FailureHandler = std::function<void(const std::string& message)>;
+
+    virtual ~SettingsStore() = default;
+
+    // The stored text of a value, or nothing when it is absent.
+    virtual std::optional<std::string> read_text(std::string_view name) = 0;
+    // Every stored value, sorted by name.
+    virtual std::vector<std::pair<std::string, std::string>> all_values() = 0;
+
+    // Stores a value so that it survives at once. Returns false, and tells the
+    // failure handler, when the value could not be stored.
+    bool write_text(std::string_view name, std::string_view text);
+
+    std::int32_t read_number(std::string_view name, std::int32_t fallback);
+    bool read_flag(std::string_view name, bool fallback);
+    bool write_number(std::string_view name, std::int32_t value);
+    bool write_flag(std::string_view name, bool value);
+
+    void set_failure_handler(FailureHandler handler) { on_failure_ = std::move(handler); }
+
+protected:
+    // Returns an empty string on success, else what went wrong.
+    virtual std::string store_text(std::string_view name, std::string_view text) = 0;
+
+private:
+    FailureHandler on_failure_;
+};
+
+}  // namespace ignivar

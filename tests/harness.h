@@ -1,0 +1,70 @@
+// Runs the headless driver in-process and reads its answers.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "driver/driver.h"
+#include "settings/memory_store.h"
+
+namespace ignivar::test {
+
+class Sim {
+public:
+    explicit Sim(std::uint32_t seed = 1) : driver(store, out, err, seed) {}
+
+    // Runs the lines of `script` and returns everything they printed.
+    std::string run(std::string_view script) {
+        out.str("");
+        std::istringstream in{std::string(script)};
+        std::string line;
+        while (std::getline(in, line)) last_ok = driver.run_line(line) && last_ok;
+        return out.str();
+    }
+
+    // One line of output from a query command.
+    std::string line(std::string_view command) {
+        std::string s = run(command);
+        while (!s.empty() && s.back() == '\n') s.pop_back();
+        return s;
+    }
+
+    // The value of one field of the `state` line.
+    std::string state(std::string_view field) {
+        const std::string s = " " + line("state") + " ";
+        const std::string key = " " + std::string(field) + "=";
+        const auto at = s.find(key);
+        if (at == std::string::npos) return "<no " + std::string(field) + ">";
+        const auto from = at + key.size();
+        return s.substr(from, s.find(' ', from) - from);
+    }
+    int num(std::string_view field) { return std::stoi(state(field)); }
+
+    std::string lit() {
+        const std::string s = run("show");
+        const auto a = s.find("lit");
+        return s.substr(a, s.find('\n', a) - a);
+    }
+    bool is_lit(std::string_view seg) {
+        const std::string l = lit() + " ";
+        return l.find(" " + std::string(seg) + " ") != std::string::npos;
+    }
+    std::string digits() {
+        const std::string s = run("show");
+        const auto a = s.find("digits ");
+        return s.substr(a + 7, s.find('\n', a) - a - 7);
+    }
+    long long now() { return std::stoll(line("now").substr(4)); }
+    Unit& unit() {
+        driver.finish();
+        return *driver.unit();
+    }
+
+    MemoryStore store;
+    std::ostringstream out, err;
+    Driver driver;
+    bool last_ok = true;
+};
+
+}  // namespace ignivar::test
