@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     } else {
         auto qt = std::make_unique<ignivar::QtStore>(store_file);
         if (!qt->open_problem().empty())
-            std::cerr << "ignivar-sim: " << qt->open_problem() << "; using the defaults\n";
+            std::cerr << "ignivar-sim: " << qt->open_problem() << '\n';
         store = std::move(qt);
     }
 

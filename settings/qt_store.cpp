@@ -42,7 +42,9 @@ void QtStore::check_open() {
     if (info.exists() && (!info.isFile() || !info.isReadable())) {
         open_problem_ = "cannot read " + file_name();
     } else if (settings_->status() != QSettings::NoError) {
-        open_problem_ = file_name() + ": " + status_text(settings_->status());
+        open_problem_ = file_name() + ": " + status_text(settings_->status()) +
+                        "; what cannot be read takes its default, and a copy of the file is kept as " +
+                        backup_name() + " before it is written";
     }
 }
 
@@ -83,8 +85,9 @@ std::string QtStore::store_text(std::string_view name, std::string_view text) {
     }
     settings_->setValue(QString::fromStdString(stored_key(name)), qstr(text));
     settings_->sync();
-    const std::string error = status_text(settings_->status());
-    if (!error.empty()) return file_name() + ": " + error;
+    // A format error found when the file was read stays in status(); only an
+    // access error means that this write did not reach the file.
+    if (settings_->status() == QSettings::AccessError) return file_name() + ": " + status_text(QSettings::AccessError);
     return {};
 }
 

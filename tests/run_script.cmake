@@ -1,5 +1,11 @@
 # Runs ignivar-sim on SCRIPT and compares standard output with EXPECTED.
-execute_process(COMMAND ${SIM} ${ARGS} ${SCRIPT}
+# With STORE, the run starts from an empty settings file kept there.
+set(store_args "")
+if(STORE)
+  file(REMOVE ${STORE})
+  set(store_args --store ${STORE})
+endif()
+execute_process(COMMAND ${SIM} ${store_args} ${SCRIPT}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(READ ${EXPECTED} want)
 if(NOT out STREQUAL want)
