@@ -4,21 +4,30 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "driver/driver.h"
+#include "driver/skin_report.h"
 #include "settings/memory_store.h"
 #include "settings/qt_store.h"
 
 namespace {
 
 int usage() {
-    std::cerr << "usage: ignivar-sim [--store FILE] [SCRIPT]\n";
+    std::cerr << "usage: ignivar-sim [--store FILE] [SCRIPT]\n"
+                 "       ignivar-sim skin [--fullscreen] [--screen WxH] CONFIG\n"
+                 "       ignivar-sim manual CONFIG\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && (std::string(argv[1]) == "skin" || std::string(argv[1]) == "manual")) {
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        return std::string(argv[1]) == "skin" ? ignivar::run_skin_report(rest, std::cout, std::cerr)
+                                              : ignivar::run_manual_report(rest, std::cout, std::cerr);
+    }
     std::string store_file;
     std::string script;
     for (int i = 1; i < argc; ++i) {

@@ -1,0 +1,226 @@
+// A bounds-checked BMP decoder: 1, 4, 8, 16, 24 and 32 bits per pixel;
+// uncompressed, bit fields, RLE4 and RLE8; bottom-up and top-down.
+#include <array>
+#include <cstring>
+
+#include "skin/picture.h"
+
+namespace ignivar::skin {
+namespace {
+
+std::uint32_t u16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+std::uint32_t u32(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+struct Mask {
+    std::uint32_t mask = 0;
+    int shift = 0, bits = 0;
+    explicit Mask(std::uint32_t m = 0) : mask(m) {
+        if (!m) return;
+        while (!((m >> shift) & 1)) ++shift;
+        while (shift + bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
+    }
+    std::uint8_t get(std::uint32_t v) const {
+        if (!bits) return 0;
+        const std::uint32_t x = (v & mask) >> shift;
+        const std::uint32_t max = bits >= 32 ? 0xFFFFFFFFu : ((1u << bits) - 1);
+        return static_cast<std::uint8_t>((static_cast<std::uint64_t>(x) * 255 + max / 2) / max);
+    }
+};
+
+using Rgb = std::array<std::uint8_t, 3>;
+
+void put(Picture& p, int x, int row, bool bottom_up, const Rgb& c) {
+    const int y = bottom_up ? p.height - 1 - row : row;
+    std::uint8_t* d = p.pixel(x, y);
+    d[0] = c[0];
+    d[1] = c[1];
+    d[2] = c[2];
+    d[3] = 255;
+}
+
+// RLE4 and RLE8: runs and absolute stretches, bottom-up.
+std::string decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, const std::vector<Rgb>& palette,
+                       Picture& p) {
+    auto colour = [&](unsigned index) -> const Rgb& {
+        static const Rgb black{0, 0, 0};
+        return index < palette.size() ? palette[index] : black;
+    };
+    int x = 0, row = 0;
+    std::size_t i = 0;
+    while (i + 1 < n) {
+        const unsigned count = src[i], value = src[i + 1];
+        i += 2;
+        if (count > 0) {
+            for (unsigned k = 0; k < count; ++k, ++x) {
+                const unsigned index = four_bits ? (k % 2 == 0 ? value >> 4 : value & 15) : value;
+                if (x < p.width && row < p.height) put(p, x, row, true, colour(index));
+            }
+            continue;
+        }
+        if (value == 0) {  // end of line
+            x = 0;
+            ++row;
+        } else if (value == 1) {  // end of picture
+            return {};
+        } else if (value == 2) {  // move by dx, dy
+            if (i + 1 >= n) break;
+            x += src[i];
+            row += src[i + 1];
+            i += 2;
+        } else {  // `value` pixels stored as they are, padded to 16 bits
+            const std::size_t bytes = four_bits ? (value + 1) / 2 : value;
+            if (i + bytes > n) return "BMP image data is truncated";
+            for (unsigned k = 0; k < value; ++k, ++x) {
+                const std::uint8_t b = src[i + (four_bits ? k / 2 : k)];
+                const unsigned index = four_bits ? (k % 2 == 0 ? b >> 4 : b & 15) : b;
+                if (x < p.width && row < p.height) put(p, x, row, true, colour(index));
+            }
+            i += (bytes + 1) & ~std::size_t{1};
+        }
+        if (row > p.height) return {};
+    }
+    return {};  // a missing end marker is tolerated: what was drawn stays
+}
+
+}  // namespace
+
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size) {
+    if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return std::string("Not a BMP file");
+    const std::uint32_t bits_offset = u32(data + 10);
+    const std::uint32_t header_size = u32(data + 14);
+    if (header_size < 12 || 14 + static_cast<std::uint64_t>(header_size) > size)
+        return std::string("BMP header is truncated or invalid");
+    const std::uint8_t* h = data + 14;
+    std::int64_t width, height;
+    unsigned bpp, compression = 0, colours_used = 0;
+    bool core = header_size == 12;
+    if (core) {
+        width = u16(h + 4);
+        height = static_cast<std::int16_t>(u16(h + 6));
+        bpp = u16(h + 10);
+    } else {
+        if (header_size < 40) return std::string("BMP header is truncated or invalid");
+        width = static_cast<std::int32_t>(u32(h + 4));
+        height = static_cast<std::int32_t>(u32(h + 8));
+        bpp = u16(h + 14);
+        compression = u32(h + 16);
+        colours_used = u32(h + 32);
+    }
+    const bool bottom_up = height > 0;
+    if (height < 0) height = -height;
+    if (width <= 0 || height <= 0) return std::string("BMP picture has no pixels");
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return "BMP picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)";
+
+    const bool rle8 = compression == 1, rle4 = compression == 2;
+    const bool fields = compression == 3 || compression == 6;
+    if (compression > 3 && compression != 6) return "Unsupported BMP compression (" + std::to_string(compression) + ")";
+    if ((rle8 && bpp != 8) || (rle4 && bpp != 4) || (fields && bpp != 16 && bpp != 32))
+        return std::string("BMP compression does not match its bits per pixel");
+    if ((rle8 || rle4) && !bottom_up) return std::string("A compressed BMP cannot be top-down");
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return "Unsupported BMP bits per pixel (" + std::to_string(bpp) + ")";
+
+    // Colour masks for 16 and 32 bits.
+    Mask red, green, blue;
+    if (bpp == 16 && !fields) {
+        red = Mask(0x7C00), green = Mask(0x03E0), blue = Mask(0x001F);
+    } else if (bpp == 32 && !fields) {
+        red = Mask(0xFF0000), green = Mask(0xFF00), blue = Mask(0xFF);
+    } else if (fields) {
+        // In the header from version 3 on, else just after it.
+        const std::uint64_t at = header_size >= 52 ? 14 + 40 : 14 + static_cast<std::uint64_t>(header_size);
+        if (at + 12 > size) return std::string("BMP colour masks are missing");
+        red = Mask(u32(data + at)), green = Mask(u32(data + at + 4)), blue = Mask(u32(data + at + 8));
+    }
+
+    std::vector<Rgb> palette;
+    if (bpp <= 8) {
+        const std::uint64_t entry = core ? 3 : 4;
+        std::uint64_t count = colours_used ? colours_used : (1u << bpp);
+        if (count > 256) count = 256;
+        std::uint64_t at = 14 + static_cast<std::uint64_t>(header_size);
+        if (fields && header_size == 40) at += 12;
+        if (at + count * entry > size) return std::string("BMP palette is truncated");
+        for (std::uint64_t i = 0; i < count; ++i) {
+            const std::uint8_t* c = data + at + i * entry;
+            palette.push_back({c[2], c[1], c[0]});
+        }
+    }
+
+    if (bits_offset >= size) return std::string("BMP image data is missing");
+    const std::uint8_t* bits = data + bits_offset;
+    const std::size_t available = size - bits_offset;
+    Picture p;
+    if (rle4 || rle8) {
+        // A run covers at most 255 pixels with two bytes; allow generously
+        // for skips, but refuse a header that asks for far more than that.
+        if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > available * 1024)
+            return std::string("BMP header promises more data than the file holds");
+        p = Picture(static_cast<int>(width), static_cast<int>(height));
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) p.pixel(x, y)[3] = 255;
+        std::string error = decode_rle(bits, available, rle4, palette, p);
+        if (!error.empty()) return error;
+        return p;
+    }
+
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bpp + 31) / 32) * 4;
+    if (stride * static_cast<std::uint64_t>(height) > available) return std::string("BMP image data is truncated");
+    p = Picture(static_cast<int>(width), static_cast<int>(height));
+    for (int row = 0; row < p.height; ++row) {
+        const std::uint8_t* src = bits + stride * static_cast<std::uint64_t>(row);
+        for (int x = 0; x < p.width; ++x) {
+            Rgb c{0, 0, 0};
+            if (bpp <= 8) {
+                const int per_byte = 8 / static_cast<int>(bpp);
+                const std::uint8_t b = src[x / per_byte];
+                const int shift = 8 - static_cast<int>(bpp) * (x % per_byte + 1);
+                const unsigned index = (b >> shift) & ((1u << bpp) - 1);
+                if (index < palette.size()) c = palette[index];
+            } else if (bpp == 24) {
+                c = {src[x * 3 + 2], src[x * 3 + 1], src[x * 3]};
+            } else {
+                const std::uint32_t v = bpp == 16 ? u16(src + x * 2) : u32(src + x * 4);
+                c = {red.get(v), green.get(v), blue.get(v)};
+            }
+            put(p, x, row, bottom_up, c);
+        }
+    }
+    return p;
+}
+
+std::vector<std::uint8_t> encode_bmp(const Picture& p, int bpp) {
+    const std::uint32_t stride = ((static_cast<std::uint32_t>(p.width) * bpp + 31) / 32) * 4;
+    const std::uint32_t image = stride * static_cast<std::uint32_t>(p.height);
+    std::vector<std::uint8_t> out(14 + 40 + image, 0);
+    auto w16 = [&](std::size_t at, std::uint32_t v) { out[at] = v & 255; out[at + 1] = (v >> 8) & 255; };
+    auto w32 = [&](std::size_t at, std::uint32_t v) { w16(at, v & 0xFFFF); w16(at + 2, v >> 16); };
+    out[0] = 'B';
+    out[1] = 'M';
+    w32(2, static_cast<std::uint32_t>(out.size()));
+    w32(10, 54);
+    w32(14, 40);
+    w32(18, static_cast<std::uint32_t>(p.width));
+    w32(22, static_cast<std::uint32_t>(p.height));
+    w16(26, 1);
+    w16(28, static_cast<std::uint32_t>(bpp));
+    w32(34, image);
+    for (int row = 0; row < p.height; ++row) {
+        std::uint8_t* d = out.data() + 54 + static_cast<std::size_t>(stride) * row;
+        for (int x = 0; x < p.width; ++x) {
+            const std::uint8_t* s = p.pixel(x, p.height - 1 - row);
+            std::uint8_t* px = d + x * (bpp / 8);
+            px[0] = s[2];
+            px[1] = s[1];
+            px[2] = s[0];
+            if (bpp == 32) px[3] = s[3];
+        }
+    }
+    return out;
+}
+
+}  // namespace ignivar::skin

@@ -1,0 +1,122 @@
+#include "skin/ini.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace ignivar::skin {
+namespace {
+
+bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string_view trim(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r\n\f\v");
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(" \t\r\n\f\v");
+    return s.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+IniFile IniFile::parse(std::string_view text) {
+    IniFile ini;
+    // A UTF-8 byte order mark is no part of the first line.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::string section;
+    bool in_section = false;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        if (line.front() == '[') {
+            const auto close = line.find(']');
+            if (close == std::string_view::npos) continue;  // not a section line
+            section = std::string(trim(line.substr(1, close - 1)));
+            in_section = true;
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (!in_section || eq == std::string_view::npos) continue;
+        std::string_view key = trim(line.substr(0, eq));
+        std::string_view value = trim(line.substr(eq + 1));
+        // A value in matching quotes stands without them.
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        if (value.size() > kMaxValueLength) value = value.substr(0, kMaxValueLength);
+        if (key.empty()) continue;
+        ini.entries_.push_back({section, std::string(key), std::string(value)});
+    }
+    return ini;
+}
+
+std::optional<IniFile> IniFile::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return parse(ss.str());
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    // The first occurrence counts, as with the platform's reader.
+    for (const Entry& e : entries_)
+        if (same_text(e.section, section) && same_text(e.key, key)) return e.value;
+    return std::nullopt;
+}
+
+std::string IniFile::read_string(std::string_view section, std::string_view key, std::string_view fallback) const {
+    auto v = value(section, key);
+    return v ? *v : std::string(fallback);
+}
+
+std::int32_t IniFile::read_integer(std::string_view section, std::string_view key, std::int32_t fallback) const {
+    const auto v = value(section, key);
+    if (!v) return fallback;
+    return parse_integer(*v).value_or(fallback);
+}
+
+std::optional<std::int32_t> parse_integer(std::string_view s) {
+    s = trim(s);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    int base = 10;
+    if (!s.empty() && s.front() == '$') {
+        base = 16;
+        s.remove_prefix(1);
+    } else if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        s.remove_prefix(2);
+    }
+    if (s.empty()) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : s) {
+        int d;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else return std::nullopt;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        if (value > 0xFFFFFFFFull) return std::nullopt;
+    }
+    if (base == 10) {
+        if (value > (negative ? 2147483648ull : 2147483647ull)) return std::nullopt;
+        return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value));
+    }
+    const auto bits = static_cast<std::uint32_t>(value);
+    const auto signed_bits = static_cast<std::int32_t>(bits);
+    return negative ? static_cast<std::int32_t>(0u - bits) : signed_bits;
+}
+
+}  // namespace ignivar::skin

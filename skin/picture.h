@@ -1,0 +1,62 @@
+// Pictures of the skin in one form: 8-bit RGBA, straight alpha, rows from
+// the top. Decoders for BMP (our own), PNG (libpng) and JPEG (libjpeg).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace ignivar::skin {
+
+// The largest side a skin picture may have; anything larger is refused
+// before memory is allocated for it.
+inline constexpr int kMaxPictureSide = 16384;
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;  // width * height * 4 bytes
+
+    Picture() = default;
+    Picture(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
+
+    std::uint8_t* pixel(int x, int y) { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
+    const std::uint8_t* pixel(int x, int y) const { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
+    bool empty() const { return width == 0 || height == 0; }
+};
+
+// A decoded picture, or the message that says why it could not be decoded.
+using Decoded = std::variant<Picture, std::string>;
+
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size);
+Decoded decode_png(const std::uint8_t* data, std::size_t size);
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size);
+
+enum class Format { Bmp, Png, Jpeg, Unknown };
+// By the file name's extension, without regard to case.
+Format format_of(std::string_view path);
+std::string extension_of(std::string_view path);  // without the dot
+
+// Reads and decodes a picture file, chosen by its extension.
+Decoded load_picture(const std::string& path);
+
+// Makes every pixel of the colour of the bottom-left pixel transparent and
+// all others opaque: how a BMP's transparency is given.
+void key_out_bottom_left(Picture& p);
+// Drops the alpha channel: for pictures drawn opaque.
+void make_opaque(Picture& p);
+
+// The red 10 by 10 square with a black outline that stands in for a
+// missing picture.
+Picture placeholder();
+
+// Encoders, for the project's own assets, tests and fuzzing seeds. They
+// return an empty string on success, else the problem.
+std::string write_png(const Picture& p, const std::string& path);
+std::string write_bmp(const Picture& p, const std::string& path, int bits_per_pixel = 24);
+std::string write_jpeg(const Picture& p, const std::string& path, int quality = 90);
+std::vector<std::uint8_t> encode_bmp(const Picture& p, int bits_per_pixel = 24);
+
+}  // namespace ignivar::skin

@@ -1,0 +1,152 @@
+// PNG through libpng's simplified interface and JPEG through libjpeg; both
+// report the library's own message when a file cannot be decoded.
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <jpeglib.h>
+#include <png.h>
+
+#include "skin/picture.h"
+
+namespace ignivar::skin {
+namespace {
+
+std::string too_large(const char* kind, std::uint64_t w, std::uint64_t h) {
+    return std::string(kind) + " picture is too large (" + std::to_string(w) + " x " + std::to_string(h) +
+           " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)";
+}
+
+constexpr std::uint64_t kMaxPngRatio = 1100;
+constexpr std::uint64_t kMaxJpegPixelsPerByte = 4096;
+
+struct JpegError {
+    jpeg_error_mgr mgr;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void jpeg_fail(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<JpegError*>(cinfo->err);
+    cinfo->err->format_message(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void jpeg_quiet(j_common_ptr, int) {}
+
+}  // namespace
+
+Decoded decode_png(const std::uint8_t* data, std::size_t size) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data, size)) return std::string(image.message);
+    if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide || image.height > kMaxPictureSide) {
+        png_image_free(&image);
+        return too_large("PNG", image.width, image.height);
+    }
+    // Deflate cannot shrink data by more than about 1032 to 1.
+    const std::uint64_t raw = static_cast<std::uint64_t>(image.height) * (1 + static_cast<std::uint64_t>(image.width) * 4);
+    if (raw > size * kMaxPngRatio) {
+        png_image_free(&image);
+        return std::string("PNG header promises more data than the file holds");
+    }
+    image.format = PNG_FORMAT_RGBA;
+    Picture p(static_cast<int>(image.width), static_cast<int>(image.height));
+    if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
+        std::string message = image.message;
+        png_image_free(&image);
+        return message;
+    }
+    return p;
+}
+
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
+    jpeg_decompress_struct cinfo;
+    JpegError err;
+    cinfo.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = jpeg_fail;
+    err.mgr.emit_message = jpeg_quiet;
+    // Everything that must outlive a longjmp lives outside this frame's
+    // automatic variables that change after setjmp.
+    auto picture = std::make_unique<Picture>();
+    auto row = std::make_unique<std::vector<std::uint8_t>>();
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return std::string(err.message);
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&cinfo, TRUE);
+    if (cinfo.image_width > kMaxPictureSide || cinfo.image_height > kMaxPictureSide) {
+        const std::string message = too_large("JPEG", cinfo.image_width, cinfo.image_height);
+        jpeg_destroy_decompress(&cinfo);
+        return message;
+    }
+    // Even a one-colour JPEG needs some bits for every block of pixels.
+    if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > size * kMaxJpegPixelsPerByte) {
+        jpeg_destroy_decompress(&cinfo);
+        return std::string("JPEG header promises more pixels than the file holds");
+    }
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    *picture = Picture(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    row->resize(static_cast<std::size_t>(cinfo.output_width) * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int y = static_cast<int>(cinfo.output_scanline);
+        JSAMPROW rows[1] = {row->data()};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        for (int x = 0; x < picture->width; ++x) {
+            std::uint8_t* d = picture->pixel(x, y);
+            d[0] = (*row)[x * 3];
+            d[1] = (*row)[x * 3 + 1];
+            d[2] = (*row)[x * 3 + 2];
+            d[3] = 255;
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return std::move(*picture);
+}
+
+std::string write_png(const Picture& p, const std::string& path) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(p.width);
+    image.height = static_cast<png_uint_32>(p.height);
+    image.format = PNG_FORMAT_RGBA;
+    if (!png_image_write_to_file(&image, path.c_str(), 0, p.rgba.data(), 0, nullptr))
+        return path + ": " + image.message;
+    return {};
+}
+
+std::string write_jpeg(const Picture& p, const std::string& path, int quality) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return path + ": cannot be written";
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, f);
+    cinfo.image_width = static_cast<JDIMENSION>(p.width);
+    cinfo.image_height = static_cast<JDIMENSION>(p.height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(p.width) * 3);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const int y = static_cast<int>(cinfo.next_scanline);
+        for (int x = 0; x < p.width; ++x) std::memcpy(&row[x * 3], p.pixel(x, y), 3);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(f) == 0 ? std::string() : path + ": cannot be written";
+}
+
+}  // namespace ignivar::skin

@@ -1,0 +1,209 @@
+#include "skin/skin.h"
+
+#include <filesystem>
+
+namespace ignivar::skin {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::array<std::string, kSections>& section_names() {
+    static const auto names = [] {
+        std::array<std::string, kSections> n;
+        int i = 0;
+        for (const char* s : {"im_background", "im_background_screen_top", "btn_game_a_down", "btn_game_a_top",
+                              "btn_game_b_down", "btn_game_b_top", "btn_time_down", "btn_time_top", "btn_set_top",
+                              "btn_left_down", "btn_left_top", "btn_right_down", "btn_right_top",
+                              "btn_shoot_left_down", "btn_shoot_left_top", "btn_shoot_right_down",
+                              "btn_shoot_right_top", "im_panel_game_a", "im_panel_game_b", "im_panel_time_1",
+                              "im_panel_time_2", "im_panel_alarm", "im_panel_date", "im_panel_chrono",
+                              "im_panel_time_am", "im_panel_time_pm", "im_panel_time_colon", "im_panel_sound",
+                              "im_panel_bell"})
+            n[i++] = s;
+        for (int c = 1; c <= 5; ++c) n[i++] = "im_panel_digit_pos_" + std::to_string(c);
+        for (int m = 1; m <= 3; ++m) n[i++] = "im_panel_miss_" + std::to_string(m);
+        for (int d = 0; d <= 9; ++d) n[i++] = "im_panel_number_" + std::to_string(d);
+        for (int d = 0; d <= 9; ++d) n[i++] = "im_panel_number_small_" + std::to_string(d);
+        for (int t = 1; t <= 3; ++t) n[i++] = "im_water_tank_" + std::to_string(t);
+        for (int e = 1; e <= 3; ++e) n[i++] = "im_enemy_" + std::to_string(e);
+        for (const char* kind : {"im_flame_", "im_shot_"})
+            for (int pos = 5; pos >= 1; --pos)
+                for (int lane = 1; lane <= 3; ++lane)
+                    n[i++] = kind + std::to_string(lane) + "_" + std::to_string(pos);
+        for (int h : {1, 2, 3, 0}) n[i++] = "im_hero_" + std::to_string(h);
+        for (int m = 1; m <= 3; ++m) n[i++] = "im_miss_" + std::to_string(m);
+        return n;
+    }();
+    return names;
+}
+
+bool names_nothing(const std::string& file) { return file.empty() || file == "nil"; }
+
+// Loads a picture and gives it the transparency its place asks for.
+std::variant<std::shared_ptr<const Picture>, std::string> load_for(const std::string& path, bool transparent) {
+    Decoded d = load_picture(path);
+    if (auto* message = std::get_if<std::string>(&d)) return *message;
+    auto p = std::make_shared<Picture>(std::move(std::get<Picture>(d)));
+    const Format f = format_of(path);
+    if (!transparent) make_opaque(*p);
+    else if (f == Format::Bmp) key_out_bottom_left(*p);
+    return std::shared_ptr<const Picture>(std::move(p));
+}
+
+// Reads a colour key strictly; nothing when it is not a valid integer.
+std::optional<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key,
+                                         const char* fallback, std::string& error) {
+    const std::string text = ini.read_string(section, key, fallback);
+    const auto v = parse_integer(text);
+    if (!v) {
+        error = "'" + text + "' is not a valid integer value";
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(*v);
+}
+
+int read_offset(const IniFile& ini, const char* key, int screen, int client) {
+    const auto v = parse_integer(ini.read_string("Fullscreen", key, "Center"));
+    if (v && *v != 0) return *v;
+    return (screen - client) / 2;
+}
+
+}  // namespace
+
+std::string_view section_picture_name(int n) {
+    if (n < 1 || n > kSections) return {};
+    return section_names()[n - 1];
+}
+
+int section_of_picture(std::string_view name) {
+    for (int i = 0; i < kSections; ++i)
+        if (section_names()[i] == name) return i + 1;
+    return 0;
+}
+
+std::string as_folder(std::string folder) {
+    for (char& c : folder)
+        if (c == '\\') c = '/';
+    // An empty folder stays the current one rather than becoming the root.
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string resolve_path(const std::string& path, const std::string& program_dir) {
+    std::string p = path;
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    if (p.empty() || p.front() == '/') return p;
+    std::error_code ec;
+    if (fs::exists(p, ec) || program_dir.empty()) return p;
+    return (fs::path(program_dir) / p).string();
+}
+
+LoadResult load_skin(const LoadRequest& req, Skin& skin) {
+    LoadResult result;
+    std::optional<IniFile> ini;
+    std::error_code ec;
+    if (fs::is_regular_file(req.config_path, ec)) ini = IniFile::load(req.config_path);
+    if (!ini) {
+        result.error = kMissingConfig;
+        result.end_program = true;
+    } else {
+        const IniFile& cfg = *ini;
+        const std::string skin_dir = as_folder(cfg.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
+        skin.client_height = cfg.read_integer("Common", "GameHeight", 360);
+        skin.client_width = cfg.read_integer("Common", "GameWidth", 540);
+        auto exists = [&](const std::string& path) {
+            std::error_code e;
+            return fs::is_regular_file(resolve_path(path, req.program_dir), e);
+        };
+
+        if (req.fullscreen) {
+            const std::string backdrop_dir =
+                as_folder(cfg.read_string("Fullscreen", "BackdropDir", "Graphics\\Backdrops\\"));
+            const std::string backdrop = cfg.read_string("Fullscreen", "BackdropFile", "nil");
+            if (!names_nothing(backdrop) && exists(backdrop_dir + backdrop)) {
+                const std::string file = backdrop_dir + backdrop;
+                auto loaded = load_for(resolve_path(file, req.program_dir), false);
+                if (auto* message = std::get_if<std::string>(&loaded)) {
+                    result.error = *message;
+                    return result;
+                }
+                skin.backdrop.picture = std::get<0>(loaded);
+                skin.backdrop.file = file;
+                skin.backdrop.stretch = cfg.read_integer("Fullscreen", "BackdropStretch", 0) != 0;
+                skin.backdrop.shown = true;
+            }
+            const auto colour = read_colour(cfg, "Fullscreen", "BgColor", "$00000000", result.error);
+            if (!colour) return result;
+            skin.colour = *colour;
+            skin.transparent_colour.reset();
+            skin.offset_x = read_offset(cfg, "GameOffsetX", req.screen_width, skin.client_width);
+            skin.offset_y = read_offset(cfg, "GameOffsetY", req.screen_height, skin.client_height);
+            skin.client_width = req.screen_width;
+            skin.client_height = req.screen_height;
+            const std::string logo = cfg.read_string("Fullscreen", "LogoFile", "nil");
+            if (!names_nothing(logo) && exists(backdrop_dir + logo)) {
+                const std::string file = backdrop_dir + logo;
+                auto loaded = load_for(resolve_path(file, req.program_dir), true);
+                if (auto* message = std::get_if<std::string>(&loaded)) {
+                    result.error = *message;
+                    return result;
+                }
+                skin.logo.picture = std::get<0>(loaded);
+                skin.logo.file = file;
+                skin.logo.shown = true;
+                const int w = skin.logo.picture->width, h = skin.logo.picture->height;
+                switch (cfg.read_integer("Fullscreen", "LogoPosition", 1)) {
+                    case 0: skin.logo.x = 0, skin.logo.y = 0; break;
+                    case 1: skin.logo.x = skin.client_width - w, skin.logo.y = 0; break;
+                    case 2: skin.logo.x = 0, skin.logo.y = skin.client_height - h; break;
+                    case 3: skin.logo.x = skin.client_width - w, skin.logo.y = skin.client_height - h; break;
+                    default: break;  // stays where it was
+                }
+            }
+        } else {
+            skin.offset_x = skin.offset_y = 0;
+            const auto colour = read_colour(cfg, "VideoMode", "TranspColor", "$00ff00ff", result.error);
+            if (!colour) return result;
+            skin.colour = *colour;
+            skin.transparent_colour = *colour;
+            skin.backdrop.shown = false;
+            skin.logo.shown = false;
+        }
+
+        for (int n = 1; n <= kSections; ++n) {
+            const std::string section = "Image" + std::to_string(n);
+            PlacedPicture& pic = skin.pictures[n - 1];
+            const std::string_view name = section_picture_name(n);
+            pic.transparent = name.substr(0, 3) == "im_";
+            const std::string file_name = cfg.read_string(section, "Filename", "");
+            if (!names_nothing(file_name)) {
+                const std::string file = skin_dir + file_name;
+                if (exists(file)) {
+                    auto loaded = load_for(resolve_path(file, req.program_dir), pic.transparent);
+                    if (auto* message = std::get_if<std::string>(&loaded)) {
+                        result.error = *message;
+                        return result;
+                    }
+                    pic.picture = std::get<0>(loaded);
+                    pic.source = PlacedPicture::Source::File;
+                } else {
+                    static const auto mark = std::make_shared<const Picture>(placeholder());
+                    pic.picture = mark;
+                    pic.source = PlacedPicture::Source::Placeholder;
+                }
+                pic.file = file;
+            }
+            pic.height = cfg.read_integer(section, "Height", 0);
+            pic.left = cfg.read_integer(section, "Left", 0) + skin.offset_x;
+            pic.top = cfg.read_integer(section, "Top", 0) + skin.offset_y;
+            pic.width = cfg.read_integer(section, "Width", 0);
+        }
+    }
+    skin.menu_shown = req.fullscreen;
+    skin.menu_width = 36;
+    skin.menu_height = 32;
+    return result;
+}
+
+}  // namespace ignivar::skin

@@ -1,0 +1,87 @@
+// The skin loader: reads Config.ini, sizes the main window, chooses the
+// windowed or full-screen layout and loads and places the 100 pictures.
+// It produces a description that the main window applies; it never
+// touches the display model.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "skin/ini.h"
+#include "skin/picture.h"
+
+namespace ignivar::skin {
+
+inline constexpr int kSections = 100;
+
+// The picture of section "Image<n>", n = 1..100.
+std::string_view section_picture_name(int n);
+// The section number (1..100) of a picture name, or 0.
+int section_of_picture(std::string_view name);
+
+struct PlacedPicture {
+    enum class Source { None, File, Placeholder };
+    Source source = Source::None;
+    std::string file;  // as formed from the skin folder and the file name
+    std::shared_ptr<const Picture> picture;
+    bool transparent = false;  // drawn with transparency, else opaque
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct Skin {
+    int client_width = 0, client_height = 0;
+    std::uint32_t colour = 0;                         // $00BBGGRR
+    std::optional<std::uint32_t> transparent_colour;  // windowed only
+    int offset_x = 0, offset_y = 0;
+
+    struct Backdrop {
+        bool shown = false;
+        bool stretch = false;
+        std::string file;
+        std::shared_ptr<const Picture> picture;
+    } backdrop;
+
+    struct Logo {
+        bool shown = false;
+        std::string file;
+        std::shared_ptr<const Picture> picture;
+        int x = 0, y = 0;
+    } logo;
+
+    bool menu_shown = false;
+    int menu_width = 0, menu_height = 0;  // the closed in-game menu's background
+
+    std::array<PlacedPicture, kSections> pictures{};  // index n-1 for section n
+};
+
+struct LoadRequest {
+    std::string config_path;  // Config.ini beside the program
+    std::string program_dir;  // where relative paths fall back to
+    bool fullscreen = false;
+    int screen_width = 1024, screen_height = 768;
+};
+
+struct LoadResult {
+    std::string error;         // empty on success: the message for the user
+    bool end_program = false;  // Config.ini is missing
+};
+
+inline constexpr const char* kMissingConfig =
+    "Configuration file (Config.ini) not found. Please reinstall the game.";
+
+// Loads the skin over `skin`, which keeps what an earlier load gave it
+// where the file now names nothing.
+LoadResult load_skin(const LoadRequest& request, Skin& skin);
+
+// Turns a path from Config.ini into one to open: "\" and "/" both separate;
+// a relative path is taken from the current directory, or from the
+// program's folder when it is not there.
+std::string resolve_path(const std::string& path, const std::string& program_dir);
+// A folder key's value with a trailing separator.
+std::string as_folder(std::string folder);
+
+}  // namespace ignivar::skin
