@@ -10,21 +10,14 @@
 #include "input/controls.h"
 #include "settings/memory_store.h"
 #include "settings/qt_store.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace ignivar {
 namespace {
 
-class TempDir {
-public:
-    TempDir() {
-        std::string tmpl = (fs::temp_directory_path() / "ignivar-test-XXXXXX").string();
-        path = mkdtemp(tmpl.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
+using test::TempDir;
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
