@@ -7,6 +7,8 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev
+  libpng-dev libjpeg-dev zlib1g-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

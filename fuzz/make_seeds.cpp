@@ -1,0 +1,57 @@
+// Writes the fuzzers' seed corpus: small pictures of each format and kind,
+// made with the project's own encoders, and a few skin files.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "skin/picture.h"
+
+using namespace ignivar::skin;
+namespace fs = std::filesystem;
+
+namespace {
+
+Picture pattern(int w, int h) {
+    Picture p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* d = p.pixel(x, y);
+            d[0] = static_cast<std::uint8_t>(x * 40);
+            d[1] = static_cast<std::uint8_t>(y * 40);
+            d[2] = static_cast<std::uint8_t>((x ^ y) * 20);
+            d[3] = static_cast<std::uint8_t>((x + y) % 2 ? 255 : 0);
+        }
+    return p;
+}
+
+void write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_seeds DIR\n";
+        return 2;
+    }
+    const fs::path root = argv[1];
+    for (const char* d : {"bmp", "png", "jpeg", "ini"}) fs::create_directories(root / d);
+    const Picture small = pattern(5, 3), square = pattern(8, 8);
+    write_png(small, (root / "png" / "small.png").string());
+    write_png(square, (root / "png" / "square.png").string());
+    write_jpeg(square, (root / "jpeg" / "square.jpg").string(), 80);
+    write_jpeg(small, (root / "jpeg" / "small.jpg").string(), 30);
+    write_bmp(small, (root / "bmp" / "small24.bmp").string(), 24);
+    write_bmp(square, (root / "bmp" / "square32.bmp").string(), 32);
+    // A 4-bit RLE and an 8-bit palette picture, written by hand.
+    const unsigned char rle4[] = {'B', 'M', 90, 0, 0, 0, 0, 0, 0, 0, 118, 0, 0, 0, 40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0,
+                                  1, 0, 4, 0, 2, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0};
+    std::string rle(reinterpret_cast<const char*>(rle4), sizeof rle4);
+    rle += std::string(64, '\x40');
+    rle += std::string("\x04\x12\x00\x00\x00\x03\x12\x30\x00\x01", 10);
+    write(root / "bmp" / "rle4.bmp", rle);
+    write(root / "ini" / "config.ini",
+          "[Common]\nSkinDir=Graphics\\Skin\\\nGameWidth=540\nGameHeight=$168\n[Fullscreen]\nBgColor=$00000000\n"
+          "GameOffsetX=Center\n; comment\n[Image1]\nFilename=background.png\nLeft=0x10\nTop=-3\n");
+    write(root / "ini" / "odd.ini", "\xEF\xBB\xBF[a]\r\nb = \"c\"\n[\nd=e\n=f\n[g]]\nh=" + std::string(40, 'x'));
+    return 0;
+}
