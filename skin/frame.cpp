@@ -1,0 +1,137 @@
+#include "skin/frame.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ignivar::skin {
+namespace {
+
+// The drawing order of the face. Segments and pressed pictures are drawn
+// only while lit; the other pictures always.
+enum class Kind { Always, Lit, Digit };
+struct Step {
+    Kind kind;
+    std::string name;  // picture name; for digits, the cell "1".."5"
+};
+
+const std::vector<Step>& drawing_order() {
+    static const std::vector<Step> order = [] {
+        std::vector<Step> o;
+        auto always = [&](std::string n) { o.push_back({Kind::Always, std::move(n)}); };
+        auto lit = [&](std::string n) { o.push_back({Kind::Lit, std::move(n)}); };
+        always("im_background");
+        for (const char* b : {"btn_right_down", "btn_left_down", "btn_shoot_right_down", "btn_shoot_left_down",
+                              "btn_game_a_down", "btn_time_down"})
+            lit(b);
+        always("btn_set_top");
+        for (const char* s : {"game_a", "game_b", "time_1", "time_2", "alarm", "date", "chrono", "sound", "bell"})
+            lit(std::string("im_panel_") + s);
+        o.push_back({Kind::Digit, "1"});
+        o.push_back({Kind::Digit, "2"});
+        lit("im_panel_time_colon");
+        o.push_back({Kind::Digit, "3"});
+        o.push_back({Kind::Digit, "4"});
+        o.push_back({Kind::Digit, "5"});
+        lit("im_panel_time_am");
+        lit("im_panel_time_pm");
+        for (int i = 1; i <= 3; ++i) lit("im_panel_miss_" + std::to_string(i));
+        for (int i = 1; i <= 3; ++i) lit("im_enemy_" + std::to_string(i));
+        for (int i : {2, 1, 3}) lit("im_miss_" + std::to_string(i));
+        for (int i = 1; i <= 3; ++i) lit("im_hero_" + std::to_string(i));
+        for (int lane = 1; lane <= 3; ++lane)
+            for (int pos = 1; pos <= 4; ++pos) lit("im_shot_" + std::to_string(lane) + "_" + std::to_string(pos));
+        for (const char* b : {"btn_shoot_left_top", "btn_shoot_right_top", "btn_left_top", "btn_right_top",
+                              "btn_time_top", "btn_game_a_top"})
+            always(b);
+        lit("btn_game_b_down");
+        always("btn_game_b_top");
+        for (int i = 1; i <= 3; ++i) lit("im_water_tank_" + std::to_string(i));
+        for (int lane = 1; lane <= 3; ++lane) lit("im_shot_" + std::to_string(lane) + "_5");
+        for (int lane = 1; lane <= 3; ++lane)
+            for (int pos : lane < 3 ? std::vector<int>{1, 2, 3, 4, 5} : std::vector<int>{1, 2, 3, 5, 4})
+                lit("im_flame_" + std::to_string(lane) + "_" + std::to_string(pos));
+        lit("im_hero_0");
+        always("im_background_screen_top");
+        return o;
+    }();
+    return order;
+}
+
+void add_section(std::vector<FrameItem>& items, const PlacedPicture& p) {
+    if (!p.picture || p.width <= 0 || p.height <= 0) return;
+    items.push_back({p.picture.get(), p.left, p.top, p.width, p.height, p.transparent, false});
+}
+
+}  // namespace
+
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const Picture* game_menu) {
+    std::vector<FrameItem> items;
+    if (skin.backdrop.shown && skin.backdrop.picture) {
+        const Picture& b = *skin.backdrop.picture;
+        if (skin.backdrop.stretch)
+            items.push_back({&b, 0, 0, skin.client_width, skin.client_height, false, true});
+        else
+            items.push_back({&b, (skin.client_width - b.width) / 2, (skin.client_height - b.height) / 2, b.width,
+                             b.height, false, false});
+    }
+    if (skin.logo.shown && skin.logo.picture) {
+        const Picture& l = *skin.logo.picture;
+        items.push_back({&l, skin.logo.x, skin.logo.y, l.width, l.height, true, false});
+    }
+    for (const Step& step : drawing_order()) {
+        if (step.kind == Kind::Digit) {
+            const int cell = step.name[0] - '0';
+            const DigitCell& c = display.digit(cell);
+            if (!c.visible || c.glyph.kind == Glyph::Kind::None) continue;
+            const std::string glyph = std::string(c.glyph.kind == Glyph::Kind::Large ? "im_panel_number_"
+                                                                                      : "im_panel_number_small_") +
+                                      std::to_string(c.glyph.digit);
+            const PlacedPicture& source = skin.pictures[section_of_picture(glyph) - 1];
+            const PlacedPicture& place = skin.pictures[section_of_picture("im_panel_digit_pos_" + step.name) - 1];
+            if (source.picture && place.width > 0 && place.height > 0)
+                items.push_back({source.picture.get(), place.left, place.top, place.width, place.height, true, false});
+            continue;
+        }
+        if (step.kind == Kind::Lit) {
+            const auto seg = segment_by_name(step.name);
+            if (!seg || !display.Vid_Is_Lit(*seg)) continue;
+        }
+        add_section(items, skin.pictures[section_of_picture(step.name) - 1]);
+    }
+    if (skin.menu_shown && game_menu)
+        items.push_back({game_menu, 0, 0, skin.menu_width, skin.menu_height, true, false});
+    return items;
+}
+
+void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
+    out[0] = colour & 0xFF;
+    out[1] = (colour >> 8) & 0xFF;
+    out[2] = (colour >> 16) & 0xFF;
+    out[3] = 255;
+}
+
+Picture render_frame(const Skin& skin, const Display& display, const Picture* game_menu) {
+    Picture out(std::max(0, skin.client_width), std::max(0, skin.client_height));
+    std::uint8_t fill[4];
+    colour_rgba(skin.colour, fill);
+    for (std::size_t i = 0; i < out.rgba.size(); i += 4) std::copy(fill, fill + 4, &out.rgba[i]);
+    for (const FrameItem& item : frame_items(skin, display, game_menu)) {
+        const Picture& src = *item.picture;
+        if (src.empty()) continue;
+        const int w = item.stretch ? item.clip_w : std::min(item.clip_w, src.width);
+        const int h = item.stretch ? item.clip_h : std::min(item.clip_h, src.height);
+        for (int y = std::max(0, -item.y); y < h && item.y + y < out.height; ++y) {
+            for (int x = std::max(0, -item.x); x < w && item.x + x < out.width; ++x) {
+                const int sx = item.stretch ? static_cast<int>(static_cast<long long>(x) * src.width / w) : x;
+                const int sy = item.stretch ? static_cast<int>(static_cast<long long>(y) * src.height / h) : y;
+                const std::uint8_t* s = src.pixel(sx, sy);
+                std::uint8_t* d = out.pixel(item.x + x, item.y + y);
+                const int a = item.transparent ? s[3] : 255;
+                for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>((s[c] * a + d[c] * (255 - a) + 127) / 255);
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace ignivar::skin

@@ -1,0 +1,31 @@
+// What one frame of the main window shows: the skin's pictures for the
+// display model's state, in drawing order, and a plain compositor for them.
+#pragma once
+
+#include <vector>
+
+#include "sim/display.h"
+#include "skin/skin.h"
+
+namespace ignivar::skin {
+
+struct FrameItem {
+    const Picture* picture = nullptr;
+    int x = 0, y = 0;           // top-left corner
+    int clip_w = 0, clip_h = 0;  // drawn unscaled and clipped to this size
+    bool transparent = false;
+    bool stretch = false;       // scaled to clip_w x clip_h instead (the backdrop)
+};
+
+// The pictures to draw, back to front. `game_menu` is the in-game menu's
+// background picture, drawn in full screen only.
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const Picture* game_menu);
+
+// The window colour ($00BBGGRR) as RGBA bytes.
+void colour_rgba(std::uint32_t colour, std::uint8_t out[4]);
+
+// Draws a frame into a picture of the client area's size, filled with the
+// window colour first.
+Picture render_frame(const Skin& skin, const Display& display, const Picture* game_menu);
+
+}  // namespace ignivar::skin

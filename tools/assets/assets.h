@@ -1,0 +1,14 @@
+// The parts of the asset generator; each writes its files below `out_dir`
+// and throws std::runtime_error when it cannot.
+#pragma once
+
+#include <string>
+
+namespace ignivar::assets {
+
+void make_face(const std::string& out_dir);     // Config.ini, Graphics/Skin, Graphics/Backdrops
+void make_windows(const std::string& out_dir);  // Graphics/Program: menu, splash, about, viewer buttons
+void make_manual(const std::string& out_dir);   // Graphics/Manual/1.bmp .. 12.bmp
+void make_sounds(const std::string& out_dir);   // Sound/*.wav
+
+}  // namespace ignivar::assets

@@ -1,0 +1,168 @@
+// Pictures that come with the program rather than the skin: the in-game
+// menu's background, the splash window's box picture and buttons, the about
+// window's portrait and the manual viewer's buttons.
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <filesystem>
+
+#include "art.h"
+#include "assets.h"
+
+namespace ignivar::assets {
+namespace {
+
+namespace fs = std::filesystem;
+
+QFont font(int pixels, bool bold = true) {
+    QFont f("DejaVu Sans");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// 256 x 512: an opaque title band with a three-bar icon and "Game menu",
+// then a black panel at 80 % opacity.
+QImage game_menu() {
+    QImage img(256, 512, QImage::Format_ARGB32);
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 256; ++x) img.setPixelColor(x, y, y < 32 ? QColor(0, 0, 0, 255) : QColor(0, 0, 0, 204));
+    QPainter p(&img);
+    for (int y : {10, 15, 20}) p.fillRect(QRect(8, y, 20, 2), Qt::white);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::white);
+    p.setFont(font(16));
+    p.drawText(QRect(40, 0, 210, 32), Qt::AlignVCenter | Qt::AlignLeft, "Game menu");
+    return img;
+}
+
+QImage rounded_button(const QString& text, QColor top, QColor bottom, QColor text_colour) {
+    QImage img(107, 30, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);  // the splash window's white band
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 30);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setBrush(g);
+    p.setPen(QPen(bottom.darker(140), 1));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 106, 29), 12, 12);
+    p.setPen(text_colour);
+    p.setFont(font(15));
+    p.drawText(QRect(0, 0, 107, 30), Qt::AlignCenter, text);
+    return img;
+}
+
+// The unit in its box, drawn: a box front with the unit's face on it.
+QImage box_picture(const QImage& face) {
+    QImage img(460, 160, QImage::Format_ARGB32_Premultiplied);
+    img.fill(QColor(24, 82, 148));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The box, seen slightly from the side.
+    QPainterPath side;
+    side.moveTo(300, 14);
+    side.lineTo(330, 6);
+    side.lineTo(330, 146);
+    side.lineTo(300, 154);
+    side.closeSubpath();
+    p.fillPath(side, QColor(120, 20, 14));
+    QLinearGradient front(100, 14, 300, 154);
+    front.setColorAt(0, QColor(250, 210, 90));
+    front.setColorAt(1, QColor(230, 120, 40));
+    p.fillRect(QRect(100, 14, 200, 140), front);
+    QPainterPath top;
+    top.moveTo(100, 14);
+    top.lineTo(130, 6);
+    top.lineTo(330, 6);
+    top.lineTo(300, 14);
+    top.closeSubpath();
+    p.fillPath(top, QColor(255, 236, 170));
+    p.drawImage(QRectF(116, 40, 168, 112), face);
+    p.setPen(QColor(110, 20, 10));
+    p.setFont(font(16));
+    p.drawText(QRect(100, 16, 200, 24), Qt::AlignCenter, "IGNIVAR");
+    p.setFont(font(9, false));
+    p.setPen(QColor(255, 250, 230));
+    p.drawText(QRect(340, 60, 110, 40), Qt::AlignLeft | Qt::TextWordWrap, "Fire \u00B7 Water \u00B7 Watch\nPocket LCD game");
+    return img;
+}
+
+QImage portrait() {
+    QImage img(116, 160, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient bg(0, 0, 0, 160);
+    bg.setColorAt(0, QColor(70, 110, 160));
+    bg.setColorAt(1, QColor(30, 50, 80));
+    p.fillRect(img.rect(), bg);
+    // A simple drawn bust: shoulders, neck, head, hair and glasses.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 46));
+    p.drawRoundedRect(QRectF(10, 112, 96, 70), 30, 30);
+    p.setBrush(QColor(226, 186, 156));
+    p.drawRect(QRectF(48, 96, 20, 22));
+    p.drawEllipse(QRectF(32, 38, 52, 64));
+    p.setBrush(QColor(74, 52, 36));
+    QPainterPath hair;
+    hair.moveTo(30, 66);
+    hair.cubicTo(26, 26, 90, 22, 86, 66);
+    hair.cubicTo(80, 46, 40, 44, 30, 66);
+    p.drawPath(hair);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(30, 30, 30), 2));
+    p.drawEllipse(QRectF(38, 64, 16, 12));
+    p.drawEllipse(QRectF(62, 64, 16, 12));
+    p.drawLine(QPointF(54, 70), QPointF(62, 70));
+    p.drawArc(QRectF(48, 82, 20, 8), 200 * 16, 140 * 16);
+    return img;
+}
+
+// A 16 x 14 blue button with a white arrow or cross.
+QImage viewer_button(int kind, bool pressed) {
+    QImage img(16, 14, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 14);
+    g.setColorAt(0, pressed ? QColor(20, 60, 130) : QColor(70, 130, 220));
+    g.setColorAt(1, pressed ? QColor(40, 90, 170) : QColor(24, 72, 160));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(10, 40, 100), 1));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 13), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    const double dy = pressed ? 1 : 0;
+    if (kind == 0) p.drawPolygon(QPolygonF({QPointF(4, 7 + dy), QPointF(10, 3 + dy), QPointF(10, 11 + dy)}));
+    if (kind == 1) p.drawPolygon(QPolygonF({QPointF(12, 7 + dy), QPointF(6, 3 + dy), QPointF(6, 11 + dy)}));
+    if (kind == 2) {
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, 4 + dy), QPointF(11, 10 + dy));
+        p.drawLine(QPointF(11, 4 + dy), QPointF(5, 10 + dy));
+    }
+    return img;
+}
+
+}  // namespace
+
+void make_windows(const std::string& out_dir) {
+    const fs::path dir = fs::path(out_dir) / "Graphics" / "Program";
+    fs::create_directories(dir);
+    save_png(game_menu(), (dir / "game_menu.png").string());
+    QImage face;
+    face.load(QString::fromStdString((fs::path(out_dir) / "Graphics" / "Skin" / "background.png").string()));
+    save_png(box_picture(face), (dir / "splash_box.png").string());
+    save_png(rounded_button("Play", QColor(90, 150, 240), QColor(24, 72, 160), Qt::white), (dir / "splash_play.png").string());
+    save_png(rounded_button("Play", QColor(200, 200, 200), QColor(150, 150, 150), QColor(235, 235, 235)),
+             (dir / "splash_play_disabled.png").string());
+    save_png(rounded_button("Donate", QColor(255, 196, 80), QColor(230, 130, 20), QColor(40, 30, 90)),
+             (dir / "splash_donate.png").string());
+    save_png(portrait(), (dir / "about_portrait.png").string());
+    const char* names[] = {"left", "right", "close"};
+    for (int k = 0; k < 3; ++k) {
+        save_png(viewer_button(k, false), (dir / ("manual_" + std::string(names[k]) + "_up.png")).string());
+        save_png(viewer_button(k, true), (dir / ("manual_" + std::string(names[k]) + "_down.png")).string());
+    }
+}
+
+}  // namespace ignivar::assets
