@@ -31,7 +31,15 @@ std::optional<Button> button_from_id(std::string_view id) {
 }
 
 bool Controls::create(SettingsStore& store) {
-    const bool fullscreen = store.read_flag("FullscreenMode", true);
+    const bool fullscreen = read_fullscreen_flag(store);
+    load_bindings(store);
+    unit_.load_high_scores();
+    return fullscreen;
+}
+
+bool Controls::read_fullscreen_flag(SettingsStore& store) { return store.read_flag("FullscreenMode", true); }
+
+void Controls::load_bindings(SettingsStore& store) {
     std::array<int, kBindingCount> indices{};
     for (int n = 1; n <= kBindingCount; ++n)
         indices[n - 1] = store.read_number(binding_value_name(n), kDefaultKeyIndex[n - 1]);
@@ -40,8 +48,6 @@ bool Controls::create(SettingsStore& store) {
         bindings_.AssignWord(n, indices[n - 1]);
     }
     rebuild_hints();
-    unit_.load_high_scores();
-    return fullscreen;
 }
 
 void Controls::apply_bindings(SettingsStore& store, const std::array<int, kBindingCount>& indices) {

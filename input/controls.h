@@ -35,8 +35,11 @@ public:
 
     // Main window creation: reads the full-screen flag, reads Key1..Key7 and
     // writes each back with its key code derived, builds the hints, then
-    // reads the high scores. Returns the full-screen flag.
+    // reads the high scores. Returns the full-screen flag. The main window
+    // runs the same steps itself, with the skin load after the first.
     bool create(SettingsStore& store);
+    static bool read_fullscreen_flag(SettingsStore& store);
+    void load_bindings(SettingsStore& store);
 
     // After the key dialog's accept: new key indices (1..44) for bindings 1..7.
     void apply_bindings(SettingsStore& store, const std::array<int, kBindingCount>& indices);

@@ -44,6 +44,7 @@ void TimerBank::fire(int index) {
     // The next periodic firing, unless the handler re-times or stops it.
     s.due = now_ + s.interval;
     ++firings_;
+    if (observer_) observer_(static_cast<TimerId>(index));
     on_fire_(static_cast<TimerId>(index));
 }
 

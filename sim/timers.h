@@ -51,6 +51,9 @@ public:
 
     std::uint64_t firings() const { return firings_; }
 
+    // Told of every firing before its handler runs (for measurements).
+    void set_fire_observer(Handler observer) { observer_ = std::move(observer); }
+
 private:
     struct Slot {
         int interval = 1;
@@ -66,6 +69,7 @@ private:
     Millis now_ = 0;
     std::uint64_t firings_ = 0;
     Handler on_fire_;
+    Handler observer_;
 };
 
 }  // namespace ignivar

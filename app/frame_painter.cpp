@@ -1,0 +1,60 @@
+#include "app/frame_painter.h"
+
+namespace ignivar::app {
+
+QColor window_colour(std::uint32_t colour) {
+    std::uint8_t rgba[4];
+    skin::colour_rgba(colour, rgba);
+    return QColor(rgba[0], rgba[1], rgba[2]);
+}
+
+void FramePainter::reset() {
+    cache_.clear();
+    stretched_ = QImage();
+    stretched_source_ = nullptr;
+}
+
+const QImage& FramePainter::image(const skin::Picture* picture, bool transparent) {
+    const Key key{picture, transparent};
+    auto it = cache_.find(key);
+    if (it != cache_.end()) return it->second;
+    QImage raw(picture->rgba.data(), picture->width, picture->height, picture->width * 4, QImage::Format_RGBA8888);
+    // Premultiplied ARGB blends fastest; opaque pictures need no alpha at all.
+    QImage converted = raw.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return cache_.emplace(key, std::move(converted)).first->second;
+}
+
+const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h) {
+    if (stretched_source_ != picture || stretched_.width() != w || stretched_.height() != h) {
+        stretched_ = image(picture, false).scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        stretched_source_ = picture;
+    }
+    return stretched_;
+}
+
+void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(0, 0, skin.client_width, skin.client_height), window_colour(skin.colour));
+    for (const skin::FrameItem& item : skin::frame_items(skin, display, game_menu)) {
+        if (item.picture->empty()) continue;
+        if (item.stretch) {
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(QPoint(item.x, item.y), stretched(item.picture, item.clip_w, item.clip_h));
+            continue;
+        }
+        const QImage& img = image(item.picture, item.transparent);
+        p.setCompositionMode(item.transparent ? QPainter::CompositionMode_SourceOver : QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(item.x, item.y), img,
+                    QRect(0, 0, std::min(item.clip_w, img.width()), std::min(item.clip_h, img.height())));
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
+    QImage out(std::max(1, skin.client_width), std::max(1, skin.client_height), QImage::Format_RGB32);
+    QPainter p(&out);
+    paint(p, skin, display, game_menu);
+    return out;
+}
+
+}  // namespace ignivar::app

@@ -1,0 +1,40 @@
+// Paints a frame of the face with QPainter: the skin's pictures, converted
+// to QImage once per skin load, in the drawing order of the frame.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <unordered_map>
+
+#include "skin/frame.h"
+
+namespace ignivar::app {
+
+class FramePainter {
+public:
+    // Forgets the converted pictures: call after every skin load.
+    void reset();
+    void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::Picture* game_menu);
+    // The frame as an image of the client area's size.
+    QImage render(const skin::Skin& skin, const Display& display, const skin::Picture* game_menu);
+
+private:
+    const QImage& image(const skin::Picture* picture, bool transparent);
+    const QImage& stretched(const skin::Picture* picture, int w, int h);
+
+    struct Key {
+        const skin::Picture* picture;
+        bool transparent;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const { return std::hash<const void*>()(k.picture) ^ k.transparent; }
+    };
+    std::unordered_map<Key, QImage, KeyHash> cache_;
+    QImage stretched_;
+    const skin::Picture* stretched_source_ = nullptr;
+};
+
+QColor window_colour(std::uint32_t colour);
+
+}  // namespace ignivar::app

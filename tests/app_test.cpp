@@ -1,0 +1,237 @@
+// The main window under the offscreen platform: keys, clicks, menus,
+// layouts and what it paints.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/key_map.h"
+#include "app/main_window.h"
+#include "settings/memory_store.h"
+
+namespace ignivar::app {
+namespace {
+
+const std::string kDir = IGNIVAR_ASSET_DIR;
+
+// Receives the files the window asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toLocalFile(); }
+};
+
+struct Window {
+    explicit Window(bool fullscreen) {
+        store.write_text("FullscreenMode", fullscreen ? "1" : "0");
+        w = std::make_unique<TForm1>(store, kDir);
+        w->play();
+    }
+    ~Window() { w->unit().timers(); }
+    MemoryStore store;
+    std::unique_ptr<TForm1> w;
+
+    QPoint centre_of(const char* picture) const {
+        const auto& p = w->skin().pictures[skin::section_of_picture(picture) - 1];
+        return {p.left + p.width / 2, p.top + p.height / 2};
+    }
+    int mode() const { return w->unit().state().mode; }
+    bool lit(Seg s) const { return w->unit().display().Vid_Is_Lit(s); }
+};
+
+TEST(MainWindow, KeyPressChangesTheModelAndTheNextPaint) {
+    Window win(false);
+    const QImage before = win.w->grab().toImage();
+    QTest::keyPress(win.w.get(), Qt::Key_3);
+    EXPECT_EQ(win.mode(), 1);
+    EXPECT_TRUE(win.lit(Seg::BtnTimeDown));
+    QTest::keyRelease(win.w.get(), Qt::Key_3);
+    EXPECT_FALSE(win.lit(Seg::BtnTimeDown));
+    const QImage after = win.w->grab().toImage();
+    const QPoint flame = win.centre_of("im_flame_2_3");
+    EXPECT_NE(before.pixel(flame), after.pixel(flame));  // lit in power-on, dark now
+    // An auto-repeated press acts once; its fake release is ignored.
+    QTest::keyPress(win.w.get(), Qt::Key_3);
+    QKeyEvent repeat_release(QEvent::KeyRelease, Qt::Key_3, Qt::NoModifier, "3", true);
+    QApplication::sendEvent(win.w.get(), &repeat_release);
+    QKeyEvent repeat_press(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, "3", true);
+    QApplication::sendEvent(win.w.get(), &repeat_press);
+    EXPECT_EQ(win.mode(), 2);
+}
+
+TEST(MainWindow, KeyMapping) {
+    struct Case { int key; int code; };
+    const Case cases[] = {{Qt::Key_0, 0x30}, {Qt::Key_9, 0x39}, {Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A},
+                          {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26}, {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28},
+                          {Qt::Key_Alt, 0x12}, {Qt::Key_Control, 0x11}, {Qt::Key_Shift, 0x10},
+                          {Qt::Key_Space, 0x20}, {Qt::Key_F1, 0}, {Qt::Key_Escape, 0}, {Qt::Key_Enter, 0}};
+    for (const Case& c : cases) EXPECT_EQ(virtual_key(c.key), c.code) << c.key;
+    QKeyEvent keypad(QEvent::KeyPress, Qt::Key_1, Qt::KeypadModifier, "1");
+    EXPECT_EQ(virtual_key(keypad), 0);
+}
+
+TEST(MainWindow, MouseOnButtonAreas) {
+    Window win(false);
+    const QPoint time = win.centre_of("btn_time_top");
+    EXPECT_EQ(win.w->area_at(time), input::Button::Time);
+    EXPECT_EQ(win.w->area_at(win.centre_of("btn_set_top")), input::Button::Set);
+    // Press on the time button, leave the area, release elsewhere.
+    QTest::mousePress(win.w.get(), Qt::LeftButton, {}, time);
+    EXPECT_EQ(win.mode(), 1);
+    EXPECT_TRUE(win.lit(Seg::BtnTimeDown));
+    QTest::mouseRelease(win.w.get(), Qt::LeftButton, {}, QPoint(270, 150));
+    EXPECT_FALSE(win.lit(Seg::BtnTimeDown));
+    EXPECT_FALSE(win.w->unit().state().button_latch);
+    // The set button and the right button press nothing.
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_set_top"));
+    EXPECT_EQ(win.mode(), 1);
+    QTest::mousePress(win.w.get(), Qt::RightButton, {}, time);
+    EXPECT_EQ(win.mode(), 1);
+    EXPECT_TRUE(win.w->popup_menu()->isVisible());
+    win.w->popup_menu()->close();
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_game_a_top"));
+    EXPECT_EQ(win.mode(), 8);
+}
+
+TEST(MainWindow, PopupMenuItems) {
+    Window win(false);
+    const char* captions[] = {"About...\tF1", "View 'Readme.txt'\tF2", "View 'Whatsnew.txt'\tF3", "View manual\tF4", "",
+                              "Edit configuration file", "Key settings", "Reset Hiscores", "",
+                              "Display in fullscreen mode\tF12", "Display splash screen at startup", "", "Exit\tEsc"};
+    for (int i = 1; i <= TForm1::kItems; ++i) {
+        EXPECT_EQ(win.w->item(i)->text().toStdString(), captions[i - 1]) << i;
+        EXPECT_EQ(win.w->item(i)->isSeparator(), captions[i - 1][0] == '\0') << i;
+    }
+    EXPECT_EQ(win.w->popup_menu()->defaultAction(), win.w->item(TForm1::About));
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    win.w->item(TForm1::Readme)->trigger();
+    QTest::keyClick(win.w.get(), Qt::Key_F3);
+    win.w->item(TForm1::Config)->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(catcher.opened.size(), 3);
+    EXPECT_TRUE(catcher.opened[0].endsWith("/Readme.txt"));
+    EXPECT_TRUE(catcher.opened[1].endsWith("/Whatsnew.txt"));
+    EXPECT_TRUE(catcher.opened[2].endsWith("/Config.ini"));
+
+    win.store.write_text("HiScore1", "560");
+    win.w->unit().load_high_scores();
+    win.w->item(TForm1::Hiscore)->trigger();
+    EXPECT_EQ(win.store.read_text("HiScore1"), "0");
+    EXPECT_EQ(win.store.read_text("HiScore2"), "0");
+    EXPECT_EQ(win.w->unit().state().hiscore_a, 0);
+
+    win.w->item(TForm1::Splash)->trigger();
+    EXPECT_EQ(win.store.read_text("SplashScreen"), "0");
+    // Opening the menu takes the check mark from the store.
+    win.store.write_text("SplashScreen", "1");
+    emit win.w->popup_menu()->aboutToShow();
+    EXPECT_TRUE(win.w->item(TForm1::Splash)->isChecked());
+
+    QTest::keyClick(win.w.get(), Qt::Key_F12);
+    EXPECT_TRUE(win.w->fullscreen());
+    EXPECT_TRUE(win.w->item(TForm1::Fullscreen)->isChecked());
+    EXPECT_EQ(win.store.read_text("FullscreenMode"), "1");
+
+    // Esc ends the event loop.
+    QTimer::singleShot(0, [&] { QTest::keyClick(win.w.get(), Qt::Key_Escape); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // only if Esc did nothing
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(MainWindow, LayoutSwitchKeepsARunningGame) {
+    Window win(false);
+    QTest::keyClick(win.w.get(), Qt::Key_3);
+    QTest::keyClick(win.w.get(), Qt::Key_2);  // game B
+    win.w->unit().advance(9000);
+    const GameState before = win.w->unit().state();
+    ASSERT_EQ(before.mode, 9);
+    ASSERT_TRUE(before.play);
+    const Millis due = win.w->unit().timers().due(TimerId::Game);
+    win.w->toggle_layout();
+    EXPECT_TRUE(win.w->fullscreen());
+    EXPECT_EQ(win.w->width(), win.w->skin().client_width);
+    const GameState& after = win.w->unit().state();
+    EXPECT_EQ(after.mode, 9);
+    EXPECT_EQ(after.grid, before.grid);
+    EXPECT_EQ(after.hero, before.hero);
+    EXPECT_TRUE(win.w->unit().timers().enabled(TimerId::Game));
+    EXPECT_EQ(win.w->unit().timers().due(TimerId::Game), due);
+    win.w->toggle_layout();
+    EXPECT_EQ(win.w->width(), 540);
+}
+
+TEST(MainWindow, InGameMenu) {
+    Window win(true);
+    EXPECT_EQ(win.w->game_menu_size(), QSize(36, 32));
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(win.w->game_menu_open());
+    EXPECT_EQ(win.w->game_menu_size(), QSize(256, 448));
+    for (int i = 1; i <= TForm1::kItems; ++i) {
+        const QLabel* label = win.w->menu_labels()[i - 1];
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->geometry(), QRect(0, 32 * i, 256, 32)) << i;
+        const bool separator = win.w->item(i)->isSeparator();
+        EXPECT_EQ(label->text().isEmpty(), separator) << i;
+    }
+    EXPECT_EQ(win.w->menu_labels()[TForm1::Fullscreen - 1]->text(), "   Display in fullscreen mode [V]");
+    EXPECT_EQ(win.w->menu_labels()[TForm1::Hiscore - 1]->text(), "   Reset Hiscores");
+    EXPECT_FALSE(win.w->menu_labels()[TForm1::About - 1]->isEnabled());
+    // Choosing a row runs its item and folds the menu.
+    QTest::mouseClick(win.w->menu_labels()[TForm1::Hiscore - 1], Qt::LeftButton);
+    EXPECT_EQ(win.store.read_text("HiScore1"), "0");
+    EXPECT_FALSE(win.w->game_menu_open());
+    EXPECT_EQ(win.w->game_menu_size(), QSize(36, 32));
+    // Opening the popup menu folds an unfolded in-game menu.
+    win.w->set_game_menu_open(true);
+    emit win.w->popup_menu()->aboutToShow();
+    EXPECT_FALSE(win.w->game_menu_open());
+}
+
+TEST(MainWindow, PaintsLitSegmentsOnly) {
+    Window win(false);
+    const QPoint flame = win.centre_of("im_flame_1_3");
+    const QImage on = win.w->render_frame();  // power-on: everything lit
+    QTest::keyClick(win.w.get(), Qt::Key_3);
+    const QImage off = win.w->render_frame();
+    const QColor lit = on.pixelColor(flame), dark = off.pixelColor(flame);
+    EXPECT_LT(lit.lightness(), 80) << "ink";
+    EXPECT_GT(dark.lightness(), 120) << "glass";
+    // The glass shows through the transparent part of a segment's picture.
+    const QPoint corner = win.centre_of("im_flame_1_3") - QPoint(11, 9);
+    EXPECT_GT(on.pixelColor(corner).lightness(), 120);
+}
+
+TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
+    Window win(false);
+    const QRegion shape = win.w->mask();
+    ASSERT_FALSE(shape.isEmpty());
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));  // the case's rounded corner
+    EXPECT_FALSE(shape.contains(QPoint(539, 359)));
+    EXPECT_TRUE(shape.contains(QPoint(270, 180)));
+    EXPECT_TRUE(shape.contains(QPoint(20, 180)));
+    Window full(true);
+    EXPECT_TRUE(full.w->mask().isEmpty());
+}
+
+}  // namespace
+}  // namespace ignivar::app
+
+int main(int argc, char** argv) {
+    // Test discovery runs this without the tests' environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+#include "app_test.moc"
