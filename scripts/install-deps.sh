@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-dejavu-core
+  xvfb xauth
   clang libclang-rt-14-dev
 )
 
