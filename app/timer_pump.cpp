@@ -10,7 +10,7 @@ TimerPump::TimerPump(TimerBank& bank, std::function<void()> after, QObject* pare
     connect(&timer_, &QTimer::timeout, this, &TimerPump::sync);
 }
 
-Millis TimerPump::virtual_now() const { return origin_ + clock_.elapsed(); }
+Millis TimerPump::virtual_now() const { return origin_ + clock_.nsecsElapsed() / 1'000'000; }
 
 void TimerPump::sync() {
     const Millis target = virtual_now();
@@ -36,8 +36,11 @@ void TimerPump::rearm() {
         timer_.stop();
         return;
     }
-    const Millis wait = due - virtual_now();
-    timer_.start(static_cast<int>(std::max<Millis>(0, std::min<Millis>(wait, 24LL * 3600 * 1000))));
+    // Platform timers wake up to a millisecond late, so sleep for the whole
+    // milliseconds left and let the last fraction pass in the event loop.
+    const qint64 left_ns = (due - origin_) * 1'000'000 - clock_.nsecsElapsed();
+    const qint64 wait_ms = std::max<qint64>(0, left_ns / 1'000'000);
+    timer_.start(static_cast<int>(std::min<qint64>(wait_ms, 24LL * 3600 * 1000)));
 }
 
 }  // namespace ignivar::app

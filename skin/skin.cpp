@@ -116,6 +116,16 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
             std::error_code e;
             return fs::is_regular_file(resolve_path(path, req.program_dir), e);
         };
+        // Loads a picture; on failure the message stops the whole load.
+        auto load_into = [&](const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
+            auto loaded = load_for(resolve_path(file, req.program_dir), transparent);
+            if (auto* message = std::get_if<std::string>(&loaded)) {
+                result.error = *message;
+                return false;
+            }
+            out = std::get<0>(loaded);
+            return true;
+        };
 
         if (req.fullscreen) {
             const std::string backdrop_dir =
@@ -123,12 +133,7 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
             const std::string backdrop = cfg.read_string("Fullscreen", "BackdropFile", "nil");
             if (!names_nothing(backdrop) && exists(backdrop_dir + backdrop)) {
                 const std::string file = backdrop_dir + backdrop;
-                auto loaded = load_for(resolve_path(file, req.program_dir), false);
-                if (auto* message = std::get_if<std::string>(&loaded)) {
-                    result.error = *message;
-                    return result;
-                }
-                skin.backdrop.picture = std::get<0>(loaded);
+                if (!load_into(file, false, skin.backdrop.picture)) return result;
                 skin.backdrop.file = file;
                 skin.backdrop.stretch = cfg.read_integer("Fullscreen", "BackdropStretch", 0) != 0;
                 skin.backdrop.shown = true;
@@ -144,12 +149,7 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
             const std::string logo = cfg.read_string("Fullscreen", "LogoFile", "nil");
             if (!names_nothing(logo) && exists(backdrop_dir + logo)) {
                 const std::string file = backdrop_dir + logo;
-                auto loaded = load_for(resolve_path(file, req.program_dir), true);
-                if (auto* message = std::get_if<std::string>(&loaded)) {
-                    result.error = *message;
-                    return result;
-                }
-                skin.logo.picture = std::get<0>(loaded);
+                if (!load_into(file, true, skin.logo.picture)) return result;
                 skin.logo.file = file;
                 skin.logo.shown = true;
                 const int w = skin.logo.picture->width, h = skin.logo.picture->height;
@@ -180,12 +180,7 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
             if (!names_nothing(file_name)) {
                 const std::string file = skin_dir + file_name;
                 if (exists(file)) {
-                    auto loaded = load_for(resolve_path(file, req.program_dir), pic.transparent);
-                    if (auto* message = std::get_if<std::string>(&loaded)) {
-                        result.error = *message;
-                        return result;
-                    }
-                    pic.picture = std::get<0>(loaded);
+                    if (!load_into(file, pic.transparent, pic.picture)) return result;
                     pic.source = PlacedPicture::Source::File;
                 } else {
                     static const auto mark = std::make_shared<const Picture>(placeholder());

@@ -101,6 +101,27 @@ TEST(MainWindow, MouseOnButtonAreas) {
     EXPECT_EQ(win.mode(), 8);
 }
 
+TEST(MainWindow, PointersHintsAndFailedWrites) {
+    Window win(false);
+    QTest::mouseMove(win.w.get(), win.centre_of("btn_left_top"));
+    EXPECT_EQ(win.w->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(win.w.get(), win.centre_of("btn_set_top"));
+    EXPECT_EQ(win.w->cursor().shape(), Qt::WhatsThisCursor);
+    QTest::mouseMove(win.w.get(), QPoint(270, 150));
+    EXPECT_EQ(win.w->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(win.w->controls().hint(*win.w->area_at(win.centre_of("btn_set_top"))), "button disabled");
+    EXPECT_EQ(win.w->controls().hint(*win.w->area_at(win.centre_of("btn_shoot_right_top"))),
+              "click or press 'alt' key");
+
+    // A store that refuses writes is told about once, however often it fails.
+    int told = 0;
+    QObject::connect(win.w.get(), &TForm1::settings_failed, [&] { ++told; });
+    win.store.fail_writes("disk full");
+    win.w->item(TForm1::Hiscore)->trigger();
+    win.w->item(TForm1::Splash)->trigger();
+    EXPECT_EQ(told, 1);
+}
+
 TEST(MainWindow, PopupMenuItems) {
     Window win(false);
     const char* captions[] = {"About...\tF1", "View 'Readme.txt'\tF2", "View 'Whatsnew.txt'\tF3", "View manual\tF4", "",

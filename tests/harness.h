@@ -55,6 +55,14 @@ public:
         const auto a = s.find("digits ");
         return s.substr(a + 7, s.find('\n', a) - a - 7);
     }
+    // The pressed-button pictures that are shown, in a fixed order.
+    std::string lit_buttons() {
+        std::string out;
+        for (const char* b : {"btn_game_a_down", "btn_game_b_down", "btn_left_down", "btn_right_down",
+                              "btn_shoot_left_down", "btn_shoot_right_down", "btn_time_down"})
+            if (is_lit(b)) out += (out.empty() ? "" : " ") + std::string(b);
+        return out;
+    }
     long long now() { return std::stoll(line("now").substr(4)); }
     Unit& unit() {
         driver.finish();
