@@ -38,6 +38,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     for (const skin::FrameItem& item : skin::frame_items(skin, display, game_menu)) {
         if (item.picture->empty()) continue;
         if (item.stretch) {
+            if (item.clip_w <= 0 || item.clip_h <= 0) continue;
             p.setCompositionMode(QPainter::CompositionMode_Source);
             p.drawImage(QPoint(item.x, item.y), stretched(item.picture, item.clip_w, item.clip_h));
             continue;
@@ -51,7 +52,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
 }
 
 QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
-    QImage out(std::max(1, skin.client_width), std::max(1, skin.client_height), QImage::Format_RGB32);
+    QImage out(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height), QImage::Format_RGB32);
     QPainter p(&out);
     paint(p, skin, display, game_menu);
     return out;

@@ -151,7 +151,7 @@ void TForm1::load_skin() {
 }
 
 void TForm1::apply_layout() {
-    setFixedSize(std::max(1, skin_.client_width), std::max(1, skin_.client_height));
+    setFixedSize(skin::usable_extent(skin_.client_width), skin::usable_extent(skin_.client_height));
     update_shape();
     painted_changes_ = ~0ull;
     update();
@@ -249,7 +249,11 @@ std::optional<input::Button> TForm1::area_at(QPoint pos) const {
     for (B b : {B::GameB, B::GameA, B::Time, B::Right, B::Left, B::ShootRight, B::ShootLeft, B::Set}) {
         const skin::PlacedPicture& p =
             skin_.pictures[skin::section_of_picture(input::button_area_name(b)) - 1];
-        if (QRect(p.left, p.top, p.width, p.height).contains(pos)) return b;
+        // In 64 bits: a skin may give any 32-bit place and size.
+        const long long x = pos.x(), y = pos.y();
+        if (x >= p.left && y >= p.top && x < static_cast<long long>(p.left) + p.width &&
+            y < static_cast<long long>(p.top) + p.height)
+            return b;
     }
     return std::nullopt;
 }

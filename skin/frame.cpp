@@ -103,6 +103,8 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
     return items;
 }
 
+int usable_extent(int requested) { return std::clamp(requested, 1, kMaxPictureSide); }
+
 void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
     out[0] = colour & 0xFF;
     out[1] = (colour >> 8) & 0xFF;
@@ -111,7 +113,7 @@ void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
 }
 
 Picture render_frame(const Skin& skin, const Display& display, const Picture* game_menu) {
-    Picture out(std::max(0, skin.client_width), std::max(0, skin.client_height));
+    Picture out(usable_extent(skin.client_width), usable_extent(skin.client_height));
     std::uint8_t fill[4];
     colour_rgba(skin.colour, fill);
     for (std::size_t i = 0; i < out.rgba.size(); i += 4) std::copy(fill, fill + 4, &out.rgba[i]);
@@ -120,12 +122,14 @@ Picture render_frame(const Skin& skin, const Display& display, const Picture* ga
         if (src.empty()) continue;
         const int w = item.stretch ? item.clip_w : std::min(item.clip_w, src.width);
         const int h = item.stretch ? item.clip_h : std::min(item.clip_h, src.height);
-        for (int y = std::max(0, -item.y); y < h && item.y + y < out.height; ++y) {
-            for (int x = std::max(0, -item.x); x < w && item.x + x < out.width; ++x) {
-                const int sx = item.stretch ? static_cast<int>(static_cast<long long>(x) * src.width / w) : x;
-                const int sy = item.stretch ? static_cast<int>(static_cast<long long>(y) * src.height / h) : y;
+        // 64-bit positions: a skin may place a picture anywhere in 32 bits.
+        const long long ix = item.x, iy = item.y;
+        for (long long y = std::max(0LL, -iy); y < h && iy + y < out.height; ++y) {
+            for (long long x = std::max(0LL, -ix); x < w && ix + x < out.width; ++x) {
+                const int sx = static_cast<int>(item.stretch ? x * src.width / w : x);
+                const int sy = static_cast<int>(item.stretch ? y * src.height / h : y);
                 const std::uint8_t* s = src.pixel(sx, sy);
-                std::uint8_t* d = out.pixel(item.x + x, item.y + y);
+                std::uint8_t* d = out.pixel(static_cast<int>(ix + x), static_cast<int>(iy + y));
                 const int a = item.transparent ? s[3] : 255;
                 for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>((s[c] * a + d[c] * (255 - a) + 127) / 255);
             }

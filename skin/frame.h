@@ -21,6 +21,10 @@ struct FrameItem {
 // background picture, drawn in full screen only.
 std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const Picture* game_menu);
 
+// The client size a window can really have: a skin file may ask for any
+// number, but a window (and its frame) is kept within 1..kMaxPictureSide.
+int usable_extent(int requested);
+
 // The window colour ($00BBGGRR) as RGBA bytes.
 void colour_rgba(std::uint32_t colour, std::uint8_t out[4]);
 

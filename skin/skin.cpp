@@ -62,10 +62,16 @@ std::optional<std::uint32_t> read_colour(const IniFile& ini, const char* section
     return static_cast<std::uint32_t>(*v);
 }
 
+// 32-bit arithmetic that wraps instead of overflowing, as the numbers of
+// the skin file are 32-bit on every platform.
+int wrapping_add(int a, int b) {
+    return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
 int read_offset(const IniFile& ini, const char* key, int screen, int client) {
     const auto v = parse_integer(ini.read_string("Fullscreen", key, "Center"));
     if (v && *v != 0) return *v;
-    return (screen - client) / 2;
+    return static_cast<int>((static_cast<long long>(screen) - client) / 2);
 }
 
 }  // namespace
@@ -190,8 +196,8 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
                 pic.file = file;
             }
             pic.height = cfg.read_integer(section, "Height", 0);
-            pic.left = cfg.read_integer(section, "Left", 0) + skin.offset_x;
-            pic.top = cfg.read_integer(section, "Top", 0) + skin.offset_y;
+            pic.left = wrapping_add(cfg.read_integer(section, "Left", 0), skin.offset_x);
+            pic.top = wrapping_add(cfg.read_integer(section, "Top", 0), skin.offset_y);
             pic.width = cfg.read_integer(section, "Width", 0);
         }
     }

@@ -14,6 +14,7 @@
 #include "app/key_map.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
+#include "temp_dir.h"
 
 namespace ignivar::app {
 namespace {
@@ -230,6 +231,19 @@ TEST(MainWindow, PaintsLitSegmentsOnly) {
     // The glass shows through the transparent part of a segment's picture.
     const QPoint corner = win.centre_of("im_flame_1_3") - QPoint(11, 9);
     EXPECT_GT(on.pixelColor(corner).lightness(), 120);
+}
+
+TEST(MainWindow, HostileSkinValuesDoNotBringItDown) {
+    test::TempDir dir;
+    dir.write("Config.ini", "[Common]\nGameWidth=99999999\nGameHeight=-3\n[VideoMode]\nTranspColor=$00FFFFFF\n"
+                            "[Image1]\nFilename=missing.png\nLeft=-2147483648\nWidth=2147483647\nHeight=5\n");
+    MemoryStore store;
+    store.write_text("FullscreenMode", "0");
+    TForm1 w(store, dir.path.string());
+    EXPECT_FALSE(w.must_end());
+    EXPECT_EQ(w.size(), QSize(skin::kMaxPictureSide, 1));
+    const QImage frame = w.render_frame();
+    EXPECT_EQ(frame.width(), skin::kMaxPictureSide);
 }
 
 TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {

@@ -69,15 +69,16 @@ TEST(SkinLoad, EmptyConfigInBothLayouts) {
 TEST(SkinLoad, Offsets) {
     struct Case { const char* x; const char* y; int left, top; };
     const Case cases[] = {{"Center", "Center", 242, 204}, {"0", "0", 242, 204}, {"15", "$10", 15, 16},
-                          {"abc", "", 242, 204},          {"-20", "7", -20, 7}};
+                          {"abc", "", 242, 204},          {"-20", "7", -20, 7},
+                          {"2147483647", "$7FFFFFFF", 2147483647, 2147483647}};  // sums wrap, never overflow
     for (const Case& c : cases) {
         SkinDir s;
         s.config(std::string("[Fullscreen]\nGameOffsetX=") + c.x + "\nGameOffsetY=" + c.y +
                  "\n[Image5]\nLeft=3\nTop=4\n");
         Skin skin;
         load_skin(s.request(true), skin);
-        EXPECT_EQ(skin.pictures[4].left, c.left + 3) << c.x;
-        EXPECT_EQ(skin.pictures[4].top, c.top + 4) << c.y;
+        EXPECT_EQ(skin.pictures[4].left, static_cast<int>(static_cast<unsigned>(c.left) + 3u)) << c.x;
+        EXPECT_EQ(skin.pictures[4].top, static_cast<int>(static_cast<unsigned>(c.top) + 4u)) << c.y;
     }
 }
 
