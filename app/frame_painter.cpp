@@ -33,8 +33,9 @@ const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h
 }
 
 void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
+    const int width = skin::usable_extent(skin.client_width), height = skin::usable_extent(skin.client_height);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(0, 0, skin.client_width, skin.client_height), window_colour(skin.colour));
+    p.fillRect(QRect(0, 0, width, height), window_colour(skin.colour));
     for (const skin::FrameItem& item : skin::frame_items(skin, display, game_menu)) {
         if (item.picture->empty()) continue;
         if (item.stretch) {
@@ -44,9 +45,17 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
             continue;
         }
         const QImage& img = image(item.picture, item.transparent);
+        // Only the part inside the client area, worked out in 64 bits: a
+        // skin may place a picture anywhere in 32 bits.
+        const long long x0 = item.x, y0 = item.y;
+        const long long x1 = std::min<long long>(x0 + std::min(item.clip_w, img.width()), width);
+        const long long y1 = std::min<long long>(y0 + std::min(item.clip_h, img.height()), height);
+        const long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
+        if (vx >= x1 || vy >= y1) continue;
         p.setCompositionMode(item.transparent ? QPainter::CompositionMode_SourceOver : QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(item.x, item.y), img,
-                    QRect(0, 0, std::min(item.clip_w, img.width()), std::min(item.clip_h, img.height())));
+        p.drawImage(QPoint(static_cast<int>(vx), static_cast<int>(vy)), img,
+                    QRect(static_cast<int>(vx - x0), static_cast<int>(vy - y0), static_cast<int>(x1 - vx),
+                          static_cast<int>(y1 - vy)));
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
