@@ -26,7 +26,6 @@ public:
 
     void reseed(std::uint32_t seed) { gen_.seed(seed); }
     void force(int result) { forced_.push_back(result ? 1 : 0); }
-    std::size_t forced_left() const { return forced_.size(); }
 
 private:
     std::mt19937 gen_;

@@ -36,7 +36,6 @@ struct Window {
         w = std::make_unique<TForm1>(store, kDir);
         w->play();
     }
-    ~Window() { w->unit().timers(); }
     MemoryStore store;
     std::unique_ptr<TForm1> w;
 
