@@ -1,24 +1,48 @@
 #include "skin/frame.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace ignivar::skin {
 namespace {
 
 // The drawing order of the face. Segments and pressed pictures are drawn
-// only while lit; the other pictures always.
+// only while lit; the other pictures always. Names are resolved once, so a
+// frame costs no look-ups by name.
 enum class Kind { Always, Lit, Digit };
 struct Step {
     Kind kind;
-    std::string name;  // picture name; for digits, the cell "1".."5"
+    int section;  // index into Skin::pictures: the picture, or the digit cell's place
+    Seg seg;      // for Lit
+    int cell;     // for Digit, 1..5
 };
+
+int section_index(const std::string& name) { return section_of_picture(name) - 1; }
+
+// Sections of the glyph sources: [0] large, [1] small, by digit.
+const std::array<std::array<int, 10>, 2>& glyph_sections() {
+    static const auto sections = [] {
+        std::array<std::array<int, 10>, 2> g{};
+        for (int d = 0; d <= 9; ++d) {
+            g[0][d] = section_index("im_panel_number_" + std::to_string(d));
+            g[1][d] = section_index("im_panel_number_small_" + std::to_string(d));
+        }
+        return g;
+    }();
+    return sections;
+}
 
 const std::vector<Step>& drawing_order() {
     static const std::vector<Step> order = [] {
         std::vector<Step> o;
-        auto always = [&](std::string n) { o.push_back({Kind::Always, std::move(n)}); };
-        auto lit = [&](std::string n) { o.push_back({Kind::Lit, std::move(n)}); };
+        auto always = [&](const std::string& n) { o.push_back({Kind::Always, section_index(n), Seg::Count, 0}); };
+        auto lit = [&](const std::string& n) {
+            o.push_back({Kind::Lit, section_index(n), *segment_by_name(n), 0});
+        };
+        auto digit = [&](int cell) {
+            o.push_back({Kind::Digit, section_index("im_panel_digit_pos_" + std::to_string(cell)), Seg::Count, cell});
+        };
         always("im_background");
         for (const char* b : {"btn_right_down", "btn_left_down", "btn_shoot_right_down", "btn_shoot_left_down",
                               "btn_game_a_down", "btn_time_down"})
@@ -26,12 +50,12 @@ const std::vector<Step>& drawing_order() {
         always("btn_set_top");
         for (const char* s : {"game_a", "game_b", "time_1", "time_2", "alarm", "date", "chrono", "sound", "bell"})
             lit(std::string("im_panel_") + s);
-        o.push_back({Kind::Digit, "1"});
-        o.push_back({Kind::Digit, "2"});
+        digit(1);
+        digit(2);
         lit("im_panel_time_colon");
-        o.push_back({Kind::Digit, "3"});
-        o.push_back({Kind::Digit, "4"});
-        o.push_back({Kind::Digit, "5"});
+        digit(3);
+        digit(4);
+        digit(5);
         lit("im_panel_time_am");
         lit("im_panel_time_pm");
         for (int i = 1; i <= 3; ++i) lit("im_panel_miss_" + std::to_string(i));
@@ -80,23 +104,17 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
     }
     for (const Step& step : drawing_order()) {
         if (step.kind == Kind::Digit) {
-            const int cell = step.name[0] - '0';
-            const DigitCell& c = display.digit(cell);
-            if (!c.visible || c.glyph.kind == Glyph::Kind::None) continue;
-            const std::string glyph = std::string(c.glyph.kind == Glyph::Kind::Large ? "im_panel_number_"
-                                                                                      : "im_panel_number_small_") +
-                                      std::to_string(c.glyph.digit);
-            const PlacedPicture& source = skin.pictures[section_of_picture(glyph) - 1];
-            const PlacedPicture& place = skin.pictures[section_of_picture("im_panel_digit_pos_" + step.name) - 1];
+            const DigitCell& c = display.digit(step.cell);
+            if (!c.visible || c.glyph.kind == Glyph::Kind::None || c.glyph.digit > 9) continue;
+            const int glyph = glyph_sections()[c.glyph.kind == Glyph::Kind::Small][c.glyph.digit];
+            const PlacedPicture& source = skin.pictures[glyph];
+            const PlacedPicture& place = skin.pictures[step.section];
             if (source.picture && place.width > 0 && place.height > 0)
                 items.push_back({source.picture.get(), place.left, place.top, place.width, place.height, true, false});
             continue;
         }
-        if (step.kind == Kind::Lit) {
-            const auto seg = segment_by_name(step.name);
-            if (!seg || !display.Vid_Is_Lit(*seg)) continue;
-        }
-        add_section(items, skin.pictures[section_of_picture(step.name) - 1]);
+        if (step.kind == Kind::Lit && !display.Vid_Is_Lit(step.seg)) continue;
+        add_section(items, skin.pictures[step.section]);
     }
     if (skin.menu_shown && game_menu)
         items.push_back({game_menu, 0, 0, skin.menu_width, skin.menu_height, true, false});
