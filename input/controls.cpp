@@ -1,19 +1,29 @@
 #include "input/controls.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "sim/pictures.h"
+
 namespace ignivar::input {
 namespace {
 
 struct ButtonInfo {
     std::string_view id;
-    std::string_view area;
+    int area;  // the section of the button area's picture
 };
 
 constexpr ButtonInfo kButtons[kButtonCount] = {
-    {"game_a", "btn_game_a_top"},         {"game_b", "btn_game_b_top"},
-    {"time", "btn_time_top"},             {"left", "btn_left_top"},
-    {"right", "btn_right_top"},           {"shoot_left", "btn_shoot_left_top"},
-    {"shoot_right", "btn_shoot_right_top"}, {"set", "btn_set_top"},
+    {"game_a", picture_section("btn_game_a_top")},
+    {"game_b", picture_section("btn_game_b_top")},
+    {"time", picture_section("btn_time_top")},
+    {"left", picture_section("btn_left_top")},
+    {"right", picture_section("btn_right_top")},
+    {"shoot_left", picture_section("btn_shoot_left_top")},
+    {"shoot_right", picture_section("btn_shoot_right_top")},
+    {"set", picture_section("btn_set_top")},
 };
+static_assert(std::all_of(std::begin(kButtons), std::end(kButtons), [](const ButtonInfo& b) { return b.area > 0; }));
 
 // What follows the key name in each bound button's hint.
 constexpr std::string_view kHintTail[kBindingCount] = {
@@ -22,7 +32,8 @@ constexpr std::string_view kHintTail[kBindingCount] = {
 }  // namespace
 
 std::string_view button_id(Button b) { return kButtons[static_cast<int>(b)].id; }
-std::string_view button_area_name(Button b) { return kButtons[static_cast<int>(b)].area; }
+std::string_view button_area_name(Button b) { return picture_name(button_area_section(b)); }
+int button_area_section(Button b) { return kButtons[static_cast<int>(b)].area; }
 
 std::optional<Button> button_from_id(std::string_view id) {
     for (int i = 0; i < kButtonCount; ++i)
@@ -30,21 +41,21 @@ std::optional<Button> button_from_id(std::string_view id) {
     return std::nullopt;
 }
 
-bool Controls::create(SettingsStore& store) {
-    const bool fullscreen = read_fullscreen_flag(store);
+bool Controls::create(SettingsStore& store, const std::function<void(bool fullscreen)>& load_skin) {
+    const bool fullscreen = store.read_flag(Setting::FullscreenMode, true);
+    if (load_skin) load_skin(fullscreen);
     load_bindings(store);
     unit_.load_high_scores();
+    unit_.clear_press_latches();
     return fullscreen;
 }
-
-bool Controls::read_fullscreen_flag(SettingsStore& store) { return store.read_flag("FullscreenMode", true); }
 
 void Controls::load_bindings(SettingsStore& store) {
     std::array<int, kBindingCount> indices{};
     for (int n = 1; n <= kBindingCount; ++n)
-        indices[n - 1] = store.read_number(binding_value_name(n), kDefaultKeyIndex[n - 1]);
+        indices[n - 1] = store.read_number(key_setting(n), kDefaultKeyIndex[n - 1]);
     for (int n = 1; n <= kBindingCount; ++n) {
-        store.write_number(binding_value_name(n), indices[n - 1]);
+        store.write_number(key_setting(n), indices[n - 1]);
         bindings_.AssignWord(n, indices[n - 1]);
     }
     rebuild_hints();
@@ -52,7 +63,7 @@ void Controls::load_bindings(SettingsStore& store) {
 
 void Controls::apply_bindings(SettingsStore& store, const std::array<int, kBindingCount>& indices) {
     for (int n = 1; n <= kBindingCount; ++n) {
-        store.write_number(binding_value_name(n), indices[n - 1]);
+        store.write_number(key_setting(n), indices[n - 1]);
         bindings_.AssignWord(n, indices[n - 1]);
     }
     rebuild_hints();
@@ -62,7 +73,7 @@ void Controls::rebuild_hints() {
     for (int n = 1; n <= kBindingCount; ++n) {
         const KeyEntry* key = key_entry(bindings_.key_index(n));
         // A binding whose stored index names no key can only be clicked.
-        hints_[n - 1] = key ? "click or press " + key->name + std::string(kHintTail[n - 1])
+        hints_[n - 1] = key ? "click or press " + std::string(key->name) + std::string(kHintTail[n - 1])
                             : "click" + std::string(kHintTail[n - 1]);
     }
     hints_[static_cast<int>(Button::Set)] = "button disabled";

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ inline constexpr int kButtonCount = 8;
 std::string_view button_id(Button b);                 // "game_a", "shoot_left", "set" ...
 std::optional<Button> button_from_id(std::string_view id);
 std::string_view button_area_name(Button b);          // "btn_game_a_top" ...
+int button_area_section(Button b);                    // its picture's section, 1..100
 
 // Button areas in the order in which their hints are listed.
 inline constexpr std::array<Button, kButtonCount> kHintOrder = {
@@ -33,12 +35,12 @@ class Controls {
 public:
     explicit Controls(Unit& unit) : unit_(unit) {}
 
-    // Main window creation: reads the full-screen flag, reads Key1..Key7 and
-    // writes each back with its key code derived, builds the hints, then
-    // reads the high scores. Returns the full-screen flag. The main window
-    // runs the same steps itself, with the skin load after the first.
-    bool create(SettingsStore& store);
-    static bool read_fullscreen_flag(SettingsStore& store);
+    // The main window's creation, after the segment tables: reads the
+    // full-screen flag, runs `load_skin` with it (the window loads its skin
+    // there; the headless driver has none), loads the bindings (each value
+    // written back, its key code derived) and builds the hints, reads the
+    // high scores and clears the press latches. Returns the full-screen flag.
+    bool create(SettingsStore& store, const std::function<void(bool fullscreen)>& load_skin = {});
     void load_bindings(SettingsStore& store);
 
     // After the key dialog's accept: new key indices (1..44) for bindings 1..7.

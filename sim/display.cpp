@@ -1,48 +1,26 @@
 #include "sim/display.h"
 
-#include <string>
+#include "sim/pictures.h"
 
 namespace ignivar {
 namespace {
 
-const std::array<std::string, kSegmentCount>& names() {
-    static const auto table = [] {
-        std::array<std::string, kSegmentCount> t;
-        const char* fixed[] = {
-            "im_panel_game_a", "im_panel_game_b", "im_panel_time_1", "im_panel_time_2",
-            "im_panel_alarm", "im_panel_date", "im_panel_chrono", "im_panel_bell",
-            "im_panel_sound", "im_panel_time_am", "im_panel_time_pm", "im_panel_time_colon"};
-        for (int i = 0; i < 12; ++i) t[i] = fixed[i];
-        for (int i = 1; i <= 3; ++i) {
-            t[static_cast<int>(miss_mark_seg(i))] = "im_panel_miss_" + std::to_string(i);
-            t[static_cast<int>(enemy_seg(i))] = "im_enemy_" + std::to_string(i);
-            t[static_cast<int>(tank_seg(i))] = "im_water_tank_" + std::to_string(i);
-            t[static_cast<int>(miss_scene_seg(i))] = "im_miss_" + std::to_string(i);
-        }
-        for (int lane = 1; lane <= kLanes; ++lane)
-            for (int pos = 1; pos <= kPositions; ++pos) {
-                const std::string lp = std::to_string(lane) + "_" + std::to_string(pos);
-                t[static_cast<int>(flame_seg(lane, pos))] = "im_flame_" + lp;
-                t[static_cast<int>(shot_seg(lane, pos))] = "im_shot_" + lp;
-            }
-        for (int i = 0; i <= 3; ++i) t[static_cast<int>(hero_seg(i))] = "im_hero_" + std::to_string(i);
-        const char* buttons[] = {"btn_game_a_down", "btn_game_b_down", "btn_time_down", "btn_left_down",
-                                 "btn_right_down", "btn_shoot_left_down", "btn_shoot_right_down"};
-        for (int i = 0; i < 7; ++i) t[static_cast<int>(Seg::BtnGameADown) + i] = buttons[i];
-        return t;
-    }();
-    return table;
+// Every segment is shown by one picture of the face.
+constexpr bool every_segment_has_a_picture() {
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (segment_section(static_cast<Seg>(i)) == 0) return false;
+    return true;
 }
+static_assert(every_segment_has_a_picture());
 
 }  // namespace
 
-std::string_view segment_name(Seg s) { return names()[static_cast<int>(s)]; }
+std::string_view segment_name(Seg s) { return picture_name(segment_section(s)); }
 
 std::optional<Seg> segment_by_name(std::string_view name) {
-    const auto& t = names();
-    for (int i = 0; i < kSegmentCount; ++i)
-        if (t[i] == name) return static_cast<Seg>(i);
-    return std::nullopt;
+    const int section = picture_section(name);
+    if (section == 0 || kPictures[section - 1].seg == kNoSegment) return std::nullopt;
+    return kPictures[section - 1].seg;
 }
 
 void Display::set(Seg s, bool on) {

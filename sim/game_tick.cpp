@@ -118,19 +118,27 @@ void Unit::Timer_IntermissionTimer() {
             Snd_Play(Sample::Enemy);
             break;
         case 5:
-            display_.Vid_Show_Hero(0, false);
-            st_.hero = 1;
-            display_.Vid_Show_Hero(1, true);
-            st_.shot_lane = st_.shot_pos = st_.shot_step = 0;
-            st_.play = true;
+            start_play_in_lane_one(0);
             timers_.set_enabled(TimerId::Intermission, false);
-            st_.lane = 0;
-            arm(TimerId::Game, 1);
             break;
         default:
             break;
     }
     ++st_.intermission_step;
+}
+
+void Unit::resume_play() {
+    st_.play = true;
+    arm(TimerId::Game, 1);
+}
+
+void Unit::start_play_in_lane_one(int shown_hero) {
+    display_.Vid_Show_Hero(shown_hero, false);
+    st_.hero = 1;
+    display_.Vid_Show_Hero(1, true);
+    st_.shot_lane = st_.shot_pos = st_.shot_step = 0;
+    st_.lane = 0;
+    resume_play();
 }
 
 }  // namespace ignivar

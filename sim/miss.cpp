@@ -38,8 +38,7 @@ void Unit::Timer_MissTimer() {
         case 9:
             display_.Vid_Show_Segment(Seg::MissScene1, true);
             display_.Vid_Show_Segment(Seg::MissScene2, false);
-            st_.play = true;
-            arm(TimerId::Game, 1);
+            resume_play();
             timers_.set_enabled(TimerId::Miss, false);
             break;
         default:

@@ -35,8 +35,8 @@ void Unit::arm(TimerId t, int ms) {
 }
 
 void Unit::load_high_scores() {
-    st_.hiscore_a = store_.read_number(kHiScoreA, 0);
-    st_.hiscore_b = store_.read_number(kHiScoreB, 0);
+    st_.hiscore_a = store_.read_number(Setting::HiScore1, 0);
+    st_.hiscore_b = store_.read_number(Setting::HiScore2, 0);
 }
 
 void Unit::power_on() {
@@ -47,8 +47,8 @@ void Unit::power_on() {
 void Unit::reset_high_scores() {
     st_.hiscore_a = 0;
     st_.hiscore_b = 0;
-    store_.write_number(kHiScoreA, 0);
-    store_.write_number(kHiScoreB, 0);
+    store_.write_number(Setting::HiScore1, 0);
+    store_.write_number(Setting::HiScore2, 0);
 }
 
 void Unit::Snd_Play(Sample s) {
@@ -221,13 +221,7 @@ void Unit::Timer_Game_StartTimer() {
             Snd_Play(Sample::Enemy);
             break;
         case 4:
-            display_.Vid_Show_Hero(st_.hero, false);
-            st_.hero = 1;
-            display_.Vid_Show_Hero(1, true);
-            st_.shot_lane = st_.shot_pos = st_.shot_step = 0;
-            st_.play = true;
-            st_.lane = 0;
-            arm(TimerId::Game, 1);
+            start_play_in_lane_one(st_.hero);
             timers_.set_enabled(TimerId::GameStart, false);
             break;
         default:
@@ -239,10 +233,10 @@ void Unit::Timer_Game_StartTimer() {
 void Unit::apply_high_score_rule() {
     if (st_.mode == kGameA && st_.score > st_.hiscore_a) {
         st_.hiscore_a = st_.score;
-        store_.write_number(kHiScoreA, st_.hiscore_a);
+        store_.write_number(Setting::HiScore1, st_.hiscore_a);
     } else if (st_.mode == kGameB && st_.score > st_.hiscore_b) {
         st_.hiscore_b = st_.score;
-        store_.write_number(kHiScoreB, st_.hiscore_b);
+        store_.write_number(Setting::HiScore2, st_.hiscore_b);
     }
 }
 

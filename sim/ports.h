@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "sim/setting_names.h"
+
 namespace ignivar {
 
 enum class Sample : std::uint8_t { Enemy, Gameover, Miss, Shot, Start, Count };
@@ -22,6 +24,13 @@ public:
     virtual ~SoundSink() = default;
     virtual void play(Sample s) = 0;
     virtual void stop_all() = 0;
+};
+
+// A sound output that plays nothing.
+class SilentSink : public SoundSink {
+public:
+    void play(Sample) override {}
+    void stop_all() override {}
 };
 
 struct LocalTime {
@@ -67,6 +76,11 @@ public:
     bool read_flag(std::string_view name, bool fallback);
     bool write_number(std::string_view name, std::int32_t value);
     bool write_flag(std::string_view name, bool value);
+
+    std::int32_t read_number(Setting s, std::int32_t fallback) { return read_number(setting_name(s), fallback); }
+    bool read_flag(Setting s, bool fallback) { return read_flag(setting_name(s), fallback); }
+    bool write_number(Setting s, std::int32_t value) { return write_number(setting_name(s), value); }
+    bool write_flag(Setting s, bool value) { return write_flag(setting_name(s), value); }
 
     void set_failure_handler(FailureHandler handler) { on_failure_ = std::move(handler); }
 

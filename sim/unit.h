@@ -46,9 +46,6 @@ struct GameState {
     int flame_count() const;
 };
 
-inline constexpr const char* kHiScoreA = "HiScore1";
-inline constexpr const char* kHiScoreB = "HiScore2";
-
 class Unit {
 public:
     Unit(SettingsStore& store, SoundSink& sound, LocalClock& clock, Coin& coin);
@@ -95,6 +92,7 @@ public:
     // The shoot buttons have no release handler of their own; their routing
     // clears the shared latch.
     void clear_button_latch() { st_.button_latch = false; }
+    void clear_press_latches() { st_.button_latch = st_.latch_a = st_.latch_b = false; }
 
     // Timer handlers.
     void Timer_StartupTimer();
@@ -119,6 +117,10 @@ private:
     void switch_sound_off();
     void darken_shot_lane(int lane_no);
     void start_intermission();
+    // Play goes on: the game tick runs again at once.
+    void resume_play();
+    // Play (re)starts with the hero under lane 1, no shot and the first lane next.
+    void start_play_in_lane_one(int shown_hero);
     void apply_high_score_rule();
     void arm(TimerId t, int ms);
 

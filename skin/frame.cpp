@@ -88,7 +88,11 @@ void add_section(std::vector<FrameItem>& items, const PlacedPicture& p) {
 
 }  // namespace
 
-std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const Picture* game_menu) {
+GameMenuLook folded_game_menu(const Skin& skin, const Picture* picture) {
+    return {picture, skin.menu_width, skin.menu_height};
+}
+
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
     std::vector<FrameItem> items;
     if (skin.backdrop.shown && skin.backdrop.picture) {
         const Picture& b = *skin.backdrop.picture;
@@ -116,8 +120,8 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
         if (step.kind == Kind::Lit && !display.Vid_Is_Lit(step.seg)) continue;
         add_section(items, skin.pictures[step.section]);
     }
-    if (skin.menu_shown && game_menu)
-        items.push_back({game_menu, 0, 0, skin.menu_width, skin.menu_height, true, false});
+    if (skin.menu_shown && game_menu.picture)
+        items.push_back({game_menu.picture, 0, 0, game_menu.width, game_menu.height, true, false});
     return items;
 }
 
@@ -130,7 +134,7 @@ void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
     out[3] = 255;
 }
 
-Picture render_frame(const Skin& skin, const Display& display, const Picture* game_menu) {
+Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
     Picture out(usable_extent(skin.client_width), usable_extent(skin.client_height));
     std::uint8_t fill[4];
     colour_rgba(skin.colour, fill);

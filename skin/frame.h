@@ -17,9 +17,18 @@ struct FrameItem {
     bool stretch = false;       // scaled to clip_w x clip_h instead (the backdrop)
 };
 
-// The pictures to draw, back to front. `game_menu` is the in-game menu's
-// background picture, drawn in full screen only.
-std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const Picture* game_menu);
+// The in-game menu's background as the window shows it: the picture and the
+// folded or unfolded size it is clipped to.
+struct GameMenuLook {
+    const Picture* picture = nullptr;
+    int width = 0, height = 0;
+};
+// The folded menu of a freshly loaded skin.
+GameMenuLook folded_game_menu(const Skin& skin, const Picture* picture);
+
+// The pictures to draw, back to front. The in-game menu's background is
+// drawn in full screen only.
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu);
 
 // The client size a window can really have: a skin file may ask for any
 // number, but a window (and its frame) is kept within 1..kMaxPictureSide.
@@ -30,6 +39,6 @@ void colour_rgba(std::uint32_t colour, std::uint8_t out[4]);
 
 // Draws a frame into a picture of the client area's size, filled with the
 // window colour first.
-Picture render_frame(const Skin& skin, const Display& display, const Picture* game_menu);
+Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu);
 
 }  // namespace ignivar::skin

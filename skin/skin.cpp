@@ -2,40 +2,12 @@
 
 #include <filesystem>
 
+#include "sim/pictures.h"
+
 namespace ignivar::skin {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::array<std::string, kSections>& section_names() {
-    static const auto names = [] {
-        std::array<std::string, kSections> n;
-        int i = 0;
-        for (const char* s : {"im_background", "im_background_screen_top", "btn_game_a_down", "btn_game_a_top",
-                              "btn_game_b_down", "btn_game_b_top", "btn_time_down", "btn_time_top", "btn_set_top",
-                              "btn_left_down", "btn_left_top", "btn_right_down", "btn_right_top",
-                              "btn_shoot_left_down", "btn_shoot_left_top", "btn_shoot_right_down",
-                              "btn_shoot_right_top", "im_panel_game_a", "im_panel_game_b", "im_panel_time_1",
-                              "im_panel_time_2", "im_panel_alarm", "im_panel_date", "im_panel_chrono",
-                              "im_panel_time_am", "im_panel_time_pm", "im_panel_time_colon", "im_panel_sound",
-                              "im_panel_bell"})
-            n[i++] = s;
-        for (int c = 1; c <= 5; ++c) n[i++] = "im_panel_digit_pos_" + std::to_string(c);
-        for (int m = 1; m <= 3; ++m) n[i++] = "im_panel_miss_" + std::to_string(m);
-        for (int d = 0; d <= 9; ++d) n[i++] = "im_panel_number_" + std::to_string(d);
-        for (int d = 0; d <= 9; ++d) n[i++] = "im_panel_number_small_" + std::to_string(d);
-        for (int t = 1; t <= 3; ++t) n[i++] = "im_water_tank_" + std::to_string(t);
-        for (int e = 1; e <= 3; ++e) n[i++] = "im_enemy_" + std::to_string(e);
-        for (const char* kind : {"im_flame_", "im_shot_"})
-            for (int pos = 5; pos >= 1; --pos)
-                for (int lane = 1; lane <= 3; ++lane)
-                    n[i++] = kind + std::to_string(lane) + "_" + std::to_string(pos);
-        for (int h : {1, 2, 3, 0}) n[i++] = "im_hero_" + std::to_string(h);
-        for (int m = 1; m <= 3; ++m) n[i++] = "im_miss_" + std::to_string(m);
-        return n;
-    }();
-    return names;
-}
 
 bool names_nothing(const std::string& file) { return file.empty() || file == "nil"; }
 
@@ -76,16 +48,9 @@ int read_offset(const IniFile& ini, const char* key, int screen, int client) {
 
 }  // namespace
 
-std::string_view section_picture_name(int n) {
-    if (n < 1 || n > kSections) return {};
-    return section_names()[n - 1];
-}
+std::string_view section_picture_name(int n) { return picture_name(n); }
 
-int section_of_picture(std::string_view name) {
-    for (int i = 0; i < kSections; ++i)
-        if (section_names()[i] == name) return i + 1;
-    return 0;
-}
+int section_of_picture(std::string_view name) { return picture_section(name); }
 
 std::string as_folder(std::string folder) {
     for (char& c : folder)

@@ -11,12 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "sim/pictures.h"
 #include "skin/ini.h"
 #include "skin/picture.h"
 
 namespace ignivar::skin {
 
-inline constexpr int kSections = 100;
+inline constexpr int kSections = kPictureSections;
 
 // The picture of section "Image<n>", n = 1..100.
 std::string_view section_picture_name(int n);

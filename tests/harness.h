@@ -1,6 +1,9 @@
 // Runs the headless driver in-process and reads its answers.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -74,5 +77,40 @@ public:
     Driver driver;
     bool last_ok = true;
 };
+
+// Powers on, goes to time 1 and starts a game; returns the time of the game
+// button's release.
+inline long long begin_game(Sim& sim, char game, bool game_sound, bool output = true) {
+    sim.run("start\npress time\nrelease time");
+    if (output) sim.run("sound on");
+    const std::string b = game == 'a' ? "game_a" : "game_b";
+    sim.run("press " + b);
+    if (!game_sound) sim.run("press left\nrelease left");
+    sim.run("release " + b);
+    return sim.now();
+}
+
+inline void wait_until(Sim& sim, long long t) {
+    const long long now = sim.now();
+    ASSERT_GE(t, now);
+    sim.run("wait " + std::to_string(t - now));
+}
+
+// Starts game A and waits until play begins; the first tick is due 1 ms later.
+inline long long play_from_start(Sim& sim) {
+    const long long t0 = begin_game(sim, 'a', true);
+    wait_until(sim, t0 + 6400);
+    sim.run("sounds");
+    return sim.now();
+}
+
+// Puts flames on the grid and on the display, as the game tick would.
+inline void place_flames(Sim& sim, int lane, std::initializer_list<int> positions) {
+    Unit& u = sim.unit();
+    for (int pos : positions) {
+        u.mutable_state().cell(lane, pos) = 1;
+        u.display().Vid_Show_Segment(flame_seg(lane, pos), true);
+    }
+}
 
 }  // namespace ignivar::test

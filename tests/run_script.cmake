@@ -9,8 +9,10 @@ execute_process(COMMAND ${SIM} ${store_args} ${SCRIPT}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(READ ${EXPECTED} want)
 if(NOT out STREQUAL want)
-  file(WRITE ${SCRIPT}.actual "${out}")
-  message(FATAL_ERROR "output of ${SCRIPT} differs from ${EXPECTED}; got:\n${out}\nstderr:\n${err}")
+  # What it printed goes into the build tree, never beside the script.
+  get_filename_component(script_name ${SCRIPT} NAME)
+  file(WRITE ${ACTUAL_DIR}/${script_name}.actual "${out}")
+  message(FATAL_ERROR "output of ${SCRIPT} differs from ${EXPECTED} (see ${ACTUAL_DIR}/${script_name}.actual); got:\n${out}\nstderr:\n${err}")
 endif()
 if(NOT rc EQUAL ${WANT_RC})
   message(FATAL_ERROR "exit status ${rc}, expected ${WANT_RC}; stderr:\n${err}")

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     const std::string menu_file = (std::filesystem::path(req.program_dir) / "Graphics/Program/game_menu.png").string();
     auto decoded = skin::load_picture(menu_file);
     if (auto* p = std::get_if<skin::Picture>(&decoded)) menu = std::move(*p);
-    skin::Picture frame = skin::render_frame(s, driver.unit()->display(), menu.empty() ? nullptr : &menu);
+    skin::Picture frame = skin::render_frame(s, driver.unit()->display(), skin::folded_game_menu(s, menu.empty() ? nullptr : &menu));
     // What the window's shape leaves out is see-through in the picture too.
     if (s.transparent_colour) {
         std::uint8_t key[4];

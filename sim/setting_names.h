@@ -1,0 +1,39 @@
+// The names of the values in the settings store: one row per value, so
+// that no other file spells a value's name.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace ignivar {
+
+enum class Setting : int {
+    FullscreenMode, SplashScreen, SoundMode,
+    Key1, Key2, Key3, Key4, Key5, Key6, Key7,
+    HiScore1, HiScore2,
+    Count
+};
+
+inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> kSettingNames = {
+    "FullscreenMode",
+    "SplashScreen",
+    "SoundMode",
+    "Key1",
+    "Key2",
+    "Key3",
+    "Key4",
+    "Key5",
+    "Key6",
+    "Key7",
+    "HiScore1",
+    "HiScore2",
+};
+
+constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }
+
+// The value that holds key binding 1..7.
+constexpr Setting key_setting(int binding) {
+    return static_cast<Setting>(static_cast<int>(Setting::Key1) + binding - 1);
+}
+
+}  // namespace ignivar
