@@ -32,7 +32,7 @@ const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h
     return stretched_;
 }
 
-void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
+void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu) {
     const int width = skin::usable_extent(skin.client_width), height = skin::usable_extent(skin.client_height);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRect(0, 0, width, height), window_colour(skin.colour));
@@ -60,7 +60,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::Picture* game_menu) {
+QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu) {
     QImage out(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height), QImage::Format_RGB32);
     QPainter p(&out);
     paint(p, skin, display, game_menu);

@@ -14,9 +14,9 @@ class FramePainter {
 public:
     // Forgets the converted pictures: call after every skin load.
     void reset();
-    void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::Picture* game_menu);
+    void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu);
     // The frame as an image of the client area's size.
-    QImage render(const skin::Skin& skin, const Display& display, const skin::Picture* game_menu);
+    QImage render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu);
 
 private:
     const QImage& image(const skin::Picture* picture, bool transparent);

@@ -1,9 +1,12 @@
-// The simulator: creates the main window and runs the event loop.
+// The composition root: the settings store, the sound output and the
+// program's windows, created in start order and wired to each other.
 #include <QApplication>
 #include <QMessageBox>
 #include <cfenv>
 
+#include "app/diagnostics.h"
 #include "app/main_window.h"
+#include "product.h"
 #include "settings/qt_store.h"
 
 int main(int argc, char** argv) {
@@ -16,20 +19,21 @@ int main(int argc, char** argv) {
     {
         QApplication app(argc, argv);
         QApplication::setApplicationName("Ignivar");
-        QApplication::setApplicationDisplayName("Ignivar (Kelvtro, Tockabout) Simulator");
+        QApplication::setApplicationDisplayName(ignivar::kApplicationTitle);
         ignivar::QtStore store;
-        ignivar::app::TForm1 main_window(store, QCoreApplication::applicationDirPath().toStdString());
+        ignivar::SilentSink sound;
+        ignivar::app::TForm1 main_window(store, sound, QCoreApplication::applicationDirPath().toStdString());
         if (!store.open_problem().empty())
-            QMessageBox::warning(&main_window, QApplication::applicationDisplayName(),
+            QMessageBox::warning(&main_window, ignivar::kApplicationTitle,
                                  QString::fromStdString("The settings file could not be read: " + store.open_problem()));
         if (main_window.must_end()) {
             status = 1;
         } else {
             // Until there is a splash window, start as its Play action does
             // with "(no sound)" chosen.
-            store.write_number("SoundMode", 2);
-            store.write_flag("SplashScreen", store.read_flag("SplashScreen", true));
-            main_window.play();
+            store.write_number(ignivar::Setting::SoundMode, 2);
+            store.write_flag(ignivar::Setting::SplashScreen, store.read_flag(ignivar::Setting::SplashScreen, true));
+            main_window.power_on();
             status = QApplication::exec();
         }
     }

@@ -41,8 +41,9 @@ int main(int argc, char** argv) {
     const int game_s = argc > 2 ? std::atoi(argv[2]) : 40;
     MemoryStore store;
     store.write_text("FullscreenMode", "0");
-    app::TForm1 w(store, IGNIVAR_ASSET_DIR);
-    w.play();
+    SilentSink sound;
+    app::TForm1 w(store, sound, IGNIVAR_ASSET_DIR);
+    w.power_on();
 
     QElapsedTimer clock;
     clock.start();

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "app/key_map.h"
+#include "skin/frame.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 #include "temp_dir.h"
@@ -33,10 +34,11 @@ public slots:
 struct Window {
     explicit Window(bool fullscreen) {
         store.write_text("FullscreenMode", fullscreen ? "1" : "0");
-        w = std::make_unique<TForm1>(store, kDir);
-        w->play();
+        w = std::make_unique<TForm1>(store, sound, kDir);
+        w->power_on();
     }
     MemoryStore store;
+    SilentSink sound;
     std::unique_ptr<TForm1> w;
 
     QPoint centre_of(const char* picture) const {
@@ -95,8 +97,8 @@ TEST(MainWindow, MouseOnButtonAreas) {
     EXPECT_EQ(win.mode(), 1);
     QTest::mousePress(win.w.get(), Qt::RightButton, {}, time);
     EXPECT_EQ(win.mode(), 1);
-    EXPECT_TRUE(win.w->popup_menu()->isVisible());
-    win.w->popup_menu()->close();
+    EXPECT_TRUE(win.w->popup().menu()->isVisible());
+    win.w->popup().menu()->close();
     QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_game_a_top"));
     EXPECT_EQ(win.mode(), 8);
 }
@@ -117,8 +119,8 @@ TEST(MainWindow, PointersHintsAndFailedWrites) {
     int told = 0;
     QObject::connect(win.w.get(), &TForm1::settings_failed, [&] { ++told; });
     win.store.fail_writes("disk full");
-    win.w->item(TForm1::Hiscore)->trigger();
-    win.w->item(TForm1::Splash)->trigger();
+    win.w->popup().action(Pm::Hiscore)->trigger();
+    win.w->popup().action(Pm::Splashscreen)->trigger();
     EXPECT_EQ(told, 1);
 }
 
@@ -127,17 +129,17 @@ TEST(MainWindow, PopupMenuItems) {
     const char* captions[] = {"About...\tF1", "View 'Readme.txt'\tF2", "View 'Whatsnew.txt'\tF3", "View manual\tF4", "",
                               "Edit configuration file", "Key settings", "Reset Hiscores", "",
                               "Display in fullscreen mode\tF12", "Display splash screen at startup", "", "Exit\tEsc"};
-    for (int i = 1; i <= TForm1::kItems; ++i) {
-        EXPECT_EQ(win.w->item(i)->text().toStdString(), captions[i - 1]) << i;
-        EXPECT_EQ(win.w->item(i)->isSeparator(), captions[i - 1][0] == '\0') << i;
+    for (int i = 1; i <= kPmItems; ++i) {
+        EXPECT_EQ(win.w->popup().action(static_cast<Pm>(i))->text().toStdString(), captions[i - 1]) << i;
+        EXPECT_EQ(win.w->popup().action(static_cast<Pm>(i))->isSeparator(), captions[i - 1][0] == '\0') << i;
     }
-    EXPECT_EQ(win.w->popup_menu()->defaultAction(), win.w->item(TForm1::About));
+    EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().action(Pm::About));
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    win.w->item(TForm1::Readme)->trigger();
+    win.w->popup().action(Pm::Readme)->trigger();
     QTest::keyClick(win.w.get(), Qt::Key_F3);
-    win.w->item(TForm1::Config)->trigger();
+    win.w->popup().action(Pm::Config)->trigger();
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.opened.size(), 3);
     EXPECT_TRUE(catcher.opened[0].endsWith("/Readme.txt"));
@@ -146,21 +148,21 @@ TEST(MainWindow, PopupMenuItems) {
 
     win.store.write_text("HiScore1", "560");
     win.w->unit().load_high_scores();
-    win.w->item(TForm1::Hiscore)->trigger();
+    win.w->popup().action(Pm::Hiscore)->trigger();
     EXPECT_EQ(win.store.read_text("HiScore1"), "0");
     EXPECT_EQ(win.store.read_text("HiScore2"), "0");
     EXPECT_EQ(win.w->unit().state().hiscore_a, 0);
 
-    win.w->item(TForm1::Splash)->trigger();
+    win.w->popup().action(Pm::Splashscreen)->trigger();
     EXPECT_EQ(win.store.read_text("SplashScreen"), "0");
     // Opening the menu takes the check mark from the store.
     win.store.write_text("SplashScreen", "1");
-    emit win.w->popup_menu()->aboutToShow();
-    EXPECT_TRUE(win.w->item(TForm1::Splash)->isChecked());
+    emit win.w->popup().menu()->aboutToShow();
+    EXPECT_TRUE(win.w->popup().action(Pm::Splashscreen)->isChecked());
 
     QTest::keyClick(win.w.get(), Qt::Key_F12);
     EXPECT_TRUE(win.w->fullscreen());
-    EXPECT_TRUE(win.w->item(TForm1::Fullscreen)->isChecked());
+    EXPECT_TRUE(win.w->popup().action(Pm::Fullscreen)->isChecked());
     EXPECT_EQ(win.store.read_text("FullscreenMode"), "1");
 
     // Esc ends the event loop.
@@ -178,7 +180,7 @@ TEST(MainWindow, LayoutSwitchKeepsARunningGame) {
     ASSERT_EQ(before.mode, 9);
     ASSERT_TRUE(before.play);
     const Millis due = win.w->unit().timers().due(TimerId::Game);
-    win.w->toggle_layout();
+    win.w->pm_10_fullscreenClick();
     EXPECT_TRUE(win.w->fullscreen());
     EXPECT_EQ(win.w->width(), win.w->skin().client_width);
     const GameState& after = win.w->unit().state();
@@ -187,35 +189,36 @@ TEST(MainWindow, LayoutSwitchKeepsARunningGame) {
     EXPECT_EQ(after.hero, before.hero);
     EXPECT_TRUE(win.w->unit().timers().enabled(TimerId::Game));
     EXPECT_EQ(win.w->unit().timers().due(TimerId::Game), due);
-    win.w->toggle_layout();
+    win.w->pm_10_fullscreenClick();
     EXPECT_EQ(win.w->width(), 540);
 }
 
 TEST(MainWindow, InGameMenu) {
     Window win(true);
-    EXPECT_EQ(win.w->game_menu_size(), QSize(36, 32));
+    EXPECT_EQ(win.w->game_menu().background_size(), QSize(36, 32));
     QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_TRUE(win.w->game_menu_open());
-    EXPECT_EQ(win.w->game_menu_size(), QSize(256, 448));
-    for (int i = 1; i <= TForm1::kItems; ++i) {
-        const QLabel* label = win.w->menu_labels()[i - 1];
+    ASSERT_TRUE(win.w->game_menu().open());
+    EXPECT_EQ(win.w->game_menu().background_size(), QSize(256, 448));
+    for (int i = 1; i <= kPmItems; ++i) {
+        const QLabel* label = win.w->game_menu().labels()[i - 1];
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->geometry(), QRect(0, 32 * i, 256, 32)) << i;
-        const bool separator = win.w->item(i)->isSeparator();
+        const bool separator = win.w->popup().action(static_cast<Pm>(i))->isSeparator();
         EXPECT_EQ(label->text().isEmpty(), separator) << i;
     }
-    EXPECT_EQ(win.w->menu_labels()[TForm1::Fullscreen - 1]->text(), "   Display in fullscreen mode [V]");
-    EXPECT_EQ(win.w->menu_labels()[TForm1::Hiscore - 1]->text(), "   Reset Hiscores");
-    EXPECT_FALSE(win.w->menu_labels()[TForm1::About - 1]->isEnabled());
+    EXPECT_EQ(win.w->game_menu().labels()[static_cast<int>(Pm::Fullscreen) - 1]->text(), "   Display in fullscreen mode [V]");
+    EXPECT_EQ(win.w->game_menu().labels()[static_cast<int>(Pm::Hiscore) - 1]->text(), "   Reset Hiscores");
+    EXPECT_FALSE(win.w->game_menu().labels()[static_cast<int>(Pm::About) - 1]->isEnabled());
     // Choosing a row runs its item and folds the menu.
-    QTest::mouseClick(win.w->menu_labels()[TForm1::Hiscore - 1], Qt::LeftButton);
+    QTest::mouseClick(win.w->game_menu().labels()[static_cast<int>(Pm::Hiscore) - 1], Qt::LeftButton);
     EXPECT_EQ(win.store.read_text("HiScore1"), "0");
-    EXPECT_FALSE(win.w->game_menu_open());
-    EXPECT_EQ(win.w->game_menu_size(), QSize(36, 32));
+    EXPECT_FALSE(win.w->game_menu().open());
+    EXPECT_EQ(win.w->game_menu().background_size(), QSize(36, 32));
     // Opening the popup menu folds an unfolded in-game menu.
-    win.w->set_game_menu_open(true);
-    emit win.w->popup_menu()->aboutToShow();
-    EXPECT_FALSE(win.w->game_menu_open());
+    win.w->game_menu().btn_game_menu_topClick();
+    ASSERT_TRUE(win.w->game_menu().open());
+    emit win.w->popup().menu()->aboutToShow();
+    EXPECT_FALSE(win.w->game_menu().open());
 }
 
 TEST(MainWindow, PaintsLitSegmentsOnly) {
@@ -232,13 +235,44 @@ TEST(MainWindow, PaintsLitSegmentsOnly) {
     EXPECT_GT(on.pixelColor(corner).lightness(), 120);
 }
 
+// The window's painter and the headless composer (ignivar-face) draw the
+// same frame, in every state of the display: every pixel alike, but for the
+// rounding of one step that blending in premultiplied alpha may give on
+// half-transparent edges.
+TEST(MainWindow, PainterAndHeadlessComposerAgree) {
+    Window win(false);
+    const auto compare = [&](const char* state) {
+        const QImage painted = win.w->render_frame();
+        const skin::Picture composed = skin::render_frame(win.w->skin(), win.w->unit().display(), {});
+        ASSERT_EQ(painted.width(), composed.width);
+        ASSERT_EQ(painted.height(), composed.height);
+        int worst = 0;
+        for (int y = 0; y < composed.height; ++y)
+            for (int x = 0; x < composed.width; ++x) {
+                const QRgb p = painted.pixel(x, y);
+                const std::uint8_t* c = composed.pixel(x, y);
+                const int d = std::max({std::abs(qRed(p) - c[0]), std::abs(qGreen(p) - c[1]), std::abs(qBlue(p) - c[2])});
+                worst = std::max(worst, d);
+            }
+        EXPECT_LE(worst, 1) << state;
+    };
+    compare("power-on");
+    QTest::keyPress(win.w.get(), Qt::Key_3);
+    compare("time with its button held");
+    QTest::keyRelease(win.w.get(), Qt::Key_3);
+    QTest::keyClick(win.w.get(), Qt::Key_1);
+    win.w->unit().advance(8000);
+    compare("game A in play");
+}
+
 TEST(MainWindow, HostileSkinValuesDoNotBringItDown) {
     test::TempDir dir;
     dir.write("Config.ini", "[Common]\nGameWidth=99999999\nGameHeight=-3\n[VideoMode]\nTranspColor=$00FFFFFF\n"
                             "[Image1]\nFilename=missing.png\nLeft=-2147483648\nWidth=2147483647\nHeight=5\n");
     MemoryStore store;
     store.write_text("FullscreenMode", "0");
-    TForm1 w(store, dir.path.string());
+    SilentSink sound;
+    TForm1 w(store, sound, dir.path.string());
     EXPECT_FALSE(w.must_end());
     EXPECT_EQ(w.size(), QSize(skin::kMaxPictureSide, 1));
     const QImage frame = w.render_frame();

@@ -1,0 +1,85 @@
+#include "app/game_menu.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace ignivar::app {
+
+GameMenu::GameMenu(QWidget& window, PopupMenu& menu) : QObject(&window), window_(window), menu_(menu) {}
+
+void GameMenu::btn_game_menu_topClick() {
+    open_ = !open_;
+    Vid_Display_Game_Menu();
+}
+
+void GameMenu::fold() {
+    if (!open_) return;
+    open_ = false;
+    Vid_Display_Game_Menu();
+}
+
+void GameMenu::Vid_Display_Game_Menu() {
+    for (QLabel*& label : labels_) {
+        if (label) label->deleteLater();  // possibly inside its own event
+        label = nullptr;
+    }
+    if (open_) {
+        QFont font("Arial");
+        font.setPixelSize(kFontPixels);
+        for (const PmRow& row : pm_rows()) {
+            const int i = static_cast<int>(row.item);
+            auto* label = new QLabel(&window_);
+            label->setGeometry(0, kRowHeight * i, kRowWidth, kRowHeight);
+            label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+            if (row.caption != "-") {
+                const QAction* a = menu_.action(row.item);
+                const QString caption = QString::fromUtf8(row.caption.data(), static_cast<int>(row.caption.size()));
+                label->setText("   " + caption + (a->isChecked() ? " [V]" : ""));
+                label->setFont(font);
+                QPalette pal = label->palette();
+                pal.setColor(QPalette::WindowText, Qt::white);
+                pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+                pal.setColor(QPalette::Window, Qt::black);
+                label->setPalette(pal);
+                label->setCursor(Qt::PointingHandCursor);
+                label->setEnabled(a->isEnabled());
+                label->setProperty("item", i);
+                label->installEventFilter(this);
+            }
+            label->show();
+            labels_[i - 1] = label;
+        }
+    }
+    emit changed();
+}
+
+void GameMenu::la_menu_itemMouseEnter(QLabel* label) { label->setAutoFillBackground(true); }
+void GameMenu::la_menu_itemMouseLeave(QLabel* label) { label->setAutoFillBackground(false); }
+
+void GameMenu::la_menu_itemMouseUp(QLabel* label) {
+    menu_.choose(static_cast<Pm>(label->property("item").toInt()));
+    fold();
+}
+
+bool GameMenu::eventFilter(QObject* watched, QEvent* e) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label || !label->isEnabled()) return false;
+    switch (e->type()) {
+        case QEvent::Enter: la_menu_itemMouseEnter(label); break;
+        case QEvent::Leave: la_menu_itemMouseLeave(label); break;
+        case QEvent::MouseButtonRelease: {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            if (m->button() == Qt::LeftButton && label->rect().contains(m->position().toPoint())) {
+                la_menu_itemMouseUp(label);
+                return true;
+            }
+            break;
+        }
+        default: break;
+    }
+    return false;
+}
+
+}  // namespace ignivar::app

@@ -1,0 +1,61 @@
+// The in-game menu of the full-screen layout: a click area at the window's
+// top left corner that unfolds the popup menu's 13 items as rows of labels
+// over a translucent panel, and folds them again.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+#include "app/popup_menu.h"
+
+class QLabel;
+class QWidget;
+
+namespace ignivar::app {
+
+class GameMenu : public QObject {
+    Q_OBJECT
+public:
+    // The click area btn_game_menu_top, and the background's two sizes.
+    static constexpr QRect kTopArea{0, 0, 36, 32};
+    static constexpr QSize kFolded{36, 32};
+    static constexpr QSize kUnfolded{256, 448};
+    static constexpr int kRowHeight = 32;
+    static constexpr int kRowWidth = 256;
+    static constexpr int kFontPixels = 16;
+
+    GameMenu(QWidget& window, PopupMenu& menu);
+
+    bool open() const { return open_; }
+    // The size at which btn_game_menu_background is drawn.
+    QSize background_size() const { return open_ ? kUnfolded : kFolded; }
+    const std::array<QLabel*, kPmItems>& labels() const { return labels_; }
+
+    // Toggles the menu.
+    void btn_game_menu_topClick();
+    // Folds an unfolded menu (switching layout, opening the popup menu).
+    void fold();
+    // Builds or destroys the rows as `open` says.
+    void Vid_Display_Game_Menu();
+
+signals:
+    // The background changed size: the window repaints.
+    void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void la_menu_itemMouseEnter(QLabel* label);
+    void la_menu_itemMouseLeave(QLabel* label);
+    void la_menu_itemMouseUp(QLabel* label);
+
+    QWidget& window_;
+    PopupMenu& menu_;
+    bool open_ = false;
+    std::array<QLabel*, kPmItems> labels_{};
+};
+
+}  // namespace ignivar::app

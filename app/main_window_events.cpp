@@ -1,0 +1,119 @@
+// TForm1: forwarding of the window's key and mouse events. Keys go to the
+// popup menu's shortcuts first, then to the key bindings; clicks go to the
+// button areas, the in-game menu's click area or the dragging.
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include "app/key_map.h"
+#include "app/main_window.h"
+
+namespace ignivar::app {
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (const auto item = PopupMenu::item_for_shortcut(e->key())) {
+        handle([&] { popup_->choose(*item); });
+        return;
+    }
+    if (const std::uint16_t code = virtual_key(*e)) handle([&] { controls_->FormKeyDown(code); });
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* e) {
+    // A held key repeats its press only; the release comes once.
+    if (e->isAutoRepeat()) return;
+    if (const std::uint16_t code = virtual_key(*e)) handle([&] { controls_->FormKeyUp(code); });
+}
+
+std::optional<input::Button> TForm1::area_at(QPoint pos) const {
+    using B = input::Button;
+    // Later-drawn areas lie on top.
+    for (B b : {B::GameB, B::GameA, B::Time, B::Right, B::Left, B::ShootRight, B::ShootLeft, B::Set}) {
+        const skin::PlacedPicture& p = skin_.pictures[input::button_area_section(b) - 1];
+        // In 64 bits: a skin may give any 32-bit place and size.
+        const long long x = pos.x(), y = pos.y();
+        if (x >= p.left && y >= p.top && x < static_cast<long long>(p.left) + p.width &&
+            y < static_cast<long long>(p.top) + p.height)
+            return b;
+    }
+    return std::nullopt;
+}
+
+static bool on_game_menu_top(const skin::Skin& s, QPoint pos) {
+    return s.menu_shown && GameMenu::kTopArea.contains(pos);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (e->button() == Qt::RightButton) {
+        popup_->menu()->popup(e->globalPosition().toPoint());
+        return;
+    }
+    if (e->button() != Qt::LeftButton) return;
+    if (on_game_menu_top(skin_, pos)) {
+        menu_button_pressed_ = true;
+        return;
+    }
+    const auto area = area_at(pos);
+    if (area && *area != input::Button::Set) {
+        pressed_area_ = area;
+        handle([&] { controls_->mouse_down(*area, input::MouseButton::Left); });
+    } else if (!area) {
+        im_backgroundMouseDown(pos);
+    }
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (drag_origin_ && (e->buttons() & Qt::LeftButton)) {
+        im_backgroundMouseMove(pos);
+        return;
+    }
+    const auto area = area_at(pos);
+    if (on_game_menu_top(skin_, pos) || (area && *area != input::Button::Set)) setCursor(Qt::PointingHandCursor);
+    else if (area) setCursor(Qt::WhatsThisCursor);
+    else unsetCursor();
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    if (menu_button_pressed_) {
+        menu_button_pressed_ = false;
+        if (on_game_menu_top(skin_, e->position().toPoint())) game_menu_->btn_game_menu_topClick();
+    }
+    // The release reaches the area that took the press, wherever it is now.
+    if (pressed_area_) {
+        const input::Button area = *pressed_area_;
+        pressed_area_.reset();
+        handle([&] { controls_->mouse_up(area, input::MouseButton::Left); });
+    }
+    drag_origin_.reset();
+}
+
+void TForm1::im_backgroundMouseDown(QPoint pos) {
+    if (!fullscreen_) drag_origin_ = pos;
+}
+
+void TForm1::im_backgroundMouseMove(QPoint pos) { move(this->pos() + pos - *drag_origin_); }
+
+bool TForm1::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::ToolTip: {
+            auto* help = static_cast<QHelpEvent*>(e);
+            if (const auto area = area_at(help->pos()))
+                QToolTip::showText(help->globalPos(), QString::fromStdString(controls_->hint(*area)), this);
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        case QEvent::WindowActivate:
+            emit activated();  // FormActivate
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace ignivar::app
