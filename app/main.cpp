@@ -1,40 +1,88 @@
-// The composition root: the settings store, the sound output and the
-// program's windows, created in start order and wired to each other.
+// The composition root: the settings store, the sound output and the five
+// windows, created in start order (main, about, key settings, manual,
+// splash) and wired to each other. No window creates another.
 #include <QApplication>
+#include <QCheckBox>
 #include <QMessageBox>
+#include <QTimer>
 #include <cfenv>
 
 #include "app/diagnostics.h"
 #include "app/main_window.h"
 #include "product.h"
 #include "settings/qt_store.h"
+#include "sound/sound_output.h"
+#include "windows/splash_form.h"
+
+using namespace ignivar;
 
 int main(int argc, char** argv) {
-    ignivar::app::mark_process_start();
+    app::mark_process_start();
     // Floating-point exceptions are masked while the program runs, and the
     // caller's state is given back at the end.
     std::fenv_t saved;
     std::feholdexcept(&saved);
     int status = 0;
     {
-        QApplication app(argc, argv);
+        QApplication application(argc, argv);
         QApplication::setApplicationName("Ignivar");
-        QApplication::setApplicationDisplayName(ignivar::kApplicationTitle);
-        ignivar::QtStore store;
-        ignivar::SilentSink sound;
-        ignivar::app::TForm1 main_window(store, sound, QCoreApplication::applicationDirPath().toStdString());
+        QApplication::setApplicationDisplayName(kApplicationTitle);
+        const std::string program_dir = QCoreApplication::applicationDirPath().toStdString();
+
+        QtStore store;
+        sound::SoundOutput sound(program_dir);
+        bool splash_pending = true;
+        // An ending asked for before the event loop runs (a failed start-up
+        // in the skipped splash window) must stop it from running at all.
+        bool ending = false;
+        int end_status = 0;
+        const auto end_program = [&](int code) {
+            ending = true;
+            end_status = code;
+            QCoreApplication::exit(code);
+        };
+
+        app::TForm1 main_window(store, sound, program_dir);
         if (!store.open_problem().empty())
-            QMessageBox::warning(&main_window, ignivar::kApplicationTitle,
+            QMessageBox::warning(nullptr, kApplicationTitle,
                                  QString::fromStdString("The settings file could not be read: " + store.open_problem()));
         if (main_window.must_end()) {
             status = 1;
         } else {
-            // Until there is a splash window, start as its Play action does
-            // with "(no sound)" chosen.
-            store.write_number(ignivar::Setting::SoundMode, 2);
-            store.write_flag(ignivar::Setting::SplashScreen, store.read_flag(ignivar::Setting::SplashScreen, true));
-            main_window.power_on();
-            status = QApplication::exec();
+            windows::TSplashForm* splash_ptr = nullptr;
+            QObject::connect(&main_window, &app::TForm1::closing, [&] { sound.shutdown(); });
+            main_window.set_openers({.about = {}, .manual = {}, .keys = {},
+                                     .splash_checkbox = [&] { return splash_ptr->chb_splashscreen()->isChecked(); }});
+
+            windows::TSplashForm::Hooks hooks;
+            hooks.sound_startup = [&](const std::string& driver) {
+                const bool ok = sound.startup(driver, store, [](const char* message) {
+                    QMessageBox::critical(nullptr, kApplicationTitle, message);
+                });
+                main_window.unit().set_sound_output(sound.active());
+                return ok;
+            };
+            hooks.set_splash_menu_check = [&](bool checked) {
+                main_window.popup().action(app::Pm::Splashscreen)->setChecked(checked);
+            };
+            hooks.power_on = [&] { main_window.power_on(); };
+            hooks.end_program = end_program;
+            hooks.splash_pending = &splash_pending;
+            app::FirstPaintReport splash_paint("splash window");
+            hooks.painted = [&] { splash_paint.painted(); };
+            windows::TSplashForm splash(store, program_dir, hooks);
+            splash_ptr = &splash;
+
+            // FormActivate of the main window: the first one shows the splash.
+            const auto form_activate = [&] {
+                if (!splash_pending) return;
+                splash_pending = false;
+                splash.present();
+            };
+            QObject::connect(&main_window, &app::TForm1::activated, form_activate);
+            if (!splash.skipped()) splash.show();
+            QTimer::singleShot(0, form_activate);  // as the event loop starts
+            status = ending ? end_status : QApplication::exec();
         }
     }
     std::fesetenv(&saved);

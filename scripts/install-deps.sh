@@ -7,6 +7,8 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev
+  libsdl2-dev libsdl2-mixer-dev
+  fonts-liberation
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth

@@ -1,0 +1,50 @@
+// The sound library's interface as the program calls it: seven functions of
+// the FSOUND family, with the arguments and results the program relies on.
+// Here they run on SDL2 and SDL2_mixer.
+#pragma once
+
+// A loaded sample; opaque to callers.
+struct FSOUND_SAMPLE;
+
+// Output types for FSOUND_SetOutput.
+inline constexpr int FSOUND_OUTPUT_WINMM = 1;   // here: ALSA
+inline constexpr int FSOUND_OUTPUT_DSOUND = 2;  // here: SDL's own choice (PipeWire, PulseAudio ...)
+
+inline constexpr int FSOUND_FREE = -1;       // any free sample slot or channel
+inline constexpr int FSOUND_ALL = -3;        // every channel
+inline constexpr unsigned FSOUND_2D = 0x2000;  // no 3-D processing
+
+// Starts the library: opens an audio device at `mixrate` Hz with
+// `maxsoftwarechannels` mixing channels. False when no device could be had;
+// samples still load then, and playing does nothing.
+bool FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned flags);
+// Chooses the output; when the library is started on another one, its
+// device is opened again on this one.
+bool FSOUND_SetOutput(int outputtype);
+// Loads a WAV file into memory. `index` must be FSOUND_FREE; `offset` and
+// `length` 0 (the whole file). Null when the file cannot be loaded.
+FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned mode, int offset, int length);
+// Starts a sample on a free channel and returns at once: the channel, or -1
+// when nothing plays (no device, null sample, every channel busy).
+int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample);
+// Stops a channel, or every channel with FSOUND_ALL.
+bool FSOUND_StopSound(int channel);
+// Releases a sample; null is harmless.
+void FSOUND_Sample_Free(FSOUND_SAMPLE* sample);
+// Shuts the library down; harmless when it was never started.
+void FSOUND_Close();
+
+namespace ignivar::sound {
+
+// What the library is doing, for tests and figures.
+struct LibraryState {
+    bool device_open = false;
+    int rate = 0;             // Hz of the open device
+    int channels = 0;         // mixing channels allocated
+    int buffer_frames = 0;    // the device's buffer, in sample frames
+    int output_type = 0;      // the output the device was opened on
+    const char* driver = "";  // SDL's audio driver name
+};
+LibraryState library_state();
+
+}  // namespace ignivar::sound

@@ -1,0 +1,164 @@
+// The FSOUND functions on SDL2_mixer. Everything is called from the user
+// interface thread; SDL mixes on its own audio thread.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "sound/fmod.h"
+
+struct FSOUND_SAMPLE {
+    std::vector<unsigned char> file;  // the WAV file as read
+    Mix_Chunk* chunk = nullptr;       // converted for the open device, if any
+};
+
+namespace {
+
+// A small buffer keeps the sound close to the picture: 512 frames at
+// 22050 Hz are 23 ms.
+constexpr int kBufferFrames = 512;
+
+struct Library {
+    bool started = false;      // FSOUND_Init ran and FSOUND_Close did not
+    bool sdl_audio = false;    // SDL's audio subsystem is up
+    bool device_open = false;
+    int rate = 22050;
+    int channels = 64;
+    int output_type = FSOUND_OUTPUT_DSOUND;
+    std::vector<FSOUND_SAMPLE*> samples;  // loaded and not yet freed
+};
+
+Library g;
+
+void close_device() {
+    if (g.device_open) {
+        Mix_HaltChannel(-1);
+        for (FSOUND_SAMPLE* s : g.samples) {
+            if (s->chunk) Mix_FreeChunk(s->chunk);
+            s->chunk = nullptr;
+        }
+        Mix_CloseAudio();
+        g.device_open = false;
+    }
+    if (g.sdl_audio) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        g.sdl_audio = false;
+    }
+}
+
+Mix_Chunk* make_chunk(const FSOUND_SAMPLE& s) {
+    if (!g.device_open || s.file.empty()) return nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(s.file.data(), static_cast<int>(s.file.size()));
+    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+}
+
+// Opens the device on the current output type; false when there is none.
+bool open_device() {
+    // Output type 1 asks for ALSA; type 2 lets SDL choose in its own order.
+    // A driver the user names in SDL_AUDIODRIVER wins over both.
+    const char* named = SDL_getenv("SDL_AUDIODRIVER");
+    const bool alsa = g.output_type == FSOUND_OUTPUT_WINMM && !(named && *named);
+    if (alsa) SDL_SetHint(SDL_HINT_AUDIODRIVER, "alsa");
+    const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (alsa) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!up) return false;
+    g.sdl_audio = true;
+    if (Mix_OpenAudioDevice(g.rate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
+        close_device();
+        return false;
+    }
+    g.device_open = true;
+    Mix_AllocateChannels(g.channels);
+    for (FSOUND_SAMPLE* s : g.samples) s->chunk = make_chunk(*s);
+    return true;
+}
+
+}  // namespace
+
+bool FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned /*flags*/) {
+    close_device();
+    g.started = true;
+    g.rate = mixrate > 0 ? mixrate : 22050;
+    g.channels = maxsoftwarechannels > 0 ? maxsoftwarechannels : 1;
+    return open_device();
+}
+
+bool FSOUND_SetOutput(int outputtype) {
+    if (outputtype != FSOUND_OUTPUT_WINMM && outputtype != FSOUND_OUTPUT_DSOUND) return false;
+    if (g.started && g.device_open && outputtype == g.output_type) return true;
+    g.output_type = outputtype;
+    if (!g.started) return true;
+    close_device();
+    return open_device();
+}
+
+FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/, int offset, int length) {
+    if (index != FSOUND_FREE || offset != 0 || length != 0 || !name) return nullptr;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return nullptr;
+    auto* s = new FSOUND_SAMPLE;
+    s->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A file that is not a WAV that SDL can read is no sample, device or not.
+    SDL_AudioSpec spec;
+    Uint8* buffer = nullptr;
+    Uint32 bytes = 0;
+    SDL_RWops* rw = s->file.empty() ? nullptr : SDL_RWFromConstMem(s->file.data(), static_cast<int>(s->file.size()));
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &bytes)) {
+        delete s;
+        return nullptr;
+    }
+    SDL_FreeWAV(buffer);
+    s->chunk = make_chunk(*s);
+    g.samples.push_back(s);
+    return s;
+}
+
+int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
+    if (!g.device_open || !sample || !sample->chunk) return -1;
+    return Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
+}
+
+bool FSOUND_StopSound(int channel) {
+    if (!g.device_open) return false;
+    Mix_HaltChannel(channel == FSOUND_ALL ? -1 : channel);
+    return true;
+}
+
+void FSOUND_Sample_Free(FSOUND_SAMPLE* sample) {
+    if (!sample) return;
+    if (sample->chunk) {
+        // A chunk still playing must not be freed under the mixer.
+        for (int c = 0; g.device_open && c < g.channels; ++c)
+            if (Mix_GetChunk(c) == sample->chunk) Mix_HaltChannel(c);
+        Mix_FreeChunk(sample->chunk);
+    }
+    std::erase(g.samples, sample);
+    delete sample;
+}
+
+void FSOUND_Close() {
+    close_device();
+    g.started = false;
+}
+
+namespace ignivar::sound {
+
+LibraryState library_state() {
+    LibraryState s;
+    s.device_open = g.device_open;
+    s.output_type = g.output_type;
+    if (g.device_open) {
+        int freq = 0, chans = 0;
+        Uint16 format = 0;
+        Mix_QuerySpec(&freq, &format, &chans);
+        s.rate = freq;
+        s.channels = Mix_AllocateChannels(-1);
+        s.buffer_frames = kBufferFrames;
+        if (const char* d = SDL_GetCurrentAudioDriver()) s.driver = d;
+    }
+    return s;
+}
+
+}  // namespace ignivar::sound

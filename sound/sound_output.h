@@ -1,0 +1,63 @@
+// The program's sound output: the start-up that the splash window's Play
+// action runs with the chosen driver, the five samples, playing them for
+// the unit, and the shutdown that closing the main window runs.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "sim/ports.h"
+#include "sound/fmod.h"
+
+namespace ignivar::sound {
+
+// The driver list of the splash window, top first, with the number stored
+// in SoundMode for each and the output type passed to the library.
+struct DriverRow {
+    std::string_view text;
+    int sound_mode;
+    int output_type;  // 0: the library is not started
+    std::string_view linux_output;  // what the entry picks here, for its tool tip
+};
+inline constexpr std::array<DriverRow, 3> kDrivers = {{
+    {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND, "the desktop's sound server (PipeWire or PulseAudio)"},
+    {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, "ALSA, straight to the sound card"},
+    {"(no sound)", 2, 0, "no sound at all"},
+}};
+
+inline constexpr const char* kSoundFolderMissing = "Sound folder unproperly installed. Please reinstall the game.";
+
+class SoundOutput : public SoundSink {
+public:
+    // Sample files are taken from the current directory, or else from
+    // `program_dir` (where the program is started from on its own platform).
+    explicit SoundOutput(std::string program_dir) : program_dir_(std::move(program_dir)) {}
+    ~SoundOutput() override;
+
+    // The start-up for the driver list's text. On a missing Enemy sample it
+    // calls `show_error` with the message (which returns once the user has
+    // seen it), resets SoundMode and SplashScreen and returns false.
+    bool startup(std::string_view driver_text, SettingsStore& store,
+                 const std::function<void(const char* message)>& show_error);
+    // Releases the samples and closes the library; harmless at any time.
+    void shutdown();
+
+    bool active() const { return active_; }
+    FSOUND_SAMPLE* handle(Sample s) const { return handles_[static_cast<int>(s)]; }
+
+    // SoundSink: the unit calls these only when it should really sound.
+    void play(Sample s) override;
+    void stop_all() override;
+
+    // The path a sample file is loaded from.
+    std::string sample_path(Sample s) const;
+
+private:
+    std::string program_dir_;
+    bool active_ = false;
+    std::array<FSOUND_SAMPLE*, kSampleCount> handles_{};
+};
+
+}  // namespace ignivar::sound

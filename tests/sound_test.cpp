@@ -1,0 +1,240 @@
+// The sound layer on SDL's audio drivers: samples really mixed into the
+// output (the disk driver records it to a file), the start-up's choices and
+// failures, and a machine without any audio device.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+#include "settings/memory_store.h"
+#include "sim/coin.h"
+#include "sim/unit.h"
+#include "sim/virtual_clock.h"
+#include "sound/sound_output.h"
+#include "temp_dir.h"
+
+namespace ignivar::sound {
+namespace {
+
+const std::string kDir = IGNIVAR_ASSET_DIR;
+
+// Stereo 16-bit frames of a mono sample file, as the mixer plays it.
+std::vector<std::int16_t> stereo_pcm(const std::string& wav) {
+    SDL_AudioSpec spec;
+    Uint8* buf = nullptr;
+    Uint32 len = 0;
+    if (!SDL_LoadWAV(wav.c_str(), &spec, &buf, &len)) return {};
+    std::vector<std::int16_t> out;
+    const auto* s = reinterpret_cast<const std::int16_t*>(buf);
+    for (Uint32 i = 0; i < len / 2; ++i) out.insert(out.end(), {s[i], s[i]});
+    SDL_FreeWAV(buf);
+    return out;
+}
+
+std::vector<std::int16_t> read_pcm(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::int16_t> pcm(bytes.size() / 2);
+    std::memcpy(pcm.data(), bytes.data(), pcm.size() * 2);
+    return pcm;
+}
+
+std::int16_t clip(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
+
+// The first stretch of a sample's sound: 512 frames from its first non-silent one.
+std::vector<std::int16_t> opening(const std::vector<std::int16_t>& pcm) {
+    const auto first = std::find_if(pcm.begin(), pcm.end(), [](std::int16_t v) { return v != 0; });
+    const auto start = (first - pcm.begin()) & ~1;  // a whole frame
+    return {pcm.begin() + start, pcm.begin() + std::min<std::ptrdiff_t>(start + 1024, pcm.size())};
+}
+
+// The disk driver writes in real time on SDL's audio thread; waits (bounded)
+// until `what` shows up in the recorded output.
+bool recorded(const std::string& file, const std::vector<std::int16_t>& what) {
+    for (int i = 0; i < 100; ++i) {
+        const auto pcm = read_pcm(file);
+        if (std::search(pcm.begin(), pcm.end(), what.begin(), what.end()) != pcm.end()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    return false;
+}
+
+struct DiskAudio {
+    DiskAudio() {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    }
+    ~DiskAudio() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    test::TempDir dir;
+    std::string file = dir.file("out.raw");
+};
+
+class Clock : public LocalClock {
+public:
+    LocalTime now() override { return {}; }
+};
+
+TEST(Sound, StartingAGamePlaysTheStartSample) {
+    DiskAudio disk;
+    MemoryStore store;
+    SoundOutput out(kDir);
+    ASSERT_TRUE(out.startup("Microsoft DirectSound", store, {}));
+    const LibraryState lib = library_state();
+    ASSERT_TRUE(lib.device_open);
+    EXPECT_STREQ(lib.driver, "disk");
+    EXPECT_EQ(lib.rate, 22050);
+    EXPECT_EQ(lib.channels, 64);
+    EXPECT_LE(lib.buffer_frames * 1000 / lib.rate, 25) << "ms of output latency";
+
+    Clock clock;
+    RandomCoin coin(1);
+    Unit unit(store, out, clock, coin);
+    unit.set_sound_output(out.active());
+    unit.power_on();
+    unit.Inp_time_down();
+    unit.Inp_time_up();
+    unit.Inp_game_a_down();
+    unit.Inp_game_a_up();  // enters game A: the Start sample
+    EXPECT_TRUE(recorded(disk.file, opening(stereo_pcm(out.sample_path(Sample::Start)))));
+    out.shutdown();
+    EXPECT_FALSE(library_state().device_open);
+}
+
+TEST(Sound, OverlappingEffectsAreMixedTogether) {
+    DiskAudio disk;
+    MemoryStore store;
+    SoundOutput out(kDir);
+    ASSERT_TRUE(out.startup("Microsoft DirectSound", store, {}));
+    // Two samples started together, and one sample on two channels at once.
+    SDL_LockAudio();
+    const int a = FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Start));
+    const int b = FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Shot));
+    const int c = FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Shot));
+    SDL_UnlockAudio();
+    EXPECT_GE(a, 0);
+    EXPECT_NE(a, b);
+    EXPECT_NE(b, c);
+    const auto start = stereo_pcm(out.sample_path(Sample::Start));
+    const auto shot = stereo_pcm(out.sample_path(Sample::Shot));
+    std::vector<std::int16_t> mixed(std::max(start.size(), shot.size()));
+    for (std::size_t i = 0; i < mixed.size(); ++i)
+        mixed[i] = clip(clip((i < start.size() ? start[i] : 0) + (i < shot.size() ? shot[i] : 0)) +
+                        (i < shot.size() ? shot[i] : 0));
+    EXPECT_TRUE(recorded(disk.file, opening(mixed)));
+    FSOUND_StopSound(FSOUND_ALL);
+    out.shutdown();
+}
+
+// A store that notes, at every write, whether the library had a device.
+class WatchingStore : public MemoryStore {
+public:
+    std::vector<std::pair<std::string, bool>> writes;
+
+protected:
+    std::string store_text(std::string_view name, std::string_view text) override {
+        writes.emplace_back(std::string(name) + "=" + std::string(text), library_state().device_open);
+        return MemoryStore::store_text(name, text);
+    }
+};
+
+TEST(Sound, StartUpByDriver) {
+    struct Case {
+        const char* driver;
+        const char* stored;
+        bool active;
+    };
+    const Case cases[] = {
+        {"(no sound)", "SoundMode=2", false},
+        {"Windows MultiMedia", "SoundMode=1", true},
+        {"Microsoft DirectSound", "SoundMode=0", true},
+    };
+    for (const Case& c : cases) {
+        WatchingStore store;
+        SoundOutput out(kDir);
+        EXPECT_TRUE(out.startup(c.driver, store, {})) << c.driver;
+        EXPECT_EQ(out.active(), c.active) << c.driver;
+        ASSERT_EQ(store.writes.size(), 1u) << c.driver;
+        EXPECT_EQ(store.writes[0].first, c.stored);
+        EXPECT_FALSE(store.writes[0].second) << c.driver << ": stored before the library started";
+        EXPECT_EQ(library_state().device_open, c.active) << c.driver;  // the dummy driver here
+        for (int i = 0; i < kSampleCount; ++i)
+            EXPECT_EQ(out.handle(static_cast<Sample>(i)) != nullptr, c.active) << c.driver << " sample " << i;
+        out.play(Sample::Shot);  // harmless either way
+        out.shutdown();
+        out.shutdown();  // and again
+        EXPECT_FALSE(library_state().device_open);
+    }
+}
+
+TEST(Sound, NoAudioDeviceAtAll) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    MemoryStore store;
+    SoundOutput out(kDir);
+    EXPECT_TRUE(out.startup("Microsoft DirectSound", store, {}));
+    EXPECT_FALSE(library_state().device_open);
+    EXPECT_NE(out.handle(Sample::Enemy), nullptr);  // loaded from its file all the same
+    EXPECT_EQ(FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Enemy)), -1);
+    out.play(Sample::Miss);
+    out.stop_all();
+    out.shutdown();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+TEST(Sound, MissingSampleFiles) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        std::vector<const char*> files;  // copied into the program folder
+        bool ok;
+    };
+    const Case cases[] = {
+        {"no Sound folder", {}, false},
+        {"only Enemy.wav missing", {"Gameover", "Miss", "Shot", "Start"}, false},
+        {"only Shot.wav missing", {"Enemy", "Gameover", "Miss", "Start"}, true},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        fs::create_directories(dir.path / "Sound");
+        for (const char* f : c.files)
+            fs::copy_file(fs::path(kDir) / "Sound" / (std::string(f) + ".wav"), dir.path / "Sound" / (std::string(f) + ".wav"));
+        MemoryStore store;
+        store.write_text("SplashScreen", "0");
+        SoundOutput out(dir.path.string());
+        std::vector<std::string> shown;
+        const bool ok = out.startup("Windows MultiMedia", store, [&](const char* m) { shown.push_back(m); });
+        EXPECT_EQ(ok, c.ok) << c.name;
+        if (c.ok) {
+            EXPECT_TRUE(shown.empty()) << c.name;
+            EXPECT_EQ(out.handle(Sample::Shot), nullptr);
+            out.play(Sample::Shot);  // silent and harmless
+            EXPECT_EQ(store.read_text("SoundMode"), "1");
+        } else {
+            EXPECT_EQ(shown, std::vector<std::string>{"Sound folder unproperly installed. Please reinstall the game."})
+                << c.name;
+            EXPECT_EQ(store.read_text("SoundMode"), "-1") << c.name;
+            EXPECT_EQ(store.read_text("SplashScreen"), "1") << c.name;
+        }
+        out.shutdown();
+    }
+}
+
+TEST(Sound, ANonWaveFileIsNoSample) {
+    test::TempDir dir;
+    dir.write("noise.wav", "RIFF....WAVEjunk");
+    EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, dir.file("noise.wav").c_str(), FSOUND_2D, 0, 0), nullptr);
+    EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, dir.file("absent.wav").c_str(), FSOUND_2D, 0, 0), nullptr);
+    FSOUND_Sample_Free(nullptr);
+    FSOUND_Close();
+}
+
+}  // namespace
+}  // namespace ignivar::sound

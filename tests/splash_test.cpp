@@ -1,0 +1,172 @@
+// The splash window under the offscreen platform: its first run, the
+// skipped start, the Play action in its order, its keys and a failed
+// sound start-up.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTest>
+
+#include "settings/memory_store.h"
+#include "sound/sound_output.h"
+#include "temp_dir.h"
+#include "windows/picture_label.h"
+#include "windows/splash_form.h"
+
+namespace ignivar::windows {
+namespace {
+
+const std::string kDir = IGNIVAR_ASSET_DIR;
+
+// A splash window whose hooks record what the Play action and Esc reach.
+struct Splash {
+    explicit Splash(std::initializer_list<std::pair<const char*, const char*>> stored = {}) {
+        for (auto [name, text] : stored) store.write_text(name, text);
+        before = store.all_values();
+        TSplashForm::Hooks hooks;
+        hooks.sound_startup = [this](const std::string& driver) {
+            calls.push_back("sound " + driver);
+            return sound.startup(driver, store, [this](const char* m) { calls.push_back(std::string("message ") + m); });
+        };
+        hooks.set_splash_menu_check = [this](bool on) { calls.push_back(on ? "menu check on" : "menu check off"); };
+        hooks.power_on = [this] { calls.push_back("power on"); };
+        hooks.end_program = [this](int status) { calls.push_back("end " + std::to_string(status)); };
+        hooks.splash_pending = &pending;
+        form = std::make_unique<TSplashForm>(store, program_dir, hooks);
+        if (!form->skipped()) form->present();
+    }
+    ~Splash() { sound.shutdown(); }
+
+    MemoryStore store;
+    std::string program_dir = kDir;
+    sound::SoundOutput sound{kDir};
+    std::vector<std::pair<std::string, std::string>> before;
+    std::vector<std::string> calls;
+    bool pending = true;
+    std::unique_ptr<TSplashForm> form;
+
+    bool play_shown() const { return form->btn_play()->isVisible() && form->btn_play()->isEnabled(); }
+};
+
+TEST(Splash, FirstRunWaitsForADriver) {
+    Splash s;
+    EXPECT_FALSE(s.form->skipped());
+    EXPECT_TRUE(s.form->isVisible());
+    EXPECT_EQ(s.form->windowTitle(), "About this game...");
+    EXPECT_EQ(s.form->size(), QSize(460, 420));
+    EXPECT_EQ(s.form->cb_sound()->currentIndex(), -1);
+    EXPECT_EQ(s.form->cb_sound()->count(), 3);
+    EXPECT_TRUE(s.form->chb_splashscreen()->isChecked());
+    EXPECT_FALSE(s.play_shown());
+    EXPECT_TRUE(s.form->btn_play_disabled()->isVisible());
+    EXPECT_EQ(s.form->btn_play_disabled()->toolTip(), "please select sound driver first");
+    // Enter and 1 do nothing while Play is disabled.
+    QTest::keyClick(s.form.get(), Qt::Key_Return);
+    QTest::keyClick(s.form->cb_sound(), Qt::Key_1);
+    EXPECT_TRUE(s.calls.empty());
+
+    s.form->cb_sound()->setCurrentText("(no sound)");
+    EXPECT_TRUE(s.play_shown());
+    EXPECT_FALSE(s.form->btn_play_disabled()->isVisible());
+    QTest::mouseClick(s.form->btn_play(), Qt::LeftButton);
+    EXPECT_EQ(s.calls, (std::vector<std::string>{"sound (no sound)", "menu check on", "power on"}));
+    EXPECT_EQ(s.store.read_text("SoundMode"), "2");
+    EXPECT_EQ(s.store.read_text("SplashScreen"), "1");
+    EXPECT_FALSE(s.form->isVisible());
+}
+
+TEST(Splash, KeysWhilePlayIsEnabled) {
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        bool plays;
+    };
+    const Case cases[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier, true},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"1 of the main keyboard", Qt::Key_1, Qt::NoModifier, true},
+        {"1 of the keypad", Qt::Key_1, Qt::KeypadModifier, false},
+        {"2", Qt::Key_2, Qt::NoModifier, false},
+    };
+    for (const Case& c : cases) {
+        Splash s({{"SoundMode", "2"}});
+        ASSERT_TRUE(s.play_shown()) << c.name;
+        // The window sees the keys before the focused list does.
+        QTest::keyClick(s.form->cb_sound(), c.key, c.mods);
+        EXPECT_EQ(!s.calls.empty() && s.calls.back() == "power on", c.plays) << c.name;
+        EXPECT_EQ(s.form->cb_sound()->currentText(), "(no sound)") << c.name;
+    }
+}
+
+TEST(Splash, SkippedWhenADriverIsStoredAndTheBoxIsClear) {
+    Splash s({{"SoundMode", "1"}, {"SplashScreen", "0"}});
+    EXPECT_TRUE(s.form->skipped());
+    EXPECT_FALSE(s.form->isVisible());
+    EXPECT_FALSE(s.pending);
+    EXPECT_EQ(s.calls, (std::vector<std::string>{"sound Windows MultiMedia", "menu check off", "power on"}));
+    EXPECT_TRUE(s.sound.active());
+    EXPECT_EQ(s.store.read_text("SoundMode"), "1");
+    EXPECT_EQ(s.store.read_text("SplashScreen"), "0");
+}
+
+TEST(Splash, ShownWhenTheStoredDriverNamesNoEntry) {
+    for (const char* mode : {"-1", "7", "abc"}) {
+        Splash s({{"SoundMode", mode}, {"SplashScreen", "0"}});
+        EXPECT_FALSE(s.form->skipped()) << mode;
+        EXPECT_TRUE(s.form->isVisible()) << mode;
+        EXPECT_TRUE(s.pending) << mode;
+        EXPECT_EQ(s.form->cb_sound()->currentIndex(), -1) << mode;
+        EXPECT_FALSE(s.form->chb_splashscreen()->isChecked()) << mode;
+        EXPECT_TRUE(s.calls.empty()) << mode;
+    }
+}
+
+TEST(Splash, EscEndsTheProgramWritingNothing) {
+    Splash s({{"SoundMode", "0"}, {"SplashScreen", "1"}, {"HiScore1", "40"}});
+    s.form->chb_splashscreen()->setChecked(false);
+    QTest::keyClick(s.form->cb_sound(), Qt::Key_Escape);
+    EXPECT_EQ(s.calls, std::vector<std::string>{"end 0"});
+    EXPECT_EQ(s.store.all_values(), s.before);
+}
+
+TEST(Splash, ClearedBoxIsStoredAndUnticksTheMenu) {
+    Splash s({{"SoundMode", "2"}});
+    QTest::mouseClick(s.form->chb_splashscreen(), Qt::LeftButton, {}, QPoint(6, 8));
+    ASSERT_FALSE(s.form->chb_splashscreen()->isChecked());
+    s.form->btn_playClick();
+    EXPECT_EQ(s.store.read_text("SplashScreen"), "0");
+    EXPECT_EQ(s.calls[1], "menu check off");
+}
+
+TEST(Splash, MissingEnemySampleEndsTheProgramBeforeTheUnitShows) {
+    test::TempDir empty;  // a program folder without Sound/
+    MemoryStore store;
+    store.write_text("SoundMode", "0");
+    sound::SoundOutput sound(empty.path.string());
+    std::vector<std::string> calls;
+    TSplashForm::Hooks hooks;
+    hooks.sound_startup = [&](const std::string& driver) {
+        return sound.startup(driver, store, [&](const char* m) { calls.push_back(m); });
+    };
+    hooks.power_on = [&] { calls.push_back("power on"); };
+    hooks.end_program = [&](int status) { calls.push_back("end " + std::to_string(status)); };
+    TSplashForm form(store, kDir, hooks);
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_EQ(calls, (std::vector<std::string>{"Sound folder unproperly installed. Please reinstall the game.", "end 1"}));
+    EXPECT_EQ(store.read_text("SoundMode"), "-1");
+    EXPECT_EQ(store.read_text("SplashScreen"), "1");
+    sound.shutdown();
+}
+
+}  // namespace
+}  // namespace ignivar::windows
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,39 @@
+#include "windows/picture_label.h"
+
+#include <QDir>
+#include <QPalette>
+
+namespace ignivar::windows {
+
+KeyPreview::KeyPreview(QWidget* form, Handler handler) : QObject(form), handler_(std::move(handler)) {
+    for (QWidget* child : form->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+        return handler_(static_cast<QKeyEvent*>(e));
+    return false;
+}
+
+QFont pixel_font(const char* family, int pixels, bool bold, bool underline, bool italic) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    f.setItalic(italic);
+    return f;
+}
+
+QPixmap program_picture(const std::string& program_dir, const char* file) {
+    return QPixmap(QDir(QString::fromStdString(program_dir)).filePath(QString("Graphics/Program/") + file));
+}
+
+void set_text_colour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    w->setPalette(pal);
+}
+
+}  // namespace ignivar::windows

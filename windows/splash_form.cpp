@@ -1,0 +1,235 @@
+#include "windows/splash_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+
+#include "product.h"
+#include "sound/sound_output.h"
+#include "windows/picture_label.h"
+
+namespace ignivar::windows {
+namespace {
+
+const QColor kNavy(0x08, 0x29, 0x52);
+const QColor kBlue(0x18, 0x52, 0x94);
+
+// im_background: four full-width bands, top to bottom.
+struct Band {
+    int top, bottom;
+    QColor colour;
+};
+const Band kBands[] = {{0, 51, kNavy}, {52, 219, kBlue}, {220, 379, Qt::white}, {380, 419, kNavy}};
+
+enum class Look { Title, Plain, Link };
+struct Text {
+    const char* name;
+    QRect place;
+    Look look;
+    bool centred;
+};
+// The labels, as left, top, width, height.
+const Text kTexts[] = {
+    {"la_game_title", {0, 12, 460, 15}, Look::Title, true},
+    {"la_version", {0, 28, 460, 15}, Look::Title, true},
+    {"la_release_date", {0, 236, 460, 15}, Look::Plain, true},
+    {"la_website_1", {118, 259, 56, 15}, Look::Plain, false},
+    {"la_website_2", {174, 259, 168, 15}, Look::Link, false},
+    {"la_email_1", {118, 282, 56, 15}, Look::Plain, false},
+    {"la_email_2", {174, 282, 168, 15}, Look::Link, false},
+    {"la_sound_select", {98, 308, 116, 15}, Look::Plain, false},
+};
+
+QString text_of(const char* name) {
+    const std::string n = name;
+    if (n == "la_game_title") return kApplicationTitle;
+    if (n == "la_version") return kVersionLine;
+    if (n == "la_release_date") return kReleaseLine;
+    if (n == "la_website_1") return "website:";
+    if (n == "la_website_2") return kWebsite;
+    if (n == "la_email_1") return "email:";
+    if (n == "la_email_2") return kEmail;
+    return "Select sound driver:";
+}
+
+const QRect kBoxPicture(0, 56, 460, 160);
+const QRect kPlay(116, 340, 107, 30);
+const QRect kPaypal(237, 340, 107, 30);
+const QRect kDriverList(217, 308, 144, 21);
+const QRect kCheckBox(12, 391, 444, 17);
+
+}  // namespace
+
+TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, Hooks hooks, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+      store_(store),
+      program_dir_(program_dir),
+      hooks_(std::move(hooks)) {
+    build();
+    // Creation: the stored driver and box.
+    const int mode = store_.read_number(Setting::SoundMode, -1);
+    cb_sound_->setCurrentIndex(mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1);
+    chb_splashscreen_->setChecked(store_.read_flag(Setting::SplashScreen, true));
+    if (cb_sound_->currentIndex() >= 0 && !chb_splashscreen_->isChecked()) {
+        skipped_ = true;
+        move(-width(), -height());
+        if (hooks_.splash_pending) *hooks_.splash_pending = false;
+        btn_playClick();
+        return;
+    }
+    cb_soundChange();
+    connect(cb_sound_, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
+}
+
+void TSplashForm::build() {
+    setObjectName("TSplashForm");
+    setWindowTitle("About this game...");
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(false);
+    for (const Text& t : kTexts) {
+        auto* label = new ClickLabel(text_of(t.name), this);
+        label->setObjectName(t.name);
+        label->setGeometry(t.place);
+        label->setAlignment((t.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        switch (t.look) {
+            case Look::Title:
+                label->setFont(pixel_font("Arial", 12, true));
+                set_text_colour(label, Qt::white);
+                break;
+            case Look::Plain:
+                label->setFont(pixel_font("Arial", 12));
+                set_text_colour(label, Qt::black);
+                break;
+            case Look::Link:
+                label->setFont(pixel_font("Arial", 12, true, true));
+                set_text_colour(label, kBlue);
+                label->setCursor(Qt::PointingHandCursor);
+                break;
+        }
+    }
+    connect(findChild<ClickLabel*>("la_website_2"), &ClickLabel::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(kWebsite)); });  // la_website_2Click
+    connect(findChild<ClickLabel*>("la_email_2"), &ClickLabel::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString("mailto:") + kEmail)); });  // la_email_2Click
+
+    auto* box = new QLabel(this);
+    box->setObjectName("im_box_picture");
+    box->setGeometry(kBoxPicture);
+    box->setAlignment(Qt::AlignCenter);
+    box->setPixmap(program_picture(program_dir_, "splash_box.png"));
+    box->lower();
+
+    cb_sound_ = new QComboBox(this);
+    cb_sound_->setObjectName("cb_sound");
+    cb_sound_->setGeometry(kDriverList);
+    cb_sound_->setFont(pixel_font("Arial", 12));
+    for (const sound::DriverRow& d : sound::kDrivers) {
+        cb_sound_->addItem(QString::fromUtf8(d.text.data(), static_cast<int>(d.text.size())));
+        cb_sound_->setItemData(cb_sound_->count() - 1,
+                               "Plays through " + QString::fromUtf8(d.linux_output.data(), int(d.linux_output.size())),
+                               Qt::ToolTipRole);
+    }
+    cb_sound_->setMaxVisibleItems(3);
+
+    chb_splashscreen_ = new QCheckBox("Display this splash screen at startup", this);
+    chb_splashscreen_->setObjectName("chb_splashscreen");
+    chb_splashscreen_->setGeometry(kCheckBox);
+    chb_splashscreen_->setFont(pixel_font("Arial", 12));
+    set_text_colour(chb_splashscreen_, Qt::white);
+    setTabOrder(cb_sound_, chb_splashscreen_);
+
+    auto* paypal = new ClickLabel(this);
+    paypal->setObjectName("btn_paypal");
+    paypal->setGeometry(kPaypal);
+    paypal->setPixmap(program_picture(program_dir_, "splash_donate.png"));
+    paypal->setCursor(Qt::PointingHandCursor);
+    connect(paypal, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kDonationPage)); });
+
+    btn_play_ = new ClickLabel(this);
+    btn_play_->setObjectName("btn_play");
+    btn_play_->setGeometry(kPlay);
+    btn_play_->setPixmap(program_picture(program_dir_, "splash_play.png"));
+    btn_play_->setCursor(Qt::PointingHandCursor);
+    connect(btn_play_, &ClickLabel::clicked, this, [this] { btn_playClick(); });
+
+    btn_play_disabled_ = new ClickLabel(this);
+    btn_play_disabled_->setObjectName("btn_play_disabled");
+    btn_play_disabled_->setGeometry(kPlay);
+    btn_play_disabled_->setPixmap(program_picture(program_dir_, "splash_play_disabled.png"));
+    btn_play_disabled_->setCursor(Qt::WhatsThisCursor);
+    btn_play_disabled_->setToolTip("please select sound driver first");
+    btn_play_disabled_->hide();
+    // The window sees the keys before its controls.
+    new KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+}
+
+void TSplashForm::cb_soundChange() {
+    const bool enabled = !cb_sound_->currentText().isEmpty();
+    btn_play_->setEnabled(enabled);
+    btn_play_->setVisible(enabled);
+    btn_play_disabled_->setVisible(!enabled);
+}
+
+void TSplashForm::present() {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s) {
+        const QRect area = s->availableGeometry();
+        move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
+    }
+    show();
+    raise();
+    activateWindow();
+    FormActivate();
+}
+
+void TSplashForm::FormActivate() { cb_sound_->setFocus(Qt::ActiveWindowFocusReason); }
+
+void TSplashForm::btn_playClick() {
+    if (played_) return;  // the start-up runs once per run
+    played_ = true;
+    if (hooks_.sound_startup && !hooks_.sound_startup(cb_sound_->currentText().toStdString())) {
+        if (hooks_.end_program) hooks_.end_program(1);
+        return;
+    }
+    const bool checked = chb_splashscreen_->isChecked();
+    store_.write_flag(Setting::SplashScreen, checked);
+    if (hooks_.set_splash_menu_check) hooks_.set_splash_menu_check(checked);
+    if (hooks_.power_on) hooks_.power_on();
+    hide();
+}
+
+bool TSplashForm::FormKeyDown(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool one = e->key() == Qt::Key_1 && !(e->modifiers() & Qt::KeypadModifier);
+    if ((enter || one) && btn_play_->isEnabled()) {
+        btn_playClick();
+        return true;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        if (hooks_.end_program) hooks_.end_program(0);
+        return true;
+    }
+    return false;
+}
+
+void TSplashForm::keyPressEvent(QKeyEvent* e) {
+    if (!FormKeyDown(e)) QWidget::keyPressEvent(e);
+}
+
+bool TSplashForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) FormActivate();
+    return QWidget::event(e);
+}
+
+void TSplashForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (const Band& b : kBands) p.fillRect(QRect(0, b.top, kWidth, b.bottom - b.top + 1), b.colour);
+    if (hooks_.painted) hooks_.painted();
+}
+
+}  // namespace ignivar::windows
