@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 #include <cfenv>
 
 #include "app/diagnostics.h"
@@ -12,6 +13,10 @@
 #include "product.h"
 #include "settings/qt_store.h"
 #include "sound/sound_output.h"
+#include "input/keys_form.h"
+#include "windows/about_form.h"
+#include "windows/desktop.h"
+#include "windows/manual_form.h"
 #include "windows/splash_form.h"
 
 using namespace ignivar;
@@ -26,7 +31,6 @@ int main(int argc, char** argv) {
     {
         QApplication application(argc, argv);
         QApplication::setApplicationName("Ignivar");
-        QApplication::setApplicationDisplayName(kApplicationTitle);
         const std::string program_dir = QCoreApplication::applicationDirPath().toStdString();
 
         QtStore store;
@@ -49,10 +53,28 @@ int main(int argc, char** argv) {
         if (main_window.must_end()) {
             status = 1;
         } else {
-            windows::TSplashForm* splash_ptr = nullptr;
             QObject::connect(&main_window, &app::TForm1::closing, [&] { sound.shutdown(); });
-            main_window.set_openers({.about = {}, .manual = {}, .keys = {},
-                                     .splash_checkbox = [&] { return splash_ptr->chb_splashscreen()->isChecked(); }});
+            const auto open_url = [](const QUrl& url) { windows::open_with_desktop(url, {}); };
+
+            windows::TAboutForm about(program_dir, [&](const QString& url) { open_url(QUrl(url)); });
+            input::TKeysForm keys(main_window.controls(), store, [&](bool on) { main_window.setEnabled(on); });
+            windows::TManualForm manual(program_dir + "/Config.ini", program_dir, [](const std::string& message) {
+                QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(message));
+            });
+            windows::TSplashForm* splash_ptr = nullptr;
+            main_window.set_openers({
+                .about = [&] { about.present(); },
+                .manual = [&] {
+                    manual.show();
+                    manual.raise();
+                    manual.activateWindow();
+                },
+                .keys = [&] { keys.open(); },
+                .splash_checkbox = [&] { return splash_ptr->chb_splashscreen()->isChecked(); },
+                .open_file = [](const QUrl& file, std::function<void()> failed) {
+                    windows::open_with_desktop(file, std::move(failed));
+                },
+            });
 
             windows::TSplashForm::Hooks hooks;
             hooks.sound_startup = [&](const std::string& driver) {

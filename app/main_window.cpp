@@ -35,7 +35,6 @@ TForm1::TForm1(SettingsStore& store, SoundSink& sound, const std::string& progra
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
     setWindowTitle(kApplicationTitle);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every frame covers the whole client area
     setMouseTracking(true);
@@ -50,7 +49,7 @@ void TForm1::FormCreate() {
     controls_ = std::make_unique<input::Controls>(*unit_);
     auto menu_picture = skin::load_picture(program_dir_ + "/Graphics/Program/game_menu.png");
     if (auto* p = std::get_if<skin::Picture>(&menu_picture)) game_menu_picture_ = std::move(*p);
-    popup_ = new PopupMenu(*this);
+    popup_ = std::make_unique<PopupMenu>(*this);
     game_menu_ = new GameMenu(*this, *popup_);
     connect(game_menu_, &GameMenu::changed, this, [this] {
         painted_changes_ = ~0ull;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QUrl>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
@@ -35,6 +36,9 @@ public:
         std::function<void()> about, manual, keys;
         // The splash window's check box: the default of SplashScreen.
         std::function<bool()> splash_checkbox;
+        // Opens a file with the desktop; calls `failed` when nothing could.
+        // Without one, Qt's own desktop services are asked.
+        std::function<void(const QUrl& file, std::function<void()> failed)> open_file;
     };
 
     // FormCreate. `store` and `sound` outlive the window.
@@ -118,7 +122,7 @@ private:
     std::unique_ptr<input::Controls> controls_;
     std::unique_ptr<TimerLog> timer_log_;
     TimerPump* pump_ = nullptr;
-    PopupMenu* popup_ = nullptr;
+    std::unique_ptr<PopupMenu> popup_;
     GameMenu* game_menu_ = nullptr;
     Openers openers_;
     skin::Skin skin_;

@@ -4,9 +4,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QUrl>
 
 #include "app/main_window.h"
+#include "product.h"
 
 namespace ignivar::app {
 
@@ -59,7 +61,14 @@ void TForm1::open_file(const QString& name) {
     // By name, from the current directory; else beside the program.
     QString path = QFileInfo(name).absoluteFilePath();
     if (!QFileInfo::exists(path)) path = QDir(QString::fromStdString(program_dir_)).absoluteFilePath(name);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Unlike a silent failure, the player learns which file to open by hand.
+    const auto failed = [this, path] {
+        QMessageBox::warning(this, kApplicationTitle,
+                             "No program on this desktop could open the file\n" + QDir::toNativeSeparators(path));
+    };
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (openers_.open_file) openers_.open_file(url, failed);
+    else if (!QDesktopServices::openUrl(url)) failed();
 }
 
 }  // namespace ignivar::app

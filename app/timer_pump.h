@@ -26,6 +26,9 @@ public:
     // Re-arms after a handler outside the pump changed the timers.
     void rearm();
 
+    // A firing is due and the timer is waiting for it.
+    bool armed() const { return timer_.isActive(); }
+
     // Virtual milliseconds now.
     Millis virtual_now() const;
 

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -169,6 +170,44 @@ TEST(MainWindow, PopupMenuItems) {
     QTimer::singleShot(0, [&] { QTest::keyClick(win.w.get(), Qt::Key_Escape); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // only if Esc did nothing
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(MainWindow, WindowItemsOpenTheirWindows) {
+    Window win(false);
+    for (Pm item : {Pm::About, Pm::Manual, Pm::Keys}) EXPECT_FALSE(win.w->popup().action(item)->isEnabled());
+    QStringList opened;
+    win.w->set_openers({.about = [&] { opened << "about"; },
+                        .manual = [&] { opened << "manual"; },
+                        .keys = [&] { opened << "keys"; },
+                        .splash_checkbox = {},
+                        .open_file = {}});
+    QTest::keyClick(win.w.get(), Qt::Key_F1);
+    QTest::keyClick(win.w.get(), Qt::Key_F4);
+    win.w->popup().action(Pm::Keys)->trigger();
+    EXPECT_EQ(opened, (QStringList{"about", "manual", "keys"}));
+    EXPECT_EQ(win.mode(), 0);  // the function keys drive no button
+}
+
+// A file the desktop cannot open is named to the user, with its full path.
+TEST(MainWindow, AFileNothingCouldOpenIsReported) {
+    Window win(false);
+    QStringList tried;
+    win.w->set_openers({.about = {}, .manual = {}, .keys = {}, .splash_checkbox = {},
+                        .open_file = [&](const QUrl& file, std::function<void()> failed) {
+                            tried << file.toLocalFile();
+                            failed();
+                        }});
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    win.w->popup().action(Pm::Whatsnew)->trigger();
+    ASSERT_EQ(tried.size(), 1);
+    EXPECT_TRUE(tried[0].endsWith("/Whatsnew.txt"));
+    EXPECT_TRUE(shown.contains(tried[0])) << shown.toStdString();
 }
 
 TEST(MainWindow, LayoutSwitchKeepsARunningGame) {

@@ -44,7 +44,7 @@ std::vector<std::int16_t> read_pcm(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<std::int16_t> pcm(bytes.size() / 2);
-    std::memcpy(pcm.data(), bytes.data(), pcm.size() * 2);
+    if (!pcm.empty()) std::memcpy(pcm.data(), bytes.data(), pcm.size() * 2);
     return pcm;
 }
 

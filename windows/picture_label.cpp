@@ -5,16 +5,6 @@
 
 namespace ignivar::windows {
 
-KeyPreview::KeyPreview(QWidget* form, Handler handler) : QObject(form), handler_(std::move(handler)) {
-    for (QWidget* child : form->findChildren<QWidget*>()) child->installEventFilter(this);
-}
-
-bool KeyPreview::eventFilter(QObject*, QEvent* e) {
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return handler_(static_cast<QKeyEvent*>(e));
-    return false;
-}
-
 QFont pixel_font(const char* family, int pixels, bool bold, bool underline, bool italic) {
     QFont f(family);
     f.setPixelSize(pixels);

@@ -4,11 +4,9 @@
 #pragma once
 
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRect>
-#include <functional>
 #include <string>
 
 namespace ignivar::windows {
@@ -33,21 +31,6 @@ protected:
         emit released();
         if (rect().contains(e->position().toPoint())) emit clicked();
     }
-};
-
-// Lets a window see the key presses and releases before its controls do:
-// `handler` returns true for a key it has used, which then goes no further.
-class KeyPreview : public QObject {
-public:
-    using Handler = std::function<bool(QKeyEvent* e)>;
-    // Watches every control of `form` that exists now.
-    KeyPreview(QWidget* form, Handler handler);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
-private:
-    Handler handler_;
 };
 
 // A pixel-sized font ("Arial" is matched by the desktop's metric twin).

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "input/key_preview.h"
 #include "product.h"
 #include "sound/sound_output.h"
 #include "windows/picture_label.h"
@@ -165,7 +166,7 @@ void TSplashForm::build() {
     btn_play_disabled_->setToolTip("please select sound driver first");
     btn_play_disabled_->hide();
     // The window sees the keys before its controls.
-    new KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+    new input::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
 }
 
 void TSplashForm::cb_soundChange() {

@@ -1,0 +1,186 @@
+#include "input/keys_form.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "input/key_preview.h"
+
+namespace ignivar::input {
+namespace {
+
+const QColor kBackground(8, 42, 82);
+const QColor kDuplicate(255, 0, 0);
+
+QFont pixel_font(const char* family, int pixels, bool bold = false, bool underline = false) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+void colour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
+
+// The two headings, then a list and its label per binding (left, top,
+// width, height; lists are 120 wide).
+struct Heading {
+    const char* name;
+    const char* text;
+    QRect place;
+    Qt::Alignment align;
+};
+const Heading kHeadings[] = {
+    {"la_main", "Main operations", {8, 8, 104, 13}, Qt::AlignLeft},
+    {"la_controls", "Game controls", {336, 8, 104, 13}, Qt::AlignRight},
+};
+
+struct BindingRow {
+    const char* label;
+    QPoint list;
+    QRect label_place;
+    Qt::Alignment align;
+};
+const BindingRow kRows[kBindingCount] = {
+    {"Game A", {8, 29}, {136, 33, 72, 14}, Qt::AlignLeft},
+    {"Game B", {8, 61}, {136, 65, 72, 14}, Qt::AlignLeft},
+    {"Time", {8, 93}, {136, 97, 72, 14}, Qt::AlignLeft},
+    {"Left", {320, 29}, {216, 33, 96, 14}, Qt::AlignRight},
+    {"Right", {320, 61}, {216, 65, 96, 14}, Qt::AlignRight},
+    {"Shoot (left)", {320, 93}, {216, 97, 96, 14}, Qt::AlignRight},
+    {"Shoot (right)", {320, 125}, {216, 129, 96, 14}, Qt::AlignRight},
+};
+constexpr int kListWidth = 120;
+const QRect kAccept(183, 162, 82, 25);
+
+}  // namespace
+
+TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<void(bool)> enable_main, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+      controls_(controls),
+      store_(store),
+      enable_main_(std::move(enable_main)) {
+    setObjectName("TKeysForm");
+    setWindowTitle("Key settings");
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    colour(this, QPalette::Window, kBackground);
+    setFont(pixel_font("MS Sans Serif", 11));
+    for (const Heading& h : kHeadings) {
+        auto* l = new QLabel(h.text, this);
+        l->setObjectName(h.name);
+        l->setGeometry(h.place);
+        l->setAlignment(h.align | Qt::AlignVCenter);
+        l->setFont(pixel_font("MS Sans Serif", 11, true, true));
+        colour(l, QPalette::WindowText, Qt::white);
+    }
+    for (int n = 1; n <= kBindingCount; ++n) {
+        const BindingRow& row = kRows[n - 1];
+        auto* cb = new QComboBox(this);
+        cb->setObjectName(QString("cb_%1").arg(n));
+        cb->setFont(pixel_font("Arial", 12));
+        cb->setGeometry(row.list.x(), row.list.y(), kListWidth, cb->sizeHint().height());
+        // The same 44 items in every list: item i is key table entry i + 1.
+        for (const KeyEntry& k : kKeyTable) cb->addItem(QString::fromUtf8(k.item.data(), int(k.item.size())));
+        const int index = controls_.bindings().key_index(n);
+        cb->setCurrentIndex(index >= 1 && index <= kKeyCount ? index - 1 : -1);
+        lists_[n - 1] = cb;
+        auto* l = new QLabel(row.label, this);
+        l->setObjectName(QString("la_%1").arg(n));
+        l->setGeometry(row.label_place);
+        l->setAlignment(row.align | Qt::AlignVCenter);
+        l->setFont(pixel_font("Arial", 12, true));
+        labels_[n - 1] = l;
+    }
+    for (int n = 1; n < kBindingCount; ++n) setTabOrder(lists_[n - 1], lists_[n]);
+    accept_ = new QPushButton("- ACCEPT -", this);
+    accept_->setObjectName("btn_accept");
+    accept_->setGeometry(kAccept);
+    accept_->setFont(pixel_font("MS Sans Serif", 11, true));
+    accept_->setCursor(Qt::PointingHandCursor);
+    // The light 3-D colour of the text needs a darker face than the
+    // desktop's own to stay legible.
+    colour(accept_, QPalette::ButtonText, QColor(227, 227, 227));
+    colour(accept_, QPalette::Button, QColor(24, 82, 148));
+    setTabOrder(lists_[kBindingCount - 1], accept_);
+    connect(accept_, &QPushButton::clicked, this, [this] { btn_acceptClick(); });
+    for (QComboBox* cb : lists_) connect(cb, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });
+    cbChange();
+    new KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+}
+
+bool TKeysForm::CheckKeys() {
+    for (QLabel* l : labels_) colour(l, QPalette::WindowText, Qt::white);
+    bool duplicate = false;
+    for (int j = 0; j < kBindingCount; ++j)
+        for (int k = 0; k < kBindingCount; ++k)
+            if (j != k && lists_[j]->currentText() == lists_[k]->currentText()) {
+                colour(labels_[j], QPalette::WindowText, kDuplicate);
+                colour(labels_[k], QPalette::WindowText, kDuplicate);
+                duplicate = true;
+            }
+    return duplicate;
+}
+
+void TKeysForm::cbChange() { accept_->setEnabled(!CheckKeys()); }
+
+void TKeysForm::open() {
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    if (enable_main_) enable_main_(false);
+    show();
+    raise();
+    activateWindow();
+    lists_[0]->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TKeysForm::btn_acceptClick() {
+    std::array<int, kBindingCount> indices{};
+    for (int n = 1; n <= kBindingCount; ++n) indices[n - 1] = lists_[n - 1]->currentIndex() + 1;
+    controls_.apply_bindings(store_, indices);  // stores all seven, derives the codes, rebuilds the hints
+    close_dialog();
+}
+
+void TKeysForm::close_dialog() {
+    if (enable_main_) enable_main_(true);
+    hide();
+}
+
+bool TKeysForm::FormKeyDown(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (accept_->isEnabled()) btn_acceptClick();
+            return true;
+        case Qt::Key_Escape:
+            close_dialog();  // nothing stored, no binding changes
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TKeysForm::keyPressEvent(QKeyEvent* e) {
+    if (!FormKeyDown(e)) QWidget::keyPressEvent(e);
+}
+
+bool TKeysForm::event(QEvent* e) {
+    // FormActivate: the focus goes to the first list.
+    if (e->type() == QEvent::WindowActivate) lists_[0]->setFocus(Qt::ActiveWindowFocusReason);
+    // The dialog has no close box; a close from the desktop counts as Escape.
+    if (e->type() == QEvent::Close) {
+        if (enable_main_) enable_main_(true);
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace ignivar::input

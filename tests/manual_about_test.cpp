@@ -1,0 +1,170 @@
+// The manual viewer and the about window under the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "product.h"
+#include "temp_dir.h"
+#include "windows/about_form.h"
+#include "windows/manual_form.h"
+#include "windows/picture_label.h"
+
+namespace ignivar::windows {
+namespace {
+
+const std::string kDir = IGNIVAR_ASSET_DIR;
+
+struct Viewer {
+    explicit Viewer(const std::string& config = kDir + "/Config.ini", const std::string& dir = kDir)
+        : form(config, dir, [this](const std::string& m) { reports.push_back(m); }) {
+        form.show();
+    }
+    std::vector<std::string> reports;
+    TManualForm form;
+
+    bool left_shown() const { return form.btn_left_up()->isVisible() && form.btn_left_down()->isVisible(); }
+    bool right_shown() const { return form.btn_right_up()->isVisible() && form.btn_right_down()->isVisible(); }
+    void key(Qt::Key k) { QTest::keyClick(&form, k); }
+};
+
+TEST(Manual, FirstShowingAndTheBounds) {
+    Viewer v;
+    EXPECT_EQ(v.form.size(), QSize(345, 255));
+    EXPECT_EQ(v.form.current_page(), 1);
+    EXPECT_FALSE(v.left_shown());
+    EXPECT_TRUE(v.right_shown());
+    v.key(Qt::Key_Left);  // nothing before page 1, on press or release
+    EXPECT_EQ(v.form.current_page(), 1);
+    for (int i = 0; i < 11; ++i) v.key(Qt::Key_Right);
+    EXPECT_EQ(v.form.current_page(), 12);
+    EXPECT_FALSE(v.right_shown());
+    EXPECT_TRUE(v.left_shown());
+    v.key(Qt::Key_Right);
+    EXPECT_EQ(v.form.current_page(), 12);
+    v.key(Qt::Key_Left);
+    EXPECT_EQ(v.form.current_page(), 11);
+    EXPECT_TRUE(v.left_shown());
+    EXPECT_TRUE(v.right_shown());
+    EXPECT_TRUE(v.reports.empty());
+}
+
+TEST(Manual, AHeldKeyTurnsOnceOnRelease) {
+    Viewer v;
+    QTest::keyPress(&v.form, Qt::Key_Right);
+    EXPECT_FALSE(v.form.btn_right_up()->isVisible());  // the pressed look
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent repeat_release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&v.form, &repeat_release);
+        QKeyEvent repeat_press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&v.form, &repeat_press);
+    }
+    EXPECT_EQ(v.form.current_page(), 1);
+    QTest::keyRelease(&v.form, Qt::Key_Right);
+    EXPECT_EQ(v.form.current_page(), 2);
+    EXPECT_TRUE(v.form.btn_right_up()->isVisible());
+}
+
+TEST(Manual, ThePageIsKeptWhileClosed) {
+    Viewer v;
+    for (int i = 0; i < 6; ++i) v.key(Qt::Key_Right);
+    QTest::mouseClick(v.form.btn_close_up(), Qt::LeftButton);
+    EXPECT_FALSE(v.form.isVisible());
+    v.form.show();
+    EXPECT_EQ(v.form.current_page(), 7);
+    v.key(Qt::Key_Escape);
+    EXPECT_FALSE(v.form.isVisible());
+}
+
+TEST(Manual, MouseButtonHeldWhileAKeyTurnsThePage) {
+    Viewer v;
+    v.key(Qt::Key_Right);
+    ASSERT_EQ(v.form.current_page(), 2);
+    QTest::mousePress(v.form.btn_left_up(), Qt::LeftButton);
+    v.key(Qt::Key_Left);
+    EXPECT_EQ(v.form.current_page(), 1);
+    QTest::mouseRelease(v.form.btn_left_up(), Qt::LeftButton);
+    EXPECT_EQ(v.form.current_page(), 1);
+    // Right and middle buttons do nothing anywhere.
+    QTest::mouseClick(v.form.btn_right_up(), Qt::RightButton);
+    QTest::mouseClick(v.form.btn_right_up(), Qt::MiddleButton);
+    EXPECT_EQ(v.form.current_page(), 1);
+    QTest::mouseClick(v.form.btn_right_up(), Qt::LeftButton);
+    EXPECT_EQ(v.form.current_page(), 2);
+}
+
+TEST(Manual, SizeFromConfigAndAMissingPage) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    dir.write("Config.ini", "[Manual]\nManualDir=pages\nManualWidth=600\nManualHeight=400\n");
+    fs::create_directories(dir.path / "pages");
+    for (int n = 1; n <= 11; ++n)
+        fs::copy_file(fs::path(kDir) / "Graphics/Manual" / (std::to_string(n) + ".bmp"),
+                      dir.path / "pages" / (std::to_string(n) + ".bmp"));
+    Viewer v(dir.file("Config.ini"), dir.path.string());
+    EXPECT_EQ(v.form.size(), QSize(600, 400));
+    EXPECT_EQ(v.form.btn_close_up()->geometry(), QRect(580, 4, 16, 14));
+    EXPECT_EQ(v.form.btn_right_up()->geometry(), QRect(580, 382, 16, 14));
+    EXPECT_EQ(v.form.btn_left_up()->geometry(), QRect(4, 382, 16, 14));
+    EXPECT_EQ(v.form.manual().pages[10].source, skin::ManualPage::Source::File);
+    EXPECT_EQ(v.form.manual().pages[11].source, skin::ManualPage::Source::Placeholder);
+    EXPECT_TRUE(v.reports.empty());
+    // The placeholder shows in the top left corner, drawn unscaled.
+    for (int i = 0; i < 11; ++i) v.key(Qt::Key_Right);
+    const QImage shot = v.form.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(shot.pixelColor(50, 50), QColor(255, 255, 255));
+}
+
+TEST(Manual, AnUndecodablePageIsReported) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    dir.write("Config.ini", "[Manual]\nManualDir=pages\\\n");
+    fs::create_directories(dir.path / "pages");
+    fs::copy_file(fs::path(kDir) / "Graphics/Manual/1.bmp", dir.path / "pages/1.bmp");
+    dir.write("pages/2.bmp", "BM not really a bitmap");
+    Viewer v(dir.file("Config.ini"), dir.path.string());
+    EXPECT_EQ(v.reports.size(), 1u);
+    EXPECT_EQ(v.form.manual().pages[0].source, skin::ManualPage::Source::File);
+    EXPECT_EQ(v.form.manual().pages[2].source, skin::ManualPage::Source::Empty);
+}
+
+struct About {
+    About() : form(kDir, [this](const QString& url) { opened << url; }) { form.present(); }
+    QStringList opened;
+    TAboutForm form;
+    ClickLabel* link(const char* name) { return form.findChild<ClickLabel*>(name); }
+};
+
+TEST(About, EscAndEitherLinkHideIt) {
+    {
+        About a;
+        EXPECT_EQ(a.form.windowTitle(), "About the author...");
+        EXPECT_EQ(a.form.size(), QSize(397, 176));
+        a.form.present();  // "About..." again: still shown
+        EXPECT_TRUE(a.form.isVisible());
+        QTest::keyClick(&a.form, Qt::Key_Escape);
+        EXPECT_FALSE(a.form.isVisible());
+        EXPECT_TRUE(a.opened.isEmpty());
+    }
+    const std::pair<const char*, QString> links[] = {{"la_website_2", kWebsite},
+                                                     {"la_email_2", QString("mailto:") + kEmail}};
+    for (const auto& [name, url] : links) {
+        About a;
+        ASSERT_NE(a.link(name), nullptr) << name;
+        QTest::mouseClick(a.link(name), Qt::LeftButton);
+        EXPECT_EQ(a.opened, QStringList{url}) << name;
+        EXPECT_FALSE(a.form.isVisible()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace ignivar::windows
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

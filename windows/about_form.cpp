@@ -1,0 +1,114 @@
+#include "windows/about_form.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "input/key_preview.h"
+#include "product.h"
+#include "windows/picture_label.h"
+
+namespace ignivar::windows {
+namespace {
+
+const QColor kNavy(0x08, 0x29, 0x52);
+const QColor kLink(255, 255, 0);
+
+// Captions at x 132, values at x 212, a row every 24 pixels.
+struct Detail {
+    const char* name;  // la_<name>_1 and la_<name>_2
+    const char* caption;
+    const char* value;
+    bool italic;
+};
+const Detail kDetails[] = {
+    {"name", "Name:", kAuthorName, false},
+    {"birthplace", "Birthplace:", "a Debian build machine", false},
+    {"birthdate", "Birth date:", "8 December 2026", false},
+    {"job", "Occupation:", "simulator makers", false},
+    {"hobby", "Hobby:", "putting out LCD fires", true},
+};
+constexpr int kCaptionX = 132, kValueX = 212, kFirstRow = 8, kRowStep = 24;
+const QRect kPortrait(8, 8, 116, 160);
+
+}  // namespace
+
+TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const QString&)> open_url, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      open_url_(std::move(open_url)) {
+    setObjectName("TAboutForm");
+    setWindowTitle("About the author...");
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kNavy);
+    setPalette(pal);
+
+    auto* portrait = new QLabel(this);
+    portrait->setObjectName("im_picture");
+    portrait->setGeometry(kPortrait);
+    portrait->setPixmap(program_picture(program_dir, "about_portrait.png"));
+
+    int y = kFirstRow;
+    const auto add = [this](const QString& name, const QString& text, QPoint at, const QFont& f, const QColor& c) {
+        auto* l = new ClickLabel(text, this);
+        l->setObjectName(name);
+        l->move(at);
+        l->setFont(f);
+        l->adjustSize();
+        set_text_colour(l, c);
+        return l;
+    };
+    for (const Detail& d : kDetails) {
+        add(QString("la_%1_1").arg(d.name), d.caption, {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+        add(QString("la_%1_2").arg(d.name), d.value, {kValueX, y}, pixel_font("Arial", 11, true, false, d.italic),
+            Qt::white);
+        y += kRowStep;
+    }
+    add("la_website_1", "Website:", {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+    auto* web = add("la_website_2", kWebsite, {kValueX, y}, pixel_font("Arial", 12, true, true), kLink);
+    y += kRowStep;
+    add("la_email_1", "Email:", {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+    auto* mail = add("la_email_2", kEmail, {kValueX, y}, pixel_font("Arial", 12, true, true), kLink);
+    for (ClickLabel* link : {web, mail}) {
+        link->resize(168, 15);
+        link->setCursor(Qt::PointingHandCursor);
+    }
+    connect(web, &ClickLabel::clicked, this, [this] { la_website_2Click(); });
+    connect(mail, &ClickLabel::clicked, this, [this] { la_email_2Click(); });
+    new input::KeyPreview(this, [this](QKeyEvent* e) {
+        if (e->type() != QEvent::KeyPress || e->key() != Qt::Key_Escape) return false;
+        hide();
+        return true;
+    });
+
+    // FormCreate: centred on the screen.
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void TAboutForm::present() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TAboutForm::la_website_2Click() {
+    if (open_url_) open_url_(kWebsite);
+    hide();
+}
+
+void TAboutForm::la_email_2Click() {
+    if (open_url_) open_url_(QString("mailto:") + kEmail);
+    hide();
+}
+
+void TAboutForm::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) hide();
+    else QWidget::keyPressEvent(e);
+}
+
+}  // namespace ignivar::windows
