@@ -13,6 +13,7 @@
 #include "product.h"
 #include "settings/qt_store.h"
 #include "sound/sound_output.h"
+#include "input/key_codes.h"
 #include "input/keys_form.h"
 #include "windows/about_form.h"
 #include "windows/desktop.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     {
         QApplication application(argc, argv);
         QApplication::setApplicationName("Ignivar");
+        input::request_detectable_autorepeat();
         const std::string program_dir = QCoreApplication::applicationDirPath().toStdString();
 
         QtStore store;

@@ -170,6 +170,7 @@ void TForm1::paintEvent(QPaintEvent*) {
     painter_.paint(p, skin_, unit_->display(), game_menu_look());
     painted_changes_ = unit_->display().changes();
     first_paint_.painted();
+    emit painted();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -19,6 +19,7 @@
 #include "app/popup_menu.h"
 #include "app/system_clock.h"
 #include "input/controls.h"
+#include "input/key_codes.h"
 #include "sim/coin.h"
 #include "sim/unit.h"
 #include "skin/skin.h"
@@ -89,6 +90,8 @@ signals:
     void activated();
     // FormClose: the window is being closed by the user or the desktop.
     void closing();
+    // A frame has been painted.
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -99,6 +102,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void FormCreate();
@@ -109,6 +115,7 @@ private:
     void open_file(const QString& name);
     void after_change();
     void tell_store_failure(const std::string& message);
+    void let_go_of_everything();
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);
     skin::GameMenuLook game_menu_look() const;
@@ -133,6 +140,7 @@ private:
     bool must_end_ = false;
     bool store_failure_told_ = false;
     std::uint64_t painted_changes_ = ~0ull;
+    input::HeldKeys held_keys_;
     std::optional<input::Button> pressed_area_;
     std::optional<QPoint> drag_origin_;
     bool menu_button_pressed_ = false;

@@ -6,9 +6,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <utility>
 
-#include "app/key_map.h"
 #include "app/main_window.h"
+#include "input/key_codes.h"
 
 namespace ignivar::app {
 
@@ -17,13 +18,43 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
         handle([&] { popup_->choose(*item); });
         return;
     }
-    if (const std::uint16_t code = virtual_key(*e)) handle([&] { controls_->FormKeyDown(code); });
+    if (const std::uint16_t code = held_keys_.press(*e)) handle([&] { controls_->FormKeyDown(code); });
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
-    if (const std::uint16_t code = virtual_key(*e)) handle([&] { controls_->FormKeyUp(code); });
+    if (const std::uint16_t code = held_keys_.release(*e)) handle([&] { controls_->FormKeyUp(code); });
+}
+
+void TForm1::let_go_of_everything() {
+    // The window no longer gets the releases: let go as the player would.
+    const std::vector<std::uint16_t> codes = held_keys_.release_all();
+    const std::optional<input::Button> area = std::exchange(pressed_area_, std::nullopt);
+    drag_origin_.reset();
+    menu_button_pressed_ = false;
+    if (codes.empty() && !area) return;
+    handle([&] {
+        for (std::uint16_t code : codes) controls_->FormKeyUp(code);
+        if (area) controls_->mouse_up(*area, input::MouseButton::Left);
+    });
+}
+
+void TForm1::focusOutEvent(QFocusEvent* e) {
+    let_go_of_everything();
+    QWidget::focusOutEvent(e);
+}
+
+void TForm1::changeEvent(QEvent* e) {
+    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (e->type() == QEvent::EnabledChange && !isEnabled()))
+        let_go_of_everything();
+    QWidget::changeEvent(e);
+}
+
+void TForm1::hideEvent(QHideEvent* e) {
+    let_go_of_everything();
+    QWidget::hideEvent(e);
 }
 
 std::optional<input::Button> TForm1::area_at(QPoint pos) const {

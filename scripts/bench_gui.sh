@@ -20,3 +20,4 @@ mkdir -p "$config/Zandrel"
 printf '[General]\nSoundMode=0\nSplashScreen=0\n' > "$config/Zandrel/Brasquel50.ini"
 for i in 1 2 3; do run; done
 xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_gui "${1:-60}" "${2:-40}"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_keys 200 2>/dev/null

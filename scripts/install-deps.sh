@@ -7,11 +7,11 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libxcb-xkb-dev
   fonts-liberation
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth
+  xvfb xauth xdotool
   clang libclang-rt-14-dev
 )
 

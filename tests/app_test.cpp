@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/key_map.h"
+#include "input/key_codes.h"
 #include "skin/frame.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
@@ -76,9 +76,91 @@ TEST(MainWindow, KeyMapping) {
                           {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26}, {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28},
                           {Qt::Key_Alt, 0x12}, {Qt::Key_Control, 0x11}, {Qt::Key_Shift, 0x10},
                           {Qt::Key_Space, 0x20}, {Qt::Key_F1, 0}, {Qt::Key_Escape, 0}, {Qt::Key_Enter, 0}};
-    for (const Case& c : cases) EXPECT_EQ(virtual_key(c.key), c.code) << c.key;
+    for (const Case& c : cases) EXPECT_EQ(input::key_code_of_qt_key(c.key), c.code) << c.key;
     QKeyEvent keypad(QEvent::KeyPress, Qt::Key_1, Qt::KeypadModifier, "1");
-    EXPECT_EQ(virtual_key(keypad), 0);
+    EXPECT_EQ(input::key_code(keypad), 0);
+}
+
+// A key event as the X11 and Wayland platforms deliver it: with the physical
+// key's XKB code, whatever the layout made of it.
+QKeyEvent native_key(QEvent::Type type, int key, quint32 place, Qt::KeyboardModifiers mods = {}, bool repeat = false) {
+    return QKeyEvent(type, key, mods, place, 0, 0, QString(), repeat);
+}
+
+TEST(KeyCodes, FromThePhysicalKey) {
+    struct Case {
+        const char* name;
+        int key;
+        quint32 place;
+        Qt::KeyboardModifiers mods;
+        int code;
+    };
+    const Case cases[] = {
+        {"1", Qt::Key_1, 10, {}, 0x31},
+        {"Shift+1 types !", Qt::Key_Exclam, 10, Qt::ShiftModifier, 0x31},
+        {"French 1 place types &", Qt::Key_Ampersand, 10, {}, 0x31},
+        {"French 3 place types \"", Qt::Key_QuoteDbl, 12, {}, 0x33},
+        {"0", Qt::Key_ParenRight, 19, Qt::ShiftModifier, 0x30},
+        {"keypad 1", Qt::Key_1, 87, Qt::KeypadModifier, 0},
+        {"keypad 4 without NumLock", Qt::Key_Left, 83, Qt::KeypadModifier, 0},
+        {"French A at the US Q place", Qt::Key_A, 24, {}, 0x41},
+        {"Shift+a", Qt::Key_A, 38, Qt::ShiftModifier, 0x41},
+        {"Russian letter at the US A place", 0x0444, 38, {}, 0x41},
+        {"French M at the US ; place", Qt::Key_M, 47, {}, 0x4D},
+        {"French , at the US M place", Qt::Key_Comma, 58, {}, 0},
+        {"right Ctrl", Qt::Key_Control, 105, {}, 0x11},
+        {"Shift+Alt gives Meta", Qt::Key_Meta, 64, Qt::ShiftModifier, 0x12},
+        {"right Shift", Qt::Key_Shift, 62, {}, 0x10},
+        {"space", Qt::Key_Space, 65, {}, 0x20},
+        {"right arrow", Qt::Key_Right, 114, {}, 0x27},
+        {"F1", Qt::Key_F1, 67, {}, 0},
+        {"Escape", Qt::Key_Escape, 9, {}, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(input::key_code(native_key(QEvent::KeyPress, c.key, c.place, c.mods)), c.code) << c.name;
+}
+
+TEST(KeyCodes, HeldKeysThroughTheWindow) {
+    Window win(false);
+    const auto send = [&](QEvent::Type type, int key, quint32 place, Qt::KeyboardModifiers mods = {},
+                          bool repeat = false) {
+        QKeyEvent e = native_key(type, key, place, mods, repeat);
+        QApplication::sendEvent(win.w.get(), &e);
+    };
+    send(QEvent::KeyPress, Qt::Key_3, 12);
+    send(QEvent::KeyRelease, Qt::Key_3, 12);
+    ASSERT_EQ(win.mode(), 1);
+    // 1 pressed, Shift pressed, 1 released as '!': the release still reaches game A.
+    send(QEvent::KeyPress, Qt::Key_1, 10);
+    EXPECT_EQ(win.mode(), 6);
+    send(QEvent::KeyPress, Qt::Key_Shift, 50, Qt::ShiftModifier);
+    send(QEvent::KeyRelease, Qt::Key_Exclam, 10, Qt::ShiftModifier);
+    send(QEvent::KeyRelease, Qt::Key_Shift, 50);
+    EXPECT_EQ(win.mode(), 8);
+    EXPECT_FALSE(win.lit(Seg::BtnGameADown));
+    EXPECT_FALSE(win.w->unit().state().latch_a);
+    win.w->unit().advance(7000);  // the count-down is over: play
+    ASSERT_TRUE(win.w->unit().state().play);
+    const int hero = win.w->unit().state().hero;
+    // Presses repeated without a release (X11's detectable auto-repeat) act once.
+    for (int i = 0; i < 5; ++i) send(QEvent::KeyPress, Qt::Key_Right, 114);
+    EXPECT_EQ(win.w->unit().state().hero, hero + 1);
+    send(QEvent::KeyRelease, Qt::Key_Right, 114);
+    send(QEvent::KeyPress, Qt::Key_Right, 114);
+    EXPECT_EQ(win.w->unit().state().hero, hero + 2);
+    // The keyboard goes elsewhere with the key held: it is let go.
+    EXPECT_TRUE(win.lit(Seg::BtnRightDown));
+    EXPECT_TRUE(win.w->unit().state().button_latch);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(win.w.get(), &out);
+    EXPECT_FALSE(win.lit(Seg::BtnRightDown));
+    EXPECT_FALSE(win.w->unit().state().button_latch);
+    // A mouse button held on a button area likewise.
+    QTest::mousePress(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_shoot_left_top"));
+    EXPECT_TRUE(win.lit(Seg::BtnShootLeftDown));
+    QApplication::sendEvent(win.w.get(), &out);
+    EXPECT_FALSE(win.lit(Seg::BtnShootLeftDown));
+    EXPECT_FALSE(win.w->unit().state().button_latch);
 }
 
 TEST(MainWindow, MouseOnButtonAreas) {

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "input/key_codes.h"
 #include "input/key_preview.h"
 #include "product.h"
 #include "sound/sound_output.h"
@@ -206,7 +207,7 @@ void TSplashForm::btn_playClick() {
 
 bool TSplashForm::FormKeyDown(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    const bool one = e->key() == Qt::Key_1 && !(e->modifiers() & Qt::KeypadModifier);
+    const bool one = input::key_code(*e) == 0x31;  // the 1 of the digit row, not the keypad
     if ((enter || one) && btn_play_->isEnabled()) {
         btn_playClick();
         return true;
