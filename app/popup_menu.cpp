@@ -1,6 +1,7 @@
 #include "app/popup_menu.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 
 #include "app/main_window.h"
@@ -49,6 +50,16 @@ PopupMenu::PopupMenu(TForm1& window) : menu_(new QMenu(&window)) {
         a->setObjectName(QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())));
     }
     menu_->setDefaultAction(action(Pm::About));
+    menu_->installEventFilter(this);
+}
+
+bool PopupMenu::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != menu_ || e->type() != QEvent::KeyPress) return false;
+    const auto item = item_for_shortcut(static_cast<QKeyEvent*>(e)->key());
+    if (!item || *item == Pm::Exit) return false;
+    menu_->close();
+    choose(*item);
+    return true;
 }
 
 std::optional<Pm> PopupMenu::item_for_shortcut(int qt_key) {

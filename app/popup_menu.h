@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QObject>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -35,7 +36,7 @@ const std::array<PmRow, kPmItems>& pm_rows();
 const PmRow& pm_row(Pm item);
 
 // The menu built from the table, its actions wired to the window's handlers.
-class PopupMenu {
+class PopupMenu : public QObject {
 public:
     explicit PopupMenu(TForm1& window);
 
@@ -45,6 +46,10 @@ public:
     static std::optional<Pm> item_for_shortcut(int qt_key);
     // Runs an item's click handler as choosing it does, when it is enabled.
     void choose(Pm item);
+
+protected:
+    // The shortcuts act while the menu is open too; Esc only closes it.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     QMenu* menu_;

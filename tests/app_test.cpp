@@ -268,6 +268,11 @@ TEST(MainWindow, WindowItemsOpenTheirWindows) {
     win.w->popup().action(Pm::Keys)->trigger();
     EXPECT_EQ(opened, (QStringList{"about", "manual", "keys"}));
     EXPECT_EQ(win.mode(), 0);  // the function keys drive no button
+    // The shortcuts act with the popup menu open too, and close it.
+    win.w->popup().menu()->popup(QPoint(10, 10));
+    QTest::keyClick(win.w->popup().menu(), Qt::Key_F4);
+    EXPECT_EQ(opened.back(), "manual");
+    EXPECT_FALSE(win.w->popup().menu()->isVisible());
 }
 
 // A file the desktop cannot open is named to the user, with its full path.
