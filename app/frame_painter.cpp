@@ -10,6 +10,7 @@ QColor window_colour(std::uint32_t colour) {
 
 void FramePainter::reset() {
     cache_.clear();
+    copied_bytes_ = 0;
     stretched_ = QImage();
     stretched_source_ = nullptr;
 }
@@ -18,10 +19,21 @@ const QImage& FramePainter::image(const skin::Picture* picture, bool transparent
     const Key key{picture, transparent};
     auto it = cache_.find(key);
     if (it != cache_.end()) return it->second;
-    QImage raw(picture->rgba.data(), picture->width, picture->height, picture->width * 4, QImage::Format_RGBA8888);
-    // Premultiplied ARGB blends fastest; opaque pictures need no alpha at all.
-    QImage converted = raw.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    return cache_.emplace(key, std::move(converted)).first->second;
+    // The skin's own pixels; opaque ones have had their alpha set to 255.
+    const QImage wrapped(picture->rgba.data(), picture->width, picture->height, picture->width * 4,
+                         transparent ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);
+    // A copy in the form that blends fastest, while the copies stay small
+    // next to the skin; past that the skin's pixels are drawn as they are,
+    // so that a huge skin is not held in memory twice.
+    const std::size_t bytes = picture->rgba.size();
+    if (copied_bytes_ + bytes <= kMaxCopiedBytes) {
+        copied_bytes_ += bytes;
+        return cache_
+            .emplace(key, wrapped.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32))
+            .first->second;
+    }
+    return cache_.emplace(key, wrapped).first->second;
 }
 
 const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h) {

@@ -1,5 +1,6 @@
-// Paints a frame of the face with QPainter: the skin's pictures, converted
-// to QImage once per skin load, in the drawing order of the frame.
+// Paints a frame of the face with QPainter: the skin's pictures as QImages
+// (converted once per skin load, up to a bound), in the drawing order of
+// the frame.
 #pragma once
 
 #include <QImage>
@@ -30,7 +31,10 @@ private:
     struct KeyHash {
         std::size_t operator()(const Key& k) const { return std::hash<const void*>()(k.picture) ^ k.transparent; }
     };
+    // Converted copies of the pictures are kept to this many bytes in all.
+    static constexpr std::size_t kMaxCopiedBytes = 64u * 1024 * 1024;
     std::unordered_map<Key, QImage, KeyHash> cache_;
+    std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;
 };

@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
         };
 
         app::TForm1 main_window(store, sound, program_dir);
-        if (!store.open_problem().empty())
+        // A refused store is told by the first write that it cannot keep.
+        if (!store.open_problem().empty() && !store.refused())
             QMessageBox::warning(nullptr, kApplicationTitle,
                                  QString::fromStdString("The settings file could not be read: " + store.open_problem()));
         if (main_window.must_end()) {

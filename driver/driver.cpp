@@ -89,6 +89,8 @@ bool Driver::command(std::string_view name, std::string_view args) {
     } else if (name == "wait") {
         const auto ms = parse_unsigned<std::int64_t>(args);
         if (!ms) return fail("usage: wait MS");
+        if (*ms > kMaxVirtualMillis - u.timers().now())
+            return fail("wait " + std::string(args) + " would run the virtual clock past its end");
         u.advance(*ms);
     } else if (name == "clock") {
         const auto t = parse_local_time(args);

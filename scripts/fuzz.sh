@@ -13,11 +13,13 @@ for target in ini bmp png jpeg; do
   mkdir -p "$corpus"
   echo "fuzz_$target: ${each}s"
   log=build-fuzz/fuzz_$target.log
-  if ! build-fuzz/fuzz/fuzz_$target -max_total_time="$each" -rss_limit_mb=2048 -max_len=65536 \
+  dict=()
+  [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
+  if ! build-fuzz/fuzz/fuzz_$target -max_total_time="$each" -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
        -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" "$seeds/$target" >"$log" 2>&1; then
     echo "fuzz_$target found a problem:"
     tail -60 "$log"
     exit 1
   fi
-  grep -E '^Done|number_of_executed_units' "$log" || true
+  grep -E '^Done|number_of_executed_units|cov: ' "$log" | tail -3 || true
 done

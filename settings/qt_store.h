@@ -2,6 +2,7 @@
 // ($XDG_CONFIG_HOME/Zandrel/Brasquel50.ini), written through at every change.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -23,21 +24,30 @@ public:
     std::vector<std::pair<std::string, std::string>> all_values() override;
 
     std::string file_name() const;
-    // Why the existing file could not be read, or empty. Such a file is
-    // kept as it is until the first write, which first saves a copy of it
-    // beside it (see backup_name()).
+    // Why the existing file could not be read, or empty. A file whose
+    // content was not fully understood is kept as it is until the first
+    // write, which first saves a copy of it beside it (see backup_name());
+    // one that is not a regular file is never written.
     const std::string& open_problem() const { return open_problem_; }
     std::string backup_name() const;
+    // The file is no regular file: nothing is ever written to it, and every
+    // write reports that.
+    bool refused() const { return !refused_.empty() && !settings_; }
 
 protected:
     std::string store_text(std::string_view name, std::string_view text) override;
 
 private:
-    void check_open();
+    void open();
     std::string stored_key(std::string_view name);
 
-    std::unique_ptr<QSettings> settings_;
+    std::string path_;    // as asked for
+    std::string target_;  // the regular file read and written (a link followed)
+    std::unique_ptr<QSettings> settings_;  // none when the file is refused
+    std::map<std::string, std::string> unstored_;  // values of a refused store, for this run
     std::string open_problem_;
+    std::string refused_;
+    bool must_back_up_ = false;
     bool backed_up_ = false;
 };
 

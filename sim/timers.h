@@ -22,6 +22,9 @@ inline constexpr int kTimerCount = static_cast<int>(TimerId::Count);
 std::string_view timer_name(TimerId t);  // "Timer_Game_Start" ...
 
 using Millis = std::int64_t;
+// How far virtual time may run: about 7900 years, so that the local time
+// the watch derives from it and every timer's due time stay representable.
+inline constexpr Millis kMaxVirtualMillis = 250'000'000'000'000;
 
 class TimerBank {
 public:

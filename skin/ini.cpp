@@ -1,5 +1,7 @@
 #include "skin/ini.h"
 
+#include "skin/file_read.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -58,12 +60,14 @@ IniFile IniFile::parse(std::string_view text) {
     return ini;
 }
 
-std::optional<IniFile> IniFile::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return parse(ss.str());
+std::optional<IniFile> IniFile::load(const std::string& path, std::string* problem) {
+    FileBytes r = read_regular_file(path, kMaxIniFile);
+    if (auto* message = std::get_if<std::string>(&r)) {
+        if (problem) *problem = *message;
+        return std::nullopt;
+    }
+    const auto& bytes = std::get<std::vector<std::uint8_t>>(r);
+    return parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {

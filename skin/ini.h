@@ -12,12 +12,15 @@
 namespace ignivar::skin {
 
 inline constexpr std::size_t kMaxValueLength = 2047;
+// A skin file far larger than any real one (a few kilobytes) is not read.
+inline constexpr std::uint64_t kMaxIniFile = 1024 * 1024;
 
 class IniFile {
 public:
     static IniFile parse(std::string_view text);
-    // Reads a file; nothing when it cannot be read.
-    static std::optional<IniFile> load(const std::string& path);
+    // Reads a file; nothing when it cannot be read (not there, not a
+    // regular file, larger than kMaxIniFile), with the reason in `problem`.
+    static std::optional<IniFile> load(const std::string& path, std::string* problem = nullptr);
 
     // The value of a key when present (possibly empty).
     std::optional<std::string> value(std::string_view section, std::string_view key) const;

@@ -1,14 +1,29 @@
 #include "skin/manual.h"
 
 #include <filesystem>
+#include <new>
 
 #include "skin/ini.h"
+#include "skin/picture_budget.h"
 #include "skin/skin.h"
 
 namespace ignivar::skin {
 
+Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir);
+
 Manual load_manual(const std::string& config_path, const std::string& program_dir) {
+    try {
+        return load_manual_within_budget(config_path, program_dir);
+    } catch (const std::bad_alloc&) {
+        Manual m;
+        m.error = "There is not enough memory to load the manual's pages";
+        return m;
+    }
+}
+
+Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir) {
     Manual m;
+    PictureBudget budget;
     std::optional<IniFile> ini;
     std::error_code ec;
     if (std::filesystem::is_regular_file(config_path, ec)) ini = IniFile::load(config_path);
@@ -25,13 +40,13 @@ Manual load_manual(const std::string& config_path, const std::string& program_di
             page.picture = std::make_shared<const Picture>(placeholder());
             continue;
         }
-        Decoded d = load_picture(path);
-        if (auto* message = std::get_if<std::string>(&d)) {
+        auto loaded = budget.load(path, PictureBudget::Use::AsIs);
+        if (auto* message = std::get_if<std::string>(&loaded)) {
             m.error = *message;
             break;  // this page and the ones after it stay empty
         }
         page.source = ManualPage::Source::File;
-        page.picture = std::make_shared<const Picture>(std::move(std::get<Picture>(d)));
+        page.picture = std::get<std::shared_ptr<const Picture>>(loaded);
     }
     return m;
 }

@@ -1,7 +1,10 @@
 #include "skin/picture.h"
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "skin/file_read.h"
 
 namespace ignivar::skin {
 
@@ -22,28 +25,83 @@ Format format_of(std::string_view path) {
     return Format::Unknown;
 }
 
-Decoded load_picture(const std::string& path) {
-    const Format format = format_of(path);
-    if (format == Format::Unknown) return "Unknown picture file extension (." + extension_of(path) + ")";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "Cannot open file \"" + path + "\"";
-    // A skin picture is far smaller than this; a larger file is refused
-    // before it is read into memory.
-    in.seekg(0, std::ios::end);
-    const auto length = in.tellg();
-    constexpr std::streamoff kMaxFile = 256LL * 1024 * 1024;
-    if (length < 0 || length > kMaxFile) return "\"" + path + "\" is too large for a picture";
-    in.seekg(0);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (!bytes.empty() && !in.read(reinterpret_cast<char*>(bytes.data()), length))
-        return "Cannot read file \"" + path + "\"";
+std::variant<std::vector<std::uint8_t>, std::string> read_picture_file(const std::string& path) {
+    FileBytes r = read_regular_file(path, kMaxPictureFile);
+    if (auto* bytes = std::get_if<std::vector<std::uint8_t>>(&r)) return std::move(*bytes);
+    return std::get<std::string>(r);
+}
+
+namespace {
+
+std::uint32_t be32(const std::uint8_t* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+std::uint16_t be16(const std::uint8_t* p) { return static_cast<std::uint16_t>((p[0] << 8) | p[1]); }
+std::int32_t le32(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
+                                     (std::uint32_t{p[3]} << 24));
+}
+
+}  // namespace
+
+std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, std::size_t n) {
     switch (format) {
-        case Format::Bmp: return decode_bmp(bytes.data(), bytes.size());
-        case Format::Png: return decode_png(bytes.data(), bytes.size());
-        case Format::Jpeg: return decode_jpeg(bytes.data(), bytes.size());
+        case Format::Png:
+            // The signature, then IHDR: width and height big-endian.
+            if (n < 24 || std::memcmp(d + 12, "IHDR", 4) != 0) return std::nullopt;
+            return PictureSize{be32(d + 16), be32(d + 20)};
+        case Format::Bmp: {
+            if (n < 26 || d[0] != 'B' || d[1] != 'M') return std::nullopt;
+            const std::int32_t w = le32(d + 18), h = le32(d + 22);
+            const std::int64_t ah = h < 0 ? -static_cast<std::int64_t>(h) : h;
+            if (w < 0 || ah > 0xFFFFFFFFLL) return std::nullopt;
+            return PictureSize{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(ah)};
+        }
+        case Format::Jpeg: {
+            // Walk the markers to the first start of frame.
+            std::size_t i = 2;
+            if (n < 4 || d[0] != 0xFF || d[1] != 0xD8) return std::nullopt;
+            while (i + 4 <= n) {
+                if (d[i] != 0xFF) return std::nullopt;
+                const std::uint8_t m = d[i + 1];
+                if (m == 0xFF) {
+                    ++i;
+                    continue;
+                }
+                const bool sof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+                const std::size_t len = be16(d + i + 2);
+                if (sof) {
+                    if (i + 9 > n) return std::nullopt;
+                    return PictureSize{be16(d + i + 7), be16(d + i + 5)};
+                }
+                if (len < 2) return std::nullopt;
+                i += 2 + len;
+            }
+            return std::nullopt;
+        }
         case Format::Unknown: break;
     }
-    return std::string("unreachable");
+    return std::nullopt;
+}
+
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    Decoded d = std::string("Unknown picture file extension (." + extension_of(path) + ")");
+    switch (format_of(path)) {
+        case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size()); break;
+        case Format::Png: d = decode_png(bytes.data(), bytes.size()); break;
+        case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size()); break;
+        case Format::Unknown: return d;
+    }
+    // The decoder's message says what is wrong; the player needs to know where.
+    if (auto* message = std::get_if<std::string>(&d)) *message = path + ": " + *message;
+    return d;
+}
+
+Decoded load_picture(const std::string& path) {
+    if (format_of(path) == Format::Unknown) return "Unknown picture file extension (." + extension_of(path) + ")";
+    auto bytes = read_picture_file(path);
+    if (auto* message = std::get_if<std::string>(&bytes)) return *message;
+    return decode_picture(path, std::get<std::vector<std::uint8_t>>(bytes));
 }
 
 void key_out_bottom_left(Picture& p) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -39,6 +40,21 @@ enum class Format { Bmp, Png, Jpeg, Unknown };
 Format format_of(std::string_view path);
 std::string extension_of(std::string_view path);  // without the dot
 
+// The largest picture file that is read at all.
+inline constexpr std::uint64_t kMaxPictureFile = 256ULL * 1024 * 1024;
+
+// Reads a picture file (a regular file, at most kMaxPictureFile bytes).
+// Nothing when it could be read, else the message; a message names the file.
+std::variant<std::vector<std::uint8_t>, std::string> read_picture_file(const std::string& path);
+// The size a picture file's header promises, read without decoding it, or
+// nothing when the header cannot be read.
+struct PictureSize {
+    std::uint32_t width = 0, height = 0;
+    std::uint64_t bytes() const { return std::uint64_t{width} * height * 4; }
+};
+std::optional<PictureSize> picture_size(Format format, const std::uint8_t* data, std::size_t size);
+// Decodes a file's bytes by its extension; a message names the file.
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Reads and decodes a picture file, chosen by its extension.
 Decoded load_picture(const std::string& path);
 

@@ -1,8 +1,10 @@
 #include "skin/skin.h"
 
 #include <filesystem>
+#include <new>
 
 #include "sim/pictures.h"
+#include "skin/picture_budget.h"
 
 namespace ignivar::skin {
 namespace {
@@ -10,17 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 bool names_nothing(const std::string& file) { return file.empty() || file == "nil"; }
-
-// Loads a picture and gives it the transparency its place asks for.
-std::variant<std::shared_ptr<const Picture>, std::string> load_for(const std::string& path, bool transparent) {
-    Decoded d = load_picture(path);
-    if (auto* message = std::get_if<std::string>(&d)) return *message;
-    auto p = std::make_shared<Picture>(std::move(std::get<Picture>(d)));
-    const Format f = format_of(path);
-    if (!transparent) make_opaque(*p);
-    else if (f == Format::Bmp) key_out_bottom_left(*p);
-    return std::shared_ptr<const Picture>(std::move(p));
-}
 
 // Reads a colour key strictly; nothing when it is not a valid integer.
 std::optional<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key,
@@ -70,15 +61,35 @@ std::string resolve_path(const std::string& path, const std::string& program_dir
     return (fs::path(program_dir) / p).string();
 }
 
+namespace {
+LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin);
+}  // namespace
+
 LoadResult load_skin(const LoadRequest& req, Skin& skin) {
+    try {
+        return load_skin_within_budget(req, skin);
+    } catch (const std::bad_alloc&) {
+        LoadResult result;
+        result.error = "There is not enough memory to load the skin of " + req.config_path;
+        return result;
+    }
+}
+
+namespace {
+
+LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin) {
     LoadResult result;
     std::optional<IniFile> ini;
+    std::string problem;
     std::error_code ec;
-    if (fs::is_regular_file(req.config_path, ec)) ini = IniFile::load(req.config_path);
+    if (fs::exists(req.config_path, ec)) ini = IniFile::load(req.config_path, &problem);
     if (!ini) {
         result.error = kMissingConfig;
+        // There, but a FIFO, a folder, far too large or unreadable: say which.
+        if (!problem.empty()) result.error += "\n(" + problem + ")";
         result.end_program = true;
     } else {
+        PictureBudget budget;
         const IniFile& cfg = *ini;
         const std::string skin_dir = as_folder(cfg.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
         skin.client_height = cfg.read_integer("Common", "GameHeight", 360);
@@ -89,7 +100,8 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
         };
         // Loads a picture; on failure the message stops the whole load.
         auto load_into = [&](const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
-            auto loaded = load_for(resolve_path(file, req.program_dir), transparent);
+            auto loaded = budget.load(resolve_path(file, req.program_dir),
+                                      transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
             if (auto* message = std::get_if<std::string>(&loaded)) {
                 result.error = *message;
                 return false;
@@ -171,5 +183,7 @@ LoadResult load_skin(const LoadRequest& req, Skin& skin) {
     skin.menu_height = 32;
     return result;
 }
+
+}  // namespace
 
 }  // namespace ignivar::skin

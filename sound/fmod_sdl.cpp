@@ -3,14 +3,16 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <variant>
 #include <vector>
+
+#include "skin/file_read.h"
 
 #include "sound/fmod.h"
 
 struct FSOUND_SAMPLE {
-    std::vector<unsigned char> file;  // the WAV file as read
+    std::vector<std::uint8_t> file;  // the WAV file as read
     Mix_Chunk* chunk = nullptr;       // converted for the open device, if any
 };
 
@@ -19,6 +21,8 @@ namespace {
 // A small buffer keeps the sound close to the picture: 512 frames at
 // 22050 Hz are 23 ms.
 constexpr int kBufferFrames = 512;
+// A sound effect is a few hundred kilobytes at most.
+constexpr std::uint64_t kMaxSampleFile = 64ULL * 1024 * 1024;
 
 struct Library {
     bool started = false;      // FSOUND_Init ran and FSOUND_Close did not
@@ -96,10 +100,13 @@ bool FSOUND_SetOutput(int outputtype) {
 
 FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/, int offset, int length) {
     if (index != FSOUND_FREE || offset != 0 || length != 0 || !name) return nullptr;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return nullptr;
+    // A regular file of sane size only: a FIFO in its place must not hang
+    // the start, nor a huge file fill the memory.
+    auto read = ignivar::skin::read_regular_file(name, kMaxSampleFile);
+    auto* data = std::get_if<std::vector<std::uint8_t>>(&read);
+    if (!data) return nullptr;
     auto* s = new FSOUND_SAMPLE;
-    s->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    s->file.assign(data->begin(), data->end());
     // A file that is not a WAV that SDL can read is no sample, device or not.
     SDL_AudioSpec spec;
     Uint8* buffer = nullptr;

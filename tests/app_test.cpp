@@ -405,6 +405,31 @@ TEST(MainWindow, HostileSkinValuesDoNotBringItDown) {
     EXPECT_EQ(frame.width(), skin::kMaxPictureSide);
 }
 
+// A skin whose one picture promises 1 GiB, named by every section: the
+// window tells the budget's message and stays up.
+TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
+    test::TempDir dir;
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x40\0\0\0\x40\0\x08\x06\0\0\0\0\0\0\0", 33);
+    dir.write("Skin/huge.png", png);
+    std::string ini = "[Common]\nSkinDir=Skin\\\n";
+    for (int n = 1; n <= 100; ++n) ini += "[Image" + std::to_string(n) + "]\nFilename=huge.png\n";
+    dir.write("Config.ini", ini);
+    MemoryStore store;
+    store.write_text("FullscreenMode", "0");
+    SilentSink sound;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    TForm1 w(store, sound, dir.path.string());
+    EXPECT_TRUE(shown.contains("huge.png")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("MiB of memory")) << shown.toStdString();
+    EXPECT_FALSE(w.must_end());
+}
+
 TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
     Window win(false);
     const QRegion shape = win.w->mask();

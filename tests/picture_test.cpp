@@ -180,7 +180,7 @@ TEST(Pictures, BrokenFilesReportTheDecodersMessage) {
             << c.name << ": " << std::get<std::string>(d);
     }
     EXPECT_EQ(std::get<std::string>(load_picture(dir.file("absent.png"))),
-              "Cannot open file \"" + dir.file("absent.png") + "\"");
+              "Cannot open file \"" + dir.file("absent.png") + "\": No such file or directory");
 }
 
 TEST(Pictures, TransparencyHelpers) {

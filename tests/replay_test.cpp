@@ -47,5 +47,17 @@ TEST(Driver, ContractErrorsAndComments) {
     EXPECT_FALSE(sim.last_ok);
 }
 
+TEST(Driver, WaitsThatWouldOverflowTheClockAreRefused) {
+    Sim sim;
+    const std::string out = sim.run("wait 9223372036854775807\nwait 250000000000001\nwait 1000\nnow\n");
+    EXPECT_EQ(out,
+              "error: wait 9223372036854775807 would run the virtual clock past its end\n"
+              "error: wait 250000000000001 would run the virtual clock past its end\n"
+              "now 1000\n");
+    EXPECT_FALSE(sim.last_ok);
+    EXPECT_EQ(sim.run("wait 249999999999000\nnow\nclock 2026-12-08 10:00:00\nshow\n").substr(0, 20),
+              "now 250000000000000\n");
+}
+
 }  // namespace
 }  // namespace ignivar::test

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -116,6 +122,89 @@ TEST(QtStoreFile, UnreadableFileGivesDefaultsAndIsKept) {
     ASSERT_TRUE(store.write_number("Key1", 2));
     EXPECT_EQ(slurp(store.backup_name()), broken);
     EXPECT_EQ(QtStore(file.string()).read_number("Key1", 0), 2);
+}
+
+// Files a player's settings may have become: what the store makes of each.
+// Nothing is lost: a file that was not understood is copied aside before
+// it is first written; a file that is no regular file is never written.
+TEST(QtStoreFile, HostileSettingsFiles) {
+    namespace fs = std::filesystem;
+    enum class Then { Written, CopiedAside, MovedAside, Refused };
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path& file, const fs::path& elsewhere)> make;
+        Then then;
+    };
+    const std::string utf16("\xff\xfe" "H\0i\0S\0c\0o\0r\0e\0" "1\0=\0" "1\0" "2\0" "3\0" "0\0\n\0", 30);
+    const Case cases[] = {
+        {"binary garbage", [](auto& f, auto&) { std::ofstream(f, std::ios::binary) << std::string("\x01\x00\x9f HiScore1=40\n", 16); },
+         Then::CopiedAside},
+        {"UTF-16", [&](auto& f, auto&) { std::ofstream(f, std::ios::binary) << utf16; }, Then::CopiedAside},
+        {"a line without =", [](auto& f, auto&) { std::ofstream(f) << "[General]\nHiScore1=40\nthis is no setting\n"; },
+         Then::CopiedAside},
+        {"far too large", [](auto& f, auto&) { std::ofstream(f) << "[General]\nHiScore1=40\n" << std::string(200000, ';'); },
+         Then::MovedAside},
+        {"a link to a file elsewhere", [](auto& f, auto& e) {
+             std::ofstream(e / "real.ini") << "[General]\nHiScore1=40\n";
+             fs::create_symlink(e / "real.ini", f);
+         }, Then::Written},
+        {"a dangling link", [](auto& f, auto& e) { fs::create_symlink(e / "absent.ini", f); }, Then::Refused},
+        {"a FIFO", [](auto& f, auto&) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, Then::Refused},
+        {"a folder", [](auto& f, auto&) { fs::create_directory(f); }, Then::Refused},
+        {"an empty lock left by a killed run", [](auto& f, auto&) {
+             std::ofstream(f) << "[General]\nHiScore1=40\n";
+             std::ofstream(f.string() + ".lock");
+         }, Then::Written},
+        {"a lock of a process that is gone", [](auto& f, auto&) {
+             std::ofstream(f) << "[General]\nHiScore1=40\n";
+             char host[256] = {};
+             gethostname(host, sizeof host);
+             std::ofstream(f.string() + ".lock") << "999999999\nignivar\n" << host << "\n";
+         }, Then::Written},
+    };
+    for (const Case& c : cases) {
+        TempDir dir, elsewhere;
+        const fs::path file = dir.path / "Brasquel50.ini";
+        c.make(file, elsewhere.path);
+        const auto before = fs::symlink_status(file).type();
+        const std::string bytes = fs::is_regular_file(file) ? slurp(file) : "";
+        QtStore store(file.string());
+        std::vector<std::string> told;
+        store.set_failure_handler([&](const std::string& m) { told.push_back(m); });
+        const bool wrote = store.write_number("Key1", 2);
+        EXPECT_EQ(store.read_number("Key1", 0), 2) << c.name;  // the run goes on with it
+        switch (c.then) {
+            case Then::Written:
+                EXPECT_TRUE(wrote) << c.name;
+                EXPECT_TRUE(store.open_problem().empty()) << c.name << ": " << store.open_problem();
+                EXPECT_EQ(fs::symlink_status(file).type(), before) << c.name;  // a link stays a link
+                EXPECT_EQ(QtStore(file.string()).read_number("HiScore1", 0), 40) << c.name;
+                EXPECT_FALSE(fs::exists(file.string() + ".lock")) << c.name;
+                break;
+            case Then::CopiedAside:
+                EXPECT_TRUE(wrote) << c.name;
+                EXPECT_FALSE(store.open_problem().empty()) << c.name;
+                EXPECT_EQ(slurp(store.backup_name()), bytes) << c.name;
+                break;
+            case Then::MovedAside:
+                EXPECT_TRUE(wrote) << c.name;
+                EXPECT_FALSE(store.open_problem().empty()) << c.name;
+                EXPECT_EQ(slurp(store.backup_name()), bytes) << c.name;
+                EXPECT_EQ(QtStore(file.string()).read_number("Key1", 0), 2) << c.name;
+                break;
+            case Then::Refused:
+                EXPECT_FALSE(wrote) << c.name;
+                EXPECT_TRUE(store.refused()) << c.name;
+                EXPECT_EQ(told.size(), 1u) << c.name;
+                EXPECT_EQ(fs::symlink_status(file).type(), before) << c.name;  // untouched
+                break;
+        }
+        // Nothing else appeared beside it, and nothing elsewhere but the link's target.
+        for (const auto& entry : fs::directory_iterator(dir.path)) {
+            const std::string n = entry.path().filename().string();
+            EXPECT_TRUE(n == "Brasquel50.ini" || n == "Brasquel50.ini.unreadable") << c.name << ": " << n;
+        }
+    }
 }
 
 // Records the store calls that the unit's creation makes, in order.

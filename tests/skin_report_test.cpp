@@ -51,7 +51,7 @@ TEST(SkinReport, ManualPages) {
     EXPECT_EQ(run_manual_report({config}, out, err), 1);
     std::string want = "manual 400 255\npage 1 Graphics/Manual/1.bmp\n";
     for (int n = 2; n <= 12; ++n) want += "page " + std::to_string(n) + " empty\n";
-    EXPECT_EQ(out.str(), want + "error: Not a BMP file\n");
+    EXPECT_EQ(out.str(), want + "error: " + dir.file("Graphics/Manual/2.bmp") + ": Not a BMP file\n");
 }
 
 }  // namespace

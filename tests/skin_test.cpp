@@ -233,7 +233,7 @@ TEST(Manual, PagesPlaceholdersAndStops) {
 
     dir.write("Pages/5.bmp", "broken");
     m = load_manual(dir.file("Config.ini"), dir.path.string());
-    EXPECT_EQ(m.error, "Not a BMP file");
+    EXPECT_EQ(m.error, dir.file("Pages/5.bmp") + ": Not a BMP file");  // the message names the page
     EXPECT_EQ(m.pages[3].source, ManualPage::Source::File);
     for (int n = 5; n <= 12; ++n) EXPECT_EQ(m.pages[n - 1].source, ManualPage::Source::Empty) << n;
 

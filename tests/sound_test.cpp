@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -232,6 +233,9 @@ TEST(Sound, ANonWaveFileIsNoSample) {
     dir.write("noise.wav", "RIFF....WAVEjunk");
     EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, dir.file("noise.wav").c_str(), FSOUND_2D, 0, 0), nullptr);
     EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, dir.file("absent.wav").c_str(), FSOUND_2D, 0, 0), nullptr);
+    // A FIFO in a sample's place is refused at once instead of waiting for a writer.
+    ASSERT_EQ(mkfifo(dir.file("fifo.wav").c_str(), 0600), 0);
+    EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, dir.file("fifo.wav").c_str(), FSOUND_2D, 0, 0), nullptr);
     FSOUND_Sample_Free(nullptr);
     FSOUND_Close();
 }

@@ -1,0 +1,39 @@
+#include "skin/picture_budget.h"
+
+#include <new>
+
+namespace ignivar::skin {
+
+std::string budget_message(const std::string& path, std::uint64_t limit) {
+    return path + ": the pictures would need more than " + std::to_string(limit / (1024 * 1024)) +
+           " MiB of memory, so loading stops here";
+}
+
+std::variant<std::shared_ptr<const Picture>, std::string> PictureBudget::load(const std::string& path, Use use) {
+    const auto key = std::make_pair(path, use);
+    if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
+    const Format format = format_of(path);
+    if (format == Format::Unknown) return "Unknown picture file extension (." + extension_of(path) + ")";
+    try {
+        auto bytes = read_picture_file(path);
+        if (auto* message = std::get_if<std::string>(&bytes)) return *message;
+        const auto& data = std::get<std::vector<std::uint8_t>>(bytes);
+        // What the header promises counts before a byte is decoded.
+        if (const auto size = picture_size(format, data.data(), data.size()); size && used_ + size->bytes() > limit_)
+            return budget_message(path, limit_);
+        Decoded d = decode_picture(path, data);
+        if (auto* message = std::get_if<std::string>(&d)) return *message;
+        auto p = std::make_shared<Picture>(std::move(std::get<Picture>(d)));
+        if (used_ + p->rgba.size() > limit_) return budget_message(path, limit_);
+        used_ += p->rgba.size();
+        if (use == Use::Opaque) make_opaque(*p);
+        else if (use == Use::Transparent && format == Format::Bmp) key_out_bottom_left(*p);
+        std::shared_ptr<const Picture> done = std::move(p);
+        loaded_.emplace(key, done);
+        return done;
+    } catch (const std::bad_alloc&) {
+        return path + ": there is not enough memory to load this picture";
+    }
+}
+
+}  // namespace ignivar::skin

@@ -1,0 +1,42 @@
+// Loading the pictures of one skin (or of the manual) within a memory
+// budget: the size each file's header promises is checked against what is
+// left before the file is decoded, and a file named several times is
+// decoded once. A downloaded skin can thus not ask for more memory than
+// the machine can give.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "skin/picture.h"
+
+namespace ignivar::skin {
+
+// Far more than any real skin needs (the default one decodes to about
+// 3 MiB), and far less than would bring a desktop machine down.
+inline constexpr std::uint64_t kPictureBudget = 512ULL * 1024 * 1024;
+
+class PictureBudget {
+public:
+    // How a picture is drawn, which decides how its pixels are prepared.
+    enum class Use { AsIs, Opaque, Transparent };
+
+    explicit PictureBudget(std::uint64_t limit = kPictureBudget) : limit_(limit) {}
+
+    // The picture of a file, or the message (naming the file) that stops the load.
+    std::variant<std::shared_ptr<const Picture>, std::string> load(const std::string& path, Use use);
+
+    std::uint64_t used() const { return used_; }
+
+private:
+    std::uint64_t limit_;
+    std::uint64_t used_ = 0;
+    std::map<std::pair<std::string, Use>, std::shared_ptr<const Picture>> loaded_;
+};
+
+std::string budget_message(const std::string& path, std::uint64_t limit);
+
+}  // namespace ignivar::skin

@@ -1,0 +1,165 @@
+// Skins and manuals made to exhaust the machine: pictures whose headers
+// promise far more pixels than their files hold, named many times.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "skin/manual.h"
+#include "skin/picture_budget.h"
+#include "skin/skin.h"
+#include "temp_dir.h"
+
+namespace ignivar::skin {
+namespace {
+
+void put32be(std::string& s, std::uint32_t v) {
+    for (int i = 3; i >= 0; --i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// A PNG of a signature and an IHDR only: it promises width x height RGBA.
+std::string png_header(std::uint32_t w, std::uint32_t h) {
+    std::string chunk = "IHDR";
+    put32be(chunk, w);
+    put32be(chunk, h);
+    chunk += std::string("\x08\x06\x00\x00\x00", 5);
+    std::string out = "\x89PNG\r\n\x1a\n";
+    put32be(out, 13);
+    out += chunk;
+    put32be(out, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(chunk.data()), chunk.size())));
+    return out;
+}
+
+// A JPEG of a start of image and a baseline frame header only.
+std::string jpeg_header(std::uint16_t w, std::uint16_t h) {
+    std::string out("\xFF\xD8\xFF\xC0\x00\x11\x08", 7);
+    out += static_cast<char>(h >> 8), out += static_cast<char>(h & 0xFF);
+    out += static_cast<char>(w >> 8), out += static_cast<char>(w & 0xFF);
+    out += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
+    return out;
+}
+
+// A BMP file header and info header only.
+std::string bmp_header(std::int32_t w, std::int32_t h) {
+    std::string out = "BM";
+    auto put32le = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put32le(54), put32le(0), put32le(54), put32le(40), put32le(static_cast<std::uint32_t>(w)),
+        put32le(static_cast<std::uint32_t>(h));
+    out += std::string("\x01\x00\x18\x00", 4);
+    for (int i = 0; i < 6; ++i) put32le(0);
+    return out;
+}
+
+std::string every_section_names(const std::string& file) {
+    std::string ini = "[Common]\nSkinDir=Skin\\\n";
+    for (int n = 1; n <= kSections; ++n) ini += "[Image" + std::to_string(n) + "]\nFilename=" + file + "\nWidth=10\nHeight=10\n";
+    return ini;
+}
+
+// Runs `body` in a child process whose address space is limited to 1 GiB;
+// returns its exit status (or 128 + the signal that ended it).
+template <typename F>
+int under_one_gib(F body) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        rlimit limit{1ull << 30, 1ull << 30};
+        setrlimit(RLIMIT_AS, &limit);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // the sanitizer's shadow memory needs a large address space
+#else
+constexpr bool kSanitized = false;
+#endif
+
+TEST(HostileSkin, HugeHeadersNamedByEverySectionStopAtTheBudget) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"huge.png", png_header(16384, 16384)},
+        {"huge.jpg", jpeg_header(16384, 16384)},
+        {"huge.bmp", bmp_header(16384, -16384)},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        dir.write("Skin/" + std::string(c.file), c.bytes);
+        dir.write("Config.ini", every_section_names(c.file));
+        LoadRequest req;
+        req.config_path = dir.file("Config.ini");
+        req.program_dir = dir.path.string();
+        const auto load = [&] {
+            Skin skin;
+            const LoadResult r = load_skin(req, skin);
+            const std::string want = budget_message(dir.file("Skin/" + std::string(c.file)), kPictureBudget);
+            return r.error == want && !r.end_program ? 0 : 1;
+        };
+        EXPECT_EQ(load(), 0) << c.file;
+        if (!kSanitized) {
+            EXPECT_EQ(under_one_gib(load), 0) << c.file << " under a 1 GiB limit";
+        }
+    }
+}
+
+TEST(HostileSkin, AFileNamedTwiceIsDecodedAndCountedOnce) {
+    test::TempDir dir;
+    for (const char* f : {"a.bmp", "b.bmp"})
+        std::ofstream(dir.file(f), std::ios::binary) << bmp_header(4, 4) << std::string(48, '\0');  // 64 bytes of RGBA
+    PictureBudget budget(100);
+    const auto first = budget.load(dir.file("a.bmp"), PictureBudget::Use::Opaque);
+    ASSERT_TRUE(std::holds_alternative<std::shared_ptr<const Picture>>(first));
+    const auto again = budget.load(dir.file("a.bmp"), PictureBudget::Use::Opaque);
+    ASSERT_TRUE(std::holds_alternative<std::shared_ptr<const Picture>>(again));
+    EXPECT_EQ(std::get<0>(first), std::get<0>(again));
+    EXPECT_EQ(budget.used(), 64u);
+    const auto other = budget.load(dir.file("b.bmp"), PictureBudget::Use::Opaque);
+    ASSERT_TRUE(std::holds_alternative<std::string>(other));
+    EXPECT_EQ(std::get<std::string>(other), budget_message(dir.file("b.bmp"), 100));
+}
+
+TEST(HostileSkin, TwelveHugeManualPages) {
+    test::TempDir dir;
+    for (int n = 1; n <= kManualPages; ++n) dir.write("Pages/" + std::to_string(n) + ".bmp", bmp_header(16384, 16384));
+    dir.write("Config.ini", "[Manual]\nManualDir=Pages\n");
+    const auto load = [&] {
+        const Manual m = load_manual(dir.file("Config.ini"), dir.path.string());
+        return m.error == budget_message(dir.file("Pages/1.bmp"), kPictureBudget) ? 0 : 1;
+    };
+    EXPECT_EQ(load(), 0);
+    if (!kSanitized) {
+        EXPECT_EQ(under_one_gib(load), 0);
+    }
+}
+
+TEST(HostileSkin, AFifoInThePlaceOfAFileDoesNotHang) {
+    test::TempDir dir;
+    ASSERT_EQ(mkfifo(dir.file("Config.ini").c_str(), 0600), 0);
+    LoadRequest req;
+    req.config_path = dir.file("Config.ini");
+    Skin skin;
+    const LoadResult r = load_skin(req, skin);
+    EXPECT_TRUE(r.end_program);
+    EXPECT_NE(r.error.find("not a regular file"), std::string::npos) << r.error;
+    ASSERT_EQ(mkfifo(dir.file("pipe.png").c_str(), 0600), 0);
+    EXPECT_NE(std::get<std::string>(load_picture(dir.file("pipe.png"))).find("not a regular file"), std::string::npos);
+    dir.write("big/Config.ini", std::string(2 * 1024 * 1024, ';'));
+    req.config_path = dir.file("big/Config.ini");
+    EXPECT_NE(load_skin(req, skin).error.find("too large"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ignivar::skin
