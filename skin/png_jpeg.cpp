@@ -37,7 +37,29 @@ void jpeg_quiet(j_common_ptr, int) {}
 
 }  // namespace
 
+namespace {
+
+// libpng sets aside a chunk's whole declared length before reading it, so
+// a few bytes could ask it for gigabytes. Every chunk must fit in the file.
+std::string check_png_chunks(const std::uint8_t* data, std::size_t size) {
+    std::size_t i = 8;  // after the signature
+    while (i + 8 <= size) {
+        const std::uint64_t len = (std::uint64_t{data[i]} << 24) | (std::uint64_t{data[i + 1]} << 16) |
+                                  (std::uint64_t{data[i + 2]} << 8) | data[i + 3];
+        if (len + 12 > size - i)
+            return "PNG chunk \"" + std::string(reinterpret_cast<const char*>(data + i + 4), 4) +
+                   "\" runs past the end of the file";
+        i += static_cast<std::size_t>(len) + 12;
+    }
+    return {};
+}
+
+}  // namespace
+
 Decoded decode_png(const std::uint8_t* data, std::size_t size) {
+    if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
+        if (std::string problem = check_png_chunks(data, size); !problem.empty()) return problem;
+    }
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
