@@ -3,11 +3,14 @@
 // splash) and wired to each other. No window creates another.
 #include <QApplication>
 #include <QCheckBox>
+#include <QIcon>
+#include <cstdio>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
 #include <cfenv>
 
+#include "app/data_paths.h"
 #include "app/diagnostics.h"
 #include "app/main_window.h"
 #include "product.h"
@@ -22,7 +25,33 @@
 
 using namespace ignivar;
 
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: ignivar [--help] [--version]\n"
+    "Simulator of the Ignivar pocket LCD game and watch.\n"
+    "\n"
+    "Keys: 1 game A, 2 game B, 3 time, the arrows move, Ctrl and Alt shoot;\n"
+    "F1 about, F4 manual, F12 window or full screen, Esc ends. Right-click the\n"
+    "unit for its menu.\n"
+    "\n"
+    "Settings: $XDG_CONFIG_HOME/Zandrel/Brasquel50.ini; a Config.ini beside it\n"
+    "is used instead of the shipped skin file.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("ignivar %s\n", kProgramVersion);
+            return 0;
+        }
+    }
     app::mark_process_start();
     // Floating-point exceptions are masked while the program runs, and the
     // caller's state is given back at the end.
@@ -33,7 +62,13 @@ int main(int argc, char** argv) {
         QApplication application(argc, argv);
         QApplication::setApplicationName("Ignivar");
         input::request_detectable_autorepeat();
-        const std::string program_dir = QCoreApplication::applicationDirPath().toStdString();
+        const app::DataPaths files = app::find_data_paths(QCoreApplication::applicationDirPath().toStdString(),
+                                                          app::player_folder(), kDataFromBin);
+        const std::string& program_dir = files.data_dir;
+        // The installed theme's icon, or the one beside a build tree's program.
+        QApplication::setWindowIcon(QIcon::fromTheme(
+            "ignivar", QIcon(QString::fromStdString(program_dir + "/icons/hicolor/256x256/apps/ignivar.png"))));
+        QGuiApplication::setDesktopFileName("ignivar");
 
         QtStore store;
         sound::SoundOutput sound(program_dir);
@@ -48,7 +83,7 @@ int main(int argc, char** argv) {
             QCoreApplication::exit(code);
         };
 
-        app::TForm1 main_window(store, sound, program_dir);
+        app::TForm1 main_window(store, sound, files);
         // A refused store is told by the first write that it cannot keep.
         if (!store.open_problem().empty() && !store.refused())
             QMessageBox::warning(nullptr, kApplicationTitle,
@@ -61,9 +96,12 @@ int main(int argc, char** argv) {
 
             windows::TAboutForm about(program_dir, [&](const QString& url) { open_url(QUrl(url)); });
             input::TKeysForm keys(main_window.controls(), store, [&](bool on) { main_window.setEnabled(on); });
-            windows::TManualForm manual(program_dir + "/Config.ini", program_dir, [](const std::string& message) {
-                QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(message));
-            });
+            windows::TManualForm manual(
+                files.config, program_dir,
+                [](const std::string& message) {
+                    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(message));
+                },
+                files.player_config ? files.player_dir : std::string());
             windows::TSplashForm* splash_ptr = nullptr;
             main_window.set_openers({
                 .about = [&] { about.present(); },

@@ -24,10 +24,13 @@ QSize screen_size() {
 }  // namespace
 
 TForm1::TForm1(SettingsStore& store, SoundSink& sound, const std::string& program_dir, QWidget* parent)
+    : TForm1(store, sound, DataPaths{program_dir, program_dir + "/Config.ini", {}, false, false}, parent) {}
+
+TForm1::TForm1(SettingsStore& store, SoundSink& sound, const DataPaths& files, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       store_(store),
       sound_(sound),
-      program_dir_(program_dir),
+      files_(files),
       coin_(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
     FormCreate();
 }
@@ -47,7 +50,7 @@ void TForm1::FormCreate() {
     // bindings and the high scores, in that order.
     unit_ = std::make_unique<Unit>(store_, sound_, clock_, coin_);
     controls_ = std::make_unique<input::Controls>(*unit_);
-    auto menu_picture = skin::load_picture(program_dir_ + "/Graphics/Program/game_menu.png");
+    auto menu_picture = skin::load_picture(files_.data_dir + "/Graphics/Program/game_menu.png");
     if (auto* p = std::get_if<skin::Picture>(&menu_picture)) game_menu_picture_ = std::move(*p);
     popup_ = std::make_unique<PopupMenu>(*this);
     game_menu_ = new GameMenu(*this, *popup_);
@@ -89,8 +92,9 @@ void TForm1::set_openers(Openers openers) {
 
 void TForm1::load_skin() {
     skin::LoadRequest req;
-    req.config_path = program_dir_ + "/Config.ini";
-    req.program_dir = program_dir_;
+    req.config_path = files_.config;
+    req.program_dir = files_.data_dir;
+    if (files_.player_config) req.own_dir = files_.player_dir;
     req.fullscreen = fullscreen_;
     const QSize screen = screen_size();
     req.screen_width = screen.width();

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "app/data_paths.h"
 #include "app/diagnostics.h"
 #include "app/frame_painter.h"
 #include "app/game_menu.h"
@@ -43,6 +44,8 @@ public:
     };
 
     // FormCreate. `store` and `sound` outlive the window.
+    TForm1(SettingsStore& store, SoundSink& sound, const DataPaths& files, QWidget* parent = nullptr);
+    // With the shipped files of `program_dir` only (tests, tools).
     TForm1(SettingsStore& store, SoundSink& sound, const std::string& program_dir, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -71,6 +74,7 @@ public:
     void pm_11_splashscreenClick();
     void pm_14_exitClick();
 
+    const DataPaths& files() const { return files_; }
     Unit& unit() { return *unit_; }
     input::Controls& controls() { return *controls_; }
     const skin::Skin& skin() const { return skin_; }
@@ -113,6 +117,7 @@ private:
     void update_shape();
     void place_off_screen();
     void open_file(const QString& name);
+    void open_path(const QString& path);
     void after_change();
     void tell_store_failure(const std::string& message);
     void let_go_of_everything();
@@ -122,7 +127,7 @@ private:
 
     SettingsStore& store_;
     SoundSink& sound_;
-    std::string program_dir_;
+    DataPaths files_;
     SystemClock clock_;
     RandomCoin coin_;
     std::unique_ptr<Unit> unit_;

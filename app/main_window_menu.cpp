@@ -30,7 +30,22 @@ void TForm1::pm_4_manualClick() {
     if (openers_.manual) openers_.manual();
 }
 
-void TForm1::pm_6_configClick() { open_file("Config.ini"); }
+void TForm1::pm_6_configClick() {
+    // The file in use; the shipped one of an installation is not the
+    // player's to change, so the player gets an own copy that wins from now on.
+    if (!files_.player_config && !files_.player_dir.empty() &&
+        (files_.installed || !QFileInfo(QString::fromStdString(files_.config)).isWritable())) {
+        std::string error;
+        const std::string own = make_player_config(files_, error);
+        if (own.empty()) {
+            QMessageBox::warning(this, kApplicationTitle, QString::fromStdString(error));
+            return;
+        }
+        files_.config = own;
+        files_.player_config = true;
+    }
+    open_path(QString::fromStdString(files_.config));
+}
 
 void TForm1::pm_7_keysClick() {
     if (openers_.keys) openers_.keys();
@@ -58,9 +73,13 @@ void TForm1::pm_11_splashscreenClick() {
 void TForm1::pm_14_exitClick() { QCoreApplication::exit(0); }
 
 void TForm1::open_file(const QString& name) {
-    // By name, from the current directory; else beside the program.
+    // By name, from the current directory; else with the program's files.
     QString path = QFileInfo(name).absoluteFilePath();
-    if (!QFileInfo::exists(path)) path = QDir(QString::fromStdString(program_dir_)).absoluteFilePath(name);
+    if (!QFileInfo::exists(path)) path = QDir(QString::fromStdString(files_.data_dir)).absoluteFilePath(name);
+    open_path(path);
+}
+
+void TForm1::open_path(const QString& path) {
     // Unlike a silent failure, the player learns which file to open by hand.
     const auto failed = [this, path] {
         QMessageBox::warning(this, kApplicationTitle,

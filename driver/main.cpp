@@ -8,13 +8,14 @@
 
 #include "driver/driver.h"
 #include "driver/skin_report.h"
+#include "product.h"
 #include "settings/memory_store.h"
 #include "settings/qt_store.h"
 
 namespace {
 
-int usage() {
-    std::cerr << "usage: ignivar-sim [--store FILE] [SCRIPT]\n"
+int usage(std::ostream& out = std::cerr) {
+    out << "usage: ignivar-sim [--store FILE] [SCRIPT]\n"
                  "       ignivar-sim skin [--fullscreen] [--screen WxH] CONFIG\n"
                  "       ignivar-sim manual CONFIG\n";
     return 2;
@@ -36,7 +37,12 @@ int main(int argc, char** argv) {
             if (++i >= argc) return usage();
             store_file = argv[i];
         } else if (arg == "--help" || arg == "-h") {
-            usage();
+            usage(std::cout);
+            std::cout << "Runs the Ignivar unit on virtual time from a script of commands (standard input\n"
+                         "when no SCRIPT is given) and prints what its display shows; see ignivar-sim(1).\n";
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "ignivar-sim " << ignivar::kProgramVersion << '\n';
             return 0;
         } else if (script.empty() && (arg.empty() || arg[0] != '-')) {
             script = arg;

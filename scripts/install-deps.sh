@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libsdl2-dev libsdl2-mixer-dev libxcb-xkb-dev
   fonts-liberation
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
+  lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

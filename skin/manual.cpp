@@ -9,11 +9,12 @@
 
 namespace ignivar::skin {
 
-Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir);
+Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir,
+                                 const std::string& own_dir);
 
-Manual load_manual(const std::string& config_path, const std::string& program_dir) {
+Manual load_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir) {
     try {
-        return load_manual_within_budget(config_path, program_dir);
+        return load_manual_within_budget(config_path, program_dir, own_dir);
     } catch (const std::bad_alloc&) {
         Manual m;
         m.error = "There is not enough memory to load the manual's pages";
@@ -21,7 +22,8 @@ Manual load_manual(const std::string& config_path, const std::string& program_di
     }
 }
 
-Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir) {
+Manual load_manual_within_budget(const std::string& config_path, const std::string& program_dir,
+                                 const std::string& own_dir) {
     Manual m;
     PictureBudget budget;
     std::optional<IniFile> ini;
@@ -34,7 +36,7 @@ Manual load_manual_within_budget(const std::string& config_path, const std::stri
     for (int n = 1; n <= kManualPages; ++n) {
         ManualPage& page = m.pages[n - 1];
         page.file = dir + std::to_string(n) + ".bmp";
-        const std::string path = resolve_path(page.file, program_dir);
+        const std::string path = resolve_path(page.file, own_dir, program_dir);
         if (!std::filesystem::is_regular_file(path, ec)) {
             page.source = ManualPage::Source::Placeholder;
             page.picture = std::make_shared<const Picture>(placeholder());

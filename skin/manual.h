@@ -27,6 +27,8 @@ struct Manual {
 
 // A missing Config.ini gives the defaults; a missing page file the red
 // placeholder; a page that cannot be decoded stops the loading there.
-Manual load_manual(const std::string& config_path, const std::string& program_dir);
+// Relative folders are taken from the current directory, then `own_dir`
+// (the player's Config.ini's folder, if any), then `program_dir`.
+Manual load_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir = {});
 
 }  // namespace ignivar::skin

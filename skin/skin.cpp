@@ -52,12 +52,18 @@ std::string as_folder(std::string folder) {
 }
 
 std::string resolve_path(const std::string& path, const std::string& program_dir) {
+    return resolve_path(path, std::string(), program_dir);
+}
+
+std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir) {
     std::string p = path;
     for (char& c : p)
         if (c == '\\') c = '/';
     if (p.empty() || p.front() == '/') return p;
     std::error_code ec;
-    if (fs::exists(p, ec) || program_dir.empty()) return p;
+    if (fs::exists(p, ec)) return p;
+    if (!own_dir.empty() && fs::exists(fs::path(own_dir) / p, ec)) return (fs::path(own_dir) / p).string();
+    if (program_dir.empty()) return p;
     return (fs::path(program_dir) / p).string();
 }
 
@@ -96,11 +102,11 @@ LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         skin.client_width = cfg.read_integer("Common", "GameWidth", 540);
         auto exists = [&](const std::string& path) {
             std::error_code e;
-            return fs::is_regular_file(resolve_path(path, req.program_dir), e);
+            return fs::is_regular_file(resolve_path(path, req.own_dir, req.program_dir), e);
         };
         // Loads a picture; on failure the message stops the whole load.
         auto load_into = [&](const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
-            auto loaded = budget.load(resolve_path(file, req.program_dir),
+            auto loaded = budget.load(resolve_path(file, req.own_dir, req.program_dir),
                                       transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
             if (auto* message = std::get_if<std::string>(&loaded)) {
                 result.error = *message;

@@ -60,8 +60,9 @@ struct Skin {
 };
 
 struct LoadRequest {
-    std::string config_path;  // Config.ini beside the program
+    std::string config_path;  // Config.ini beside the program, or the player's own
     std::string program_dir;  // where relative paths fall back to
+    std::string own_dir;      // the player's Config.ini's folder: searched before program_dir
     bool fullscreen = false;
     int screen_width = 1024, screen_height = 768;
 };
@@ -82,6 +83,8 @@ LoadResult load_skin(const LoadRequest& request, Skin& skin);
 // a relative path is taken from the current directory, or from the
 // program's folder when it is not there.
 std::string resolve_path(const std::string& path, const std::string& program_dir);
+// The same with a folder searched between the current one and the program's.
+std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir);
 // A folder key's value with a trailing separator.
 std::string as_folder(std::string folder);
 

@@ -17,11 +17,12 @@ QImage to_image(const skin::Picture& p) {
 }  // namespace
 
 TManualForm::TManualForm(const std::string& config_path, const std::string& program_dir,
-                         const std::function<void(const std::string&)>& report, QWidget* parent)
+                         const std::function<void(const std::string&)>& report, const std::string& own_dir,
+                         QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), program_dir_(program_dir) {
     setObjectName("TManualForm");
     setWindowTitle("Manual");
-    manual_ = skin::load_manual(config_path, program_dir);
+    manual_ = skin::load_manual(config_path, program_dir, own_dir);
     if (!manual_.error.empty() && report) report(manual_.error);
     const int w = std::clamp(manual_.width, 1, 16384), h = std::clamp(manual_.height, 1, 16384);
     setFixedSize(w, h);

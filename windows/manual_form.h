@@ -25,7 +25,8 @@ public:
     // the current directory, else `program_dir`); `report` shows the
     // message when a page cannot be decoded.
     TManualForm(const std::string& config_path, const std::string& program_dir,
-                const std::function<void(const std::string& message)>& report, QWidget* parent = nullptr);
+                const std::function<void(const std::string& message)>& report, const std::string& own_dir = {},
+                QWidget* parent = nullptr);
 
     int current_page() const { return page_; }
     const skin::Manual& manual() const { return manual_; }

@@ -3,6 +3,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
 
 namespace ignivar::assets {
@@ -293,6 +297,30 @@ void draw_digit(QPainter& p, const QRectF& r, int digit) {
             case 'g': p.drawPolygon(horizontal(mid)); break;
         }
     }
+}
+
+void write_unless_edited(const std::filesystem::path& file, const std::string& text) {
+    const auto slurp = [](const std::filesystem::path& p) -> std::optional<std::string> {
+        std::ifstream in(p, std::ios::binary);
+        if (!in) return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::filesystem::path stamp = file.string() + ".generated";
+    const auto current = slurp(file);
+    const bool edited = current && current != slurp(stamp);
+    const auto write = [&](const std::filesystem::path& p) {
+        std::ofstream out(p, std::ios::binary);
+        out << text;
+        if (!out) throw std::runtime_error("cannot write " + p.string());
+    };
+    write(stamp);
+    if (edited) {
+        if (current != text)
+            std::fprintf(stderr, "make_assets: %s was edited; it is left as it is (the generated one is %s)\n",
+                         file.string().c_str(), stamp.string().c_str());
+        return;
+    }
+    write(file);
 }
 
 }  // namespace ignivar::assets

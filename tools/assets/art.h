@@ -2,6 +2,8 @@
 // picture type and the LCD ink.
 #pragma once
 
+#include <filesystem>
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +13,11 @@
 #include "skin/picture.h"
 
 namespace ignivar::assets {
+
+// Writes a file the player may edit (Config.ini): only when it is not there
+// or still holds what the generator wrote last time (kept beside it as
+// NAME.generated). An edited file is left as it is.
+void write_unless_edited(const std::filesystem::path& file, const std::string& text);
 
 // Near-black liquid-crystal ink, slightly see-through like the real thing.
 inline QColor ink(int alpha = 238) { return QColor(26, 30, 22, alpha); }

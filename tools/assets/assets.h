@@ -10,5 +10,6 @@ void make_face(const std::string& out_dir);     // Config.ini, Graphics/Skin, Gr
 void make_windows(const std::string& out_dir);  // Graphics/Program: menu, splash, about, viewer buttons
 void make_manual(const std::string& out_dir);   // Graphics/Manual/1.bmp .. 12.bmp
 void make_sounds(const std::string& out_dir);   // Sound/*.wav
+void make_icons(const std::string& out_dir, const std::string& svg);  // icons/hicolor/*/apps/ignivar.*
 
 }  // namespace ignivar::assets

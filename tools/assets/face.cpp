@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <functional>
 #include <random>
 #include <sstream>
@@ -315,7 +316,7 @@ void make_face(const std::string& out_dir) {
     if (!backdrop_error.empty()) throw std::runtime_error(backdrop_error);
     save_png(draw_logo(), (backdrop_dir / "logo.png").string());
 
-    std::ofstream ini(root / "Config.ini");
+    std::ostringstream ini;
     ini << "; Ignivar skin: the unit's face and where each of its pictures sits.\n"
            "; Pictures are PNG (with alpha), BMP (the bottom-left pixel's colour is see-through)\n"
            "; or JPEG, drawn unscaled at Left/Top and clipped to Width/Height.\n\n"
@@ -330,7 +331,7 @@ void make_face(const std::string& out_dir) {
         if (it == placed.end()) throw std::runtime_error("no picture made for " + name);
         write_ini_section(ini, n, it->second.first, it->second.second);
     }
-    if (!ini) throw std::runtime_error("cannot write Config.ini");
+    write_unless_edited(root / "Config.ini", ini.str());
 }
 
 }  // namespace ignivar::assets

@@ -1,5 +1,5 @@
-// make_assets OUT_DIR: draws the default skin, the program's own pictures,
-// the manual pages and the sound effects into OUT_DIR.
+// make_assets OUT_DIR ICON.svg: draws the default skin, the program's own
+// pictures, the manual pages, the sound effects and the icons into OUT_DIR.
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -7,8 +7,8 @@
 #include "assets.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_assets OUT_DIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_assets OUT_DIR ICON.svg\n");
         return 2;
     }
     // Fonts need an application object; no display is needed to draw.
@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         ignivar::assets::make_windows(argv[1]);
         ignivar::assets::make_manual(argv[1]);
         ignivar::assets::make_sounds(argv[1]);
+        ignivar::assets::make_icons(argv[1], argv[2]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_assets: %s\n", e.what());
         return 1;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "driver/driver.h"
+#include "product.h"
 #include "settings/memory_store.h"
 #include "skin/frame.h"
 
@@ -20,6 +21,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> plain;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << "usage: ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]\n"
+                         "Draws the face that CONFIG's skin shows after the ignivar-sim commands of SCRIPT\n"
+                         "(power-on when there is none) into OUT.png.\n";
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "ignivar-face " << kProgramVersion << '\n';
+            return 0;
+        }
         if (a == "--fullscreen") {
             req.fullscreen = true;
         } else if (a == "--screen" && i + 1 < argc) {
