@@ -12,6 +12,7 @@
 
 #include "app/data_paths.h"
 #include "app/diagnostics.h"
+#include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "product.h"
 #include "settings/qt_store.h"
@@ -143,6 +144,14 @@ int main(int argc, char** argv) {
                 splash.present();
             };
             QObject::connect(&main_window, &app::TForm1::activated, form_activate);
+            app::GamepadPump gamepads(main_window, files.player_dir.empty() ? std::string()
+                                                                            : files.player_dir + "/Gamepad.txt");
+            if (!gamepads.unavailable().empty()) std::fprintf(stderr, "ignivar: %s\n", gamepads.unavailable().c_str());
+            if (!gamepads.problems().empty()) {
+                QString text = "Parts of the gamepad mapping could not be understood and are left out:\n";
+                for (const std::string& p : gamepads.problems()) text += "\n" + QString::fromStdString(p);
+                QTimer::singleShot(0, [text] { QMessageBox::warning(nullptr, kApplicationTitle, text); });
+            }
             if (!splash.skipped()) splash.show();
             QTimer::singleShot(0, form_activate);  // as the event loop starts
             status = ending ? end_status : QApplication::exec();

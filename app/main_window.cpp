@@ -166,7 +166,10 @@ skin::GameMenuLook TForm1::game_menu_look() const {
 QImage TForm1::render_frame() { return painter_.render(skin_, unit_->display(), game_menu_look()); }
 
 void TForm1::after_change() {
-    if (unit_->display().changes() != painted_changes_) update();
+    if (unit_->display().changes() != painted_changes_) {
+        update();
+        emit changed();
+    }
 }
 
 void TForm1::paintEvent(QPaintEvent*) {

@@ -96,6 +96,8 @@ signals:
     void closing();
     // A frame has been painted.
     void painted();
+    // The unit's display may have changed (after a handler or a timer).
+    void changed();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -13,6 +13,7 @@
 #include <sys/resource.h>
 #include <vector>
 
+#include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
     SilentSink sound;
     app::TForm1 w(store, sound, IGNIVAR_ASSET_DIR);
     w.power_on();
+    // As the program runs: gamepad support on (no pad is connected here).
+    app::GamepadPump gamepads(w, qEnvironmentVariable("IGNIVAR_GAMEPAD_FILE").toStdString());
+    std::printf("gamepads: %s\n", gamepads.unavailable().empty() ? "on" : gamepads.unavailable().c_str());
 
     QElapsedTimer clock;
     clock.start();

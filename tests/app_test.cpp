@@ -14,6 +14,9 @@
 
 #include "input/key_codes.h"
 #include "skin/frame.h"
+#include <SDL.h>
+
+#include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 #include "temp_dir.h"
@@ -428,6 +431,35 @@ TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
     EXPECT_TRUE(shown.contains("huge.png")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("MiB of memory")) << shown.toStdString();
     EXPECT_FALSE(w.must_end());
+}
+
+// The pump polls often only while a pad is there, and a pad's button works
+// the window's unit as its key would, pressed picture included.
+TEST(MainWindow, GamepadsThroughTheWindow) {
+    Window win(false);
+    GamepadPump pump(*win.w, "");
+    ASSERT_TRUE(pump.unavailable().empty()) << pump.unavailable();
+    EXPECT_FALSE(pump.polling());
+    SDL_VirtualJoystickDesc d{};
+    d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    d.naxes = SDL_CONTROLLER_AXIS_MAX;
+    d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    const int index = SDL_JoystickAttachVirtualEx(&d);
+    SDL_Joystick* pad = SDL_JoystickOpen(index);
+    pump.poll();
+    EXPECT_TRUE(pump.polling());
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
+    pump.poll();
+    EXPECT_EQ(win.mode(), 1);
+    EXPECT_TRUE(win.lit(Seg::BtnTimeDown));
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 0);
+    pump.poll();
+    EXPECT_FALSE(win.lit(Seg::BtnTimeDown));
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(index);
+    pump.poll();
+    EXPECT_FALSE(pump.polling());
 }
 
 TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {

@@ -1,0 +1,237 @@
+#include "gamepad/gamepad.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+namespace ignivar::gamepad {
+namespace {
+
+std::string trim(std::string_view s) {
+    const auto b = s.find_first_not_of(" \t\r");
+    if (b == std::string_view::npos) return {};
+    const auto e = s.find_last_not_of(" \t\r");
+    return std::string(s.substr(b, e - b + 1));
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// "a", "dpleft", "leftx-", "lefttrigger" (an axis that only goes one way).
+std::optional<PadInput> pad_input(const std::string& name) {
+    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
+    if (b != SDL_CONTROLLER_BUTTON_INVALID) return PadInput{PadInput::Kind::Button, b};
+    if (!name.empty() && (name.back() == '-' || name.back() == '+')) {
+        const std::string axis = name.substr(0, name.size() - 1);
+        const SDL_GameControllerAxis a = SDL_GameControllerGetAxisFromString(axis.c_str());
+        if (a != SDL_CONTROLLER_AXIS_INVALID)
+            return PadInput{name.back() == '-' ? PadInput::Kind::AxisMinus : PadInput::Kind::AxisPlus, a};
+    }
+    const SDL_GameControllerAxis a = SDL_GameControllerGetAxisFromString(name.c_str());
+    if (a == SDL_CONTROLLER_AXIS_TRIGGERLEFT || a == SDL_CONTROLLER_AXIS_TRIGGERRIGHT)
+        return PadInput{PadInput::Kind::AxisPlus, a};
+    return std::nullopt;
+}
+
+std::optional<bool> yes_no(const std::string& v) {
+    if (v == "yes" || v == "on" || v == "true" || v == "1") return true;
+    if (v == "no" || v == "off" || v == "false" || v == "0") return false;
+    return std::nullopt;
+}
+
+struct Row {
+    const char* input;
+    input::Button button;
+};
+// clang-format off
+constexpr Row kDefaults[] = {
+    {"dpleft",        input::Button::Left},
+    {"dpright",       input::Button::Right},
+    {"leftx-",        input::Button::Left},
+    {"leftx+",        input::Button::Right},
+    {"x",             input::Button::ShootLeft},
+    {"a",             input::Button::ShootLeft},
+    {"y",             input::Button::ShootRight},
+    {"b",             input::Button::ShootRight},
+    {"start",         input::Button::GameA},
+    {"rightshoulder", input::Button::GameB},
+    {"back",          input::Button::Time},
+};
+// clang-format on
+
+}  // namespace
+
+Mapping default_mapping() {
+    Mapping m;
+    for (const Row& r : kDefaults) m.inputs[*pad_input(r.input)] = r.button;
+    return m;
+}
+
+std::string default_mapping_text() {
+    std::ostringstream out;
+    out << "# Ignivar's gamepad mapping. Lines \"input = button\": the pad's input\n"
+           "# (SDL's names: a b x y back start leftshoulder rightshoulder dpup dpdown\n"
+           "# dpleft dpright leftstick rightstick, an axis direction such as leftx-\n"
+           "# leftx+ lefty- righty+, or lefttrigger righttrigger) and the unit's button\n"
+           "# (game_a game_b time left right shoot_left shoot_right). Once one such line\n"
+           "# is given, it and the others given replace every default.\n"
+           "enabled = yes\n"
+           "rumble = yes\n";
+    for (const Row& r : kDefaults) out << r.input << " = " << input::button_id(r.button) << '\n';
+    return out.str();
+}
+
+Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems) {
+    Mapping m = default_mapping();
+    bool replaced = false;
+    std::istringstream in{std::string(text)};
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        line = trim(line);
+        if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+        const auto eq = line.find('=');
+        const std::string where = "line " + std::to_string(number) + ": ";
+        if (eq == std::string::npos) {
+            problems.push_back(where + "no '=' in \"" + line + "\"");
+            continue;
+        }
+        const std::string key = lower(trim(std::string_view(line).substr(0, eq)));
+        const std::string value = lower(trim(std::string_view(line).substr(eq + 1)));
+        if (key == "enabled" || key == "rumble") {
+            const auto v = yes_no(value);
+            if (!v) problems.push_back(where + key + " takes yes or no, not \"" + value + "\"");
+            else (key == "enabled" ? m.enabled : m.rumble) = *v;
+            continue;
+        }
+        const auto pad = pad_input(key);
+        const auto button = input::button_from_id(value);
+        if (!pad) {
+            problems.push_back(where + "\"" + key + "\" is no gamepad input");
+            continue;
+        }
+        if (!button || *button == input::Button::Set) {
+            problems.push_back(where + "\"" + value + "\" is no button of the unit");
+            continue;
+        }
+        if (!replaced) {
+            m.inputs.clear();
+            replaced = true;
+        }
+        m.inputs[*pad] = *button;
+    }
+    return m;
+}
+
+struct Gamepads::Pad {
+    SDL_GameController* controller = nullptr;
+    int instance = -1;
+    std::map<PadInput, bool> down;  // inputs held now
+};
+
+Gamepads::Gamepads(Mapping mapping, Route route) : mapping_(std::move(mapping)), route_(std::move(route)) {}
+
+Gamepads::~Gamepads() {
+    for (Pad* p : pads_) {
+        SDL_GameControllerClose(p->controller);
+        delete p;
+    }
+    pads_.clear();
+    if (started_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool Gamepads::start(std::string* why) {
+    if (!mapping_.enabled) {
+        if (why) *why = "switched off in the mapping file";
+        return false;
+    }
+    // The program has no SDL window: pads count whichever window has the keyboard.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        if (why) *why = SDL_GetError();
+        return false;
+    }
+    started_ = true;
+    // Pads already plugged in arrive as "added" events at the first poll.
+    return true;
+}
+
+void Gamepads::open(int device_index) {
+    if (!SDL_IsGameController(device_index)) return;  // no mapping for it: not a pad SDL knows
+    SDL_GameController* c = SDL_GameControllerOpen(device_index);
+    if (!c) return;
+    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+    if (std::any_of(pads_.begin(), pads_.end(), [id](const Pad* p) { return p->instance == id; })) {
+        SDL_GameControllerClose(c);  // already open
+        return;
+    }
+    pads_.push_back(new Pad{c, id, {}});
+}
+
+void Gamepads::close(int instance_id) {
+    const auto it = std::find_if(pads_.begin(), pads_.end(), [&](const Pad* p) { return p->instance == instance_id; });
+    if (it == pads_.end()) return;
+    Pad* pad = *it;
+    // A pad pulled out lets go of everything it held.
+    for (auto& [in, down] : pad->down)
+        if (down) input_changed(*pad, in, false);
+    SDL_GameControllerClose(pad->controller);
+    pads_.erase(it);
+    delete pad;
+}
+
+void Gamepads::input_changed(Pad& pad, PadInput in, bool down) {
+    bool& was = pad.down[in];
+    if (was == down) return;
+    was = down;
+    const auto it = mapping_.inputs.find(in);
+    if (it != mapping_.inputs.end() && route_) route_(it->second, down);
+}
+
+void Gamepads::poll() {
+    if (!started_) return;
+    SDL_PumpEvents();
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+        switch (e.type) {
+            case SDL_CONTROLLERDEVICEADDED: open(e.cdevice.which); break;
+            case SDL_CONTROLLERDEVICEREMOVED: close(e.cdevice.which); break;
+            case SDL_CONTROLLERBUTTONDOWN:
+            case SDL_CONTROLLERBUTTONUP:
+                for (Pad* p : pads_)
+                    if (p->instance == e.cbutton.which)
+                        input_changed(*p, {PadInput::Kind::Button, e.cbutton.button},
+                                      e.type == SDL_CONTROLLERBUTTONDOWN);
+                break;
+            case SDL_CONTROLLERAXISMOTION:
+                for (Pad* p : pads_) {
+                    if (p->instance != e.caxis.which) continue;
+                    // Each direction of an axis is an input of its own, with
+                    // hysteresis: it goes down past half way and up again
+                    // only below a quarter.
+                    const int v = e.caxis.value;
+                    for (const auto kind : {PadInput::Kind::AxisMinus, PadInput::Kind::AxisPlus}) {
+                        const PadInput in{kind, e.caxis.axis};
+                        const int along = kind == PadInput::Kind::AxisMinus ? -v : v;
+                        const bool was = p->down[in];
+                        if (!was && along >= kStickPress) input_changed(*p, in, true);
+                        else if (was && along < kStickRelease) input_changed(*p, in, false);
+                    }
+                }
+                break;
+            default: break;
+        }
+    }
+}
+
+void Gamepads::rumble(int ms, double strength) {
+    if (!mapping_.rumble) return;
+    const auto level = static_cast<Uint16>(std::clamp(strength, 0.0, 1.0) * 0xFFFF);
+    for (Pad* p : pads_) SDL_GameControllerRumble(p->controller, level, level, static_cast<Uint32>(ms));
+}
+
+}  // namespace ignivar::gamepad

@@ -1,0 +1,81 @@
+// Gamepads as the unit's buttons: SDL's game controller layer (with the
+// community's controller mappings built into SDL) reads the pads, a
+// mapping says which pad input works which unit button, and presses and
+// releases go out exactly as a key's would. Pads plugged in or pulled out
+// while the program runs are picked up and dropped; a stick has a dead
+// zone and hysteresis, so it never chatters. Plain C++ on SDL.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "input/controls.h"
+
+namespace ignivar::gamepad {
+
+// One input of a pad: a button, or one direction of an axis.
+struct PadInput {
+    enum class Kind { Button, AxisMinus, AxisPlus };
+    Kind kind = Kind::Button;
+    int index = 0;  // an SDL_GameControllerButton or SDL_GameControllerAxis
+    auto operator<=>(const PadInput&) const = default;
+};
+
+struct Mapping {
+    bool enabled = true;
+    bool rumble = true;
+    std::map<PadInput, input::Button> inputs;
+};
+
+// The mapping a player guesses: d-pad and left stick move, the face
+// buttons shoot (X and A the left shoot button, Y and B the right one),
+// Start is game A, the right shoulder game B, Back the time button.
+Mapping default_mapping();
+// The mapping file's text for the defaults, with its explanation.
+std::string default_mapping_text();
+// Reads a mapping file's text. Lines "input = unit button" replace the
+// defaults as a whole once one is given; "enabled" and "rumble" take yes or
+// no. What cannot be understood is listed in `problems` and skipped.
+Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems);
+
+// Where a stick direction counts as pressed, and where as released again.
+inline constexpr int kStickPress = 16384;   // half way
+inline constexpr int kStickRelease = 8192;  // a quarter of the way
+
+class Gamepads {
+public:
+    using Route = std::function<void(input::Button, bool pressed)>;
+
+    Gamepads(Mapping mapping, Route route);
+    ~Gamepads();
+    Gamepads(const Gamepads&) = delete;
+    Gamepads& operator=(const Gamepads&) = delete;
+
+    // Starts SDL's game controller layer; false (with the reason) when it
+    // cannot, or when gamepads are switched off.
+    bool start(std::string* why = nullptr);
+    // Handles everything the pads did since the last call.
+    void poll();
+    // Pads open now.
+    int connected() const { return static_cast<int>(pads_.size()); }
+    // Shakes every pad that can, for `ms` milliseconds.
+    void rumble(int ms, double strength);
+
+private:
+    struct Pad;
+    void open(int device_index);
+    void close(int instance_id);
+    void input_changed(Pad& pad, PadInput in, bool down);
+
+    Mapping mapping_;
+    Route route_;
+    bool started_ = false;
+    std::vector<Pad*> pads_;
+};
+
+}  // namespace ignivar::gamepad
