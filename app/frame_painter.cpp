@@ -15,68 +15,107 @@ void FramePainter::reset() {
     stretched_source_ = nullptr;
 }
 
-const QImage& FramePainter::image(const skin::Picture* picture, bool transparent) {
-    const Key key{picture, transparent};
-    auto it = cache_.find(key);
+const QImage& FramePainter::image(const skin::Picture* picture, bool transparent, std::optional<QRgb> key) {
+    const Key cache_key{picture, transparent, key.has_value()};
+    auto it = cache_.find(cache_key);
     if (it != cache_.end()) return it->second;
     // The skin's own pixels; opaque ones have had their alpha set to 255.
     const QImage wrapped(picture->rgba.data(), picture->width, picture->height, picture->width * 4,
                          transparent ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);
+    const std::size_t bytes = picture->rgba.size();
+    if (key) {
+        // The see-through colour is see-through wherever a picture has it.
+        QImage keyed = wrapped.convertToFormat(QImage::Format_ARGB32);
+        const QRgb k = *key & 0xFFFFFF;
+        for (int y = 0; y < keyed.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+            for (int x = 0; x < keyed.width(); ++x)
+                if ((line[x] & 0xFFFFFF) == k) line[x] = 0;
+        }
+        copied_bytes_ += bytes;
+        return cache_.emplace(cache_key, keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied)).first->second;
+    }
     // A copy in the form that blends fastest, while the copies stay small
     // next to the skin; past that the skin's pixels are drawn as they are,
     // so that a huge skin is not held in memory twice.
-    const std::size_t bytes = picture->rgba.size();
     if (copied_bytes_ + bytes <= kMaxCopiedBytes) {
         copied_bytes_ += bytes;
         return cache_
-            .emplace(key, wrapped.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied
-                                                              : QImage::Format_RGB32))
+            .emplace(cache_key, wrapped.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied
+                                                                    : QImage::Format_RGB32))
             .first->second;
     }
-    return cache_.emplace(key, wrapped).first->second;
+    return cache_.emplace(cache_key, wrapped).first->second;
 }
 
 const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h) {
     if (stretched_source_ != picture || stretched_.width() != w || stretched_.height() != h) {
-        stretched_ = image(picture, false).scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // A photograph behind the unit: smooth scaling suits it.
+        stretched_ = image(picture, false, std::nullopt).scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         stretched_source_ = picture;
     }
     return stretched_;
 }
 
-void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu) {
+void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display,
+                         const skin::GameMenuLook& game_menu, const View& view) {
+    const int zoom = std::max(1, view.zoom);
     const int width = skin::usable_extent(skin.client_width), height = skin::usable_extent(skin.client_height);
+    const QRect window(0, 0, width * zoom, height * zoom);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(0, 0, width, height), window_colour(skin.colour));
+    if (view.base) p.drawImage(0, 0, *view.base);
+    else if (view.see_through) p.fillRect(window, Qt::transparent);
+    else p.fillRect(window, window_colour(skin.colour));
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
     for (const skin::FrameItem& item : skin::frame_items(skin, display, game_menu)) {
         if (item.picture->empty()) continue;
         if (item.stretch) {
             if (item.clip_w <= 0 || item.clip_h <= 0) continue;
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(QPoint(item.x, item.y), stretched(item.picture, item.clip_w, item.clip_h));
+            p.drawImage(QPoint(item.x * zoom, item.y * zoom), stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom));
             continue;
         }
-        const QImage& img = image(item.picture, item.transparent);
-        // Only the part inside the client area, worked out in 64 bits: a
-        // skin may place a picture anywhere in 32 bits.
+        // A variant drawn for this zoom is used pixel for pixel; otherwise
+        // the picture is scaled by the whole factor.
+        const bool hires = item.hires && item.hires_scale == zoom;
+        const int s = hires ? zoom : 1;
+        const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
+        // Only the part inside the client area, worked out in 64 bits (in
+        // skin pixels): a skin may place a picture anywhere in 32 bits.
         const long long x0 = item.x, y0 = item.y;
-        const long long x1 = std::min<long long>(x0 + std::min(item.clip_w, img.width()), width);
-        const long long y1 = std::min<long long>(y0 + std::min(item.clip_h, img.height()), height);
+        const long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), width);
+        const long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), height);
         const long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
         if (vx >= x1 || vy >= y1) continue;
-        p.setCompositionMode(item.transparent ? QPainter::CompositionMode_SourceOver : QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(static_cast<int>(vx), static_cast<int>(vy)), img,
-                    QRect(static_cast<int>(vx - x0), static_cast<int>(vy - y0), static_cast<int>(x1 - vx),
-                          static_cast<int>(y1 - vy)));
+        p.setCompositionMode(item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
+                                                                  : QPainter::CompositionMode_Source);
+        const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
+                           static_cast<int>(y1 - vy) * zoom);
+        const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s,
+                           static_cast<int>(x1 - vx) * s, static_cast<int>(y1 - vy) * s);
+        if (zoom == s) p.drawImage(target.topLeft(), img, source);
+        else p.drawImage(target, img, source);
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu) {
-    QImage out(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height), QImage::Format_RGB32);
+QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
+                            const View& view) {
+    const int zoom = std::max(1, view.zoom);
+    QImage out(skin::usable_extent(skin.client_width) * zoom, skin::usable_extent(skin.client_height) * zoom,
+               view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QPainter p(&out);
-    paint(p, skin, display, game_menu);
+    paint(p, skin, display, game_menu, view);
     return out;
+}
+
+QImage opaque_edges(const QImage& frame) {
+    QImage out = frame.convertToFormat(QImage::Format_ARGB32);  // straight alpha: each pixel's own colour
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) line[x] = qAlpha(line[x]) >= 128 ? (line[x] | 0xFF000000u) : 0;
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace ignivar::app

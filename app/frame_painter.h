@@ -1,35 +1,54 @@
 // Paints a frame of the face with QPainter: the skin's pictures as QImages
 // (converted once per skin load, up to a bound), in the drawing order of
-// the frame.
+// the frame, at a whole zoom factor (nearest neighbour, never blurred; a
+// picture's "@<n>x" variant where the skin has one for the zoom).
 #pragma once
 
 #include <QImage>
 #include <QPainter>
+#include <optional>
 #include <unordered_map>
 
 #include "skin/frame.h"
 
 namespace ignivar::app {
 
+// How the window shows the frame.
+struct View {
+    int zoom = 1;  // window pixels per skin pixel
+    // The windowed layout: the frame starts see-through instead of in the
+    // window colour, and pixels of this colour are see-through too.
+    std::optional<QRgb> see_through;
+    // Under the face where the desktop cannot blend (no compositing): each
+    // edge pixel's own colour, opaque, so that no see-through colour fringes it.
+    const QImage* base = nullptr;
+};
+
 class FramePainter {
 public:
     // Forgets the converted pictures: call after every skin load.
     void reset();
-    void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu);
-    // The frame as an image of the client area's size.
-    QImage render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu);
+    void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
+               const View& view = {});
+    // The frame as an image of the window's size: premultiplied ARGB in the
+    // windowed layout (see-through where the desktop shows), else RGB.
+    QImage render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
+                  const View& view = {});
 
 private:
-    const QImage& image(const skin::Picture* picture, bool transparent);
+    const QImage& image(const skin::Picture* picture, bool transparent, std::optional<QRgb> key);
     const QImage& stretched(const skin::Picture* picture, int w, int h);
 
     struct Key {
         const skin::Picture* picture;
         bool transparent;
+        bool keyed;
         bool operator==(const Key&) const = default;
     };
     struct KeyHash {
-        std::size_t operator()(const Key& k) const { return std::hash<const void*>()(k.picture) ^ k.transparent; }
+        std::size_t operator()(const Key& k) const {
+            return std::hash<const void*>()(k.picture) ^ (k.transparent ? 1 : 0) ^ (k.keyed ? 2 : 0);
+        }
     };
     // Converted copies of the pictures are kept to this many bytes in all.
     static constexpr std::size_t kMaxCopiedBytes = 64u * 1024 * 1024;
@@ -40,5 +59,9 @@ private:
 };
 
 QColor window_colour(std::uint32_t colour);
+
+// The opaque edge colours of a frame rendered see-through: every pixel
+// that is at least half covered gets its own colour at full strength.
+QImage opaque_edges(const QImage& see_through_frame);
 
 }  // namespace ignivar::app

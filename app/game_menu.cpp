@@ -14,6 +14,12 @@ void GameMenu::btn_game_menu_topClick() {
     Vid_Display_Game_Menu();
 }
 
+void GameMenu::set_zoom(int zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    if (open_) Vid_Display_Game_Menu();
+}
+
 void GameMenu::fold() {
     if (!open_) return;
     open_ = false;
@@ -27,11 +33,11 @@ void GameMenu::Vid_Display_Game_Menu() {
     }
     if (open_) {
         QFont font("Arial");
-        font.setPixelSize(kFontPixels);
+        font.setPixelSize(kFontPixels * zoom_);
         for (const PmRow& row : pm_rows()) {
             const int i = static_cast<int>(row.item);
             auto* label = new QLabel(&window_);
-            label->setGeometry(0, kRowHeight * i, kRowWidth, kRowHeight);
+            label->setGeometry(0, kRowHeight * i * zoom_, kRowWidth * zoom_, kRowHeight * zoom_);
             label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             if (row.caption != "-") {
                 const QAction* a = menu_.action(row.item);

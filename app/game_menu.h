@@ -29,8 +29,10 @@ public:
     GameMenu(QWidget& window, PopupMenu& menu);
 
     bool open() const { return open_; }
-    // The size at which btn_game_menu_background is drawn.
+    // The size at which btn_game_menu_background is drawn, in skin pixels.
     QSize background_size() const { return open_ ? kUnfolded : kFolded; }
+    // The window shows everything this many times its size; open rows follow.
+    void set_zoom(int zoom);
     const std::array<QLabel*, kPmItems>& labels() const { return labels_; }
 
     // Toggles the menu.
@@ -55,6 +57,7 @@ private:
     QWidget& window_;
     PopupMenu& menu_;
     bool open_ = false;
+    int zoom_ = 1;
     std::array<QLabel*, kPmItems> labels_{};
 };
 

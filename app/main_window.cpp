@@ -9,7 +9,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
+#include <limits>
 
+#include "app/desktop.h"
 #include "app/timer_pump.h"
 #include "product.h"
 
@@ -40,6 +43,10 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate() {
     setWindowTitle(kApplicationTitle);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every frame covers the whole client area
+    // Where the desktop composites, the unit's shape and its soft edges show
+    // the desktop through a translucent window.
+    translucent_ = desktop_composites();
+    if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     resize(540, 360);
@@ -59,10 +66,13 @@ void TForm1::FormCreate() {
         update();
     });
     connect(popup_->menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
+    windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
+    fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = controls_->create(store_, [this](bool fullscreen) {
         fullscreen_ = fullscreen;
         load_skin();
     });
+    build_zoom_menu();
     popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
     popup_->action(Pm::Splashscreen)->setChecked(true);
     set_openers({});
@@ -90,33 +100,75 @@ void TForm1::set_openers(Openers openers) {
     popup_->action(Pm::Keys)->setEnabled(bool(openers_.keys));
 }
 
+int TForm1::fit_factor(QSize screen, QSize unit) {
+    if (unit.width() <= 0 || unit.height() <= 0) return 1;
+    return std::clamp(std::min(screen.width() / unit.width(), screen.height() / unit.height()), 1, 8);
+}
+
 void TForm1::load_skin() {
     skin::LoadRequest req;
     req.config_path = files_.config;
     req.program_dir = files_.data_dir;
     if (files_.player_config) req.own_dir = files_.player_dir;
     req.fullscreen = fullscreen_;
-    const QSize screen = screen_size();
-    req.screen_width = screen.width();
-    req.screen_height = screen.height();
-    const skin::LoadResult r = skin::load_skin(req, skin_);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize screen = s ? s->geometry().size() : QSize(1024, 768);
+    const qreal dpr = s ? s->devicePixelRatio() : 1.0;
+    // The factor: as chosen for the window; in full screen as chosen or the
+    // largest that fits, the skin then laid out on the screen's size in
+    // skin pixels.
+    int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    skin::LoadResult r;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});
+        factor = std::max(1, factor);
+        req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
+        req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
+        req.scale = static_cast<int>(std::ceil(factor * dpr - 0.01));
+        r = skin::load_skin(req, skin_);
+        // The unit's size is known once the skin is read: fit again with it.
+        if (!(fullscreen_ && fullscreen_zoom_ == 0) || r.end_program ||
+            factor == fit_factor(screen, {skin_.game_width, skin_.game_height}))
+            break;
+        factor = 0;
+    }
+    zoom_ = factor;
     painter_.reset();
     if (!r.error.empty()) QMessageBox::critical(this, kApplicationTitle, QString::fromStdString(r.error));
     if (r.end_program) {
         must_end_ = true;
         return;
     }
+    game_menu_->set_zoom(zoom_);
     apply_layout();
 }
 
+View TForm1::view() const {
+    View v;
+    v.zoom = zoom_;
+    if (skin_.transparent_colour) {
+        v.see_through = window_colour(*skin_.transparent_colour).rgb();
+        if (!translucent_ && !edge_base_.isNull()) v.base = &edge_base_;
+    }
+    return v;
+}
+
 void TForm1::apply_layout() {
-    setFixedSize(skin::usable_extent(skin_.client_width), skin::usable_extent(skin_.client_height));
+    if (fullscreen_) {
+        // The screen's size; the frame covers the whole factor's part of it.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
+    } else {
+        setFixedSize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
+    }
     update_shape();
     painted_changes_ = ~0ull;
     update();
 }
 
 void TForm1::update_shape() {
+    edge_base_ = QImage();
     if (!skin_.transparent_colour) {
         clearMask();
         return;
@@ -126,29 +178,86 @@ void TForm1::update_shape() {
     everything.Vid_Show_All(true);
     for (int i = static_cast<int>(Seg::BtnGameADown); i < kSegmentCount; ++i)
         everything.Vid_Show_Segment(static_cast<Seg>(i), true);
-    const QImage frame = painter_.render(skin_, everything, {});
-    const QColor key = window_colour(*skin_.transparent_colour);
-    // In a region made from a bitmap the set (black) bits are inside; the
-    // see-through colour is to be left out.
-    setMask(QBitmap::fromImage(frame.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+    View v = view();
+    v.base = nullptr;
+    const QImage frame = painter_.render(skin_, everything, {}, v);
+    // Composited: every pixel the face covers at all takes the pointer.
+    // Otherwise the shape is all there is: pixels at least half covered,
+    // shown in their own colour (no see-through colour fringe).
+    const int threshold = translucent_ ? 1 : 128;
+    QImage mask(frame.size(), QImage::Format_Mono);
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // black: inside the shape
+    mask.fill(0);
+    for (int y = 0; y < frame.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+        for (int x = 0; x < frame.width(); ++x)
+            if (qAlpha(line[x]) >= threshold) mask.setPixel(x, y, 1);
+    }
+    if (!translucent_) edge_base_ = opaque_edges(frame);
+    setMask(QBitmap::fromImage(mask));
 }
 
 void TForm1::place_off_screen() {
+    if (!can_place_windows()) return;
     const QSize screen = screen_size();
+    placing_ = true;
     move(-screen.width(), -screen.height());
+    placing_ = false;
 }
 
 void TForm1::centre() {
-    const QSize screen = screen_size();
-    move(std::max(0, (screen.width() - width()) / 2), std::max(0, (screen.height() - height()) / 2));
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
+    placing_ = true;
+    move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
+    placing_ = false;
+}
+
+bool TForm1::restore_position() {
+    // Only once the player has moved the window; the first start centres it.
+    const std::int32_t none = std::numeric_limits<std::int32_t>::min();
+    const int x = store_.read_number(Setting::WindowX, none), y = store_.read_number(Setting::WindowY, none);
+    if (x == none || y == none || !can_place_windows()) return false;
+    const QRect wanted(QPoint(x, y), size());
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect seen = s->availableGeometry().intersected(wanted);
+        // Still on a screen, with enough of it to take hold of.
+        if (seen.width() >= std::min(64, width()) && seen.height() >= std::min(64, height())) {
+            placing_ = true;
+            move(x, y);
+            placing_ = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TForm1::show_layout() {
+    if (fullscreen_) {
+        // A real full-screen window on the unit's screen, above the panels.
+        showFullScreen();
+    } else {
+        showNormal();
+        if (!restore_position()) centre();
+    }
 }
 
 void TForm1::power_on() {
-    centre();
-    show();
+    show_layout();
     raise();
     activateWindow();
     handle([this] { unit_->power_on(); });
+}
+
+void TForm1::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    // Where the player dragged the window is kept for the next start.
+    if (!player_moving_ || placing_ || fullscreen_ || !can_place_windows()) return;
+    const auto keep = [this](Setting s, int v) {
+        if (store_.read_text(setting_name(s)) != std::to_string(v)) store_.write_number(s, v);
+    };
+    keep(Setting::WindowX, pos().x());
+    keep(Setting::WindowY, pos().y());
 }
 
 void TForm1::handle(const std::function<void()>& handler) {
@@ -163,7 +272,11 @@ skin::GameMenuLook TForm1::game_menu_look() const {
     return {game_menu_picture_.empty() ? nullptr : &game_menu_picture_, size.width(), size.height()};
 }
 
-QImage TForm1::render_frame() { return painter_.render(skin_, unit_->display(), game_menu_look()); }
+QImage TForm1::render_frame(bool soft_edges) {
+    View v = view();
+    if (soft_edges) v.base = nullptr;
+    return painter_.render(skin_, unit_->display(), game_menu_look(), v);
+}
 
 void TForm1::after_change() {
     if (unit_->display().changes() != painted_changes_) {
@@ -174,7 +287,8 @@ void TForm1::after_change() {
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    painter_.paint(p, skin_, unit_->display(), game_menu_look());
+    if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
+    painter_.paint(p, skin_, unit_->display(), game_menu_look(), view());
     painted_changes_ = unit_->display().changes();
     first_paint_.painted();
     emit painted();

@@ -55,6 +55,19 @@ public:
     bool must_end() const { return must_end_; }
     // Centres the window on the screen, bringing it into view.
     void centre();
+    // Window pixels per skin pixel now, and the chosen factors: windowed
+    // 1..4, full screen 0 for "fit" or 1..4.
+    int zoom() const { return zoom_; }
+    int windowed_zoom() const { return windowed_zoom_; }
+    int fullscreen_zoom() const { return fullscreen_zoom_; }
+    // The player chooses a zoom for the current layout (0: fit, full screen only).
+    void set_zoom(int factor);
+    void zoom_in();
+    void zoom_out();
+    // The largest whole factor at which a unit of `unit` fits `screen`.
+    static int fit_factor(QSize screen, QSize unit);
+    // Whether the window is translucent (the desktop composites).
+    bool translucent() const { return translucent_; }
     // The end of the splash window's Play action: centre, then power on.
     void power_on();
     // Runs an input or menu handler at the present moment of the unit's
@@ -82,8 +95,9 @@ public:
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
     TimerPump& pump() { return *pump_; }
-    // The frame as the window would paint it now.
-    QImage render_frame();
+    // The frame as the window would paint it now; `soft_edges`: as a
+    // compositing desktop would show it, whatever this desktop does.
+    QImage render_frame(bool soft_edges = false);
     // The button area at a point of the client area, if any.
     std::optional<input::Button> area_at(QPoint pos) const;
 
@@ -107,6 +121,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     bool event(QEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -118,6 +133,11 @@ private:
     void apply_layout();
     void update_shape();
     void place_off_screen();
+    void show_layout();
+    bool restore_position();
+    void build_zoom_menu();
+    void update_zoom_menu();
+    View view() const;
     void open_file(const QString& name);
     void open_path(const QString& path);
     void after_change();
@@ -144,6 +164,14 @@ private:
     FramePainter painter_;
     FirstPaintReport first_paint_{"frame"};
     bool fullscreen_ = true;
+    bool translucent_ = false;
+    int zoom_ = 1;
+    int windowed_zoom_ = 1;
+    int fullscreen_zoom_ = 0;
+    bool placing_ = false;        // the program itself moves the window
+    bool player_moving_ = false;  // the player drags the window
+    QImage edge_base_;      // opaque edge colours, where the desktop cannot blend
+    QMenu* zoom_menu_ = nullptr;
     bool must_end_ = false;
     bool store_failure_told_ = false;
     std::uint64_t painted_changes_ = ~0ull;

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <QWindow>
 #include <utility>
 
 #include "app/main_window.h"
@@ -14,6 +15,15 @@
 namespace ignivar::app {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+    // Zoom: keys that neither the key table nor the menu's shortcuts use.
+    if (e->key() == Qt::Key_Plus || e->key() == Qt::Key_Equal) {
+        if (!e->isAutoRepeat()) zoom_in();
+        return;
+    }
+    if (e->key() == Qt::Key_Minus) {
+        if (!e->isAutoRepeat()) zoom_out();
+        return;
+    }
     if (const auto item = PopupMenu::item_for_shortcut(e->key())) {
         handle([&] { popup_->choose(*item); });
         return;
@@ -57,8 +67,9 @@ void TForm1::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
 }
 
-std::optional<input::Button> TForm1::area_at(QPoint pos) const {
+std::optional<input::Button> TForm1::area_at(QPoint window_pos) const {
     using B = input::Button;
+    const QPoint pos(window_pos.x() / std::max(1, zoom_), window_pos.y() / std::max(1, zoom_));  // in skin pixels
     // Later-drawn areas lie on top.
     for (B b : {B::GameB, B::GameA, B::Time, B::Right, B::Left, B::ShootRight, B::ShootLeft, B::Set}) {
         const skin::PlacedPicture& p = skin_.pictures[input::button_area_section(b) - 1];
@@ -71,8 +82,8 @@ std::optional<input::Button> TForm1::area_at(QPoint pos) const {
     return std::nullopt;
 }
 
-static bool on_game_menu_top(const skin::Skin& s, QPoint pos) {
-    return s.menu_shown && GameMenu::kTopArea.contains(pos);
+static bool on_game_menu_top(const skin::Skin& s, QPoint pos, int zoom) {
+    return s.menu_shown && QRect(GameMenu::kTopArea.topLeft() * zoom, GameMenu::kTopArea.size() * zoom).contains(pos);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
@@ -82,7 +93,7 @@ void TForm1::mousePressEvent(QMouseEvent* e) {
         return;
     }
     if (e->button() != Qt::LeftButton) return;
-    if (on_game_menu_top(skin_, pos)) {
+    if (on_game_menu_top(skin_, pos, zoom_)) {
         menu_button_pressed_ = true;
         return;
     }
@@ -102,7 +113,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
         return;
     }
     const auto area = area_at(pos);
-    if (on_game_menu_top(skin_, pos) || (area && *area != input::Button::Set)) setCursor(Qt::PointingHandCursor);
+    if (on_game_menu_top(skin_, pos, zoom_) || (area && *area != input::Button::Set)) setCursor(Qt::PointingHandCursor);
     else if (area) setCursor(Qt::WhatsThisCursor);
     else unsetCursor();
 }
@@ -111,7 +122,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     if (menu_button_pressed_) {
         menu_button_pressed_ = false;
-        if (on_game_menu_top(skin_, e->position().toPoint())) game_menu_->btn_game_menu_topClick();
+        if (on_game_menu_top(skin_, e->position().toPoint(), zoom_)) game_menu_->btn_game_menu_topClick();
     }
     // The release reaches the area that took the press, wherever it is now.
     if (pressed_area_) {
@@ -120,10 +131,17 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
         handle([&] { controls_->mouse_up(area, input::MouseButton::Left); });
     }
     drag_origin_.reset();
+    player_moving_ = false;
 }
 
 void TForm1::im_backgroundMouseDown(QPoint pos) {
-    if (!fullscreen_) drag_origin_ = pos;
+    if (fullscreen_) return;
+    player_moving_ = true;
+    // The window system moves the window where a program cannot place
+    // itself (Wayland), and where it can, it knows the desktop best; with
+    // no window manager to ask, the window follows the pointer itself.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    drag_origin_ = pos;
 }
 
 void TForm1::im_backgroundMouseMove(QPoint pos) { move(this->pos() + pos - *drag_origin_); }

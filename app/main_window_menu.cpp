@@ -1,5 +1,7 @@
 // TForm1: the popup menu's handlers.
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/desktop.h"
 #include "app/main_window.h"
 #include "product.h"
 
@@ -61,9 +64,74 @@ void TForm1::pm_10_fullscreenClick() {
     popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
     game_menu_->fold();
     store_.write_flag(Setting::FullscreenMode, fullscreen_);
+    if (!fullscreen_) showNormal();  // the window system's full screen ends first
     place_off_screen();
     load_skin();
-    centre();
+    if (fullscreen_) {
+        showFullScreen();
+    } else {
+        centre();
+        show();
+    }
+    update_zoom_menu();
+}
+
+void TForm1::build_zoom_menu() {
+    // Beside the table's items, so that the in-game menu keeps its 13 rows.
+    zoom_menu_ = new QMenu("Zoom", this);
+    zoom_menu_->setObjectName("pm_zoom");
+    auto* group = new QActionGroup(zoom_menu_);
+    const auto add = [&](const QString& text, int factor) {
+        QAction* a = zoom_menu_->addAction(text);
+        a->setCheckable(true);
+        a->setData(factor);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, factor] { set_zoom(factor); });
+    };
+    add("Fit the screen", 0);
+    for (int f = 1; f <= 4; ++f) add(QString("%1x").arg(f), f);
+    zoom_menu_->addSeparator();
+    zoom_menu_->addAction("Larger\t+", this, [this] { zoom_in(); });
+    zoom_menu_->addAction("Smaller\t-", this, [this] { zoom_out(); });
+    popup_->menu()->insertMenu(popup_->action(Pm::N2), zoom_menu_);
+    update_zoom_menu();
+}
+
+void TForm1::update_zoom_menu() {
+    if (!zoom_menu_) return;
+    const int chosen = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    for (QAction* a : zoom_menu_->actions()) {
+        if (!a->isCheckable()) continue;
+        a->setVisible(fullscreen_ || a->data().toInt() != 0);  // "fit" is for the full screen
+        a->setChecked(a->data().toInt() == chosen);
+    }
+}
+
+void TForm1::set_zoom(int factor) {
+    factor = std::clamp(factor, fullscreen_ ? 0 : 1, 4);
+    int& chosen = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    if (chosen != factor) {
+        chosen = factor;
+        // Kept as a value of its own, written only when the player changes it.
+        store_.write_number(fullscreen_ ? Setting::FullscreenZoom : Setting::Zoom, factor);
+    }
+    const QPoint centre_before = geometry().center();
+    load_skin();
+    if (!fullscreen_ && isVisible() && can_place_windows()) {
+        placing_ = true;
+        move(centre_before - QPoint(width() / 2, height() / 2));  // grows and shrinks about its middle
+        placing_ = false;
+    }
+    update_zoom_menu();
+}
+
+void TForm1::zoom_in() {
+    const int now = zoom_;
+    if (now < 4) set_zoom(now + 1);
+}
+
+void TForm1::zoom_out() {
+    if (zoom_ > 1) set_zoom(zoom_ - 1);
 }
 
 void TForm1::pm_11_splashscreenClick() {

@@ -11,6 +11,8 @@ enum class Setting : int {
     FullscreenMode, SplashScreen, SoundMode,
     Key1, Key2, Key3, Key4, Key5, Key6, Key7,
     HiScore1, HiScore2,
+    // The desktop's side of the window, kept only once the player chose them.
+    Zoom, FullscreenZoom, WindowX, WindowY,
     Count
 };
 
@@ -27,6 +29,10 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "Key7",
     "HiScore1",
     "HiScore2",
+    "Zoom",
+    "FullscreenZoom",
+    "WindowX",
+    "WindowY",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

@@ -83,7 +83,8 @@ const std::vector<Step>& drawing_order() {
 
 void add_section(std::vector<FrameItem>& items, const PlacedPicture& p) {
     if (!p.picture || p.width <= 0 || p.height <= 0) return;
-    items.push_back({p.picture.get(), p.left, p.top, p.width, p.height, p.transparent, false});
+    items.push_back({p.picture.get(), p.left, p.top, p.width, p.height, p.transparent, false, p.hires.get(),
+                     p.hires_scale});
 }
 
 }  // namespace
@@ -114,7 +115,8 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
             const PlacedPicture& source = skin.pictures[glyph];
             const PlacedPicture& place = skin.pictures[step.section];
             if (source.picture && place.width > 0 && place.height > 0)
-                items.push_back({source.picture.get(), place.left, place.top, place.width, place.height, true, false});
+                items.push_back({source.picture.get(), place.left, place.top, place.width, place.height, true, false,
+                                 source.hires.get(), source.hires_scale});
             continue;
         }
         if (step.kind == Kind::Lit && !display.Vid_Is_Lit(step.seg)) continue;
@@ -136,8 +138,13 @@ void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
 
 Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
     Picture out(usable_extent(skin.client_width), usable_extent(skin.client_height));
-    std::uint8_t fill[4];
-    colour_rgba(skin.colour, fill);
+    // The windowed layout starts see-through, and the see-through colour is
+    // see-through wherever a picture has it; full screen starts in its colour.
+    const bool see_through = skin.transparent_colour.has_value();
+    std::uint8_t key[4] = {0, 0, 0, 0};
+    if (see_through) colour_rgba(*skin.transparent_colour, key);
+    std::uint8_t fill[4] = {0, 0, 0, 0};
+    if (!see_through) colour_rgba(skin.colour, fill);
     for (std::size_t i = 0; i < out.rgba.size(); i += 4) std::copy(fill, fill + 4, &out.rgba[i]);
     for (const FrameItem& item : frame_items(skin, display, game_menu)) {
         const Picture& src = *item.picture;
@@ -152,8 +159,14 @@ Picture render_frame(const Skin& skin, const Display& display, const GameMenuLoo
                 const int sy = static_cast<int>(item.stretch ? y * src.height / h : y);
                 const std::uint8_t* s = src.pixel(sx, sy);
                 std::uint8_t* d = out.pixel(static_cast<int>(ix + x), static_cast<int>(iy + y));
-                const int a = item.transparent ? s[3] : 255;
-                for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>((s[c] * a + d[c] * (255 - a) + 127) / 255);
+                int a = item.transparent ? s[3] : 255;
+                if (see_through && s[0] == key[0] && s[1] == key[1] && s[2] == key[2]) a = 0;
+                // Straight alpha over straight alpha.
+                const int da = d[3] * (255 - a) / 255;
+                const int oa = a + da;
+                for (int c = 0; c < 3; ++c)
+                    d[c] = oa ? static_cast<std::uint8_t>((s[c] * a + d[c] * da + oa / 2) / oa) : 0;
+                d[3] = static_cast<std::uint8_t>(oa);
             }
         }
     }

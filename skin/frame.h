@@ -15,6 +15,8 @@ struct FrameItem {
     int clip_w = 0, clip_h = 0;  // drawn unscaled and clipped to this size
     bool transparent = false;
     bool stretch = false;       // scaled to clip_w x clip_h instead (the backdrop)
+    const Picture* hires = nullptr;  // the same picture drawn at `hires_scale` times the size, if the skin has it
+    int hires_scale = 0;
 };
 
 // The in-game menu's background as the window shows it: the picture and the

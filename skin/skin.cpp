@@ -13,6 +13,16 @@ namespace fs = std::filesystem;
 
 bool names_nothing(const std::string& file) { return file.empty() || file == "nil"; }
 
+// "dir/foo.png" at scale 3 is "dir/foo@3x.png"; nothing at scale 1.
+std::string hires_name(const std::string& file, int scale) {
+    if (scale < 2) return {};
+    const auto slash = file.find_last_of("/\\");
+    const auto dot = file.find_last_of('.');
+    const std::string suffix = "@" + std::to_string(scale) + "x";
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return file + suffix;
+    return file.substr(0, dot) + suffix + file.substr(dot);
+}
+
 // Reads a colour key strictly; nothing when it is not a valid integer.
 std::optional<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key,
                                          const char* fallback, std::string& error) {
@@ -100,6 +110,8 @@ LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         const std::string skin_dir = as_folder(cfg.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
         skin.client_height = cfg.read_integer("Common", "GameHeight", 360);
         skin.client_width = cfg.read_integer("Common", "GameWidth", 540);
+        skin.game_width = skin.client_width;
+        skin.game_height = skin.client_height;
         auto exists = [&](const std::string& path) {
             std::error_code e;
             return fs::is_regular_file(resolve_path(path, req.own_dir, req.program_dir), e);
@@ -168,9 +180,21 @@ LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin) {
             const std::string file_name = cfg.read_string(section, "Filename", "");
             if (!names_nothing(file_name)) {
                 const std::string file = skin_dir + file_name;
+                pic.hires.reset();
+                pic.hires_scale = 0;
                 if (exists(file)) {
                     if (!load_into(file, pic.transparent, pic.picture)) return result;
                     pic.source = PlacedPicture::Source::File;
+                    const std::string variant = hires_name(file, req.scale);
+                    if (!variant.empty() && exists(variant)) {
+                        if (!load_into(variant, pic.transparent, pic.hires)) return result;
+                        // Only a variant of exactly that size stands in for the picture.
+                        if (pic.hires->width == pic.picture->width * req.scale &&
+                            pic.hires->height == pic.picture->height * req.scale)
+                            pic.hires_scale = req.scale;
+                        else
+                            pic.hires.reset();
+                    }
                 } else {
                     static const auto mark = std::make_shared<const Picture>(placeholder());
                     pic.picture = mark;

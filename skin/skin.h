@@ -31,10 +31,15 @@ struct PlacedPicture {
     std::shared_ptr<const Picture> picture;
     bool transparent = false;  // drawn with transparency, else opaque
     int left = 0, top = 0, width = 0, height = 0;
+    // The file's "@<n>x" variant (foo@2x.png beside foo.png), drawn where the
+    // window shows the skin n times its size; none when the skin has none.
+    std::shared_ptr<const Picture> hires;
+    int hires_scale = 0;
 };
 
 struct Skin {
     int client_width = 0, client_height = 0;
+    int game_width = 0, game_height = 0;  // the unit's own size ("GameWidth", "GameHeight")
     std::uint32_t colour = 0;                         // $00BBGGRR
     std::optional<std::uint32_t> transparent_colour;  // windowed only
     int offset_x = 0, offset_y = 0;
@@ -65,6 +70,9 @@ struct LoadRequest {
     std::string own_dir;      // the player's Config.ini's folder: searched before program_dir
     bool fullscreen = false;
     int screen_width = 1024, screen_height = 768;
+    // The window shows the skin this many times its size: the pictures'
+    // "@<n>x" variants are loaded where there are any (1: none).
+    int scale = 1;
 };
 
 struct LoadResult {

@@ -365,13 +365,13 @@ TEST(MainWindow, PaintsLitSegmentsOnly) {
 }
 
 // The window's painter and the headless composer (ignivar-face) draw the
-// same frame, in every state of the display: every pixel alike, but for the
-// rounding of one step that blending in premultiplied alpha may give on
-// half-transparent edges.
+// same frame, see-through parts included, in every state of the display:
+// every pixel alike, but for the rounding that blending in premultiplied
+// alpha gives on half-transparent edges.
 TEST(MainWindow, PainterAndHeadlessComposerAgree) {
     Window win(false);
     const auto compare = [&](const char* state) {
-        const QImage painted = win.w->render_frame();
+        const QImage painted = win.w->render_frame(true).convertToFormat(QImage::Format_ARGB32);
         const skin::Picture composed = skin::render_frame(win.w->skin(), win.w->unit().display(), {});
         ASSERT_EQ(painted.width(), composed.width);
         ASSERT_EQ(painted.height(), composed.height);
@@ -380,10 +380,14 @@ TEST(MainWindow, PainterAndHeadlessComposerAgree) {
             for (int x = 0; x < composed.width; ++x) {
                 const QRgb p = painted.pixel(x, y);
                 const std::uint8_t* c = composed.pixel(x, y);
-                const int d = std::max({std::abs(qRed(p) - c[0]), std::abs(qGreen(p) - c[1]), std::abs(qBlue(p) - c[2])});
+                int d = std::abs(qAlpha(p) - c[3]);
+                // Colour only where there is some to see; a faint pixel's
+                // colour is rounded coarsely in premultiplied form.
+                if (c[3] >= 64)
+                    d = std::max({d, std::abs(qRed(p) - c[0]), std::abs(qGreen(p) - c[1]), std::abs(qBlue(p) - c[2])});
                 worst = std::max(worst, d);
             }
-        EXPECT_LE(worst, 1) << state;
+        EXPECT_LE(worst, 2) << state;
     };
     compare("power-on");
     QTest::keyPress(win.w.get(), Qt::Key_3);
