@@ -136,10 +136,11 @@ void draw_caption(QPainter& p, const QRectF& r, const QString& text, int size) {
 
 // The whole case with released (or chosen pressed) buttons; the glass
 // carries faint ghosts of every segment, as real LCD glass does.
-QImage draw_face(const std::vector<Segment>& segs, const char* pressed) {
-    QImage img = transparent_image(kWidth, kHeight);
+QImage draw_face(const std::vector<Segment>& segs, const char* pressed, int scale = 1) {
+    QImage img = transparent_image(kWidth * scale, kHeight * scale);
     QPainter p(&img);
     prepare(p);
+    p.scale(scale, scale);
     QLinearGradient body(0, 0, 0, kHeight);
     body.setColorAt(0, QColor(214, 78, 52));
     body.setColorAt(0.55, QColor(178, 44, 30));
@@ -178,10 +179,11 @@ QImage draw_face(const std::vector<Segment>& segs, const char* pressed) {
 }
 
 // The glass's sheen and the bezel's inner rim, drawn over everything.
-QImage draw_screen_top() {
-    QImage img = transparent_image(kWidth, kHeight);
+QImage draw_screen_top(int scale = 1) {
+    QImage img = transparent_image(kWidth * scale, kHeight * scale);
     QPainter p(&img);
     prepare(p);
+    p.scale(scale, scale);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 90), 3));
     p.drawRect(QRectF(kGlass).adjusted(1.5, 1.5, -1.5, -1.5));
@@ -270,44 +272,54 @@ void make_face(const std::string& out_dir) {
     const auto segs = segments();
     std::map<std::string, std::pair<std::string, QRect>> placed;  // picture name -> file, rect
 
-    for (const Segment& s : segs) {
-        QImage img = transparent_image(s.rect.width(), s.rect.height());
-        QPainter p(&img);
-        prepare(p);
-        s.draw(p, QRectF(0, 0, s.rect.width(), s.rect.height()));
-        p.end();
-        const std::string file = s.name.substr(3) + (s.bmp ? ".bmp" : ".png");
-        if (s.bmp) save_keyed_bmp(img, (skin_dir / file).string(), kKey);
-        else save_png(img, (skin_dir / file).string());
-        placed[s.name] = {file, s.rect};
-    }
-    for (int d = 0; d <= 9; ++d) {
-        for (bool small : {false, true}) {
-            const QRect cell = small ? kCells[5] : kCells[1];
-            QImage img = transparent_image(cell.width(), cell.height());
+    // Every picture at 1x and, for windows that show the unit larger, drawn
+    // again from the same vectors at 2x, 3x and 4x ("name@2x.png").
+    for (int scale = 1; scale <= 4; ++scale) {
+        const std::string at = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+        for (const Segment& s : segs) {
+            QImage img = transparent_image(s.rect.width() * scale, s.rect.height() * scale);
             QPainter p(&img);
             prepare(p);
-            draw_digit(p, QRectF(0, 0, cell.width(), cell.height()), d);
+            p.scale(scale, scale);
+            s.draw(p, QRectF(0, 0, s.rect.width(), s.rect.height()));
             p.end();
-            const std::string name = std::string(small ? "im_panel_number_small_" : "im_panel_number_") + std::to_string(d);
-            save_png(img, (skin_dir / (name.substr(3) + ".png")).string());
-            placed[name] = {name.substr(3) + ".png", QRect(0, 0, cell.width(), cell.height())};
+            const std::string stem = s.name.substr(3);
+            const std::string ext = s.bmp ? ".bmp" : ".png";
+            if (s.bmp) save_keyed_bmp(img, (skin_dir / (stem + at + ext)).string(), kKey);
+            else save_png(img, (skin_dir / (stem + at + ext)).string());
+            placed[s.name] = {stem + ext, s.rect};
+        }
+        for (int d = 0; d <= 9; ++d) {
+            for (bool small : {false, true}) {
+                const QRect cell = small ? kCells[5] : kCells[1];
+                QImage img = transparent_image(cell.width() * scale, cell.height() * scale);
+                QPainter p(&img);
+                prepare(p);
+                p.scale(scale, scale);
+                draw_digit(p, QRectF(0, 0, cell.width(), cell.height()), d);
+                p.end();
+                const std::string name =
+                    std::string(small ? "im_panel_number_small_" : "im_panel_number_") + std::to_string(d);
+                save_png(img, (skin_dir / (name.substr(3) + at + ".png")).string());
+                placed[name] = {name.substr(3) + ".png", QRect(0, 0, cell.width(), cell.height())};
+            }
+        }
+        save_png(draw_face(segs, nullptr, scale), (skin_dir / ("background" + at + ".png")).string());
+        save_png(draw_screen_top(scale), (skin_dir / ("screen_top" + at + ".png")).string());
+        for (const Button& b : kButtons) {
+            const std::string id = b.id;
+            if (id == "set") continue;
+            const QRect r(b.rect.topLeft() * scale, b.rect.size() * scale);
+            save_png(draw_face(segs, b.id, scale).copy(r), (skin_dir / ("button_" + id + "_down" + at + ".png")).string());
         }
     }
     for (int c = 1; c <= 5; ++c) placed["im_panel_digit_pos_" + std::to_string(c)] = {"", kCells[c]};
-
-    save_png(draw_face(segs, nullptr), (skin_dir / "background.png").string());
     placed["im_background"] = {"background.png", QRect(0, 0, kWidth, kHeight)};
-    save_png(draw_screen_top(), (skin_dir / "screen_top.png").string());
     placed["im_background_screen_top"] = {"screen_top.png", QRect(0, 0, kWidth, kHeight)};
     for (const Button& b : kButtons) {
         const std::string id = b.id;
         placed["btn_" + id + "_top"] = {"", b.rect};  // the area only: the case shows the button
-        if (id == "set") continue;
-        const QImage pressed = draw_face(segs, b.id).copy(b.rect);
-        const std::string file = "button_" + id + "_down.png";
-        save_png(pressed, (skin_dir / file).string());
-        placed["btn_" + id + "_down"] = {file, b.rect};
+        if (id != "set") placed["btn_" + id + "_down"] = {"button_" + id + "_down.png", b.rect};
     }
 
     QImage backdrop = draw_backdrop();
