@@ -75,6 +75,16 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
             p.drawImage(QPoint(item.x * zoom, item.y * zoom), stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom));
             continue;
         }
+        if (item.screen_logo && zoom > 1) {
+            // Decoration of the screen, not of the unit: its own size, in
+            // the corner it was put in.
+            const QImage& logo = image(item.picture, true, std::nullopt);
+            const int x = item.x + logo.width() >= width ? window.width() - logo.width() : item.x * zoom;
+            const int y = item.y + logo.height() >= height ? window.height() - logo.height() : item.y * zoom;
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.drawImage(QPoint(x, y), logo);
+            continue;
+        }
         // A variant drawn for this zoom is used pixel for pixel; otherwise
         // the picture is scaled by the whole factor.
         const bool hires = item.hires && item.hires_scale == zoom;

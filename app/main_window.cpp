@@ -234,7 +234,16 @@ bool TForm1::restore_position() {
 
 void TForm1::show_layout() {
     if (fullscreen_) {
-        // A real full-screen window on the unit's screen, above the panels.
+        // A real full-screen window on the unit's screen, above the panels;
+        // placed there too, for desktops without a window manager to do it.
+        if (const QScreen* s = screen(); s && can_place_windows()) {
+            placing_ = true;
+            setGeometry(s->geometry());
+            placing_ = false;
+        }
+        // A Wayland compositor takes a window full screen reliably only
+        // when it is mapped so.
+        if (!can_place_windows() && isVisible() && !isFullScreen()) hide();
         showFullScreen();
     } else {
         showNormal();

@@ -64,11 +64,16 @@ void TForm1::pm_10_fullscreenClick() {
     popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
     game_menu_->fold();
     store_.write_flag(Setting::FullscreenMode, fullscreen_);
-    if (!fullscreen_) showNormal();  // the window system's full screen ends first
+    if (!fullscreen_) {
+        // The window system's full screen ends first; a Wayland compositor
+        // lets go of it reliably only when the window is mapped anew.
+        if (!can_place_windows() && isVisible()) hide();
+        showNormal();
+    }
     place_off_screen();
     load_skin();
     if (fullscreen_) {
-        showFullScreen();
+        show_layout();
     } else {
         centre();
         show();

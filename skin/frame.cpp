@@ -105,7 +105,7 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
     }
     if (skin.logo.shown && skin.logo.picture) {
         const Picture& l = *skin.logo.picture;
-        items.push_back({&l, skin.logo.x, skin.logo.y, l.width, l.height, true, false});
+        items.push_back({&l, skin.logo.x, skin.logo.y, l.width, l.height, true, false, nullptr, 0, true});
     }
     for (const Step& step : drawing_order()) {
         if (step.kind == Kind::Digit) {

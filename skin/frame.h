@@ -17,6 +17,7 @@ struct FrameItem {
     bool stretch = false;       // scaled to clip_w x clip_h instead (the backdrop)
     const Picture* hires = nullptr;  // the same picture drawn at `hires_scale` times the size, if the skin has it
     int hires_scale = 0;
+    bool screen_logo = false;  // the full screen's logo: kept at its size in its corner when zoomed
 };
 
 // The in-game menu's background as the window shows it: the picture and the
