@@ -10,6 +10,8 @@ QColor window_colour(std::uint32_t colour) {
 
 void FramePainter::reset() {
     cache_.clear();
+    scaled_.clear();
+    content_.clear();
     copied_bytes_ = 0;
     stretched_ = QImage();
     stretched_source_ = nullptr;
@@ -46,6 +48,28 @@ const QImage& FramePainter::image(const skin::Picture* picture, bool transparent
             .first->second;
     }
     return cache_.emplace(cache_key, wrapped).first->second;
+}
+
+QRect FramePainter::content(const skin::Picture* picture) {
+    if (const auto it = content_.find(picture); it != content_.end()) return it->second;
+    int left = picture->width, top = picture->height, right = -1, bottom = -1;
+    for (int y = 0; y < picture->height; ++y)
+        for (int x = 0; x < picture->width; ++x)
+            if (picture->pixel(x, y)[3] != 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    const QRect r = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    return content_.emplace(picture, r).first->second;
+}
+
+const QImage& FramePainter::scaled(const skin::Picture* picture, const QImage& image, int zoom) {
+    const auto key = std::make_pair(picture, zoom);
+    if (const auto it = scaled_.find(key); it != scaled_.end()) return it->second;
+    const std::size_t bytes = static_cast<std::size_t>(image.width()) * image.height() * 4 * zoom * zoom;
+    if (copied_bytes_ + bytes > kMaxCopiedBytes) return scaled_.emplace(key, QImage()).first->second;
+    copied_bytes_ += bytes;
+    return scaled_.emplace(key, image.scaled(image.width() * zoom, image.height() * zoom)).first->second;
 }
 
 const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h) {
@@ -93,18 +117,34 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
         // Only the part inside the client area, worked out in 64 bits (in
         // skin pixels): a skin may place a picture anywhere in 32 bits.
         const long long x0 = item.x, y0 = item.y;
-        const long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), width);
-        const long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), height);
-        const long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
+        long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), width);
+        long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), height);
+        long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
+        long long ex = x1, ey = y1;
+        if (item.transparent) {
+            // Nothing to draw where the picture is wholly see-through.
+            const QRect c = content(item.picture);
+            vx = std::max(vx, x0 + c.left()), vy = std::max(vy, y0 + c.top());
+            ex = std::min(ex, x0 + c.left() + c.width()), ey = std::min(ey, y0 + c.top() + c.height());
+        }
+        x1 = ex, y1 = ey;
         if (vx >= x1 || vy >= y1) continue;
         p.setCompositionMode(item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
                                                                   : QPainter::CompositionMode_Source);
         const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
                            static_cast<int>(y1 - vy) * zoom);
-        const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s,
-                           static_cast<int>(x1 - vx) * s, static_cast<int>(y1 - vy) * s);
-        if (zoom == s) p.drawImage(target.topLeft(), img, source);
-        else p.drawImage(target, img, source);
+        if (zoom == s) {
+            const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s,
+                               static_cast<int>(x1 - vx) * s, static_cast<int>(y1 - vy) * s);
+            p.drawImage(target.topLeft(), img, source);
+        } else {
+            // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
+            const QImage& big = scaled(hires ? item.hires : item.picture, img, zoom);
+            const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
+                               static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
+            if (!big.isNull()) p.drawImage(target.topLeft(), big, source);
+            else p.drawImage(target, img, QRect(source.topLeft() / zoom, source.size() / zoom));
+        }
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

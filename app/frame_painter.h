@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <map>
 #include <optional>
 #include <unordered_map>
 
@@ -38,6 +39,11 @@ public:
 private:
     const QImage& image(const skin::Picture* picture, bool transparent, std::optional<QRgb> key);
     const QImage& stretched(const skin::Picture* picture, int w, int h);
+    // `image` scaled by the zoom, pixel for pixel; a null image once the
+    // copies have reached their bound.
+    const QImage& scaled(const skin::Picture* picture, const QImage& image, int zoom);
+    // The part of a picture that is not wholly see-through, in its pixels.
+    QRect content(const skin::Picture* picture);
 
     struct Key {
         const skin::Picture* picture;
@@ -51,8 +57,10 @@ private:
         }
     };
     // Converted copies of the pictures are kept to this many bytes in all.
-    static constexpr std::size_t kMaxCopiedBytes = 64u * 1024 * 1024;
+    static constexpr std::size_t kMaxCopiedBytes = 256u * 1024 * 1024;
     std::unordered_map<Key, QImage, KeyHash> cache_;
+    std::map<std::pair<const skin::Picture*, int>, QImage> scaled_;
+    std::unordered_map<const skin::Picture*, QRect> content_;
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;

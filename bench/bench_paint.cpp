@@ -14,16 +14,17 @@ using namespace ignivar;
 
 namespace {
 
-void measure(const char* label, skin::Skin& s, const skin::Picture* menu) {
+void measure(const char* label, skin::Skin& s, const skin::Picture* menu, const app::View& view = {}) {
     ignivar::Display everything;
     everything.Vid_Show_All(true);
     app::FramePainter painter;
-    QImage target(s.client_width, s.client_height, QImage::Format_RGB32);
+    QImage target(s.client_width * view.zoom, s.client_height * view.zoom,
+                  view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     std::vector<double> ms;
     for (int i = 0; i < 300; ++i) {
         const auto start = std::chrono::steady_clock::now();
         QPainter p(&target);
-        painter.paint(p, s, everything, skin::folded_game_menu(s, menu));
+        painter.paint(p, s, everything, skin::folded_game_menu(s, menu), view);
         p.end();
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
@@ -31,8 +32,8 @@ void measure(const char* label, skin::Skin& s, const skin::Picture* menu) {
     std::sort(ms.begin(), ms.end());
     double sum = 0;
     for (double v : ms) sum += v;
-    std::printf("%-28s %4dx%-4d  mean %.3f ms  median %.3f ms  p99 %.3f ms\n", label, s.client_width,
-                s.client_height, sum / ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100]);
+    std::printf("%-34s %4dx%-4d  mean %.3f ms  median %.3f ms  p99 %.3f ms\n", label, target.width(),
+                target.height(), sum / ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100]);
 }
 
 }  // namespace
@@ -44,19 +45,36 @@ int main(int argc, char** argv) {
     skin::Picture menu;
     if (auto d = skin::load_picture(dir + "/Graphics/Program/game_menu.png"); std::holds_alternative<skin::Picture>(d))
         menu = std::get<skin::Picture>(d);
-    for (bool fullscreen : {false, true}) {
+    struct Case {
+        const char* label;
+        bool fullscreen;
+        int screen_w, screen_h, zoom;
+    };
+    // Full screen "fit" lays the skin out on the screen's size in skin
+    // pixels and draws it at the whole factor.
+    const Case cases[] = {
+        {"paint, windowed 1x", false, 1920, 1080, 1},
+        {"paint, windowed 4x", false, 1920, 1080, 4},
+        {"paint, full screen 1920x1080 fit", true, 1920, 1080, 3},
+        {"paint, full screen 3840x2160 fit", true, 3840, 2160, 6},
+    };
+    for (const Case& c : cases) {
         skin::LoadRequest req;
         req.config_path = dir + "/Config.ini";
         req.program_dir = dir;
-        req.fullscreen = fullscreen;
-        req.screen_width = 1920;
-        req.screen_height = 1080;
+        req.fullscreen = c.fullscreen;
+        req.screen_width = c.screen_w / c.zoom;
+        req.screen_height = c.screen_h / c.zoom;
+        req.scale = c.zoom;
         skin::Skin s;
         if (const auto r = skin::load_skin(req, s); !r.error.empty()) {
             std::fprintf(stderr, "skin: %s\n", r.error.c_str());
             return 1;
         }
-        measure(fullscreen ? "paint, full screen" : "paint, windowed", s, &menu);
+        app::View view;
+        view.zoom = c.zoom;
+        if (s.transparent_colour) view.see_through = app::window_colour(*s.transparent_colour).rgb();
+        measure(c.label, s, &menu, view);
     }
     return 0;
 }
