@@ -1,5 +1,7 @@
 #include "app/frame_painter.h"
 
+#include <cmath>
+
 namespace ignivar::app {
 
 QColor window_colour(std::uint32_t colour) {
@@ -109,10 +111,12 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
             p.drawImage(QPoint(x, y), logo);
             continue;
         }
-        // A variant drawn for this zoom is used pixel for pixel; otherwise
-        // the picture is scaled by the whole factor.
-        const bool hires = item.hires && item.hires_scale == zoom;
-        const int s = hires ? zoom : 1;
+        // A variant drawn for the screen's pixels at this zoom is used pixel
+        // for pixel (or smoothly brought down to a fractional desktop scale);
+        // otherwise the picture is scaled by the whole factor.
+        const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
+        const bool hires = item.hires && item.hires_scale == device_scale;
+        const int s = hires ? device_scale : 1;
         const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
         // Only the part inside the client area, worked out in 64 bits (in
         // skin pixels): a skin may place a picture anywhere in 32 bits.
@@ -133,10 +137,14 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
                                                                   : QPainter::CompositionMode_Source);
         const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
                            static_cast<int>(y1 - vy) * zoom);
-        if (zoom == s) {
+        if (hires || zoom == 1) {
             const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s,
                                static_cast<int>(x1 - vx) * s, static_cast<int>(y1 - vy) * s);
-            p.drawImage(target.topLeft(), img, source);
+            const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
+            if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            if (s == zoom && view.dpr == 1.0) p.drawImage(target.topLeft(), img, source);
+            else p.drawImage(target, img, source);
+            if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         } else {
             // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
             const QImage& big = scaled(hires ? item.hires : item.picture, img, zoom);

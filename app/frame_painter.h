@@ -16,7 +16,8 @@ namespace ignivar::app {
 
 // How the window shows the frame.
 struct View {
-    int zoom = 1;  // window pixels per skin pixel
+    int zoom = 1;     // window pixels per skin pixel
+    qreal dpr = 1.0;  // the screen's device pixels per window pixel
     // The windowed layout: the frame starts see-through instead of in the
     // window colour, and pixels of this colour are see-through too.
     std::optional<QRgb> see_through;

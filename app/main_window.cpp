@@ -146,6 +146,7 @@ void TForm1::load_skin() {
 View TForm1::view() const {
     View v;
     v.zoom = zoom_;
+    v.dpr = devicePixelRatioF();
     if (skin_.transparent_colour) {
         v.see_through = window_colour(*skin_.transparent_colour).rgb();
         if (!translucent_ && !edge_base_.isNull()) v.base = &edge_base_;
