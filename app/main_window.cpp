@@ -1,30 +1,19 @@
-// TForm1: creation, layouts (skin, size, shape, placement) and painting.
+// TForm1: creation, bringing the unit on the screen, and painting.
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
-#include <cmath>
-#include <limits>
 
 #include "app/desktop.h"
 #include "app/timer_pump.h"
 #include "product.h"
 
 namespace ignivar::app {
-namespace {
-
-QSize screen_size() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(1024, 768);
-}
-
-}  // namespace
 
 TForm1::TForm1(SettingsStore& store, SoundSink& sound, const std::string& program_dir, QWidget* parent)
     : TForm1(store, sound, DataPaths{program_dir, program_dir + "/Config.ini", {}, false, false}, parent) {}
@@ -98,158 +87,6 @@ void TForm1::set_openers(Openers openers) {
     popup_->action(Pm::About)->setEnabled(bool(openers_.about));
     popup_->action(Pm::Manual)->setEnabled(bool(openers_.manual));
     popup_->action(Pm::Keys)->setEnabled(bool(openers_.keys));
-}
-
-int TForm1::fit_factor(QSize screen, QSize unit) {
-    if (unit.width() <= 0 || unit.height() <= 0) return 1;
-    return std::clamp(std::min(screen.width() / unit.width(), screen.height() / unit.height()), 1, 8);
-}
-
-void TForm1::load_skin() {
-    skin::LoadRequest req;
-    req.config_path = files_.config;
-    req.program_dir = files_.data_dir;
-    if (files_.player_config) req.own_dir = files_.player_dir;
-    req.fullscreen = fullscreen_;
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize screen = s ? s->geometry().size() : QSize(1024, 768);
-    const qreal dpr = s ? s->devicePixelRatio() : 1.0;
-    // The factor: as chosen for the window; in full screen as chosen or the
-    // largest that fits, the skin then laid out on the screen's size in
-    // skin pixels.
-    int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
-    skin::LoadResult r;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});
-        factor = std::max(1, factor);
-        req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
-        req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
-        req.scale = static_cast<int>(std::ceil(factor * dpr - 0.01));
-        r = skin::load_skin(req, skin_);
-        // The unit's size is known once the skin is read: fit again with it.
-        if (!(fullscreen_ && fullscreen_zoom_ == 0) || r.end_program ||
-            factor == fit_factor(screen, {skin_.game_width, skin_.game_height}))
-            break;
-        factor = 0;
-    }
-    zoom_ = factor;
-    painter_.reset();
-    if (!r.error.empty()) QMessageBox::critical(this, kApplicationTitle, QString::fromStdString(r.error));
-    if (r.end_program) {
-        must_end_ = true;
-        return;
-    }
-    game_menu_->set_zoom(zoom_);
-    apply_layout();
-}
-
-View TForm1::view() const {
-    View v;
-    v.zoom = zoom_;
-    v.dpr = devicePixelRatioF();
-    if (skin_.transparent_colour) {
-        v.see_through = window_colour(*skin_.transparent_colour).rgb();
-        if (!translucent_ && !edge_base_.isNull()) v.base = &edge_base_;
-    }
-    return v;
-}
-
-void TForm1::apply_layout() {
-    if (fullscreen_) {
-        // The screen's size; the frame covers the whole factor's part of it.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
-    } else {
-        setFixedSize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
-    }
-    update_shape();
-    painted_changes_ = ~0ull;
-    update();
-}
-
-void TForm1::update_shape() {
-    edge_base_ = QImage();
-    if (!skin_.transparent_colour) {
-        clearMask();
-        return;
-    }
-    // The shape covers every pixel any state of the display can draw.
-    Display everything;
-    everything.Vid_Show_All(true);
-    for (int i = static_cast<int>(Seg::BtnGameADown); i < kSegmentCount; ++i)
-        everything.Vid_Show_Segment(static_cast<Seg>(i), true);
-    View v = view();
-    v.base = nullptr;
-    const QImage frame = painter_.render(skin_, everything, {}, v);
-    // Composited: every pixel the face covers at all takes the pointer.
-    // Otherwise the shape is all there is: pixels at least half covered,
-    // shown in their own colour (no see-through colour fringe).
-    const int threshold = translucent_ ? 1 : 128;
-    QImage mask(frame.size(), QImage::Format_Mono);
-    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // black: inside the shape
-    mask.fill(0);
-    for (int y = 0; y < frame.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-        for (int x = 0; x < frame.width(); ++x)
-            if (qAlpha(line[x]) >= threshold) mask.setPixel(x, y, 1);
-    }
-    if (!translucent_) edge_base_ = opaque_edges(frame);
-    setMask(QBitmap::fromImage(mask));
-}
-
-void TForm1::place_off_screen() {
-    if (!can_place_windows()) return;
-    const QSize screen = screen_size();
-    placing_ = true;
-    move(-screen.width(), -screen.height());
-    placing_ = false;
-}
-
-void TForm1::centre() {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
-    placing_ = true;
-    move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
-    placing_ = false;
-}
-
-bool TForm1::restore_position() {
-    // Only once the player has moved the window; the first start centres it.
-    const std::int32_t none = std::numeric_limits<std::int32_t>::min();
-    const int x = store_.read_number(Setting::WindowX, none), y = store_.read_number(Setting::WindowY, none);
-    if (x == none || y == none || !can_place_windows()) return false;
-    const QRect wanted(QPoint(x, y), size());
-    for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect seen = s->availableGeometry().intersected(wanted);
-        // Still on a screen, with enough of it to take hold of.
-        if (seen.width() >= std::min(64, width()) && seen.height() >= std::min(64, height())) {
-            placing_ = true;
-            move(x, y);
-            placing_ = false;
-            return true;
-        }
-    }
-    return false;
-}
-
-void TForm1::show_layout() {
-    if (fullscreen_) {
-        // A real full-screen window on the unit's screen, above the panels;
-        // placed there too, for desktops without a window manager to do it.
-        if (const QScreen* s = screen(); s && can_place_windows()) {
-            placing_ = true;
-            setGeometry(s->geometry());
-            placing_ = false;
-        }
-        // A Wayland compositor takes a window full screen reliably only
-        // when it is mapped so.
-        if (!can_place_windows() && isVisible() && !isFullScreen()) hide();
-        showFullScreen();
-    } else {
-        showNormal();
-        if (!restore_position()) centre();
-    }
 }
 
 void TForm1::power_on() {

@@ -562,12 +562,5 @@ TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
 }  // namespace
 }  // namespace ignivar::app
 
-int main(int argc, char** argv) {
-    // Test discovery runs this without the tests' environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "app_test.moc"

@@ -96,11 +96,5 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
 }  // namespace
 }  // namespace ignivar::app
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "data_paths_test.moc"

@@ -132,9 +132,3 @@ TEST(KeysForm, MainWindowTakesNoInputWhileOpenButItsTimersRun) {
 }  // namespace
 }  // namespace ignivar::input
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

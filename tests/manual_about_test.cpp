@@ -162,9 +162,3 @@ TEST(About, EscAndEitherLinkHideIt) {
 }  // namespace
 }  // namespace ignivar::windows
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
