@@ -1,3 +1,4 @@
+// Where the program's files are: beside it, in its data folder, the player's own Config.ini.
 #include "app/data_paths.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// What the desktop can do for the window: compositing, placing windows.
 #include "app/desktop.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// The program's reports on itself: first painted frames and the timer log.
 #include "app/diagnostics.h"
 
 #include <chrono>

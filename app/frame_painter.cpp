@@ -1,3 +1,4 @@
+// Painting a frame of the face at the window's zoom, see-through where the layout is.
 #include "app/frame_painter.h"
 
 #include <cmath>

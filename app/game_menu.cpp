@@ -1,3 +1,4 @@
+// The in-game menu of the full-screen layout.
 #include "app/game_menu.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// Gamepads for the main window: mapping file, polling, routing, rumble.
 #include "app/gamepad_pump.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-// TForm1: the popup menu's handlers.
+// TForm1: the popup menu's handlers and its zoom submenu.
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>

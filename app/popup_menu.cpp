@@ -1,3 +1,4 @@
+// The popup menu's table and the menu, shortcuts and rows it gives.
 #include "app/popup_menu.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// The computer's local date and time for the watch.
 #include "app/system_clock.h"
 
 #include <chrono>

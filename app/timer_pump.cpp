@@ -1,3 +1,4 @@
+// The unit's virtual clock driven by one precise single-shot timer.
 #include "app/timer_pump.h"
 
 namespace ignivar::app {
