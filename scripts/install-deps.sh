@@ -12,7 +12,7 @@ packages=(
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick
-  lintian desktop-file-utils appstream
+  lintian desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
 
