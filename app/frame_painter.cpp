@@ -15,6 +15,7 @@ void FramePainter::reset() {
     cache_.clear();
     scaled_.clear();
     content_.clear();
+    core_.clear();
     copied_bytes_ = 0;
     stretched_ = QImage();
     stretched_source_ = nullptr;
@@ -51,6 +52,26 @@ const QImage& FramePainter::image(const skin::Picture* picture, bool transparent
             .first->second;
     }
     return cache_.emplace(cache_key, wrapped).first->second;
+}
+
+QRect FramePainter::core(const skin::Picture* picture) {
+    if (const auto it = core_.find(picture); it != core_.end()) return it->second;
+    // The content's rectangle, inset until nothing in it is see-through at
+    // all (a rounded case loses its corners).
+    const auto opaque = [&](const QRect& r) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (picture->pixel(x, y)[3] != 255) return false;
+        return true;
+    };
+    const QRect c = content(picture);
+    QRect found;
+    for (int d = 0; d <= 64 && found.isNull(); d += 4) {
+        const QRect r = c.adjusted(d, d, -d, -d);
+        if (r.width() <= 0 || r.height() <= 0) break;
+        if (opaque(r)) found = r;
+    }
+    return core_.emplace(picture, found).first->second;
 }
 
 QRect FramePainter::content(const skin::Picture* picture) {
@@ -94,12 +115,39 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     else if (view.see_through) p.fillRect(window, Qt::transparent);
     else p.fillRect(window, window_colour(skin.colour));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
-    for (const skin::FrameItem& item : skin::frame_items(skin, display, game_menu)) {
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
+    // The backdrop is not drawn where the unit's case covers it wholly: at
+    // full screen on a large screen that copy is a good part of a frame.
+    QRect hidden;
+    for (const skin::FrameItem& item : items) {
+        if (item.stretch || item.screen_logo) continue;
+        if (view.cull_backdrop && item.transparent && !view.see_through && !item.picture->empty()) {
+            const QRect c = core(item.picture);
+            if (!c.isEmpty())
+                hidden = QRect((item.x + c.left()) * zoom, (item.y + c.top()) * zoom, c.width() * zoom, c.height() * zoom)
+                             .intersected(QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom));
+        }
+        break;  // the first picture of the unit only
+    }
+    for (const skin::FrameItem& item : items) {
         if (item.picture->empty()) continue;
         if (item.stretch) {
             if (item.clip_w <= 0 || item.clip_h <= 0) continue;
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(QPoint(item.x * zoom, item.y * zoom), stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom));
+            const QPoint at(item.x * zoom, item.y * zoom);
+            const QImage& back = stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom);
+            const QRect all(at, back.size());
+            const QRect h = hidden.intersected(all);
+            if (h.isEmpty()) {
+                p.drawImage(at, back);
+                continue;
+            }
+            // Above, below, left and right of the hidden part.
+            for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
+                                   QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
+                                   QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
+                                   QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
+                if (!r.isEmpty()) p.drawImage(r.topLeft(), back, r.translated(-at));
             continue;
         }
         if (item.screen_logo && zoom > 1) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "skin/frame.h"
 
@@ -24,6 +25,9 @@ struct View {
     // Under the face where the desktop cannot blend (no compositing): each
     // edge pixel's own colour, opaque, so that no see-through colour fringes it.
     const QImage* base = nullptr;
+    // Leave out the backdrop where the unit's case covers it wholly (the
+    // frame is the same; off only to check just that).
+    bool cull_backdrop = true;
 };
 
 class FramePainter {
@@ -45,6 +49,8 @@ private:
     const QImage& scaled(const skin::Picture* picture, const QImage& image, int zoom);
     // The part of a picture that is not wholly see-through, in its pixels.
     QRect content(const skin::Picture* picture);
+    // A rectangle of it that is wholly opaque (possibly empty).
+    QRect core(const skin::Picture* picture);
 
     struct Key {
         const skin::Picture* picture;
@@ -62,6 +68,7 @@ private:
     std::unordered_map<Key, QImage, KeyHash> cache_;
     std::map<std::pair<const skin::Picture*, int>, QImage> scaled_;
     std::unordered_map<const skin::Picture*, QRect> content_;
+    std::unordered_map<const skin::Picture*, QRect> core_;
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;

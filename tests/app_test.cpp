@@ -513,6 +513,22 @@ TEST(Zoom, EverythingScalesTogetherAndTheChoiceIsKept) {
     EXPECT_EQ(win.w->zoom(), 4);
 }
 
+// Leaving out the backdrop under the case changes no pixel of a frame.
+TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
+    for (int zoom : {1, 2, 3}) {
+        Window win(true);
+        win.w->set_zoom(zoom);
+        FramePainter painter;
+        View view;
+        view.zoom = win.w->zoom();
+        const skin::GameMenuLook menu{};
+        const QImage culled = painter.render(win.w->skin(), win.w->unit().display(), menu, view);
+        view.cull_backdrop = false;
+        const QImage whole = painter.render(win.w->skin(), win.w->unit().display(), menu, view);
+        EXPECT_EQ(culled, whole) << "zoom " << zoom;
+    }
+}
+
 TEST(Zoom, TheInGameMenuScalesInFullScreen) {
     Window win(true);
     win.w->set_zoom(2);
