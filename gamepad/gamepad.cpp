@@ -92,8 +92,9 @@ Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems)
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
-        line = trim(line);
-        if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+        // A comment runs from '#' or ';' to the end of the line.
+        line = trim(std::string_view(line).substr(0, line.find_first_of("#;")));
+        if (line.empty()) continue;
         const auto eq = line.find('=');
         const std::string where = "line " + std::to_string(number) + ": ";
         if (eq == std::string::npos) {

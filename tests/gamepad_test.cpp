@@ -218,6 +218,7 @@ TEST(Gamepad, MappingFile) {
         {"the default file", nullptr, true, 11, 0},
         {"switched off", "enabled = no\n", false, 11, 0},
         {"own buttons replace all", "a = game_a\nlefty- = time\n", true, 2, 0},
+        {"comments after values", "enabled = no   # off for now\nb = time ; mine\n", false, 1, 0},
         {"mistakes are listed and skipped", "enabled = maybe\nz = left\na = jump\nnonsense\nb = shoot_left\n", true, 1, 4},
     };
     for (const Case& c : cases) {
