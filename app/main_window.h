@@ -133,6 +133,12 @@ private:
     void apply_layout();
     void update_shape();
     void place_off_screen();
+    // The screen the unit is on, and its area.
+    const QScreen* unit_screen() const;
+    QRect screen_area() const;
+    // Places the window by the program's own decision: not kept as the
+    // player's place.
+    void place(const QRect& geometry);
     void show_layout();
     bool restore_position();
     void build_zoom_menu();

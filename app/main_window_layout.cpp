@@ -12,14 +12,19 @@
 #include "product.h"
 
 namespace ignivar::app {
-namespace {
 
-QSize screen_size() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(1024, 768);
+const QScreen* TForm1::unit_screen() const { return screen() ? screen() : QGuiApplication::primaryScreen(); }
+
+QRect TForm1::screen_area() const {
+    const QScreen* s = unit_screen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
 }
 
-}  // namespace
+void TForm1::place(const QRect& geometry) {
+    placing_ = true;
+    setGeometry(geometry);
+    placing_ = false;
+}
 
 int TForm1::fit_factor(QSize screen, QSize unit) {
     if (unit.width() <= 0 || unit.height() <= 0) return 1;
@@ -32,8 +37,8 @@ void TForm1::load_skin() {
     req.program_dir = files_.data_dir;
     if (files_.player_config) req.own_dir = files_.player_dir;
     req.fullscreen = fullscreen_;
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize screen = s ? s->geometry().size() : QSize(1024, 768);
+    const QScreen* s = unit_screen();
+    const QSize screen = screen_area().size();
     const qreal dpr = s ? s->devicePixelRatio() : 1.0;
     // The factor: as chosen for the window; in full screen as chosen or the
     // largest that fits, the skin then laid out on the screen's size in
@@ -121,18 +126,15 @@ void TForm1::update_shape() {
 
 void TForm1::place_off_screen() {
     if (!can_place_windows()) return;
-    const QSize screen = screen_size();
-    placing_ = true;
-    move(-screen.width(), -screen.height());
-    placing_ = false;
+    const QSize screen = screen_area().size();
+    place(QRect(QPoint(-screen.width(), -screen.height()), size()));
 }
 
 void TForm1::centre() {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->geometry() : QRect(0, 0, 1024, 768);
-    placing_ = true;
-    move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
-    placing_ = false;
+    const QRect area = screen_area();
+    place(QRect(QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
+                       area.y() + std::max(0, (area.height() - height()) / 2)),
+                size()));
 }
 
 bool TForm1::restore_position() {
@@ -145,9 +147,7 @@ bool TForm1::restore_position() {
         const QRect seen = s->availableGeometry().intersected(wanted);
         // Still on a screen, with enough of it to take hold of.
         if (seen.width() >= std::min(64, width()) && seen.height() >= std::min(64, height())) {
-            placing_ = true;
-            move(x, y);
-            placing_ = false;
+            place(wanted);
             return true;
         }
     }
@@ -158,11 +158,7 @@ void TForm1::show_layout() {
     if (fullscreen_) {
         // A real full-screen window on the unit's screen, above the panels;
         // placed there too, for desktops without a window manager to do it.
-        if (const QScreen* s = screen(); s && can_place_windows()) {
-            placing_ = true;
-            setGeometry(s->geometry());
-            placing_ = false;
-        }
+        if (can_place_windows() && unit_screen()) place(screen_area());
         // A Wayland compositor takes a window full screen reliably only
         // when it is mapped so.
         if (!can_place_windows() && isVisible() && !isFullScreen()) hide();

@@ -123,9 +123,7 @@ void TForm1::set_zoom(int factor) {
     const QPoint centre_before = geometry().center();
     load_skin();
     if (!fullscreen_ && isVisible() && can_place_windows()) {
-        placing_ = true;
-        move(centre_before - QPoint(width() / 2, height() / 2));  // grows and shrinks about its middle
-        placing_ = false;
+        place(QRect(centre_before - QPoint(width() / 2, height() / 2), size()));  // grows and shrinks about its middle
     }
     update_zoom_menu();
 }

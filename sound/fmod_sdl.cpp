@@ -108,11 +108,11 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
     auto* s = new FSOUND_SAMPLE;
     s->file.assign(data->begin(), data->end());
     // A file that is not a WAV that SDL can read is no sample, device or not.
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav_format;
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
     SDL_RWops* rw = s->file.empty() ? nullptr : SDL_RWFromConstMem(s->file.data(), static_cast<int>(s->file.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &bytes)) {
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav_format, &buffer, &bytes)) {
         delete s;
         return nullptr;
     }

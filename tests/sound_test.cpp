@@ -30,10 +30,10 @@ const std::string kDir = IGNIVAR_ASSET_DIR;
 
 // Stereo 16-bit frames of a mono sample file, as the mixer plays it.
 std::vector<std::int16_t> stereo_pcm(const std::string& wav) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav_format;
     Uint8* buf = nullptr;
     Uint32 len = 0;
-    if (!SDL_LoadWAV(wav.c_str(), &spec, &buf, &len)) return {};
+    if (!SDL_LoadWAV(wav.c_str(), &wav_format, &buf, &len)) return {};
     std::vector<std::int16_t> out;
     const auto* s = reinterpret_cast<const std::int16_t*>(buf);
     for (Uint32 i = 0; i < len / 2; ++i) out.insert(out.end(), {s[i], s[i]});
