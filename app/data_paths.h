@@ -13,6 +13,10 @@ struct DataPaths {
     std::string player_dir;      // the player's folder, beside the settings file
     bool player_config = false;  // `config` is the player's own
     bool installed = false;      // `data_dir` is an installation's shared, read-only folder
+
+    // The folder looked in first for what the skin file names: the
+    // player's own when the skin file is theirs, else none.
+    std::string own_dir() const { return player_config ? player_dir : std::string(); }
 };
 
 // `data_from_bin` is the data folder relative to the executable's folder in

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
                 [](const std::string& message) {
                     QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(message));
                 },
-                files.player_config ? files.player_dir : std::string());
+                files.own_dir());
             windows::TSplashForm* splash_ptr = nullptr;
             main_window.set_openers({
                 .about = [&] { about.present(); },

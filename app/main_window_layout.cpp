@@ -35,7 +35,7 @@ void TForm1::load_skin() {
     skin::LoadRequest req;
     req.config_path = files_.config;
     req.program_dir = files_.data_dir;
-    if (files_.player_config) req.own_dir = files_.player_dir;
+    req.own_dir = files_.own_dir();
     req.fullscreen = fullscreen_;
     const QScreen* s = unit_screen();
     const QSize screen = screen_area().size();

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdint>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -58,6 +59,16 @@ Mix_Chunk* make_chunk(const FSOUND_SAMPLE& s) {
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
 }
 
+bool readable_wav(const std::vector<std::uint8_t>& file) {
+    SDL_RWops* rw = file.empty() ? nullptr : SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    SDL_AudioSpec wav_format;
+    Uint8* buffer = nullptr;
+    Uint32 bytes = 0;
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav_format, &buffer, &bytes)) return false;
+    SDL_FreeWAV(buffer);
+    return true;
+}
+
 // Opens the device on the current output type; false when there is none.
 bool open_device() {
     // Output type 1 asks for ALSA; type 2 lets SDL choose in its own order.
@@ -106,18 +117,14 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
     auto* data = std::get_if<std::vector<std::uint8_t>>(&read);
     if (!data) return nullptr;
     auto* s = new FSOUND_SAMPLE;
-    s->file.assign(data->begin(), data->end());
-    // A file that is not a WAV that SDL can read is no sample, device or not.
-    SDL_AudioSpec wav_format;
-    Uint8* buffer = nullptr;
-    Uint32 bytes = 0;
-    SDL_RWops* rw = s->file.empty() ? nullptr : SDL_RWFromConstMem(s->file.data(), static_cast<int>(s->file.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav_format, &buffer, &bytes)) {
+    s->file = std::move(*data);
+    // A file that is not a WAV that SDL can read is no sample, device or
+    // not; with a device, making its chunk has read it already.
+    s->chunk = make_chunk(*s);
+    if (!s->chunk && !readable_wav(s->file)) {
         delete s;
         return nullptr;
     }
-    SDL_FreeWAV(buffer);
-    s->chunk = make_chunk(*s);
     g.samples.push_back(s);
     return s;
 }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include "input/key_preview.h"
 #include "product.h"
 #include "sound/sound_output.h"
+#include "windows/desktop.h"
 #include "windows/picture_label.h"
 
 namespace ignivar::windows {
@@ -115,9 +115,9 @@ void TSplashForm::build() {
         }
     }
     connect(findChild<ClickLabel*>("la_website_2"), &ClickLabel::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(kWebsite)); });  // la_website_2Click
+            [] { open_with_desktop(QUrl(kWebsite), {}); });  // la_website_2Click
     connect(findChild<ClickLabel*>("la_email_2"), &ClickLabel::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString("mailto:") + kEmail)); });  // la_email_2Click
+            [] { open_with_desktop(QUrl(QString("mailto:") + kEmail), {}); });  // la_email_2Click
 
     auto* box = new QLabel(this);
     box->setObjectName("im_box_picture");
@@ -150,7 +150,7 @@ void TSplashForm::build() {
     paypal->setGeometry(kPaypal);
     paypal->setPixmap(program_picture(program_dir_, "splash_donate.png"));
     paypal->setCursor(Qt::PointingHandCursor);
-    connect(paypal, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kDonationPage)); });
+    connect(paypal, &ClickLabel::clicked, this, [] { open_with_desktop(QUrl(kDonationPage), {}); });
 
     btn_play_ = new ClickLabel(this);
     btn_play_->setObjectName("btn_play");
