@@ -21,20 +21,13 @@
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 #include "temp_dir.h"
+#include "url_catcher.h"
 
 namespace ignivar::app {
 namespace {
 
 const std::string kDir = IGNIVAR_ASSET_DIR;
 
-// Receives the files the window asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toLocalFile(); }
-};
 
 struct Window {
     explicit Window(bool fullscreen) {
@@ -222,12 +215,10 @@ TEST(MainWindow, PopupMenuItems) {
     }
     EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().action(Pm::About));
 
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    test::UrlCatcher catcher;
     win.w->popup().action(Pm::Readme)->trigger();
     QTest::keyClick(win.w.get(), Qt::Key_F3);
     win.w->popup().action(Pm::Config)->trigger();
-    QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.opened.size(), 3);
     EXPECT_TRUE(catcher.opened[0].endsWith("/Readme.txt"));
     EXPECT_TRUE(catcher.opened[1].endsWith("/Whatsnew.txt"));
@@ -579,4 +570,3 @@ TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
 }  // namespace ignivar::app
 
 
-#include "app_test.moc"

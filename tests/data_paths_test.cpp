@@ -15,6 +15,7 @@
 #include "settings/memory_store.h"
 #include "skin/skin.h"
 #include "temp_dir.h"
+#include "url_catcher.h"
 
 namespace ignivar::app {
 namespace {
@@ -60,14 +61,6 @@ TEST(DataPaths, ThePlayersSkinFileFindsItsOwnPicturesFirst) {
               shipped.file("Graphics/Skin/b.png"));
 }
 
-// Receives the files the window asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toLocalFile(); }
-};
 
 TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     test::TempDir player;
@@ -76,8 +69,7 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     store.write_text("FullscreenMode", "0");
     SilentSink sound;
     TForm1 w(store, sound, files);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    test::UrlCatcher catcher;
     w.popup().action(Pm::Config)->trigger();
     const std::string own = player.file("Zandrel/Config.ini");
     ASSERT_EQ(catcher.opened, QStringList{QString::fromStdString(own)});
@@ -87,7 +79,6 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     // The player's edit stays: a second choice opens it again, copies nothing.
     std::ofstream(own, std::ios::app) << "; mine\n";
     w.popup().action(Pm::Config)->trigger();
-    QDesktopServices::unsetUrlHandler("file");
     EXPECT_EQ(catcher.opened.size(), 2);
     std::ifstream again(own);
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(again), {}).find("; mine"), std::string::npos);
@@ -97,4 +88,3 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
 }  // namespace ignivar::app
 
 
-#include "data_paths_test.moc"
