@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "input/key_preview.h"
 #include "product.h"
@@ -84,10 +83,7 @@ TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const 
     });
 
     // FormCreate: centred on the screen.
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centre_on_screen(*this);
 }
 
 void TAboutForm::present() {

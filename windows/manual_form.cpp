@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "windows/picture_label.h"
 
@@ -44,10 +43,7 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
     connect(close_up_, &ClickLabel::pressed, this, [this] { Inp_esc_down(); });
     connect(close_up_, &ClickLabel::released, this, [this] { Inp_esc_up(); });
 
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centre_on_screen(*this);
 }
 
 ClickLabel* TManualForm::button(const char* name, const char* file, QRect place) {

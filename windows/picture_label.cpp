@@ -1,7 +1,9 @@
 #include "windows/picture_label.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 
 namespace ignivar::windows {
 
@@ -16,6 +18,13 @@ QFont pixel_font(const char* family, int pixels, bool bold, bool underline, bool
 
 QPixmap program_picture(const std::string& program_dir, const char* file) {
     return QPixmap(QDir(QString::fromStdString(program_dir)).filePath(QString("Graphics/Program/") + file));
+}
+
+void centre_on_screen(QWidget& window) {
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->geometry();
+        window.move(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2);
+    }
 }
 
 void set_text_colour(QWidget* w, const QColor& c) {

@@ -40,6 +40,9 @@ QFont pixel_font(const char* family, int pixels, bool bold = false, bool underli
 // when it cannot be read.
 QPixmap program_picture(const std::string& program_dir, const char* file);
 
+// Places a window in the middle of the primary screen.
+void centre_on_screen(QWidget& window);
+
 // Sets a label's text colour.
 void set_text_colour(QWidget* w, const QColor& c);
 
