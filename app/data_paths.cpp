@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "files/places.h"
 #include "settings/qt_store.h"
 
 namespace ignivar::app {
@@ -25,31 +26,29 @@ DataPaths find_data_paths(const std::string& exe_dir, const std::string& player_
     std::error_code ec;
     const fs::path beside = exe_dir;
     const fs::path shared = (beside / data_from_bin).lexically_normal();
-    if (regular(beside / "Config.ini") || fs::is_directory(beside / "Graphics", ec) || !fs::is_directory(shared, ec)) {
+    if (regular(beside / files::kConfigFile) || fs::is_directory(beside / "Graphics", ec) ||
+        !fs::is_directory(shared, ec)) {
         p.data_dir = beside.string();
     } else {
         p.data_dir = shared.string();
         p.installed = true;
     }
-    if (!player_dir.empty() && regular(fs::path(player_dir) / "Config.ini")) {
-        p.config = (fs::path(player_dir) / "Config.ini").string();
+    if (!player_dir.empty() && regular(fs::path(player_dir) / files::kConfigFile)) {
+        p.config = (fs::path(player_dir) / files::kConfigFile).string();
         p.player_config = true;
     } else {
-        p.config = (fs::path(p.data_dir) / "Config.ini").string();
+        p.config = (fs::path(p.data_dir) / files::kConfigFile).string();
     }
     return p;
 }
 
-std::string make_player_config(const DataPaths& paths, std::string& error) {
-    const fs::path target = fs::path(paths.player_dir) / "Config.ini";
+Result<std::string> make_player_config(const DataPaths& paths) {
+    const fs::path target = fs::path(paths.player_dir) / files::kConfigFile;
     if (regular(target)) return target.string();
     std::error_code ec;
     fs::create_directories(paths.player_dir, ec);
-    if (!ec) fs::copy_file(fs::path(paths.data_dir) / "Config.ini", target, ec);
-    if (ec) {
-        error = "Cannot make your own copy of Config.ini as " + target.string() + ": " + ec.message();
-        return {};
-    }
+    if (!ec) fs::copy_file(fs::path(paths.data_dir) / files::kConfigFile, target, ec);
+    if (ec) return failure("Cannot make your own copy of Config.ini as " + target.string() + ": " + ec.message());
     // The shipped file may be read-only; the player's copy is to be edited.
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
     return target.string();

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/result.h"
+
 namespace ignivar::app {
 
 struct DataPaths {
@@ -27,7 +29,7 @@ DataPaths find_data_paths(const std::string& exe_dir, const std::string& player_
 std::string player_folder();
 
 // Makes the player's own Config.ini from the shipped one (when there is none
-// yet) and returns its path; empty, with `error` set, when it cannot.
-std::string make_player_config(const DataPaths& paths, std::string& error);
+// yet) and returns its path.
+Result<std::string> make_player_config(const DataPaths& paths);
 
 }  // namespace ignivar::app

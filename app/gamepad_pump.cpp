@@ -1,29 +1,28 @@
-// Gamepads for the main window: mapping file, polling, routing, rumble.
+// Gamepads for the desktop program: mapping file, polling, routing, rumble.
 #include "app/gamepad_pump.h"
 
 #include <QFileInfo>
 #include <filesystem>
 #include <fstream>
 
-#include "app/main_window.h"
-#include "skin/file_read.h"
+#include "files/read.h"
 
 namespace ignivar::app {
 namespace {
 
-gamepad::Mapping read_mapping(const std::string& file, std::vector<std::string>& problems) {
+gamepad::Mapping read_mapping(const std::string& file, Report& problems) {
     if (file.empty()) return gamepad::default_mapping();
-    auto bytes = skin::read_regular_file(file, 64 * 1024);
-    if (auto* data = std::get_if<std::vector<std::uint8_t>>(&bytes)) {
-        std::vector<std::string> found;
-        auto m = gamepad::parse_mapping(std::string_view(reinterpret_cast<const char*>(data->data()), data->size()),
+    auto bytes = files::read_regular_file(file, 64 * 1024);
+    if (bytes) {
+        Report found;
+        auto m = gamepad::parse_mapping(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
                                         found);
-        for (const std::string& p : found) problems.push_back(file + ", " + p);
+        problems.merge(found, file + ", ");
         return m;
     }
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
-        problems.push_back(std::get<std::string>(bytes));
+        problems.add(bytes.message());
     } else {
         // Made once, so that the player finds what to change.
         std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
@@ -34,27 +33,26 @@ gamepad::Mapping read_mapping(const std::string& file, std::vector<std::string>&
 
 }  // namespace
 
-GamepadPump::GamepadPump(TForm1& window, const std::string& mapping_file) : QObject(&window), window_(window) {
+GamepadPump::GamepadPump(host::Host& host, const std::string& mapping_file, QObject* parent)
+    : QObject(parent), host_(host) {
     auto mapping = read_mapping(mapping_file, problems_);
     const bool enabled = mapping.enabled;
     pads_ = std::make_unique<gamepad::Gamepads>(std::move(mapping), [this](input::Button b, bool pressed) {
         // Exactly what a key of that button does.
-        window_.handle([&] {
-            if (pressed) window_.controls().press(b);
-            else window_.controls().release(b);
-        });
+        if (pressed) host_.press(b);
+        else host_.release(b);
     });
     if (!enabled) {
         unavailable_ = "gamepads are switched off in the mapping file";
         return;
     }
-    if (!pads_->start(&unavailable_)) {
-        unavailable_ = "gamepads cannot be read: " + unavailable_;
+    if (const Status started = pads_->start(); !started) {
+        unavailable_ = "gamepads cannot be read: " + started.message();
         return;
     }
     timer_.setInterval(kPollConnectedMs);
     connect(&timer_, &QTimer::timeout, this, &GamepadPump::poll);
-    connect(&window_, &TForm1::changed, this, &GamepadPump::watch_the_game);
+    host_.on_event([this](const UnitEvent& e) { rumble_for(e); });
     // A pad plugged in makes its device node; SDL may see it only once its
     // permissions are set, a moment later.
     if (QFileInfo("/dev/input").isDir()) devices_.addPath("/dev/input");
@@ -73,12 +71,9 @@ void GamepadPump::poll() {
     if (pads_->connected() == 0 && timer_.isActive()) timer_.stop();
 }
 
-void GamepadPump::watch_the_game() {
-    const GameState& s = window_.unit().state();
-    if (s.misses > misses_ && s.mode != kGameOver) pads_->rumble(150, 0.6);  // a miss: short
-    if (s.mode == kGameOver && mode_ != kGameOver) pads_->rumble(700, 1.0);  // game over: long
-    misses_ = s.misses;
-    mode_ = s.mode;
+void GamepadPump::rumble_for(const UnitEvent& e) {
+    if (e.kind == EventKind::Miss) pads_->rumble(150, 0.6);       // a miss: short
+    if (e.kind == EventKind::GameOver) pads_->rumble(700, 1.0);  // game over: long
 }
 
 }  // namespace ignivar::app

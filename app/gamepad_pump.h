@@ -1,22 +1,21 @@
-// Gamepads for the main window: reads the player's mapping file, polls the
-// pads while one is connected, watches the input devices' folder for a new
-// one otherwise (so that an idle program sleeps), routes their buttons
-// through the window's input handling and shakes them on a miss and at game
-// over.
+// Gamepads for the desktop program: reads the player's mapping file, polls
+// the pads while one is connected, watches the input devices' folder for a
+// new one otherwise (so that an idle program sleeps), routes their buttons
+// through the host as keys are, and shakes them when the unit tells of a
+// miss or the end of a game.
 #pragma once
 
-#include <QObject>
 #include <QFileSystemWatcher>
+#include <QObject>
 #include <QTimer>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "base/result.h"
 #include "gamepad/gamepad.h"
+#include "host/host.h"
 
 namespace ignivar::app {
-
-class TForm1;
 
 class GamepadPump : public QObject {
     Q_OBJECT
@@ -24,11 +23,11 @@ public:
     static constexpr int kPollConnectedMs = 4;
 
     // `mapping_file` is made with the defaults when it is not there.
-    GamepadPump(TForm1& window, const std::string& mapping_file);
+    GamepadPump(host::Host& host, const std::string& mapping_file, QObject* parent = nullptr);
     ~GamepadPump() override;
 
     // What the mapping file held that could not be understood.
-    const std::vector<std::string>& problems() const { return problems_; }
+    const Report& problems() const { return problems_; }
     // Why gamepads are not read at all (switched off, or SDL cannot), or empty.
     const std::string& unavailable() const { return unavailable_; }
     gamepad::Gamepads* pads() { return pads_.get(); }
@@ -38,16 +37,14 @@ public:
     void poll();
 
 private:
-    void watch_the_game();
+    void rumble_for(const UnitEvent& event);
 
-    TForm1& window_;
+    host::Host& host_;
     std::unique_ptr<gamepad::Gamepads> pads_;
-    std::vector<std::string> problems_;
+    Report problems_;
     std::string unavailable_;
     QTimer timer_;
     QFileSystemWatcher devices_;
-    int misses_ = 0;
-    int mode_ = -1;
 };
 
 }  // namespace ignivar::app

@@ -1,24 +1,31 @@
-// The composition root: the settings store, the sound output and the five
-// windows, created in start order (main, about, key settings, manual,
-// splash) and wired to each other. No window creates another.
+// The composition root: the settings store, the sound output, the host
+// that runs the unit, and the five windows, created in start order (main,
+// about, key settings, manual, splash) and wired to each other. No window
+// creates another.
 #include <QApplication>
 #include <QCheckBox>
 #include <QIcon>
-#include <cstdio>
-#include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
 #include <cfenv>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "app/data_paths.h"
 #include "app/diagnostics.h"
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "files/places.h"
+#include "host/host.h"
+#include "host/system_clock.h"
+#include "input/key_codes.h"
+#include "input/keys_form.h"
 #include "product.h"
 #include "settings/qt_store.h"
 #include "sound/sound_output.h"
-#include "input/key_codes.h"
-#include "input/keys_form.h"
+#include "ui/kit.h"
 #include "windows/about_form.h"
 #include "windows/desktop.h"
 #include "windows/manual_form.h"
@@ -39,9 +46,8 @@ constexpr const char* kHelp =
     "Settings: $XDG_CONFIG_HOME/Zandrel/Brasquel50.ini; a Config.ini beside it\n"
     "is used instead of the shipped skin file.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// --help and --version answer and end the program; nothing else is taken.
+std::optional<int> answer_command_line(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -53,6 +59,151 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    return std::nullopt;
+}
+
+std::uint32_t clock_seed() {
+    return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// Everything the program is made of, in the order it is made.
+class Program {
+public:
+    explicit Program(const app::DataPaths& files)
+        : files_(files),
+          sound_(files.data_dir),
+          host_(store_, sound_, time_, clock_seed(), &clock_),
+          main_window_(host_, time_, files) {}
+
+    int run();
+
+private:
+    void create_windows();
+    void wire_popup_menu();
+    windows::TSplashForm::Hooks splash_hooks();
+    bool sound_startup(const std::string& driver);
+    void start_gamepads();
+    void form_activate();
+    void end_program(int status);
+
+    app::DataPaths files_;
+    QtStore store_;
+    sound::SoundOutput sound_;
+    host::RealTime time_;
+    host::SystemClock clock_;
+    host::Host host_;
+    app::TForm1 main_window_;
+    std::unique_ptr<windows::TAboutForm> about_;
+    std::unique_ptr<input::TKeysForm> keys_;
+    std::unique_ptr<windows::TManualForm> manual_;
+    std::unique_ptr<windows::TSplashForm> splash_;
+    std::unique_ptr<app::GamepadPump> gamepads_;
+    app::FirstPaintReport splash_paint_{"splash window"};
+    bool splash_pending_ = true;
+    // An ending asked for before the event loop runs (a failed start-up in
+    // the skipped splash window) must stop it from running at all.
+    bool ending_ = false;
+    int end_status_ = 0;
+};
+
+int Program::run() {
+    // A refused store is told by the first write that it cannot keep.
+    if (!store_.open_problem().empty() && !store_.refused())
+        ui::tell(nullptr, ui::Tone::Warning,
+                 QString::fromStdString("The settings file could not be read: " + store_.open_problem()));
+    if (main_window_.must_end()) return 1;
+    QObject::connect(&main_window_, &app::TForm1::closing, [this] { sound_.shutdown(); });
+    create_windows();
+    QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
+    start_gamepads();
+    if (!splash_->skipped()) splash_->show();
+    QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
+    return ending_ ? end_status_ : QApplication::exec();
+}
+
+void Program::create_windows() {
+    const std::string& dir = files_.data_dir;
+    about_ = std::make_unique<windows::TAboutForm>(dir, [](const QString& url) {
+        windows::open_with_desktop(QUrl(url), {});
+    });
+    keys_ = std::make_unique<input::TKeysForm>(host_.controls(), store_,
+                                               [this](bool on) { main_window_.setEnabled(on); });
+    manual_ = std::make_unique<windows::TManualForm>(
+        files_.config, dir,
+        [](const std::string& message) { ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(message)); },
+        files_.own_dir());
+    wire_popup_menu();
+    splash_ = std::make_unique<windows::TSplashForm>(store_, dir, splash_hooks());
+}
+
+void Program::wire_popup_menu() {
+    main_window_.set_openers({
+        .about = [this] { about_->present(); },
+        .manual =
+            [this] {
+                manual_->show();
+                manual_->raise();
+                manual_->activateWindow();
+            },
+        .keys = [this] { keys_->open(); },
+        .splash_checkbox = [this] { return splash_->chb_splashscreen()->isChecked(); },
+        .open_file = [](const QUrl& file,
+                        std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },
+    });
+}
+
+windows::TSplashForm::Hooks Program::splash_hooks() {
+    windows::TSplashForm::Hooks hooks;
+    hooks.sound_startup = [this](const std::string& driver) { return sound_startup(driver); };
+    hooks.set_splash_menu_check = [this](bool checked) {
+        main_window_.popup().action(app::Pm::Splashscreen)->setChecked(checked);
+    };
+    hooks.power_on = [this] { main_window_.power_on(); };
+    hooks.end_program = [this](int status) { end_program(status); };
+    hooks.splash_pending = &splash_pending_;
+    hooks.painted = [this] { splash_paint_.painted(); };
+    return hooks;
+}
+
+bool Program::sound_startup(const std::string& driver) {
+    const Status started = sound_.startup(driver, store_);
+    if (!started) {
+        ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(started.message()));
+        sound::SoundOutput::forget_driver(store_);
+        return false;
+    }
+    host_.unit().set_sound_output(sound_.active());
+    return true;
+}
+
+void Program::start_gamepads() {
+    const std::string mapping =
+        files_.player_dir.empty() ? std::string() : files::join(files_.player_dir, files::kGamepadFile);
+    gamepads_ = std::make_unique<app::GamepadPump>(host_, mapping);
+    if (!gamepads_->unavailable().empty()) std::fprintf(stderr, "ignivar: %s\n", gamepads_->unavailable().c_str());
+    if (!gamepads_->problems().empty())
+        ui::tell_soon(nullptr, ui::Tone::Warning,
+                      "Parts of the gamepad mapping could not be understood and are left out:\n\n" +
+                          QString::fromStdString(gamepads_->problems().summary()));
+}
+
+// FormActivate of the main window: the first one shows the splash window.
+void Program::form_activate() {
+    if (!splash_pending_) return;
+    splash_pending_ = false;
+    splash_->present();
+}
+
+void Program::end_program(int status) {
+    ending_ = true;
+    end_status_ = status;
+    QCoreApplication::exit(status);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (const auto answered = answer_command_line(argc, argv)) return *answered;
     app::mark_process_start();
     // Floating-point exceptions are masked while the program runs, and the
     // caller's state is given back at the end.
@@ -65,97 +216,12 @@ int main(int argc, char** argv) {
         input::request_detectable_autorepeat();
         const app::DataPaths files = app::find_data_paths(QCoreApplication::applicationDirPath().toStdString(),
                                                           app::player_folder(), kDataFromBin);
-        const std::string& program_dir = files.data_dir;
         // The installed theme's icon, or the one beside a build tree's program.
         QApplication::setWindowIcon(QIcon::fromTheme(
-            "ignivar", QIcon(QString::fromStdString(program_dir + "/icons/hicolor/256x256/apps/ignivar.png"))));
+            "ignivar", QIcon(QString::fromStdString(files::join(files.data_dir, files::kIconFile)))));
         QGuiApplication::setDesktopFileName("ignivar");
-
-        QtStore store;
-        sound::SoundOutput sound(program_dir);
-        bool splash_pending = true;
-        // An ending asked for before the event loop runs (a failed start-up
-        // in the skipped splash window) must stop it from running at all.
-        bool ending = false;
-        int end_status = 0;
-        const auto end_program = [&](int code) {
-            ending = true;
-            end_status = code;
-            QCoreApplication::exit(code);
-        };
-
-        app::TForm1 main_window(store, sound, files);
-        // A refused store is told by the first write that it cannot keep.
-        if (!store.open_problem().empty() && !store.refused())
-            QMessageBox::warning(nullptr, kApplicationTitle,
-                                 QString::fromStdString("The settings file could not be read: " + store.open_problem()));
-        if (main_window.must_end()) {
-            status = 1;
-        } else {
-            QObject::connect(&main_window, &app::TForm1::closing, [&] { sound.shutdown(); });
-            const auto open_url = [](const QUrl& url) { windows::open_with_desktop(url, {}); };
-
-            windows::TAboutForm about(program_dir, [&](const QString& url) { open_url(QUrl(url)); });
-            input::TKeysForm keys(main_window.controls(), store, [&](bool on) { main_window.setEnabled(on); });
-            windows::TManualForm manual(
-                files.config, program_dir,
-                [](const std::string& message) {
-                    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(message));
-                },
-                files.own_dir());
-            windows::TSplashForm* splash_ptr = nullptr;
-            main_window.set_openers({
-                .about = [&] { about.present(); },
-                .manual = [&] {
-                    manual.show();
-                    manual.raise();
-                    manual.activateWindow();
-                },
-                .keys = [&] { keys.open(); },
-                .splash_checkbox = [&] { return splash_ptr->chb_splashscreen()->isChecked(); },
-                .open_file = [](const QUrl& file, std::function<void()> failed) {
-                    windows::open_with_desktop(file, std::move(failed));
-                },
-            });
-
-            windows::TSplashForm::Hooks hooks;
-            hooks.sound_startup = [&](const std::string& driver) {
-                const bool ok = sound.startup(driver, store, [](const char* message) {
-                    QMessageBox::critical(nullptr, kApplicationTitle, message);
-                });
-                main_window.unit().set_sound_output(sound.active());
-                return ok;
-            };
-            hooks.set_splash_menu_check = [&](bool checked) {
-                main_window.popup().action(app::Pm::Splashscreen)->setChecked(checked);
-            };
-            hooks.power_on = [&] { main_window.power_on(); };
-            hooks.end_program = end_program;
-            hooks.splash_pending = &splash_pending;
-            app::FirstPaintReport splash_paint("splash window");
-            hooks.painted = [&] { splash_paint.painted(); };
-            windows::TSplashForm splash(store, program_dir, hooks);
-            splash_ptr = &splash;
-
-            // FormActivate of the main window: the first one shows the splash.
-            const auto form_activate = [&] {
-                if (!splash_pending) return;
-                splash_pending = false;
-                splash.present();
-            };
-            QObject::connect(&main_window, &app::TForm1::activated, form_activate);
-            app::GamepadPump gamepads(main_window, files.player_dir.empty() ? std::string()
-                                                                            : files.player_dir + "/Gamepad.txt");
-            if (!gamepads.unavailable().empty()) std::fprintf(stderr, "ignivar: %s\n", gamepads.unavailable().c_str());
-            if (!gamepads.problems().empty()) {
-                QString text = "Parts of the gamepad mapping could not be understood and are left out:\n";
-                for (const std::string& p : gamepads.problems()) text += "\n" + QString::fromStdString(p);
-                QTimer::singleShot(0, [text] { QMessageBox::warning(nullptr, kApplicationTitle, text); });
-            }
-            if (!splash.skipped()) splash.show();
-            QTimer::singleShot(0, form_activate);  // as the event loop starts
-            status = ending ? end_status : QApplication::exec();
-        }
+        Program program(files);
+        status = program.run();
     }
     std::fesetenv(&saved);
     return status;

@@ -3,28 +3,25 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
-#include <chrono>
 
 #include "app/desktop.h"
 #include "app/timer_pump.h"
+#include "files/places.h"
 #include "product.h"
+#include "ui/kit.h"
 
 namespace ignivar::app {
 
-TForm1::TForm1(SettingsStore& store, SoundSink& sound, const std::string& program_dir, QWidget* parent)
-    : TForm1(store, sound, DataPaths{program_dir, program_dir + "/Config.ini", {}, false, false}, parent) {}
+TForm1::TForm1(host::Host& host, host::RealTime& time, const std::string& program_dir, QWidget* parent)
+    : TForm1(host, time,
+             DataPaths{program_dir, files::join(program_dir, files::kConfigFile), {}, false, false}, parent) {}
 
-TForm1::TForm1(SettingsStore& store, SoundSink& sound, const DataPaths& files, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      store_(store),
-      sound_(sound),
-      files_(files),
-      coin_(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+TForm1::TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(host), store_(host.store()), files_(files) {
     FormCreate();
+    pump_ = new TimerPump(host_, time, this);
 }
 
 TForm1::~TForm1() = default;
@@ -42,22 +39,17 @@ void TForm1::FormCreate() {
     place_off_screen();
     store_.set_failure_handler([this](const std::string& message) { tell_store_failure(message); });
 
-    // The unit's segment tables come with it; then the store, the skin, the
-    // bindings and the high scores, in that order.
-    unit_ = std::make_unique<Unit>(store_, sound_, clock_, coin_);
-    controls_ = std::make_unique<input::Controls>(*unit_);
-    auto menu_picture = skin::load_picture(files_.data_dir + "/Graphics/Program/game_menu.png");
-    if (auto* p = std::get_if<skin::Picture>(&menu_picture)) game_menu_picture_ = std::move(*p);
+    // The unit's segment tables came with the host; then the store, the
+    // skin, the bindings and the high scores, in that order.
+    auto menu_picture = skin::load_picture(files::program_picture(files_.data_dir, "game_menu.png"));
+    if (menu_picture) game_menu_picture_ = std::move(menu_picture).value();
     popup_ = std::make_unique<PopupMenu>(*this);
     game_menu_ = new GameMenu(*this, *popup_);
-    connect(game_menu_, &GameMenu::changed, this, [this] {
-        painted_changes_ = ~0ull;
-        update();
-    });
+    connect(game_menu_, &GameMenu::changed, this, [this] { repaint_all(); });
     connect(popup_->menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
     windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
-    fullscreen_ = controls_->create(store_, [this](bool fullscreen) {
+    fullscreen_ = host_.create([this](bool fullscreen) {
         fullscreen_ = fullscreen;
         load_skin();
     });
@@ -66,8 +58,16 @@ void TForm1::FormCreate() {
     popup_->action(Pm::Splashscreen)->setChecked(true);
     set_openers({});
 
-    pump_ = new TimerPump(unit_->timers(), [this] { after_change(); }, this);
-    timer_log_ = std::make_unique<TimerLog>(unit_->timers());
+    host_.on_change([this] {
+        update();
+        emit changed();
+    });
+    timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
+}
+
+void TForm1::repaint_all() {
+    host_.mark_unshown();
+    update();
 }
 
 void TForm1::tell_store_failure(const std::string& message) {
@@ -76,10 +76,8 @@ void TForm1::tell_store_failure(const std::string& message) {
     const QString text = QString::fromStdString(message);
     emit settings_failed(text);
     // Told once, after the handler that wrote has finished.
-    QTimer::singleShot(0, this, [this, text] {
-        QMessageBox::warning(this, kApplicationTitle,
-                             "A setting could not be stored, so it will be lost when the program ends:\n" + text);
-    });
+    ui::tell_soon(this, ui::Tone::Warning,
+                  "A setting could not be stored, so it will be lost when the program ends:\n" + text);
 }
 
 void TForm1::set_openers(Openers openers) {
@@ -93,7 +91,7 @@ void TForm1::power_on() {
     show_layout();
     raise();
     activateWindow();
-    handle([this] { unit_->power_on(); });
+    host_.handle([this] { host_.unit().power_on(); });
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
@@ -107,13 +105,6 @@ void TForm1::moveEvent(QMoveEvent* e) {
     keep(Setting::WindowY, pos().y());
 }
 
-void TForm1::handle(const std::function<void()>& handler) {
-    pump_->sync();
-    handler();
-    after_change();
-    pump_->rearm();
-}
-
 skin::GameMenuLook TForm1::game_menu_look() const {
     const QSize size = game_menu_->background_size();
     return {game_menu_picture_.empty() ? nullptr : &game_menu_picture_, size.width(), size.height()};
@@ -122,21 +113,13 @@ skin::GameMenuLook TForm1::game_menu_look() const {
 QImage TForm1::render_frame(bool soft_edges) {
     View v = view();
     if (soft_edges) v.base = nullptr;
-    return painter_.render(skin_, unit_->display(), game_menu_look(), v);
-}
-
-void TForm1::after_change() {
-    if (unit_->display().changes() != painted_changes_) {
-        update();
-        emit changed();
-    }
+    return painter_.render(skin_, host_.unit().display(), game_menu_look(), v);
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
-    painter_.paint(p, skin_, unit_->display(), game_menu_look(), view());
-    painted_changes_ = unit_->display().changes();
+    painter_.paint(p, skin_, host_.unit().display(), game_menu_look(), view());
     first_paint_.painted();
     emit painted();
 }

@@ -1,7 +1,8 @@
-// TForm1, the main window: the unit's face. It owns the unit, lays out and
-// paints the skin over the display model, and forwards its key, mouse and
-// menu events to the input routing, the popup menu and the in-game menu.
-// The other windows are wired to it by the composition root.
+// TForm1, the main window: the unit's face. It lays out and paints the
+// skin over the display model of the unit the host runs, and forwards its
+// key, mouse and menu events through the host's bracket to the input
+// routing, the popup menu and the in-game menu. The other windows are
+// wired to it by the composition root.
 #pragma once
 
 #include <QImage>
@@ -18,11 +19,8 @@
 #include "app/frame_painter.h"
 #include "app/game_menu.h"
 #include "app/popup_menu.h"
-#include "app/system_clock.h"
-#include "input/controls.h"
+#include "host/host.h"
 #include "input/key_codes.h"
-#include "sim/coin.h"
-#include "sim/unit.h"
 #include "skin/skin.h"
 
 namespace ignivar::app {
@@ -43,10 +41,11 @@ public:
         std::function<void(const QUrl& file, std::function<void()> failed)> open_file;
     };
 
-    // FormCreate. `store` and `sound` outlive the window.
-    TForm1(SettingsStore& store, SoundSink& sound, const DataPaths& files, QWidget* parent = nullptr);
+    // FormCreate: the host's creation sequence with this window's skin.
+    // `host` and the time it runs on outlive the window.
+    TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, QWidget* parent = nullptr);
     // With the shipped files of `program_dir` only (tests, tools).
-    TForm1(SettingsStore& store, SoundSink& sound, const std::string& program_dir, QWidget* parent = nullptr);
+    TForm1(host::Host& host, host::RealTime& time, const std::string& program_dir, QWidget* parent = nullptr);
     ~TForm1() override;
 
     void set_openers(Openers openers);
@@ -70,9 +69,6 @@ public:
     bool translucent() const { return translucent_; }
     // The end of the splash window's Play action: centre, then power on.
     void power_on();
-    // Runs an input or menu handler at the present moment of the unit's
-    // clock, then repaints if the model changed and re-arms the timers.
-    void handle(const std::function<void()>& handler);
 
     // The popup menu's handlers, in menu order.
     void pm_0_menuPopup();
@@ -88,8 +84,7 @@ public:
     void pm_14_exitClick();
 
     const DataPaths& files() const { return files_; }
-    Unit& unit() { return *unit_; }
-    input::Controls& controls() { return *controls_; }
+    host::Host& host() { return host_; }
     const skin::Skin& skin() const { return skin_; }
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
@@ -146,20 +141,16 @@ private:
     View view() const;
     void open_file(const QString& name);
     void open_path(const QString& path);
-    void after_change();
     void tell_store_failure(const std::string& message);
+    void repaint_all();
     void let_go_of_everything();
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);
     skin::GameMenuLook game_menu_look() const;
 
+    host::Host& host_;
     SettingsStore& store_;
-    SoundSink& sound_;
     DataPaths files_;
-    SystemClock clock_;
-    RandomCoin coin_;
-    std::unique_ptr<Unit> unit_;
-    std::unique_ptr<input::Controls> controls_;
     std::unique_ptr<TimerLog> timer_log_;
     TimerPump* pump_ = nullptr;
     std::unique_ptr<PopupMenu> popup_;
@@ -180,7 +171,6 @@ private:
     QMenu* zoom_menu_ = nullptr;
     bool must_end_ = false;
     bool store_failure_told_ = false;
-    std::uint64_t painted_changes_ = ~0ull;
     input::HeldKeys held_keys_;
     std::optional<input::Button> pressed_area_;
     std::optional<QPoint> drag_origin_;

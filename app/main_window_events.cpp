@@ -25,16 +25,16 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (const auto item = PopupMenu::item_for_shortcut(e->key())) {
-        handle([&] { popup_->choose(*item); });
+        host_.handle([&] { popup_->choose(*item); });
         return;
     }
-    if (const std::uint16_t code = held_keys_.press(*e)) handle([&] { controls_->FormKeyDown(code); });
+    if (const std::uint16_t code = held_keys_.press(*e)) host_.key_down(code);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
-    if (const std::uint16_t code = held_keys_.release(*e)) handle([&] { controls_->FormKeyUp(code); });
+    if (const std::uint16_t code = held_keys_.release(*e)) host_.key_up(code);
 }
 
 void TForm1::let_go_of_everything() {
@@ -44,9 +44,9 @@ void TForm1::let_go_of_everything() {
     drag_origin_.reset();
     menu_button_pressed_ = false;
     if (codes.empty() && !area) return;
-    handle([&] {
-        for (std::uint16_t code : codes) controls_->FormKeyUp(code);
-        if (area) controls_->mouse_up(*area, input::MouseButton::Left);
+    host_.handle([&] {
+        for (std::uint16_t code : codes) host_.controls().FormKeyUp(code);
+        if (area) host_.controls().mouse_up(*area, input::MouseButton::Left);
     });
 }
 
@@ -100,7 +100,7 @@ void TForm1::mousePressEvent(QMouseEvent* e) {
     const auto area = area_at(pos);
     if (area && *area != input::Button::Set) {
         pressed_area_ = area;
-        handle([&] { controls_->mouse_down(*area, input::MouseButton::Left); });
+        host_.handle([&] { host_.controls().mouse_down(*area, input::MouseButton::Left); });
     } else if (!area) {
         im_backgroundMouseDown(pos);
     }
@@ -128,7 +128,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     if (pressed_area_) {
         const input::Button area = *pressed_area_;
         pressed_area_.reset();
-        handle([&] { controls_->mouse_up(area, input::MouseButton::Left); });
+        host_.handle([&] { host_.controls().mouse_up(area, input::MouseButton::Left); });
     }
     drag_origin_.reset();
     player_moving_ = false;
@@ -151,7 +151,7 @@ bool TForm1::event(QEvent* e) {
         case QEvent::ToolTip: {
             auto* help = static_cast<QHelpEvent*>(e);
             if (const auto area = area_at(help->pos()))
-                QToolTip::showText(help->globalPos(), QString::fromStdString(controls_->hint(*area)), this);
+                QToolTip::showText(help->globalPos(), QString::fromStdString(host_.controls().hint(*area)), this);
             else
                 QToolTip::hideText();
             return true;

@@ -2,7 +2,6 @@
 // the zoom, the window's size and shape, and where it is placed.
 #include <QBitmap>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <cmath>
 #include <limits>
@@ -10,6 +9,7 @@
 #include "app/desktop.h"
 #include "app/main_window.h"
 #include "product.h"
+#include "ui/kit.h"
 
 namespace ignivar::app {
 
@@ -44,7 +44,7 @@ void TForm1::load_skin() {
     // largest that fits, the skin then laid out on the screen's size in
     // skin pixels.
     int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
-    skin::LoadResult r;
+    Status r;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});
         factor = std::max(1, factor);
@@ -53,15 +53,15 @@ void TForm1::load_skin() {
         req.scale = static_cast<int>(std::ceil(factor * dpr - 0.01));
         r = skin::load_skin(req, skin_);
         // The unit's size is known once the skin is read: fit again with it.
-        if (!(fullscreen_ && fullscreen_zoom_ == 0) || r.end_program ||
+        if (!(fullscreen_ && fullscreen_zoom_ == 0) || (!r && r.error().fatal) ||
             factor == fit_factor(screen, {skin_.game_width, skin_.game_height}))
             break;
         factor = 0;
     }
     zoom_ = factor;
     painter_.reset();
-    if (!r.error.empty()) QMessageBox::critical(this, kApplicationTitle, QString::fromStdString(r.error));
-    if (r.end_program) {
+    if (!r) ui::tell(this, ui::Tone::Critical, QString::fromStdString(r.message()));
+    if (!r && r.error().fatal) {
         must_end_ = true;
         return;
     }
@@ -90,8 +90,7 @@ void TForm1::apply_layout() {
         setFixedSize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
     }
     update_shape();
-    painted_changes_ = ~0ull;
-    update();
+    repaint_all();
 }
 
 void TForm1::update_shape() {

@@ -6,12 +6,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "app/desktop.h"
 #include "app/main_window.h"
-#include "product.h"
+#include "files/places.h"
+#include "ui/kit.h"
 
 namespace ignivar::app {
 
@@ -26,8 +26,10 @@ void TForm1::pm_1_aboutClick() {
     if (openers_.about) openers_.about();
 }
 
-void TForm1::pm_2_readmeClick() { open_file("Readme.txt"); }
-void TForm1::pm_3_whatsnewClick() { open_file("Whatsnew.txt"); }
+void TForm1::pm_2_readmeClick() { open_file(QString::fromUtf8(files::kReadmeFile.data(), files::kReadmeFile.size())); }
+void TForm1::pm_3_whatsnewClick() {
+    open_file(QString::fromUtf8(files::kWhatsnewFile.data(), files::kWhatsnewFile.size()));
+}
 
 void TForm1::pm_4_manualClick() {
     if (openers_.manual) openers_.manual();
@@ -38,13 +40,12 @@ void TForm1::pm_6_configClick() {
     // player's to change, so the player gets an own copy that wins from now on.
     if (!files_.player_config && !files_.player_dir.empty() &&
         (files_.installed || !QFileInfo(QString::fromStdString(files_.config)).isWritable())) {
-        std::string error;
-        const std::string own = make_player_config(files_, error);
-        if (own.empty()) {
-            QMessageBox::warning(this, kApplicationTitle, QString::fromStdString(error));
+        const Result<std::string> own = make_player_config(files_);
+        if (!own) {
+            ui::tell(this, ui::Tone::Warning, QString::fromStdString(own.message()));
             return;
         }
-        files_.config = own;
+        files_.config = *own;
         files_.player_config = true;
     }
     open_path(QString::fromStdString(files_.config));
@@ -55,7 +56,7 @@ void TForm1::pm_7_keysClick() {
 }
 
 void TForm1::pm_8_hiscoreClick() {
-    unit_->reset_high_scores();
+    host_.unit().reset_high_scores();
     QApplication::beep();
 }
 
@@ -153,8 +154,8 @@ void TForm1::open_file(const QString& name) {
 void TForm1::open_path(const QString& path) {
     // Unlike a silent failure, the player learns which file to open by hand.
     const auto failed = [this, path] {
-        QMessageBox::warning(this, kApplicationTitle,
-                             "No program on this desktop could open the file\n" + QDir::toNativeSeparators(path));
+        ui::tell(this, ui::Tone::Warning,
+                 "No program on this desktop could open the file\n" + QDir::toNativeSeparators(path));
     };
     const QUrl url = QUrl::fromLocalFile(path);
     if (openers_.open_file) openers_.open_file(url, failed);

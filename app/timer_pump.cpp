@@ -1,47 +1,29 @@
-// The unit's virtual clock driven by one precise single-shot timer.
+// The host's wake-ups on the event loop.
 #include "app/timer_pump.h"
+
+#include <algorithm>
 
 namespace ignivar::app {
 
-TimerPump::TimerPump(TimerBank& bank, std::function<void()> after, QObject* parent)
-    : QObject(parent), bank_(bank), after_(std::move(after)), origin_(bank.now()) {
-    clock_.start();
+TimerPump::TimerPump(host::Host& host, host::RealTime& time, QObject* parent)
+    : QObject(parent), host_(host), time_(time) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TimerPump::sync);
+    connect(&timer_, &QTimer::timeout, this, [this] { host_.sync(); });
+    host_.on_wake([this](std::optional<Millis> due) { arm(due); });
+    arm(host_.next_due());
 }
 
-Millis TimerPump::virtual_now() const { return origin_ + clock_.nsecsElapsed() / 1'000'000; }
-
-void TimerPump::sync() {
-    const Millis target = virtual_now();
-    for (;;) {
-        const Millis due = bank_.next_due();
-        if (due < 0 || due > target) {
-            if (target > bank_.now()) bank_.advance(target - bank_.now());
-            break;
-        }
-        if (target - due > kLateLimit) {
-            bank_.catch_up(target);
-            continue;  // handlers re-arm strictly after `target`
-        }
-        bank_.advance(due - bank_.now());  // fires everything due at `due`
-    }
-    if (after_) after_();
-    rearm();
-}
-
-void TimerPump::rearm() {
-    const Millis due = bank_.next_due();
-    if (due < 0) {
-        timer_.stop();
+void TimerPump::arm(std::optional<Millis> due) {
+    const auto left = due ? time_.until(*due) : std::nullopt;
+    if (!left) {
+        timer_.stop();  // nothing runs, or time stands still
         return;
     }
     // Platform timers wake up to a millisecond late, so sleep for the whole
     // milliseconds left and let the last fraction pass in the event loop.
-    const qint64 left_ns = (due - origin_) * 1'000'000 - clock_.nsecsElapsed();
-    const qint64 wait_ms = std::max<qint64>(0, left_ns / 1'000'000);
-    timer_.start(static_cast<int>(std::min<qint64>(wait_ms, 24LL * 3600 * 1000)));
+    const long long wait_ms = std::chrono::duration_cast<std::chrono::milliseconds>(*left).count();
+    timer_.start(static_cast<int>(std::min<long long>(wait_ms, 24LL * 3600 * 1000)));
 }
 
 }  // namespace ignivar::app

@@ -15,6 +15,7 @@
 
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "host/system_clock.h"
 #include "settings/memory_store.h"
 
 using namespace ignivar;
@@ -43,10 +44,13 @@ int main(int argc, char** argv) {
     MemoryStore store;
     store.write_text("FullscreenMode", "0");
     SilentSink sound;
-    app::TForm1 w(store, sound, IGNIVAR_ASSET_DIR);
+    host::RealTime time;
+    host::SystemClock system_clock;
+    host::Host host(store, sound, time, 1, &system_clock);
+    app::TForm1 w(host, time, IGNIVAR_ASSET_DIR);
     w.power_on();
     // As the program runs: gamepad support on (no pad is connected here).
-    app::GamepadPump gamepads(w, qEnvironmentVariable("IGNIVAR_GAMEPAD_FILE").toStdString());
+    app::GamepadPump gamepads(host, qEnvironmentVariable("IGNIVAR_GAMEPAD_FILE").toStdString());
     std::printf("gamepads: %s\n", gamepads.unavailable().empty() ? "on" : gamepads.unavailable().c_str());
 
     QElapsedTimer clock;
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
         TimerId id;
     };
     std::vector<Firing> firings;
-    w.unit().timers().set_fire_observer([&](TimerId t) { firings.push_back({clock.nsecsElapsed() / 1e6, t}); });
+    host.unit().timers().set_fire_observer([&](TimerId t) { firings.push_back({clock.nsecsElapsed() / 1e6, t}); });
 
     // Phase 1: the watch. Leave power-on for the time, then measure.
     key(&w, Qt::Key_3, "3");
@@ -74,7 +78,7 @@ int main(int argc, char** argv) {
     // Phase 2: games; start a new one whenever the last has ended.
     QTimer restart;
     QObject::connect(&restart, &QTimer::timeout, [&] {
-        const int mode = w.unit().state().mode;
+        const int mode = host.unit().state().mode;
         if (mode == kTime1 || mode == kGameOver) key(&w, Qt::Key_1, "1");
     });
     QTimer::singleShot(2000 + idle_s * 1000, [&] { restart.start(500); });

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "host/system_clock.h"
 #include "input/key_codes.h"
 #include "settings/memory_store.h"
 
@@ -41,7 +42,10 @@ int main(int argc, char** argv) {
     MemoryStore store;
     store.write_text("FullscreenMode", "0");
     SilentSink sound;
-    app::TForm1 w(store, sound, IGNIVAR_ASSET_DIR);
+    host::RealTime time;
+    host::SystemClock system_clock;
+    host::Host host(store, sound, time, 1, &system_clock);
+    app::TForm1 w(host, time, IGNIVAR_ASSET_DIR);
     w.power_on();
     PressClock stamp;
     stamp.clock.start();

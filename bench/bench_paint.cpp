@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/frame_painter.h"
+#include "files/places.h"
 
 using namespace ignivar;
 
@@ -43,8 +44,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::string dir = argc > 1 ? argv[1] : IGNIVAR_ASSET_DIR;
     skin::Picture menu;
-    if (auto d = skin::load_picture(dir + "/Graphics/Program/game_menu.png"); std::holds_alternative<skin::Picture>(d))
-        menu = std::get<skin::Picture>(d);
+    if (auto d = skin::load_picture(files::program_picture(dir, "game_menu.png"))) menu = std::move(d).value();
     struct Case {
         const char* label;
         bool fullscreen;
@@ -67,8 +67,8 @@ int main(int argc, char** argv) {
         req.screen_height = c.screen_h / c.zoom;
         req.scale = c.zoom;
         skin::Skin s;
-        if (const auto r = skin::load_skin(req, s); !r.error.empty()) {
-            std::fprintf(stderr, "skin: %s\n", r.error.c_str());
+        if (const Status r = skin::load_skin(req, s); !r) {
+            std::fprintf(stderr, "skin: %s\n", r.message().c_str());
             return 1;
         }
         app::View view;

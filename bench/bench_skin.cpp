@@ -56,10 +56,10 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kRounds; ++i) {
         Skin skin;
         const auto start = std::chrono::steady_clock::now();
-        const LoadResult r = load_skin(req, skin);
+        const ignivar::Status r = load_skin(req, skin);
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (!r.error.empty()) {
-            std::fprintf(stderr, "skin load failed: %s\n", r.error.c_str());
+        if (!r) {
+            std::fprintf(stderr, "skin load failed: %s\n", r.message().c_str());
             return 1;
         }
         pictures = 0;

@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
     const std::string dir = argc > 1 ? argv[1] : IGNIVAR_ASSET_DIR;
     MemoryStore store;
     sound::SoundOutput out(dir);
-    if (!out.startup("Microsoft DirectSound", store, [](const char* m) { std::fprintf(stderr, "%s\n", m); })) return 1;
+    if (const Status s = out.startup("Microsoft DirectSound", store); !s) {
+        std::fprintf(stderr, "%s\n", s.message().c_str());
+        return 1;
+    }
     const sound::LibraryState lib = sound::library_state();
     if (!lib.device_open) {
         std::fprintf(stderr, "no audio device could be opened\n");

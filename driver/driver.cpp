@@ -35,19 +35,16 @@ std::string glyph_text(const DigitCell& c) {
 }  // namespace
 
 Driver::Driver(SettingsStore& store, std::ostream& out, std::ostream& err, std::uint32_t seed)
-    : store_(store), out_(out),
-      clock_([this] { return unit_ ? unit_->timers().now() : Millis{0}; }),
-      coin_(seed) {
+    : store_(store), out_(out), seed_(seed) {
     store_.set_failure_handler([&err](const std::string& message) {
         err << "ignivar-sim: a setting could not be stored: " << message << std::endl;
     });
 }
 
 void Driver::ensure_unit() {
-    if (unit_) return;
-    unit_ = std::make_unique<Unit>(store_, sink_, clock_, coin_);
-    controls_ = std::make_unique<input::Controls>(*unit_);
-    controls_->create(store_);
+    if (host_) return;
+    host_ = std::make_unique<host::Host>(store_, sink_, time_, seed_);
+    host_->create();
 }
 
 bool Driver::fail(const std::string& message) {
@@ -66,17 +63,18 @@ bool Driver::run_line(std::string_view line) {
 
 bool Driver::command(std::string_view name, std::string_view args) {
     if (name == "setting") {
-        if (unit_) return fail("'setting' lines must come before every other command");
+        if (host_) return fail("'setting' lines must come before every other command");
         const auto [value_name, text] = split_word(args);
         if (value_name.empty()) return fail("usage: setting NAME TEXT");
         store_.write_text(value_name, text);
         return true;
     }
     ensure_unit();
-    Unit& u = *unit_;
+    host::Host& h = *host_;
+    Unit& u = h.unit();
     if (name == "start") {
         if (!args.empty()) return fail("usage: start");
-        u.power_on();
+        h.handle([&] { u.power_on(); });
     } else if (name == "sound") {
         if (args == "on") u.set_sound_output(true);
         else if (args == "off") u.set_sound_output(false);
@@ -84,26 +82,27 @@ bool Driver::command(std::string_view name, std::string_view args) {
     } else if (name == "press" || name == "release") {
         const auto b = input::button_from_id(args);
         if (!b || *b == input::Button::Set) return fail("unknown button '" + std::string(args) + "'");
-        if (name == "press") controls_->press(*b);
-        else controls_->release(*b);
+        if (name == "press") h.press(*b);
+        else h.release(*b);
     } else if (name == "wait") {
         const auto ms = parse_unsigned<std::int64_t>(args);
         if (!ms) return fail("usage: wait MS");
         if (*ms > kMaxVirtualMillis - u.timers().now())
             return fail("wait " + std::string(args) + " would run the virtual clock past its end");
-        u.advance(*ms);
+        time_.set(u.timers().now() + *ms);  // from the unit's own present
+        h.sync();
     } else if (name == "clock") {
         const auto t = parse_local_time(args);
         if (!t) return fail("usage: clock YYYY-MM-DD HH:MM:SS (a real date and time)");
-        clock_.set(*t);
+        h.virtual_clock()->set(*t);
     } else if (name == "seed") {
         const auto seed = parse_unsigned<std::uint32_t>(args);
         if (!seed) return fail("usage: seed N");
-        coin_.reseed(*seed);
+        h.coin().reseed(*seed);
     } else if (name == "coin") {
         if (args.empty() || args.find_first_not_of("01") != std::string_view::npos)
             return fail("usage: coin BITS (a string of 0 and 1)");
-        for (char c : args) coin_.force(c == '1');
+        for (char c : args) h.coin().force(c == '1');
     } else if (name == "show" && args.empty()) {
         print_show();
     } else if (name == "state" && args.empty()) {
@@ -119,13 +118,13 @@ bool Driver::command(std::string_view name, std::string_view args) {
     } else if (name == "hints" && args.empty()) {
         print_hints();
     } else if (name == "reset-hiscores" && args.empty()) {
-        u.reset_high_scores();
+        h.handle([&] { u.reset_high_scores(); });
     } else if (name == "key") {
         const auto [dir, code_text] = split_word(args);
         const auto code = parse_unsigned<std::uint16_t>(code_text);
         if ((dir != "down" && dir != "up") || !code) return fail("usage: key down|up CODE");
-        if (dir == "down") controls_->FormKeyDown(*code);
-        else controls_->FormKeyUp(*code);
+        if (dir == "down") h.key_down(*code);
+        else h.key_up(*code);
     } else {
         return fail("unknown command '" + std::string(name) + (args.empty() ? "" : " ") + std::string(args) + "'");
     }
@@ -133,12 +132,12 @@ bool Driver::command(std::string_view name, std::string_view args) {
 }
 
 void Driver::print_show() {
-    const Display& d = unit_->display();
+    const Display& d = host_->unit().display();
     std::vector<std::string_view> lit;
     for (int i = 0; i < kSegmentCount; ++i)
         if (d.Vid_Is_Lit(static_cast<Seg>(i))) lit.push_back(segment_name(static_cast<Seg>(i)));
     std::sort(lit.begin(), lit.end());
-    out_ << "mode " << unit_->state().mode << "\nlit";
+    out_ << "mode " << host_->unit().state().mode << "\nlit";
     for (auto n : lit) out_ << ' ' << n;
     out_ << "\ndigits";
     for (int cell = 1; cell <= kDigitCells; ++cell) out_ << ' ' << glyph_text(d.digit(cell));
@@ -146,7 +145,7 @@ void Driver::print_show() {
 }
 
 void Driver::print_state() {
-    const GameState& s = unit_->state();
+    const GameState& s = host_->unit().state();
     std::string grid;
     for (int lane = 1; lane <= kLanes; ++lane) {
         if (lane > 1) grid += ',';
@@ -164,7 +163,7 @@ void Driver::print_state() {
 
 void Driver::print_timers() {
     out_ << "timers";
-    const TimerBank& t = unit_->timers();
+    const TimerBank& t = host_->unit().timers();
     for (int i = 0; i < kTimerCount; ++i) {
         const auto id = static_cast<TimerId>(i);
         if (t.enabled(id)) out_ << ' ' << timer_name(id) << '=' << t.interval(id);
@@ -187,7 +186,7 @@ void Driver::print_settings() {
 
 void Driver::print_hints() {
     for (input::Button b : input::kHintOrder)
-        out_ << "hint " << input::button_area_name(b) << ' ' << controls_->hint(b) << '\n';
+        out_ << "hint " << input::button_area_name(b) << ' ' << host_->controls().hint(b) << '\n';
 }
 
 int run_script(Driver& driver, std::istream& in) {

@@ -9,10 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "input/controls.h"
-#include "sim/coin.h"
-#include "sim/unit.h"
-#include "sim/virtual_clock.h"
+#include "host/host.h"
 
 namespace ignivar {
 
@@ -34,7 +31,8 @@ public:
     // Creates the unit if no command has done so yet (the end of a script).
     void finish() { ensure_unit(); }
 
-    Unit* unit() { return unit_.get(); }
+    Unit* unit() { return host_ ? &host_->unit() : nullptr; }
+    host::Host* host() { return host_.get(); }
 
 private:
     void ensure_unit();
@@ -51,10 +49,9 @@ private:
     SettingsStore& store_;
     std::ostream& out_;
     RecordingSink sink_;
-    VirtualClock clock_;
-    RandomCoin coin_;
-    std::unique_ptr<Unit> unit_;
-    std::unique_ptr<input::Controls> controls_;
+    host::ManualTime time_;
+    std::uint32_t seed_;
+    std::unique_ptr<host::Host> host_;
 };
 
 // Runs a whole script from `in`; returns the process exit status.

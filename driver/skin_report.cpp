@@ -50,7 +50,7 @@ int run_skin_report(const std::vector<std::string>& args, std::ostream& out, std
     req.program_dir = program_dir_of(req.config_path);
 
     skin::Skin s;
-    const skin::LoadResult r = skin::load_skin(req, s);
+    const Status r = skin::load_skin(req, s);
     out << "client " << s.client_width << ' ' << s.client_height << '\n';
     out << "colour " << hex_colour(s.colour) << '\n';
     out << "transparent " << (s.transparent_colour ? hex_colour(*s.transparent_colour) : "none") << '\n';
@@ -71,8 +71,8 @@ int run_skin_report(const std::vector<std::string>& args, std::ostream& out, std
         out << " size=" << (p.picture ? p.picture->width : 0) << 'x' << (p.picture ? p.picture->height : 0)
             << " left=" << p.left << " top=" << p.top << " width=" << p.width << " height=" << p.height << '\n';
     }
-    if (!r.error.empty()) out << "error: " << r.error << '\n';
-    return r.error.empty() ? 0 : 1;
+    if (!r) out << "error: " << r.message() << '\n';
+    return r ? 0 : 1;
 }
 
 int run_manual_report(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -80,7 +80,8 @@ int run_manual_report(const std::vector<std::string>& args, std::ostream& out, s
         err << "usage: ignivar-sim manual CONFIG\n";
         return 2;
     }
-    const skin::Manual m = skin::load_manual(args[0], program_dir_of(args[0]));
+    skin::Manual m;
+    const Status loaded = skin::load_manual(args[0], program_dir_of(args[0]), m);
     out << "manual " << m.width << ' ' << m.height << '\n';
     for (int n = 1; n <= skin::kManualPages; ++n) {
         const skin::ManualPage& p = m.pages[n - 1];
@@ -92,8 +93,8 @@ int run_manual_report(const std::vector<std::string>& args, std::ostream& out, s
         }
         out << '\n';
     }
-    if (!m.error.empty()) out << "error: " << m.error << '\n';
-    return m.error.empty() ? 0 : 1;
+    if (!loaded) out << "error: " << loaded.message() << '\n';
+    return loaded ? 0 : 1;
 }
 
 }  // namespace ignivar

@@ -85,7 +85,7 @@ std::string default_mapping_text() {
     return out.str();
 }
 
-Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems) {
+Mapping parse_mapping(std::string_view text, Report& problems) {
     Mapping m = default_mapping();
     bool replaced = false;
     std::istringstream in{std::string(text)};
@@ -98,25 +98,25 @@ Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems)
         const auto eq = line.find('=');
         const std::string where = "line " + std::to_string(number) + ": ";
         if (eq == std::string::npos) {
-            problems.push_back(where + "no '=' in \"" + line + "\"");
+            problems.add(where + "no '=' in \"" + line + "\"");
             continue;
         }
         const std::string key = lower(trim(std::string_view(line).substr(0, eq)));
         const std::string value = lower(trim(std::string_view(line).substr(eq + 1)));
         if (key == "enabled" || key == "rumble") {
             const auto v = yes_no(value);
-            if (!v) problems.push_back(where + key + " takes yes or no, not \"" + value + "\"");
+            if (!v) problems.add(where + key + " takes yes or no, not \"" + value + "\"");
             else (key == "enabled" ? m.enabled : m.rumble) = *v;
             continue;
         }
         const auto pad = pad_input(key);
         const auto button = input::button_from_id(value);
         if (!pad) {
-            problems.push_back(where + "\"" + key + "\" is no gamepad input");
+            problems.add(where + "\"" + key + "\" is no gamepad input");
             continue;
         }
         if (!button || *button == input::Button::Set) {
-            problems.push_back(where + "\"" + value + "\" is no button of the unit");
+            problems.add(where + "\"" + value + "\" is no button of the unit");
             continue;
         }
         if (!replaced) {
@@ -145,20 +145,14 @@ Gamepads::~Gamepads() {
     if (started_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-bool Gamepads::start(std::string* why) {
-    if (!mapping_.enabled) {
-        if (why) *why = "switched off in the mapping file";
-        return false;
-    }
+Status Gamepads::start() {
+    if (!mapping_.enabled) return failure("switched off in the mapping file");
     // The program has no SDL window: pads count whichever window has the keyboard.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        if (why) *why = SDL_GetError();
-        return false;
-    }
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return failure(SDL_GetError());
     started_ = true;
     // Pads already plugged in arrive as "added" events at the first poll.
-    return true;
+    return {};
 }
 
 void Gamepads::open(int device_index) {

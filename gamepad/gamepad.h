@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "input/controls.h"
 
 namespace ignivar::gamepad {
@@ -40,8 +41,8 @@ Mapping default_mapping();
 std::string default_mapping_text();
 // Reads a mapping file's text. Lines "input = unit button" replace the
 // defaults as a whole once one is given; "enabled" and "rumble" take yes or
-// no. What cannot be understood is listed in `problems` and skipped.
-Mapping parse_mapping(std::string_view text, std::vector<std::string>& problems);
+// no. What cannot be understood is told to `problems` and skipped.
+Mapping parse_mapping(std::string_view text, Report& problems);
 
 // Where a stick direction counts as pressed, and where as released again.
 inline constexpr int kStickPress = 16384;   // half way
@@ -56,9 +57,9 @@ public:
     Gamepads(const Gamepads&) = delete;
     Gamepads& operator=(const Gamepads&) = delete;
 
-    // Starts SDL's game controller layer; false (with the reason) when it
+    // Starts SDL's game controller layer; fails (with the reason) when it
     // cannot, or when gamepads are switched off.
-    bool start(std::string* why = nullptr);
+    Status start();
     // Handles everything the pads did since the last call.
     void poll();
     // Pads open now.

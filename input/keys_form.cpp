@@ -1,33 +1,19 @@
 #include "input/keys_form.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
-#include "input/key_preview.h"
+#include "ui/key_preview.h"
+#include "ui/kit.h"
 
 namespace ignivar::input {
 namespace {
 
-const QColor kBackground(8, 42, 82);
-const QColor kDuplicate(255, 0, 0);
+using ui::pixel_font;
 
-QFont pixel_font(const char* family, int pixels, bool bold = false, bool underline = false) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
-
-void colour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    QPalette pal = w->palette();
-    pal.setColor(role, c);
-    w->setPalette(pal);
-}
+void colour(QWidget* w, QPalette::ColorRole role, const QColor& c) { ui::set_colour(w, role, c); }
 
 // The two headings, then a list and its label per binding (left, top,
 // width, height; lists are 120 wide).
@@ -71,7 +57,7 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
     setWindowTitle("Key settings");
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
-    colour(this, QPalette::Window, kBackground);
+    colour(this, QPalette::Window, ui::kDeepBlue);
     setFont(pixel_font("MS Sans Serif", 11));
     for (const Heading& h : kHeadings) {
         auto* l = new QLabel(h.text, this);
@@ -113,7 +99,7 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
     connect(accept_, &QPushButton::clicked, this, [this] { btn_acceptClick(); });
     for (QComboBox* cb : lists_) connect(cb, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });
     cbChange();
-    new KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+    new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
 }
 
 bool TKeysForm::CheckKeys() {
@@ -122,8 +108,8 @@ bool TKeysForm::CheckKeys() {
     for (int j = 0; j < kBindingCount; ++j)
         for (int k = 0; k < kBindingCount; ++k)
             if (j != k && lists_[j]->currentText() == lists_[k]->currentText()) {
-                colour(labels_[j], QPalette::WindowText, kDuplicate);
-                colour(labels_[k], QPalette::WindowText, kDuplicate);
+                colour(labels_[j], QPalette::WindowText, ui::kWarningRed);
+                colour(labels_[k], QPalette::WindowText, ui::kWarningRed);
                 duplicate = true;
             }
     return duplicate;
@@ -132,10 +118,7 @@ bool TKeysForm::CheckKeys() {
 void TKeysForm::cbChange() { accept_->setEnabled(!CheckKeys()); }
 
 void TKeysForm::open() {
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    ui::centre(*this);
     if (enable_main_) enable_main_(false);
     show();
     raise();

@@ -23,8 +23,8 @@ std::vector<std::pair<std::string, std::string>> MemoryStore::all_values() {
     return out;
 }
 
-std::string MemoryStore::store_text(std::string_view name, std::string_view text) {
-    if (!failure_.empty()) return failure_;
+Status MemoryStore::store_text(std::string_view name, std::string_view text) {
+    if (!failure_.empty()) return failure(failure_);
     // Replacing keeps the name as first stored, as the platform's store does.
     auto it = values_.find(std::string(name));
     if (it != values_.end()) it->second = std::string(text);

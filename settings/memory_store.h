@@ -19,7 +19,7 @@ public:
     void fail_writes(std::string message) { failure_ = std::move(message); }
 
 protected:
-    std::string store_text(std::string_view name, std::string_view text) override;
+    Status store_text(std::string_view name, std::string_view text) override;
 
 private:
     struct NoCase {

@@ -1,5 +1,7 @@
 #include "settings/qt_store.h"
 
+#include "files/read.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +33,7 @@ std::string status_text(QSettings::Status s) {
 }
 
 // A real settings file holds a few hundred bytes.
-constexpr qint64 kMaxSettingsFile = 64 * 1024;
+constexpr std::uint64_t kMaxSettingsFile = 64 * 1024;
 
 // Whether every line of the text is one the INI reader understands: blank,
 // a comment, a [section] or a key=value pair, in UTF-8 without NULs.
@@ -50,18 +52,6 @@ bool fully_understood(const QByteArray& bytes) {
         if (!line.contains('=')) return false;
     }
     return true;
-}
-
-// Reads a regular file of at most kMaxSettingsFile bytes without blocking.
-std::optional<QByteArray> read_small(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return f.read(kMaxSettingsFile + 1);
 }
 
 // A lock left behind by a run that was killed: empty (killed while making
@@ -117,11 +107,12 @@ void QtStore::open() {
     // QSettings waits up to half a minute for a lock nobody holds any more.
     if (stale_lock(target + ".lock")) QFile::remove(target + ".lock");
 
-    if (QFileInfo(target).isFile()) {
-        const auto bytes = read_small(target_);
-        if (!bytes) {
+    if (const auto size = files::regular_file_size(target_)) {
+        const auto bytes = *size > kMaxSettingsFile ? Result<files::Bytes>(failure("")) :
+                                                      files::read_regular_file(target_, kMaxSettingsFile);
+        if (*size <= kMaxSettingsFile && !bytes) {
             open_problem_ = "cannot read " + target_;
-        } else if (bytes->size() > kMaxSettingsFile) {
+        } else if (*size > kMaxSettingsFile) {
             // Far larger than any settings file: not read at all, but kept.
             QFile::remove(QString::fromStdString(backup_name()));
             if (!QFile::rename(target, QString::fromStdString(backup_name()))) {
@@ -131,7 +122,8 @@ void QtStore::open() {
             }
             open_problem_ = target_ + " was far too large to be a settings file; it is kept as " + backup_name() +
                             " and the settings start from their defaults";
-        } else if (!fully_understood(*bytes)) {
+        } else if (!fully_understood(QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                                static_cast<qsizetype>(bytes->size())))) {
             must_back_up_ = true;
         }
     }
@@ -177,25 +169,26 @@ std::vector<std::pair<std::string, std::string>> QtStore::all_values() {
     return out;
 }
 
-std::string QtStore::store_text(std::string_view name, std::string_view text) {
+Status QtStore::store_text(std::string_view name, std::string_view text) {
     if (!settings_) {
         // The run goes on with the value; it is only not kept.
         unstored_[std::string(name)] = std::string(text);
-        return refused_;
+        return failure(refused_);
     }
     if (must_back_up_ && !backed_up_) {
         // Keep what could not be read before the file is written anew.
         QFile::remove(QString::fromStdString(backup_name()));
         if (QFileInfo(settings_->fileName()).isFile() &&
             !QFile::copy(settings_->fileName(), QString::fromStdString(backup_name())))
-            return "cannot save a copy of the unreadable " + file_name() + " before writing it";
+            return failure("cannot save a copy of the unreadable " + file_name() + " before writing it");
         backed_up_ = true;
     }
     settings_->setValue(QString::fromStdString(stored_key(name)), qstr(text));
     settings_->sync();
     // A format error found when the file was read stays in status(); only an
     // access error means that this write did not reach the file.
-    if (settings_->status() == QSettings::AccessError) return file_name() + ": " + status_text(QSettings::AccessError);
+    if (settings_->status() == QSettings::AccessError)
+        return failure(file_name() + ": " + status_text(QSettings::AccessError));
     return {};
 }
 

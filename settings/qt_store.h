@@ -35,7 +35,7 @@ public:
     bool refused() const { return !refused_.empty() && !settings_; }
 
 protected:
-    std::string store_text(std::string_view name, std::string_view text) override;
+    Status store_text(std::string_view name, std::string_view text) override;
 
 private:
     void open();

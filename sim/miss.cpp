@@ -27,6 +27,7 @@ void Unit::Timer_MissTimer() {
             }
             ++st_.misses;
             display_.Vid_Show_Panel_Miss(st_.misses);
+            tell(EventKind::Miss);
             if (st_.misses >= 3) {
                 timers_.set_enabled(TimerId::Miss, false);
                 st_.gameover_step = st_.game_sound ? 1 : 2;

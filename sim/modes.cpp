@@ -51,8 +51,15 @@ void Unit::reset_high_scores() {
     store_.write_number(Setting::HiScore2, 0);
 }
 
+void Unit::tell(EventKind kind, Sample sample) {
+    if (!events_) return;
+    events_->on_unit_event({kind, timers_.now(), st_.mode, st_.score, st_.misses, sample});
+}
+
 void Unit::Snd_Play(Sample s) {
-    if (st_.sound_output && st_.game_sound) sound_.play(s);
+    if (!st_.sound_output || !st_.game_sound) return;
+    sound_.play(s);
+    tell(EventKind::SoundPlayed, s);
 }
 
 void Unit::Snd_Silence() {
@@ -135,6 +142,7 @@ void Unit::Gam_Set_Mode() {
             display_.Vid_Show_Panel_Miss(st_.misses);
             Gam_Set_Level();
             for (auto& lane_cells : st_.grid) lane_cells.fill(0);
+            tell(EventKind::GameStarted);
             Snd_Play(Sample::Start);
             st_.start_step = 1;
             // Keeps the interval the ready mode left: 4900 ms, or 100 ms
@@ -250,6 +258,7 @@ void Unit::Timer_Game_OverTimer() {
             apply_high_score_rule();
             st_.mode = kGameOver;
             Gam_Set_Mode();
+            tell(EventKind::GameOver);
             timers_.set_interval(TimerId::GameOver, 30000);
             break;
         case 3:

@@ -20,11 +20,10 @@ std::optional<std::int32_t> parse_stored_number(std::string_view text) {
     return value;
 }
 
-bool SettingsStore::write_text(std::string_view name, std::string_view text) {
-    const std::string error = store_text(name, text);
-    if (error.empty()) return true;
-    if (on_failure_) on_failure_(error);
-    return false;
+Status SettingsStore::write_text(std::string_view name, std::string_view text) {
+    Status stored = store_text(name, text);
+    if (!stored && on_failure_) on_failure_(stored.message());
+    return stored;
 }
 
 std::int32_t SettingsStore::read_number(std::string_view name, std::int32_t fallback) {
@@ -37,11 +36,11 @@ bool SettingsStore::read_flag(std::string_view name, bool fallback) {
     return read_number(name, fallback ? 1 : 0) != 0;
 }
 
-bool SettingsStore::write_number(std::string_view name, std::int32_t value) {
+Status SettingsStore::write_number(std::string_view name, std::int32_t value) {
     return write_text(name, std::to_string(value));
 }
 
-bool SettingsStore::write_flag(std::string_view name, bool value) {
+Status SettingsStore::write_flag(std::string_view name, bool value) {
     return write_text(name, value ? "1" : "0");
 }
 

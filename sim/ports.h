@@ -1,5 +1,6 @@
-// The four small interfaces through which the unit reaches the outside:
-// the settings store, the sound output, the local clock and the coin.
+// The small interfaces through which the unit reaches the outside: the
+// settings store, the sound output, the local clock, the coin, and the
+// events it reports to whoever wants to react to them.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/result.h"
 #include "sim/setting_names.h"
 
 namespace ignivar {
@@ -51,6 +53,30 @@ public:
     virtual int draw() = 0;
 };
 
+// What happened in the unit that a front end may react to (a pad rumbles
+// on a miss, a recording starts with a game), told as it happens.
+enum class EventKind : std::uint8_t {
+    GameStarted,  // a game mode was entered: the Start sample's moment
+    Miss,         // a miss mark was added (the third ends the game)
+    GameOver,     // the game-over mode was entered, high score rule applied
+    SoundPlayed,  // a sample was handed to the sound output
+};
+
+struct UnitEvent {
+    EventKind kind;
+    std::int64_t at = 0;  // the unit's virtual milliseconds
+    int mode = 0;         // the mode the unit is in (8 or 9 while a game runs)
+    int score = 0;
+    int misses = 0;
+    Sample sample = Sample::Count;  // SoundPlayed only
+};
+
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void on_unit_event(const UnitEvent& event) = 0;
+};
+
 // Parses the text of a stored number: optional "-", decimal digits, no
 // spaces, within the signed 32-bit range.
 std::optional<std::int32_t> parse_stored_number(std::string_view text);
@@ -68,25 +94,24 @@ public:
     // Every stored value, sorted by name.
     virtual std::vector<std::pair<std::string, std::string>> all_values() = 0;
 
-    // Stores a value so that it survives at once. Returns false, and tells the
-    // failure handler, when the value could not be stored.
-    bool write_text(std::string_view name, std::string_view text);
+    // Stores a value so that it survives at once. A value that could not be
+    // stored fails, and the failure handler hears of it too.
+    Status write_text(std::string_view name, std::string_view text);
 
     std::int32_t read_number(std::string_view name, std::int32_t fallback);
     bool read_flag(std::string_view name, bool fallback);
-    bool write_number(std::string_view name, std::int32_t value);
-    bool write_flag(std::string_view name, bool value);
+    Status write_number(std::string_view name, std::int32_t value);
+    Status write_flag(std::string_view name, bool value);
 
     std::int32_t read_number(Setting s, std::int32_t fallback) { return read_number(setting_name(s), fallback); }
     bool read_flag(Setting s, bool fallback) { return read_flag(setting_name(s), fallback); }
-    bool write_number(Setting s, std::int32_t value) { return write_number(setting_name(s), value); }
-    bool write_flag(Setting s, bool value) { return write_flag(setting_name(s), value); }
+    Status write_number(Setting s, std::int32_t value) { return write_number(setting_name(s), value); }
+    Status write_flag(Setting s, bool value) { return write_flag(setting_name(s), value); }
 
     void set_failure_handler(FailureHandler handler) { on_failure_ = std::move(handler); }
 
 protected:
-    // Returns an empty string on success, else what went wrong.
-    virtual std::string store_text(std::string_view name, std::string_view text) = 0;
+    virtual Status store_text(std::string_view name, std::string_view text) = 0;
 
 private:
     FailureHandler on_failure_;

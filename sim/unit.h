@@ -60,6 +60,8 @@ public:
     void reset_high_scores();
     // A sound output was chosen and started (or shut down).
     void set_sound_output(bool active) { st_.sound_output = active; }
+    // Where the unit tells what happened; none by default.
+    void set_event_sink(EventSink* sink) { events_ = sink; }
     // Lets virtual time pass, firing the timers that fall due.
     void advance(Millis ms) { timers_.advance(ms); }
 
@@ -123,6 +125,7 @@ private:
     void start_play_in_lane_one(int shown_hero);
     void apply_high_score_rule();
     void arm(TimerId t, int ms);
+    void tell(EventKind kind, Sample sample = Sample::Count);
 
     Display display_;
     TimerBank timers_;
@@ -131,6 +134,7 @@ private:
     SoundSink& sound_;
     LocalClock& clock_;
     Coin& coin_;
+    EventSink* events_ = nullptr;
 };
 
 }  // namespace ignivar

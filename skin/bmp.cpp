@@ -41,8 +41,8 @@ void put(Picture& p, int x, int row, bool bottom_up, const Rgb& c) {
 }
 
 // RLE4 and RLE8: runs and absolute stretches, bottom-up.
-std::string decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, const std::vector<Rgb>& palette,
-                       Picture& p) {
+Status decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, const std::vector<Rgb>& palette,
+                  Picture& p) {
     auto colour = [&](unsigned index) -> const Rgb& {
         static const Rgb black{0, 0, 0};
         return index < palette.size() ? palette[index] : black;
@@ -71,7 +71,7 @@ std::string decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, c
             i += 2;
         } else {  // `value` pixels stored as they are, padded to 16 bits
             const std::size_t bytes = four_bits ? (value + 1) / 2 : value;
-            if (i + bytes > n) return "BMP image data is truncated";
+            if (i + bytes > n) return failure("BMP image data is truncated");
             for (unsigned k = 0; k < value; ++k, ++x) {
                 const std::uint8_t b = src[i + (four_bits ? k / 2 : k)];
                 const unsigned index = four_bits ? (k % 2 == 0 ? b >> 4 : b & 15) : b;
@@ -84,113 +84,147 @@ std::string decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, c
     return {};  // a missing end marker is tolerated: what was drawn stays
 }
 
-}  // namespace
+// What the file and information headers say, in one form for every
+// header version: the OS/2 core header (12 bytes, 16-bit sizes) and the
+// Windows headers from version 1 (40 bytes) on.
+struct Header {
+    std::uint32_t header_size = 0, bits_offset = 0;
+    std::int64_t width = 0, height = 0;
+    unsigned bpp = 0, compression = 0, colours_used = 0;
+    bool core = false, bottom_up = true;
+    bool rle8() const { return compression == 1; }
+    bool rle4() const { return compression == 2; }
+    bool fields() const { return compression == 3 || compression == 6; }
+};
 
-Decoded decode_bmp(const std::uint8_t* data, std::size_t size) {
-    if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return std::string("Not a BMP file");
-    const std::uint32_t bits_offset = u32(data + 10);
-    const std::uint32_t header_size = u32(data + 14);
-    if (header_size < 12 || 14 + static_cast<std::uint64_t>(header_size) > size)
-        return std::string("BMP header is truncated or invalid");
+Result<Header> read_header(const std::uint8_t* data, std::size_t size) {
+    if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return failure("Not a BMP file");
+    Header hd;
+    hd.bits_offset = u32(data + 10);
+    hd.header_size = u32(data + 14);
+    if (hd.header_size < 12 || 14 + static_cast<std::uint64_t>(hd.header_size) > size)
+        return failure("BMP header is truncated or invalid");
     const std::uint8_t* h = data + 14;
-    std::int64_t width, height;
-    unsigned bpp, compression = 0, colours_used = 0;
-    bool core = header_size == 12;
-    if (core) {
-        width = u16(h + 4);
-        height = static_cast<std::int16_t>(u16(h + 6));
-        bpp = u16(h + 10);
+    hd.core = hd.header_size == 12;
+    if (hd.core) {
+        hd.width = u16(h + 4);
+        hd.height = static_cast<std::int16_t>(u16(h + 6));
+        hd.bpp = u16(h + 10);
     } else {
-        if (header_size < 40) return std::string("BMP header is truncated or invalid");
-        width = static_cast<std::int32_t>(u32(h + 4));
-        height = static_cast<std::int32_t>(u32(h + 8));
-        bpp = u16(h + 14);
-        compression = u32(h + 16);
-        colours_used = u32(h + 32);
+        if (hd.header_size < 40) return failure("BMP header is truncated or invalid");
+        hd.width = static_cast<std::int32_t>(u32(h + 4));
+        hd.height = static_cast<std::int32_t>(u32(h + 8));
+        hd.bpp = u16(h + 14);
+        hd.compression = u32(h + 16);
+        hd.colours_used = u32(h + 32);
     }
-    const bool bottom_up = height > 0;
-    if (height < 0) height = -height;
-    if (width <= 0 || height <= 0) return std::string("BMP picture has no pixels");
-    if (width > kMaxPictureSide || height > kMaxPictureSide)
-        return "BMP picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)";
+    hd.bottom_up = hd.height > 0;
+    if (hd.height < 0) hd.height = -hd.height;
+    return hd;
+}
 
-    const bool rle8 = compression == 1, rle4 = compression == 2;
-    const bool fields = compression == 3 || compression == 6;
-    if (compression > 3 && compression != 6) return "Unsupported BMP compression (" + std::to_string(compression) + ")";
-    if ((rle8 && bpp != 8) || (rle4 && bpp != 4) || (fields && bpp != 16 && bpp != 32))
-        return std::string("BMP compression does not match its bits per pixel");
-    if ((rle8 || rle4) && !bottom_up) return std::string("A compressed BMP cannot be top-down");
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        return "Unsupported BMP bits per pixel (" + std::to_string(bpp) + ")";
+Status check_header(const Header& h) {
+    if (h.width <= 0 || h.height <= 0) return failure("BMP picture has no pixels");
+    if (h.width > kMaxPictureSide || h.height > kMaxPictureSide)
+        return failure("BMP picture is too large (" + std::to_string(h.width) + " x " + std::to_string(h.height) +
+                       " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)");
+    if (h.compression > 3 && h.compression != 6)
+        return failure("Unsupported BMP compression (" + std::to_string(h.compression) + ")");
+    if ((h.rle8() && h.bpp != 8) || (h.rle4() && h.bpp != 4) || (h.fields() && h.bpp != 16 && h.bpp != 32))
+        return failure("BMP compression does not match its bits per pixel");
+    if ((h.rle8() || h.rle4()) && !h.bottom_up) return failure("A compressed BMP cannot be top-down");
+    if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32)
+        return failure("Unsupported BMP bits per pixel (" + std::to_string(h.bpp) + ")");
+    return {};
+}
 
-    // Colour masks for 16 and 32 bits.
+struct Masks {
     Mask red, green, blue;
-    if (bpp == 16 && !fields) {
-        red = Mask(0x7C00), green = Mask(0x03E0), blue = Mask(0x001F);
-    } else if (bpp == 32 && !fields) {
-        red = Mask(0xFF0000), green = Mask(0xFF00), blue = Mask(0xFF);
-    } else if (fields) {
+};
+
+// The colour masks of 16 and 32 bits per pixel.
+Result<Masks> read_masks(const Header& h, const std::uint8_t* data, std::size_t size) {
+    if (h.fields()) {
         // In the header from version 3 on, else just after it.
-        const std::uint64_t at = header_size >= 52 ? 14 + 40 : 14 + static_cast<std::uint64_t>(header_size);
-        if (at + 12 > size) return std::string("BMP colour masks are missing");
-        red = Mask(u32(data + at)), green = Mask(u32(data + at + 4)), blue = Mask(u32(data + at + 8));
+        const std::uint64_t at = h.header_size >= 52 ? 14 + 40 : 14 + static_cast<std::uint64_t>(h.header_size);
+        if (at + 12 > size) return failure("BMP colour masks are missing");
+        return Masks{Mask(u32(data + at)), Mask(u32(data + at + 4)), Mask(u32(data + at + 8))};
     }
+    if (h.bpp == 16) return Masks{Mask(0x7C00), Mask(0x03E0), Mask(0x001F)};
+    return Masks{Mask(0xFF0000), Mask(0xFF00), Mask(0xFF)};
+}
 
+Result<std::vector<Rgb>> read_palette(const Header& h, const std::uint8_t* data, std::size_t size) {
     std::vector<Rgb> palette;
-    if (bpp <= 8) {
-        const std::uint64_t entry = core ? 3 : 4;
-        std::uint64_t count = colours_used ? colours_used : (1u << bpp);
-        if (count > 256) count = 256;
-        std::uint64_t at = 14 + static_cast<std::uint64_t>(header_size);
-        if (fields && header_size == 40) at += 12;
-        if (at + count * entry > size) return std::string("BMP palette is truncated");
-        for (std::uint64_t i = 0; i < count; ++i) {
-            const std::uint8_t* c = data + at + i * entry;
-            palette.push_back({c[2], c[1], c[0]});
-        }
+    if (h.bpp > 8) return palette;
+    const std::uint64_t entry = h.core ? 3 : 4;
+    std::uint64_t count = h.colours_used ? h.colours_used : (1u << h.bpp);
+    if (count > 256) count = 256;
+    std::uint64_t at = 14 + static_cast<std::uint64_t>(h.header_size);
+    if (h.fields() && h.header_size == 40) at += 12;
+    if (at + count * entry > size) return failure("BMP palette is truncated");
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint8_t* c = data + at + i * entry;
+        palette.push_back({c[2], c[1], c[0]});
     }
+    return palette;
+}
 
-    if (bits_offset >= size) return std::string("BMP image data is missing");
-    const std::uint8_t* bits = data + bits_offset;
-    const std::size_t available = size - bits_offset;
-    Picture p;
-    if (rle4 || rle8) {
-        // A run covers at most 255 pixels with two bytes; allow generously
-        // for skips, but refuse a header that asks for far more than that.
-        if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > available * 1024)
-            return std::string("BMP header promises more data than the file holds");
-        p = Picture(static_cast<int>(width), static_cast<int>(height));
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x) p.pixel(x, y)[3] = 255;
-        std::string error = decode_rle(bits, available, rle4, palette, p);
-        if (!error.empty()) return error;
-        return p;
-    }
+Result<Picture> decode_rle_picture(const Header& h, const std::uint8_t* bits, std::size_t available,
+                                   const std::vector<Rgb>& palette) {
+    // A run covers at most 255 pixels with two bytes; allow generously
+    // for skips, but refuse a header that asks for far more than that.
+    if (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.height) > available * 1024)
+        return failure("BMP header promises more data than the file holds");
+    Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
+    for (std::size_t i = 3; i < p.rgba.size(); i += 4) p.rgba[i] = 255;
+    if (Status s = decode_rle(bits, available, h.rle4(), palette, p); !s) return s.error();
+    return p;
+}
 
-    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bpp + 31) / 32) * 4;
-    if (stride * static_cast<std::uint64_t>(height) > available) return std::string("BMP image data is truncated");
-    p = Picture(static_cast<int>(width), static_cast<int>(height));
+Result<Picture> decode_plain_picture(const Header& h, const std::uint8_t* bits, std::size_t available,
+                                     const std::vector<Rgb>& palette, const Masks& m) {
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(h.width) * h.bpp + 31) / 32) * 4;
+    if (stride * static_cast<std::uint64_t>(h.height) > available) return failure("BMP image data is truncated");
+    Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
+    const int bpp = static_cast<int>(h.bpp);
     for (int row = 0; row < p.height; ++row) {
         const std::uint8_t* src = bits + stride * static_cast<std::uint64_t>(row);
         for (int x = 0; x < p.width; ++x) {
             Rgb c{0, 0, 0};
             if (bpp <= 8) {
-                const int per_byte = 8 / static_cast<int>(bpp);
+                const int per_byte = 8 / bpp;
                 const std::uint8_t b = src[x / per_byte];
-                const int shift = 8 - static_cast<int>(bpp) * (x % per_byte + 1);
-                const unsigned index = (b >> shift) & ((1u << bpp) - 1);
+                const unsigned index = (b >> (8 - bpp * (x % per_byte + 1))) & ((1u << bpp) - 1);
                 if (index < palette.size()) c = palette[index];
             } else if (bpp == 24) {
                 c = {src[x * 3 + 2], src[x * 3 + 1], src[x * 3]};
             } else {
                 const std::uint32_t v = bpp == 16 ? u16(src + x * 2) : u32(src + x * 4);
-                c = {red.get(v), green.get(v), blue.get(v)};
+                c = {m.red.get(v), m.green.get(v), m.blue.get(v)};
             }
-            put(p, x, row, bottom_up, c);
+            put(p, x, row, h.bottom_up, c);
         }
     }
     return p;
+}
+
+}  // namespace
+
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size) {
+    auto header = read_header(data, size);
+    if (!header) return header.error();
+    const Header& h = *header;
+    if (Status s = check_header(h); !s) return s.error();
+    auto masks = read_masks(h, data, size);
+    if (!masks) return masks.error();
+    auto palette = read_palette(h, data, size);
+    if (!palette) return palette.error();
+    if (h.bits_offset >= size) return failure("BMP image data is missing");
+    const std::uint8_t* bits = data + h.bits_offset;
+    const std::size_t available = size - h.bits_offset;
+    if (h.rle4() || h.rle8()) return decode_rle_picture(h, bits, available, *palette);
+    return decode_plain_picture(h, bits, available, *palette, *masks);
 }
 
 std::vector<std::uint8_t> encode_bmp(const Picture& p, int bpp) {

@@ -1,6 +1,6 @@
 #include "skin/ini.h"
 
-#include "skin/file_read.h"
+#include "files/read.h"
 
 #include <fstream>
 #include <sstream>
@@ -60,14 +60,10 @@ IniFile IniFile::parse(std::string_view text) {
     return ini;
 }
 
-std::optional<IniFile> IniFile::load(const std::string& path, std::string* problem) {
-    FileBytes r = read_regular_file(path, kMaxIniFile);
-    if (auto* message = std::get_if<std::string>(&r)) {
-        if (problem) *problem = *message;
-        return std::nullopt;
-    }
-    const auto& bytes = std::get<std::vector<std::uint8_t>>(r);
-    return parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+Result<IniFile> IniFile::load(const std::string& path) {
+    auto bytes = files::read_regular_file(path, kMaxIniFile);
+    if (!bytes) return bytes.error();
+    return parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
+
 namespace ignivar::skin {
 
 inline constexpr std::size_t kMaxValueLength = 2047;
@@ -18,9 +20,9 @@ inline constexpr std::uint64_t kMaxIniFile = 1024 * 1024;
 class IniFile {
 public:
     static IniFile parse(std::string_view text);
-    // Reads a file; nothing when it cannot be read (not there, not a
-    // regular file, larger than kMaxIniFile), with the reason in `problem`.
-    static std::optional<IniFile> load(const std::string& path, std::string* problem = nullptr);
+    // Reads a file; fails when it cannot be read (not there, not a
+    // regular file, larger than kMaxIniFile).
+    static Result<IniFile> load(const std::string& path);
 
     // The value of a key when present (possibly empty).
     std::optional<std::string> value(std::string_view section, std::string_view key) const;

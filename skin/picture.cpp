@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/file_read.h"
 
 namespace ignivar::skin {
 
@@ -25,10 +24,8 @@ Format format_of(std::string_view path) {
     return Format::Unknown;
 }
 
-std::variant<std::vector<std::uint8_t>, std::string> read_picture_file(const std::string& path) {
-    FileBytes r = read_regular_file(path, kMaxPictureFile);
-    if (auto* bytes = std::get_if<std::vector<std::uint8_t>>(&r)) return std::move(*bytes);
-    return std::get<std::string>(r);
+Result<files::Bytes> read_picture_file(const std::string& path) {
+    return files::read_regular_file(path, kMaxPictureFile);
 }
 
 namespace {
@@ -84,8 +81,12 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
     return std::nullopt;
 }
 
+Error unknown_extension(std::string_view path) {
+    return failure("Unknown picture file extension (." + extension_of(path) + ")");
+}
+
 Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    Decoded d = std::string("Unknown picture file extension (." + extension_of(path) + ")");
+    Decoded d = unknown_extension(path);
     switch (format_of(path)) {
         case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size()); break;
         case Format::Png: d = decode_png(bytes.data(), bytes.size()); break;
@@ -93,15 +94,15 @@ Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>&
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.
-    if (auto* message = std::get_if<std::string>(&d)) *message = path + ": " + *message;
+    if (!d) return failure(path + ": " + d.message());
     return d;
 }
 
 Decoded load_picture(const std::string& path) {
-    if (format_of(path) == Format::Unknown) return "Unknown picture file extension (." + extension_of(path) + ")";
+    if (format_of(path) == Format::Unknown) return unknown_extension(path);
     auto bytes = read_picture_file(path);
-    if (auto* message = std::get_if<std::string>(&bytes)) return *message;
-    return decode_picture(path, std::get<std::vector<std::uint8_t>>(bytes));
+    if (!bytes) return bytes.error();
+    return decode_picture(path, *bytes);
 }
 
 void key_out_bottom_left(Picture& p) {
@@ -130,11 +131,12 @@ Picture placeholder() {
     return p;
 }
 
-std::string write_bmp(const Picture& p, const std::string& path, int bits_per_pixel) {
+Status write_bmp(const Picture& p, const std::string& path, int bits_per_pixel) {
     const auto bytes = encode_bmp(p, bits_per_pixel);
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return out ? std::string() : path + ": cannot be written";
+    if (!out) return failure(path + ": cannot be written");
+    return {};
 }
 
 }  // namespace ignivar::skin

@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "base/result.h"
+#include "files/read.h"
 
 namespace ignivar::skin {
 
@@ -29,7 +31,7 @@ struct Picture {
 };
 
 // A decoded picture, or the message that says why it could not be decoded.
-using Decoded = std::variant<Picture, std::string>;
+using Decoded = Result<Picture>;
 
 Decoded decode_bmp(const std::uint8_t* data, std::size_t size);
 Decoded decode_png(const std::uint8_t* data, std::size_t size);
@@ -39,13 +41,15 @@ enum class Format { Bmp, Png, Jpeg, Unknown };
 // By the file name's extension, without regard to case.
 Format format_of(std::string_view path);
 std::string extension_of(std::string_view path);  // without the dot
+// "Unknown picture file extension (.xyz)"
+Error unknown_extension(std::string_view path);
 
 // The largest picture file that is read at all.
 inline constexpr std::uint64_t kMaxPictureFile = 256ULL * 1024 * 1024;
 
 // Reads a picture file (a regular file, at most kMaxPictureFile bytes).
-// Nothing when it could be read, else the message; a message names the file.
-std::variant<std::vector<std::uint8_t>, std::string> read_picture_file(const std::string& path);
+// A message names the file.
+Result<files::Bytes> read_picture_file(const std::string& path);
 // The size a picture file's header promises, read without decoding it, or
 // nothing when the header cannot be read.
 struct PictureSize {
@@ -68,11 +72,10 @@ void make_opaque(Picture& p);
 // missing picture.
 Picture placeholder();
 
-// Encoders, for the project's own assets, tests and fuzzing seeds. They
-// return an empty string on success, else the problem.
-std::string write_png(const Picture& p, const std::string& path);
-std::string write_bmp(const Picture& p, const std::string& path, int bits_per_pixel = 24);
-std::string write_jpeg(const Picture& p, const std::string& path, int quality = 90);
+// Encoders, for the project's own assets, tests and fuzzing seeds.
+Status write_png(const Picture& p, const std::string& path);
+Status write_bmp(const Picture& p, const std::string& path, int bits_per_pixel = 24);
+Status write_jpeg(const Picture& p, const std::string& path, int quality = 90);
 std::vector<std::uint8_t> encode_bmp(const Picture& p, int bits_per_pixel = 24);
 
 }  // namespace ignivar::skin

@@ -4,26 +4,26 @@
 
 namespace ignivar::skin {
 
-std::string budget_message(const std::string& path, std::uint64_t limit) {
-    return path + ": the pictures would need more than " + std::to_string(limit / (1024 * 1024)) +
-           " MiB of memory, so loading stops here";
+Error budget_message(const std::string& path, std::uint64_t limit) {
+    return failure(path + ": the pictures would need more than " + std::to_string(limit / (1024 * 1024)) +
+                   " MiB of memory, so loading stops here");
 }
 
-std::variant<std::shared_ptr<const Picture>, std::string> PictureBudget::load(const std::string& path, Use use) {
+Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& path, Use use) {
     const auto key = std::make_pair(path, use);
     if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
     const Format format = format_of(path);
-    if (format == Format::Unknown) return "Unknown picture file extension (." + extension_of(path) + ")";
+    if (format == Format::Unknown) return unknown_extension(path);
     try {
         auto bytes = read_picture_file(path);
-        if (auto* message = std::get_if<std::string>(&bytes)) return *message;
-        const auto& data = std::get<std::vector<std::uint8_t>>(bytes);
+        if (!bytes) return bytes.error();
+        const auto& data = *bytes;
         // What the header promises counts before a byte is decoded.
         if (const auto size = picture_size(format, data.data(), data.size()); size && used_ + size->bytes() > limit_)
             return budget_message(path, limit_);
         Decoded d = decode_picture(path, data);
-        if (auto* message = std::get_if<std::string>(&d)) return *message;
-        auto p = std::make_shared<Picture>(std::move(std::get<Picture>(d)));
+        if (!d) return d.error();
+        auto p = std::make_shared<Picture>(std::move(d).value());
         if (used_ + p->rgba.size() > limit_) return budget_message(path, limit_);
         used_ += p->rgba.size();
         if (use == Use::Opaque) make_opaque(*p);
@@ -32,7 +32,7 @@ std::variant<std::shared_ptr<const Picture>, std::string> PictureBudget::load(co
         loaded_.emplace(key, done);
         return done;
     } catch (const std::bad_alloc&) {
-        return path + ": there is not enough memory to load this picture";
+        return failure(path + ": there is not enough memory to load this picture");
     }
 }
 

@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <variant>
 
 #include "skin/picture.h"
 
@@ -27,7 +26,7 @@ public:
     explicit PictureBudget(std::uint64_t limit = kPictureBudget) : limit_(limit) {}
 
     // The picture of a file, or the message (naming the file) that stops the load.
-    std::variant<std::shared_ptr<const Picture>, std::string> load(const std::string& path, Use use);
+    Result<std::shared_ptr<const Picture>> load(const std::string& path, Use use);
 
     std::uint64_t used() const { return used_; }
 
@@ -37,6 +36,6 @@ private:
     std::map<std::pair<std::string, Use>, std::shared_ptr<const Picture>> loaded_;
 };
 
-std::string budget_message(const std::string& path, std::uint64_t limit);
+Error budget_message(const std::string& path, std::uint64_t limit);
 
 }  // namespace ignivar::skin

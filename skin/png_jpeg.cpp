@@ -41,14 +41,14 @@ namespace {
 
 // libpng sets aside a chunk's whole declared length before reading it, so
 // a few bytes could ask it for gigabytes. Every chunk must fit in the file.
-std::string check_png_chunks(const std::uint8_t* data, std::size_t size) {
+Status check_png_chunks(const std::uint8_t* data, std::size_t size) {
     std::size_t i = 8;  // after the signature
     while (i + 8 <= size) {
         const std::uint64_t len = (std::uint64_t{data[i]} << 24) | (std::uint64_t{data[i + 1]} << 16) |
                                   (std::uint64_t{data[i + 2]} << 8) | data[i + 3];
         if (len + 12 > size - i)
-            return "PNG chunk \"" + std::string(reinterpret_cast<const char*>(data + i + 4), 4) +
-                   "\" runs past the end of the file";
+            return failure("PNG chunk \"" + std::string(reinterpret_cast<const char*>(data + i + 4), 4) +
+                           "\" runs past the end of the file");
         i += static_cast<std::size_t>(len) + 12;
     }
     return {};
@@ -58,28 +58,28 @@ std::string check_png_chunks(const std::uint8_t* data, std::size_t size) {
 
 Decoded decode_png(const std::uint8_t* data, std::size_t size) {
     if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        if (std::string problem = check_png_chunks(data, size); !problem.empty()) return problem;
+        if (Status s = check_png_chunks(data, size); !s) return s.error();
     }
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, data, size)) return std::string(image.message);
+    if (!png_image_begin_read_from_memory(&image, data, size)) return failure(image.message);
     if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide || image.height > kMaxPictureSide) {
         png_image_free(&image);
-        return too_large("PNG", image.width, image.height);
+        return failure(too_large("PNG", image.width, image.height));
     }
     // Deflate cannot shrink data by more than about 1032 to 1.
     const std::uint64_t raw = static_cast<std::uint64_t>(image.height) * (1 + static_cast<std::uint64_t>(image.width) * 4);
     if (raw > size * kMaxPngRatio) {
         png_image_free(&image);
-        return std::string("PNG header promises more data than the file holds");
+        return failure("PNG header promises more data than the file holds");
     }
     image.format = PNG_FORMAT_RGBA;
     Picture p(static_cast<int>(image.width), static_cast<int>(image.height));
     if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
         std::string message = image.message;
         png_image_free(&image);
-        return message;
+        return failure(message);
     }
     return p;
 }
@@ -96,7 +96,7 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
     auto row = std::make_unique<std::vector<std::uint8_t>>();
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
-        return std::string(err.message);
+        return failure(err.message);
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
@@ -104,12 +104,12 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
     if (cinfo.image_width > kMaxPictureSide || cinfo.image_height > kMaxPictureSide) {
         const std::string message = too_large("JPEG", cinfo.image_width, cinfo.image_height);
         jpeg_destroy_decompress(&cinfo);
-        return message;
+        return failure(message);
     }
     // Even a one-colour JPEG needs some bits for every block of pixels.
     if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > size * kMaxJpegPixelsPerByte) {
         jpeg_destroy_decompress(&cinfo);
-        return std::string("JPEG header promises more pixels than the file holds");
+        return failure("JPEG header promises more pixels than the file holds");
     }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
@@ -132,7 +132,7 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
     return std::move(*picture);
 }
 
-std::string write_png(const Picture& p, const std::string& path) {
+Status write_png(const Picture& p, const std::string& path) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -140,13 +140,13 @@ std::string write_png(const Picture& p, const std::string& path) {
     image.height = static_cast<png_uint_32>(p.height);
     image.format = PNG_FORMAT_RGBA;
     if (!png_image_write_to_file(&image, path.c_str(), 0, p.rgba.data(), 0, nullptr))
-        return path + ": " + image.message;
+        return failure(path + ": " + image.message);
     return {};
 }
 
-std::string write_jpeg(const Picture& p, const std::string& path, int quality) {
+Status write_jpeg(const Picture& p, const std::string& path, int quality) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return path + ": cannot be written";
+    if (!f) return failure(path + ": cannot be written");
     jpeg_compress_struct cinfo;
     jpeg_error_mgr jerr;
     cinfo.err = jpeg_std_error(&jerr);
@@ -168,7 +168,8 @@ std::string write_jpeg(const Picture& p, const std::string& path, int quality) {
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    return std::fclose(f) == 0 ? std::string() : path + ": cannot be written";
+    if (std::fclose(f) != 0) return failure(path + ": cannot be written");
+    return {};
 }
 
 }  // namespace ignivar::skin

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <new>
 
+#include "files/read.h"
 #include "sim/pictures.h"
 #include "skin/picture_budget.h"
 
@@ -23,15 +24,11 @@ std::string hires_name(const std::string& file, int scale) {
     return file.substr(0, dot) + suffix + file.substr(dot);
 }
 
-// Reads a colour key strictly; nothing when it is not a valid integer.
-std::optional<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key,
-                                         const char* fallback, std::string& error) {
+// Reads a colour key strictly: a value that is not an integer is an error.
+Result<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key, const char* fallback) {
     const std::string text = ini.read_string(section, key, fallback);
     const auto v = parse_integer(text);
-    if (!v) {
-        error = "'" + text + "' is not a valid integer value";
-        return std::nullopt;
-    }
+    if (!v) return failure("'" + text + "' is not a valid integer value");
     return static_cast<std::uint32_t>(*v);
 }
 
@@ -78,140 +75,163 @@ std::string resolve_path(const std::string& path, const std::string& own_dir, co
 }
 
 namespace {
-LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin);
+Status load_skin_within_budget(const LoadRequest& req, Skin& skin);
 }  // namespace
 
-LoadResult load_skin(const LoadRequest& req, Skin& skin) {
+Status load_skin(const LoadRequest& req, Skin& skin) {
     try {
         return load_skin_within_budget(req, skin);
     } catch (const std::bad_alloc&) {
-        LoadResult result;
-        result.error = "There is not enough memory to load the skin of " + req.config_path;
-        return result;
+        return failure("There is not enough memory to load the skin of " + req.config_path);
     }
 }
 
 namespace {
 
-LoadResult load_skin_within_budget(const LoadRequest& req, Skin& skin) {
-    LoadResult result;
-    std::optional<IniFile> ini;
-    std::string problem;
+// One load: the skin file, the folders it names and the budget its
+// pictures are decoded within.
+class Loader {
+public:
+    Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin) : req_(req), cfg_(cfg), skin_(skin) {}
+
+    Status run() {
+        const std::string skin_dir = as_folder(cfg_.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
+        skin_.client_height = cfg_.read_integer("Common", "GameHeight", 360);
+        skin_.client_width = cfg_.read_integer("Common", "GameWidth", 540);
+        skin_.game_width = skin_.client_width;
+        skin_.game_height = skin_.client_height;
+        if (Status s = req_.fullscreen ? full_screen() : windowed(); !s) return s;
+        for (int n = 1; n <= kSections; ++n)
+            if (Status s = section(n, skin_dir); !s) return s;
+        return {};
+    }
+
+private:
+    bool exists(const std::string& path) const {
+        return files::is_regular_file(resolve_path(path, req_.own_dir, req_.program_dir));
+    }
+
+    // Loads a picture; on failure the message stops the whole load.
+    Status load_into(const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
+        auto loaded = budget_.load(resolve_path(file, req_.own_dir, req_.program_dir),
+                                   transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
+        if (!loaded) return loaded.error();
+        out = *loaded;
+        return {};
+    }
+
+    Status full_screen() {
+        const std::string dir = as_folder(cfg_.read_string("Fullscreen", "BackdropDir", "Graphics\\Backdrops\\"));
+        const std::string backdrop = cfg_.read_string("Fullscreen", "BackdropFile", "nil");
+        if (!names_nothing(backdrop) && exists(dir + backdrop)) {
+            const std::string file = dir + backdrop;
+            if (Status s = load_into(file, false, skin_.backdrop.picture); !s) return s;
+            skin_.backdrop.file = file;
+            skin_.backdrop.stretch = cfg_.read_integer("Fullscreen", "BackdropStretch", 0) != 0;
+            skin_.backdrop.shown = true;
+        }
+        auto colour = read_colour(cfg_, "Fullscreen", "BgColor", "$00000000");
+        if (!colour) return colour.error();
+        skin_.colour = *colour;
+        skin_.transparent_colour.reset();
+        skin_.offset_x = read_offset(cfg_, "GameOffsetX", req_.screen_width, skin_.client_width);
+        skin_.offset_y = read_offset(cfg_, "GameOffsetY", req_.screen_height, skin_.client_height);
+        skin_.client_width = req_.screen_width;
+        skin_.client_height = req_.screen_height;
+        return logo(dir);
+    }
+
+    Status logo(const std::string& dir) {
+        const std::string logo = cfg_.read_string("Fullscreen", "LogoFile", "nil");
+        if (names_nothing(logo) || !exists(dir + logo)) return {};
+        const std::string file = dir + logo;
+        if (Status s = load_into(file, true, skin_.logo.picture); !s) return s;
+        skin_.logo.file = file;
+        skin_.logo.shown = true;
+        const int w = skin_.logo.picture->width, h = skin_.logo.picture->height;
+        switch (cfg_.read_integer("Fullscreen", "LogoPosition", 1)) {
+            case 0: skin_.logo.x = 0, skin_.logo.y = 0; break;
+            case 1: skin_.logo.x = skin_.client_width - w, skin_.logo.y = 0; break;
+            case 2: skin_.logo.x = 0, skin_.logo.y = skin_.client_height - h; break;
+            case 3: skin_.logo.x = skin_.client_width - w, skin_.logo.y = skin_.client_height - h; break;
+            default: break;  // stays where it was
+        }
+        return {};
+    }
+
+    Status windowed() {
+        skin_.offset_x = skin_.offset_y = 0;
+        auto colour = read_colour(cfg_, "VideoMode", "TranspColor", "$00ff00ff");
+        if (!colour) return colour.error();
+        skin_.colour = *colour;
+        skin_.transparent_colour = *colour;
+        skin_.backdrop.shown = false;
+        skin_.logo.shown = false;
+        return {};
+    }
+
+    Status section(int n, const std::string& skin_dir) {
+        const std::string section = "Image" + std::to_string(n);
+        PlacedPicture& pic = skin_.pictures[n - 1];
+        pic.transparent = section_picture_name(n).substr(0, 3) == "im_";
+        const std::string file_name = cfg_.read_string(section, "Filename", "");
+        if (!names_nothing(file_name)) {
+            const std::string file = skin_dir + file_name;
+            pic.hires.reset();
+            pic.hires_scale = 0;
+            if (exists(file)) {
+                if (Status s = load_into(file, pic.transparent, pic.picture); !s) return s;
+                pic.source = PlacedPicture::Source::File;
+                if (Status s = variant(file, pic); !s) return s;
+            } else {
+                static const auto mark = std::make_shared<const Picture>(placeholder());
+                pic.picture = mark;
+                pic.source = PlacedPicture::Source::Placeholder;
+            }
+            pic.file = file;
+        }
+        pic.height = cfg_.read_integer(section, "Height", 0);
+        pic.left = wrapping_add(cfg_.read_integer(section, "Left", 0), skin_.offset_x);
+        pic.top = wrapping_add(cfg_.read_integer(section, "Top", 0), skin_.offset_y);
+        pic.width = cfg_.read_integer(section, "Width", 0);
+        return {};
+    }
+
+    // The picture's "@<n>x" variant for the window's scale, if the skin has one.
+    Status variant(const std::string& file, PlacedPicture& pic) {
+        const std::string name = hires_name(file, req_.scale);
+        if (name.empty() || !exists(name)) return {};
+        if (Status s = load_into(name, pic.transparent, pic.hires); !s) return s;
+        // Only a variant of exactly that size stands in for the picture.
+        if (pic.hires->width == pic.picture->width * req_.scale && pic.hires->height == pic.picture->height * req_.scale)
+            pic.hires_scale = req_.scale;
+        else
+            pic.hires.reset();
+        return {};
+    }
+
+    const LoadRequest& req_;
+    const IniFile& cfg_;
+    Skin& skin_;
+    PictureBudget budget_;
+};
+
+Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
+    Status status;
     std::error_code ec;
-    if (fs::exists(req.config_path, ec)) ini = IniFile::load(req.config_path, &problem);
-    if (!ini) {
-        result.error = kMissingConfig;
+    if (!std::filesystem::exists(req.config_path, ec)) {
+        status = Error{kMissingConfig, true};
+    } else if (auto ini = IniFile::load(req.config_path); !ini) {
         // There, but a FIFO, a folder, far too large or unreadable: say which.
-        if (!problem.empty()) result.error += "\n(" + problem + ")";
-        result.end_program = true;
+        status = Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true};
     } else {
-        PictureBudget budget;
-        const IniFile& cfg = *ini;
-        const std::string skin_dir = as_folder(cfg.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
-        skin.client_height = cfg.read_integer("Common", "GameHeight", 360);
-        skin.client_width = cfg.read_integer("Common", "GameWidth", 540);
-        skin.game_width = skin.client_width;
-        skin.game_height = skin.client_height;
-        auto exists = [&](const std::string& path) {
-            std::error_code e;
-            return fs::is_regular_file(resolve_path(path, req.own_dir, req.program_dir), e);
-        };
-        // Loads a picture; on failure the message stops the whole load.
-        auto load_into = [&](const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
-            auto loaded = budget.load(resolve_path(file, req.own_dir, req.program_dir),
-                                      transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
-            if (auto* message = std::get_if<std::string>(&loaded)) {
-                result.error = *message;
-                return false;
-            }
-            out = std::get<0>(loaded);
-            return true;
-        };
-
-        if (req.fullscreen) {
-            const std::string backdrop_dir =
-                as_folder(cfg.read_string("Fullscreen", "BackdropDir", "Graphics\\Backdrops\\"));
-            const std::string backdrop = cfg.read_string("Fullscreen", "BackdropFile", "nil");
-            if (!names_nothing(backdrop) && exists(backdrop_dir + backdrop)) {
-                const std::string file = backdrop_dir + backdrop;
-                if (!load_into(file, false, skin.backdrop.picture)) return result;
-                skin.backdrop.file = file;
-                skin.backdrop.stretch = cfg.read_integer("Fullscreen", "BackdropStretch", 0) != 0;
-                skin.backdrop.shown = true;
-            }
-            const auto colour = read_colour(cfg, "Fullscreen", "BgColor", "$00000000", result.error);
-            if (!colour) return result;
-            skin.colour = *colour;
-            skin.transparent_colour.reset();
-            skin.offset_x = read_offset(cfg, "GameOffsetX", req.screen_width, skin.client_width);
-            skin.offset_y = read_offset(cfg, "GameOffsetY", req.screen_height, skin.client_height);
-            skin.client_width = req.screen_width;
-            skin.client_height = req.screen_height;
-            const std::string logo = cfg.read_string("Fullscreen", "LogoFile", "nil");
-            if (!names_nothing(logo) && exists(backdrop_dir + logo)) {
-                const std::string file = backdrop_dir + logo;
-                if (!load_into(file, true, skin.logo.picture)) return result;
-                skin.logo.file = file;
-                skin.logo.shown = true;
-                const int w = skin.logo.picture->width, h = skin.logo.picture->height;
-                switch (cfg.read_integer("Fullscreen", "LogoPosition", 1)) {
-                    case 0: skin.logo.x = 0, skin.logo.y = 0; break;
-                    case 1: skin.logo.x = skin.client_width - w, skin.logo.y = 0; break;
-                    case 2: skin.logo.x = 0, skin.logo.y = skin.client_height - h; break;
-                    case 3: skin.logo.x = skin.client_width - w, skin.logo.y = skin.client_height - h; break;
-                    default: break;  // stays where it was
-                }
-            }
-        } else {
-            skin.offset_x = skin.offset_y = 0;
-            const auto colour = read_colour(cfg, "VideoMode", "TranspColor", "$00ff00ff", result.error);
-            if (!colour) return result;
-            skin.colour = *colour;
-            skin.transparent_colour = *colour;
-            skin.backdrop.shown = false;
-            skin.logo.shown = false;
-        }
-
-        for (int n = 1; n <= kSections; ++n) {
-            const std::string section = "Image" + std::to_string(n);
-            PlacedPicture& pic = skin.pictures[n - 1];
-            const std::string_view name = section_picture_name(n);
-            pic.transparent = name.substr(0, 3) == "im_";
-            const std::string file_name = cfg.read_string(section, "Filename", "");
-            if (!names_nothing(file_name)) {
-                const std::string file = skin_dir + file_name;
-                pic.hires.reset();
-                pic.hires_scale = 0;
-                if (exists(file)) {
-                    if (!load_into(file, pic.transparent, pic.picture)) return result;
-                    pic.source = PlacedPicture::Source::File;
-                    const std::string variant = hires_name(file, req.scale);
-                    if (!variant.empty() && exists(variant)) {
-                        if (!load_into(variant, pic.transparent, pic.hires)) return result;
-                        // Only a variant of exactly that size stands in for the picture.
-                        if (pic.hires->width == pic.picture->width * req.scale &&
-                            pic.hires->height == pic.picture->height * req.scale)
-                            pic.hires_scale = req.scale;
-                        else
-                            pic.hires.reset();
-                    }
-                } else {
-                    static const auto mark = std::make_shared<const Picture>(placeholder());
-                    pic.picture = mark;
-                    pic.source = PlacedPicture::Source::Placeholder;
-                }
-                pic.file = file;
-            }
-            pic.height = cfg.read_integer(section, "Height", 0);
-            pic.left = wrapping_add(cfg.read_integer(section, "Left", 0), skin.offset_x);
-            pic.top = wrapping_add(cfg.read_integer(section, "Top", 0), skin.offset_y);
-            pic.width = cfg.read_integer(section, "Width", 0);
-        }
+        status = Loader(req, *ini, skin).run();
+        if (!status) return status;  // the load stops where the error is: the rest is not done
     }
     skin.menu_shown = req.fullscreen;
-    skin.menu_width = 36;
-    skin.menu_height = 32;
-    return result;
+    skin.menu_width = kGameMenuFolded.width;
+    skin.menu_height = kGameMenuFolded.height;
+    return status;
 }
 
 }  // namespace

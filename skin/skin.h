@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "sim/pictures.h"
 #include "skin/ini.h"
 #include "skin/picture.h"
@@ -75,17 +76,19 @@ struct LoadRequest {
     int scale = 1;
 };
 
-struct LoadResult {
-    std::string error;         // empty on success: the message for the user
-    bool end_program = false;  // Config.ini is missing
-};
-
 inline constexpr const char* kMissingConfig =
     "Configuration file (Config.ini) not found. Please reinstall the game.";
 
+// The in-game menu's click area and its folded background, in skin pixels.
+struct Extent {
+    int width, height;
+};
+inline constexpr Extent kGameMenuFolded{36, 32};
+
 // Loads the skin over `skin`, which keeps what an earlier load gave it
-// where the file now names nothing.
-LoadResult load_skin(const LoadRequest& request, Skin& skin);
+// where the file now names nothing. A failure is the message for the
+// player; it is fatal when Config.ini is missing (the program must end).
+Status load_skin(const LoadRequest& request, Skin& skin);
 
 // Turns a path from Config.ini into one to open: "\" and "/" both separate;
 // a relative path is taken from the current directory, or from the

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "skin/file_read.h"
+#include "files/read.h"
 
 #include "sound/fmod.h"
 
@@ -113,11 +113,10 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
     if (index != FSOUND_FREE || offset != 0 || length != 0 || !name) return nullptr;
     // A regular file of sane size only: a FIFO in its place must not hang
     // the start, nor a huge file fill the memory.
-    auto read = ignivar::skin::read_regular_file(name, kMaxSampleFile);
-    auto* data = std::get_if<std::vector<std::uint8_t>>(&read);
-    if (!data) return nullptr;
+    auto read = ignivar::files::read_regular_file(name, kMaxSampleFile);
+    if (!read) return nullptr;
     auto* s = new FSOUND_SAMPLE;
-    s->file = std::move(*data);
+    s->file = std::move(read).value();
     // A file that is not a WAV that SDL can read is no sample, device or
     // not; with a device, making its chunk has read it already.
     s->chunk = make_chunk(*s);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "sim/ports.h"
 #include "sound/fmod.h"
 
@@ -36,11 +37,12 @@ public:
     explicit SoundOutput(std::string program_dir) : program_dir_(std::move(program_dir)) {}
     ~SoundOutput() override;
 
-    // The start-up for the driver list's text. On a missing Enemy sample it
-    // calls `show_error` with the message (which returns once the user has
-    // seen it), resets SoundMode and SplashScreen and returns false.
-    bool startup(std::string_view driver_text, SettingsStore& store,
-                 const std::function<void(const char* message)>& show_error);
+    // The start-up for the driver list's text. A missing Enemy sample fails
+    // it with the message for the player, who must see it before
+    // forget_driver() resets the stored choice.
+    Status startup(std::string_view driver_text, SettingsStore& store);
+    // After a failed start-up: no driver chosen, the start window shown next time.
+    static void forget_driver(SettingsStore& store);
     // Releases the samples and closes the library; harmless at any time.
     void shutdown();
 

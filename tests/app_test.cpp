@@ -20,6 +20,7 @@
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "settings/memory_store.h"
+#include "desk.h"
 #include "temp_dir.h"
 #include "url_catcher.h"
 
@@ -29,22 +30,15 @@ namespace {
 const std::string kDir = IGNIVAR_ASSET_DIR;
 
 
-struct Window {
-    explicit Window(bool fullscreen) {
-        store.write_text("FullscreenMode", fullscreen ? "1" : "0");
-        w = std::make_unique<TForm1>(store, sound, kDir);
-        w->power_on();
-    }
-    MemoryStore store;
-    SilentSink sound;
-    std::unique_ptr<TForm1> w;
+struct Window : test::Desk {
+    explicit Window(bool fullscreen) : test::Desk(fullscreen) { w->power_on(); }
 
     QPoint centre_of(const char* picture) const {
         const auto& p = w->skin().pictures[skin::section_of_picture(picture) - 1];
         return {p.left + p.width / 2, p.top + p.height / 2};
     }
-    int mode() const { return w->unit().state().mode; }
-    bool lit(Seg s) const { return w->unit().display().Vid_Is_Lit(s); }
+    int mode() const { return host.unit().state().mode; }
+    bool lit(Seg s) const { return host.unit().display().Vid_Is_Lit(s); }
 };
 
 TEST(MainWindow, KeyPressChangesTheModelAndTheNextPaint) {
@@ -135,29 +129,29 @@ TEST(KeyCodes, HeldKeysThroughTheWindow) {
     send(QEvent::KeyRelease, Qt::Key_Shift, 50);
     EXPECT_EQ(win.mode(), 8);
     EXPECT_FALSE(win.lit(Seg::BtnGameADown));
-    EXPECT_FALSE(win.w->unit().state().latch_a);
-    win.w->unit().advance(7000);  // the count-down is over: play
-    ASSERT_TRUE(win.w->unit().state().play);
-    const int hero = win.w->unit().state().hero;
+    EXPECT_FALSE(win.host.unit().state().latch_a);
+    win.host.unit().advance(7000);  // the count-down is over: play
+    ASSERT_TRUE(win.host.unit().state().play);
+    const int hero = win.host.unit().state().hero;
     // Presses repeated without a release (X11's detectable auto-repeat) act once.
     for (int i = 0; i < 5; ++i) send(QEvent::KeyPress, Qt::Key_Right, 114);
-    EXPECT_EQ(win.w->unit().state().hero, hero + 1);
+    EXPECT_EQ(win.host.unit().state().hero, hero + 1);
     send(QEvent::KeyRelease, Qt::Key_Right, 114);
     send(QEvent::KeyPress, Qt::Key_Right, 114);
-    EXPECT_EQ(win.w->unit().state().hero, hero + 2);
+    EXPECT_EQ(win.host.unit().state().hero, hero + 2);
     // The keyboard goes elsewhere with the key held: it is let go.
     EXPECT_TRUE(win.lit(Seg::BtnRightDown));
-    EXPECT_TRUE(win.w->unit().state().button_latch);
+    EXPECT_TRUE(win.host.unit().state().button_latch);
     QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(win.w.get(), &out);
     EXPECT_FALSE(win.lit(Seg::BtnRightDown));
-    EXPECT_FALSE(win.w->unit().state().button_latch);
+    EXPECT_FALSE(win.host.unit().state().button_latch);
     // A mouse button held on a button area likewise.
     QTest::mousePress(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_shoot_left_top"));
     EXPECT_TRUE(win.lit(Seg::BtnShootLeftDown));
     QApplication::sendEvent(win.w.get(), &out);
     EXPECT_FALSE(win.lit(Seg::BtnShootLeftDown));
-    EXPECT_FALSE(win.w->unit().state().button_latch);
+    EXPECT_FALSE(win.host.unit().state().button_latch);
 }
 
 TEST(MainWindow, MouseOnButtonAreas) {
@@ -171,7 +165,7 @@ TEST(MainWindow, MouseOnButtonAreas) {
     EXPECT_TRUE(win.lit(Seg::BtnTimeDown));
     QTest::mouseRelease(win.w.get(), Qt::LeftButton, {}, QPoint(270, 150));
     EXPECT_FALSE(win.lit(Seg::BtnTimeDown));
-    EXPECT_FALSE(win.w->unit().state().button_latch);
+    EXPECT_FALSE(win.host.unit().state().button_latch);
     // The set button and the right button press nothing.
     QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_set_top"));
     EXPECT_EQ(win.mode(), 1);
@@ -191,8 +185,8 @@ TEST(MainWindow, PointersHintsAndFailedWrites) {
     EXPECT_EQ(win.w->cursor().shape(), Qt::WhatsThisCursor);
     QTest::mouseMove(win.w.get(), QPoint(270, 150));
     EXPECT_EQ(win.w->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(win.w->controls().hint(*win.w->area_at(win.centre_of("btn_set_top"))), "button disabled");
-    EXPECT_EQ(win.w->controls().hint(*win.w->area_at(win.centre_of("btn_shoot_right_top"))),
+    EXPECT_EQ(win.host.controls().hint(*win.w->area_at(win.centre_of("btn_set_top"))), "button disabled");
+    EXPECT_EQ(win.host.controls().hint(*win.w->area_at(win.centre_of("btn_shoot_right_top"))),
               "click or press 'alt' key");
 
     // A store that refuses writes is told about once, however often it fails.
@@ -225,11 +219,11 @@ TEST(MainWindow, PopupMenuItems) {
     EXPECT_TRUE(catcher.opened[2].endsWith("/Config.ini"));
 
     win.store.write_text("HiScore1", "560");
-    win.w->unit().load_high_scores();
+    win.host.unit().load_high_scores();
     win.w->popup().action(Pm::Hiscore)->trigger();
     EXPECT_EQ(win.store.read_text("HiScore1"), "0");
     EXPECT_EQ(win.store.read_text("HiScore2"), "0");
-    EXPECT_EQ(win.w->unit().state().hiscore_a, 0);
+    EXPECT_EQ(win.host.unit().state().hiscore_a, 0);
 
     win.w->popup().action(Pm::Splashscreen)->trigger();
     EXPECT_EQ(win.store.read_text("SplashScreen"), "0");
@@ -296,20 +290,20 @@ TEST(MainWindow, LayoutSwitchKeepsARunningGame) {
     Window win(false);
     QTest::keyClick(win.w.get(), Qt::Key_3);
     QTest::keyClick(win.w.get(), Qt::Key_2);  // game B
-    win.w->unit().advance(9000);
-    const GameState before = win.w->unit().state();
+    win.host.unit().advance(9000);
+    const GameState before = win.host.unit().state();
     ASSERT_EQ(before.mode, 9);
     ASSERT_TRUE(before.play);
-    const Millis due = win.w->unit().timers().due(TimerId::Game);
+    const Millis due = win.host.unit().timers().due(TimerId::Game);
     win.w->pm_10_fullscreenClick();
     EXPECT_TRUE(win.w->fullscreen());
     EXPECT_EQ(win.w->width(), win.w->skin().client_width);
-    const GameState& after = win.w->unit().state();
+    const GameState& after = win.host.unit().state();
     EXPECT_EQ(after.mode, 9);
     EXPECT_EQ(after.grid, before.grid);
     EXPECT_EQ(after.hero, before.hero);
-    EXPECT_TRUE(win.w->unit().timers().enabled(TimerId::Game));
-    EXPECT_EQ(win.w->unit().timers().due(TimerId::Game), due);
+    EXPECT_TRUE(win.host.unit().timers().enabled(TimerId::Game));
+    EXPECT_EQ(win.host.unit().timers().due(TimerId::Game), due);
     win.w->pm_10_fullscreenClick();
     EXPECT_EQ(win.w->width(), 540);
 }
@@ -364,7 +358,7 @@ TEST(MainWindow, PainterAndHeadlessComposerAgree) {
     Window win(false);
     const auto compare = [&](const char* state) {
         const QImage painted = win.w->render_frame(true).convertToFormat(QImage::Format_ARGB32);
-        const skin::Picture composed = skin::render_frame(win.w->skin(), win.w->unit().display(), {});
+        const skin::Picture composed = skin::render_frame(win.w->skin(), win.host.unit().display(), {});
         ASSERT_EQ(painted.width(), composed.width);
         ASSERT_EQ(painted.height(), composed.height);
         int worst = 0;
@@ -386,7 +380,7 @@ TEST(MainWindow, PainterAndHeadlessComposerAgree) {
     compare("time with its button held");
     QTest::keyRelease(win.w.get(), Qt::Key_3);
     QTest::keyClick(win.w.get(), Qt::Key_1);
-    win.w->unit().advance(8000);
+    win.host.unit().advance(8000);
     compare("game A in play");
 }
 
@@ -394,10 +388,8 @@ TEST(MainWindow, HostileSkinValuesDoNotBringItDown) {
     test::TempDir dir;
     dir.write("Config.ini", "[Common]\nGameWidth=99999999\nGameHeight=-3\n[VideoMode]\nTranspColor=$00FFFFFF\n"
                             "[Image1]\nFilename=missing.png\nLeft=-2147483648\nWidth=2147483647\nHeight=5\n");
-    MemoryStore store;
-    store.write_text("FullscreenMode", "0");
-    SilentSink sound;
-    TForm1 w(store, sound, dir.path.string());
+    test::Desk desk(false, dir.path.string());
+    TForm1& w = *desk.w;
     EXPECT_FALSE(w.must_end());
     EXPECT_EQ(w.size(), QSize(skin::kMaxPictureSide, 1));
     const QImage frame = w.render_frame();
@@ -413,9 +405,6 @@ TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
     std::string ini = "[Common]\nSkinDir=Skin\\\n";
     for (int n = 1; n <= 100; ++n) ini += "[Image" + std::to_string(n) + "]\nFilename=huge.png\n";
     dir.write("Config.ini", ini);
-    MemoryStore store;
-    store.write_text("FullscreenMode", "0");
-    SilentSink sound;
     QString shown;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -423,17 +412,17 @@ TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
             box->accept();
         }
     });
-    TForm1 w(store, sound, dir.path.string());
+    test::Desk desk(false, dir.path.string());
     EXPECT_TRUE(shown.contains("huge.png")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("MiB of memory")) << shown.toStdString();
-    EXPECT_FALSE(w.must_end());
+    EXPECT_FALSE(desk.w->must_end());
 }
 
 // The pump polls often only while a pad is there, and a pad's button works
 // the window's unit as its key would, pressed picture included.
 TEST(MainWindow, GamepadsThroughTheWindow) {
     Window win(false);
-    GamepadPump pump(*win.w, "");
+    GamepadPump pump(win.host, "");
     ASSERT_TRUE(pump.unavailable().empty()) << pump.unavailable();
     EXPECT_FALSE(pump.polling());
     SDL_VirtualJoystickDesc d{};
@@ -513,9 +502,9 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
         View view;
         view.zoom = win.w->zoom();
         const skin::GameMenuLook menu{};
-        const QImage culled = painter.render(win.w->skin(), win.w->unit().display(), menu, view);
+        const QImage culled = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
         view.cull_backdrop = false;
-        const QImage whole = painter.render(win.w->skin(), win.w->unit().display(), menu, view);
+        const QImage whole = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
         EXPECT_EQ(culled, whole) << "zoom " << zoom;
     }
 }

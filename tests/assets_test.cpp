@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "results.h"
 #include "skin/manual.h"
 #include "skin/skin.h"
 
@@ -27,8 +28,8 @@ LoadRequest request(bool fullscreen) {
 TEST(DefaultSkin, LoadsCompletelyInBothLayouts) {
     for (bool fullscreen : {false, true}) {
         Skin s;
-        const LoadResult r = load_skin(request(fullscreen), s);
-        ASSERT_EQ(r.error, "") << fullscreen;
+        const Status r = load_skin(request(fullscreen), s);
+        ASSERT_EQ(test::error_text(r), "") << fullscreen;
         int files = 0;
         for (int n = 1; n <= kSections; ++n) {
             const PlacedPicture& p = s.pictures[n - 1];
@@ -57,7 +58,7 @@ TEST(DefaultSkin, LoadsCompletelyInBothLayouts) {
 
 TEST(DefaultSkin, UsesBothTransparencyKinds) {
     Skin s;
-    ASSERT_EQ(load_skin(request(false), s).error, "");
+    ASSERT_EQ(test::error_text(load_skin(request(false), s)), "");
     bool keyed_bmp = false, alpha_png = false;
     for (int n = 1; n <= kSections; ++n) {
         const PlacedPicture& p = s.pictures[n - 1];
@@ -78,7 +79,7 @@ bool overlap(const PlacedPicture& a, const PlacedPicture& b) {
 
 TEST(DefaultSkin, SegmentsOfALaneNeverOverlap) {
     Skin s;
-    ASSERT_EQ(load_skin(request(false), s).error, "");
+    ASSERT_EQ(test::error_text(load_skin(request(false), s)), "");
     for (int lane = 1; lane <= 3; ++lane) {
         std::vector<std::string> names;
         for (int pos = 1; pos <= 5; ++pos) {
@@ -95,8 +96,8 @@ TEST(DefaultSkin, SegmentsOfALaneNeverOverlap) {
 }
 
 TEST(DefaultSkin, ManualPagesHaveTheViewersSize) {
-    const Manual m = load_manual(kDir + "/Config.ini", kDir);
-    EXPECT_EQ(m.error, "");
+    Manual m;
+    EXPECT_EQ(test::error_text(load_manual(kDir + "/Config.ini", kDir, m)), "");
     EXPECT_EQ(m.width, 345);
     EXPECT_EQ(m.height, 255);
     for (const ManualPage& p : m.pages) {
@@ -108,8 +109,8 @@ TEST(DefaultSkin, ManualPagesHaveTheViewersSize) {
 
 TEST(DefaultSkin, InGameMenuBackground) {
     const auto d = load_picture(kDir + "/Graphics/Program/game_menu.png");
-    ASSERT_TRUE(std::holds_alternative<Picture>(d));
-    const Picture& p = std::get<Picture>(d);
+    ASSERT_TRUE(d.ok());
+    const Picture& p = *d;
     ASSERT_EQ(p.width, 256);
     ASSERT_EQ(p.height, 512);
     for (int y = 0; y < 512; ++y) {
@@ -171,9 +172,9 @@ TEST(DefaultSkin, WindowPicturesAndTexts) {
     };
     for (const Case& c : cases) {
         const auto d = load_picture(kDir + "/" + c.file);
-        ASSERT_TRUE(std::holds_alternative<Picture>(d)) << c.file;
-        EXPECT_EQ(std::get<Picture>(d).width, c.w) << c.file;
-        EXPECT_EQ(std::get<Picture>(d).height, c.h) << c.file;
+        ASSERT_TRUE(d.ok()) << c.file;
+        EXPECT_EQ(d->width, c.w) << c.file;
+        EXPECT_EQ(d->height, c.h) << c.file;
     }
     for (const char* text : {"Readme.txt", "Whatsnew.txt"})
         EXPECT_GT(std::filesystem::file_size(kDir + "/" + text), 100u) << text;

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 #include "skin/skin.h"
+#include "desk.h"
 #include "temp_dir.h"
 #include "url_catcher.h"
 
@@ -65,10 +66,8 @@ TEST(DataPaths, ThePlayersSkinFileFindsItsOwnPicturesFirst) {
 TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     test::TempDir player;
     DataPaths files{kAssets, kAssets + "/Config.ini", player.file("Zandrel"), false, true};
-    MemoryStore store;
-    store.write_text("FullscreenMode", "0");
-    SilentSink sound;
-    TForm1 w(store, sound, files);
+    test::Desk desk(files, false);
+    TForm1& w = *desk.w;
     test::UrlCatcher catcher;
     w.popup().action(Pm::Config)->trigger();
     const std::string own = player.file("Zandrel/Config.ini");

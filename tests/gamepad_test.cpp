@@ -154,7 +154,7 @@ TEST(Gamepad, RumbleOnPadsThatCanUnlessSwitchedOff) {
         ASSERT_EQ(pad.rumbles.size(), 1u);
         EXPECT_NEAR(pad.rumbles[0], 0x7FFF, 1);
     }
-    std::vector<std::string> problems;
+    Report problems;
     Pads p(parse_mapping("rumble = no\n", problems));
     VirtualPad pad;
     p.poll();
@@ -222,13 +222,13 @@ TEST(Gamepad, MappingFile) {
         {"mistakes are listed and skipped", "enabled = maybe\nz = left\na = jump\nnonsense\nb = shoot_left\n", true, 1, 4},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> problems;
+        Report problems;
         const Mapping m = parse_mapping(c.text ? c.text : default_mapping_text(), problems);
         EXPECT_EQ(m.enabled, c.enabled) << c.name;
         EXPECT_EQ(m.inputs.size(), c.inputs) << c.name;
-        EXPECT_EQ(problems.size(), c.problems) << c.name;
+        EXPECT_EQ(problems.count(), c.problems) << c.name;
     }
-    std::vector<std::string> problems;
+    Report problems;
     EXPECT_EQ(parse_mapping(default_mapping_text(), problems).inputs, default_mapping().inputs);
 }
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "results.h"
 #include "skin/manual.h"
 #include "skin/picture_budget.h"
 #include "skin/skin.h"
@@ -104,9 +105,9 @@ TEST(HostileSkin, HugeHeadersNamedByEverySectionStopAtTheBudget) {
         req.program_dir = dir.path.string();
         const auto load = [&] {
             Skin skin;
-            const LoadResult r = load_skin(req, skin);
-            const std::string want = budget_message(dir.file("Skin/" + std::string(c.file)), kPictureBudget);
-            return r.error == want && !r.end_program ? 0 : 1;
+            const Status r = load_skin(req, skin);
+            const std::string want = budget_message(dir.file("Skin/" + std::string(c.file)), kPictureBudget).message;
+            return test::error_text(r) == want && !(!r && r.error().fatal) ? 0 : 1;
         };
         EXPECT_EQ(load(), 0) << c.file;
         if (!kSanitized) {
@@ -121,14 +122,14 @@ TEST(HostileSkin, AFileNamedTwiceIsDecodedAndCountedOnce) {
         std::ofstream(dir.file(f), std::ios::binary) << bmp_header(4, 4) << std::string(48, '\0');  // 64 bytes of RGBA
     PictureBudget budget(100);
     const auto first = budget.load(dir.file("a.bmp"), PictureBudget::Use::Opaque);
-    ASSERT_TRUE(std::holds_alternative<std::shared_ptr<const Picture>>(first));
+    ASSERT_TRUE(first.ok());
     const auto again = budget.load(dir.file("a.bmp"), PictureBudget::Use::Opaque);
-    ASSERT_TRUE(std::holds_alternative<std::shared_ptr<const Picture>>(again));
-    EXPECT_EQ(std::get<0>(first), std::get<0>(again));
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(*first, *again);
     EXPECT_EQ(budget.used(), 64u);
     const auto other = budget.load(dir.file("b.bmp"), PictureBudget::Use::Opaque);
-    ASSERT_TRUE(std::holds_alternative<std::string>(other));
-    EXPECT_EQ(std::get<std::string>(other), budget_message(dir.file("b.bmp"), 100));
+    ASSERT_FALSE(other.ok());
+    EXPECT_EQ(other.message(), budget_message(dir.file("b.bmp"), 100).message);
 }
 
 TEST(HostileSkin, TwelveHugeManualPages) {
@@ -136,8 +137,9 @@ TEST(HostileSkin, TwelveHugeManualPages) {
     for (int n = 1; n <= kManualPages; ++n) dir.write("Pages/" + std::to_string(n) + ".bmp", bmp_header(16384, 16384));
     dir.write("Config.ini", "[Manual]\nManualDir=Pages\n");
     const auto load = [&] {
-        const Manual m = load_manual(dir.file("Config.ini"), dir.path.string());
-        return m.error == budget_message(dir.file("Pages/1.bmp"), kPictureBudget) ? 0 : 1;
+        Manual m;
+        const Status loaded = load_manual(dir.file("Config.ini"), dir.path.string(), m);
+        return test::error_text(loaded) == budget_message(dir.file("Pages/1.bmp"), kPictureBudget).message ? 0 : 1;
     };
     EXPECT_EQ(load(), 0);
     if (!kSanitized) {
@@ -151,14 +153,14 @@ TEST(HostileSkin, AFifoInThePlaceOfAFileDoesNotHang) {
     LoadRequest req;
     req.config_path = dir.file("Config.ini");
     Skin skin;
-    const LoadResult r = load_skin(req, skin);
-    EXPECT_TRUE(r.end_program);
-    EXPECT_NE(r.error.find("not a regular file"), std::string::npos) << r.error;
+    const Status r = load_skin(req, skin);
+    EXPECT_TRUE(!r && r.error().fatal);
+    EXPECT_NE(test::error_text(r).find("not a regular file"), std::string::npos) << test::error_text(r);
     ASSERT_EQ(mkfifo(dir.file("pipe.png").c_str(), 0600), 0);
-    EXPECT_NE(std::get<std::string>(load_picture(dir.file("pipe.png"))).find("not a regular file"), std::string::npos);
+    EXPECT_NE(test::error_text(load_picture(dir.file("pipe.png"))).find("not a regular file"), std::string::npos);
     dir.write("big/Config.ini", std::string(2 * 1024 * 1024, ';'));
     req.config_path = dir.file("big/Config.ini");
-    EXPECT_NE(load_skin(req, skin).error.find("too large"), std::string::npos);
+    EXPECT_NE(test::error_text(load_skin(req, skin)).find("too large"), std::string::npos);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "desk.h"
 #include "app/main_window.h"
 #include "app/timer_pump.h"
 #include "input/keys_form.h"
@@ -25,24 +26,20 @@ public:
     std::vector<std::string> writes;
 
 protected:
-    std::string store_text(std::string_view name, std::string_view text) override {
+    Status store_text(std::string_view name, std::string_view text) override {
         writes.push_back(std::string(name) + "=" + std::string(text));
         return MemoryStore::store_text(name, text);
     }
 };
 
-struct Dialog {
-    Dialog() {
-        store.write_text("FullscreenMode", "0");
-        main = std::make_unique<app::TForm1>(store, sound, kDir);
+struct Dialog : test::BasicDesk<RecordingStore> {
+    Dialog() : BasicDesk(false), main(w) {
         main->power_on();
-        keys = std::make_unique<TKeysForm>(main->controls(), store, [this](bool on) { main->setEnabled(on); });
+        keys = std::make_unique<TKeysForm>(host.controls(), store, [this](bool on) { main->setEnabled(on); });
         keys->open();
         store.writes.clear();
     }
-    RecordingStore store;
-    SilentSink sound;
-    std::unique_ptr<app::TForm1> main;
+    std::unique_ptr<app::TForm1>& main;
     std::unique_ptr<TKeysForm> keys;
 
     std::vector<std::string> shown() const {
@@ -95,11 +92,11 @@ TEST(KeysForm, AcceptStoresAllSevenAndRebindsAtOnce) {
     EXPECT_TRUE(d.main->isEnabled());
     EXPECT_EQ(d.store.writes,
               (std::vector<std::string>{"Key1=2", "Key2=3", "Key3=44", "Key4=39", "Key5=40", "Key6=42", "Key7=41"}));
-    EXPECT_EQ(d.main->controls().hint(Button::Time), "click or press 'spacebar' to switch mode");
+    EXPECT_EQ(d.host.controls().hint(Button::Time), "click or press 'spacebar' to switch mode");
     QTest::keyClick(d.main.get(), Qt::Key_Space);
-    EXPECT_EQ(d.main->unit().state().mode, 1);  // the space bar works the time button
+    EXPECT_EQ(d.host.unit().state().mode, 1);  // the space bar works the time button
     QTest::keyClick(d.main.get(), Qt::Key_3);
-    EXPECT_EQ(d.main->unit().state().mode, 1);  // and 3 no longer does
+    EXPECT_EQ(d.host.unit().state().mode, 1);  // and 3 no longer does
 }
 
 TEST(KeysForm, EscapeStoresNothingButTheListsKeepTheChoice) {
@@ -109,21 +106,21 @@ TEST(KeysForm, EscapeStoresNothingButTheListsKeepTheChoice) {
     EXPECT_FALSE(d.keys->isVisible());
     EXPECT_TRUE(d.main->isEnabled());
     EXPECT_TRUE(d.store.writes.empty());
-    EXPECT_EQ(d.main->controls().bindings().key_index(1), 2);
+    EXPECT_EQ(d.host.controls().bindings().key_index(1), 2);
     QTest::keyClick(d.main.get(), Qt::Key_3);
     QTest::keyClick(d.main.get(), Qt::Key_1);
-    EXPECT_EQ(d.main->unit().state().mode, 8);  // the old key still starts game A
+    EXPECT_EQ(d.host.unit().state().mode, 8);  // the old key still starts game A
     d.keys->open();
     EXPECT_EQ(d.keys->list(1)->currentText(), "Q");
 }
 
 TEST(KeysForm, MainWindowTakesNoInputWhileOpenButItsTimersRun) {
     Dialog d;
-    const int mode = d.main->unit().state().mode;
+    const int mode = d.host.unit().state().mode;
     QTest::keyPress(d.main.get(), Qt::Key_3);
     QTest::mousePress(d.main.get(), Qt::LeftButton, {}, QPoint(270, 20));
-    EXPECT_EQ(d.main->unit().state().mode, mode);
-    EXPECT_FALSE(d.main->unit().display().Vid_Is_Lit(Seg::BtnTimeDown));
+    EXPECT_EQ(d.host.unit().state().mode, mode);
+    EXPECT_FALSE(d.host.unit().display().Vid_Is_Lit(Seg::BtnTimeDown));
     EXPECT_TRUE(d.main->pump().armed());  // power-on's timer is still due
     QTest::keyRelease(d.main.get(), Qt::Key_3);
     QTest::mouseRelease(d.main.get(), Qt::LeftButton, {}, QPoint(270, 20));

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "results.h"
 #include "skin/ini.h"
 #include "skin/picture.h"
 #include "temp_dir.h"
@@ -69,8 +70,8 @@ TEST(Bmp, DecodesEveryDepthAndLayout) {
     };
     for (const Case& c : cases) {
         Decoded d = decode_bmp(c.file.data(), c.file.size());
-        ASSERT_TRUE(std::holds_alternative<Picture>(d)) << c.name << ": " << std::get<std::string>(d);
-        EXPECT_EQ(pixels(std::get<Picture>(d)), c.expect) << c.name;
+        ASSERT_TRUE(d.ok()) << c.name << ": " << test::error_text(d);
+        EXPECT_EQ(pixels(*d), c.expect) << c.name;
     }
 }
 
@@ -107,8 +108,8 @@ TEST(Bmp, HostileFilesGiveAMessage) {
     };
     for (const Case& c : cases) {
         Decoded d = decode_bmp(c.file.data(), c.file.size());
-        ASSERT_TRUE(std::holds_alternative<std::string>(d)) << c.name;
-        EXPECT_EQ(std::get<std::string>(d), c.message) << c.name;
+        ASSERT_FALSE(d.ok()) << c.name;
+        EXPECT_EQ(d.message(), c.message) << c.name;
     }
 }
 
@@ -128,19 +129,19 @@ Picture gradient(int w, int h) {
 TEST(Pictures, RoundTripThroughEveryFormat) {
     test::TempDir dir;
     const Picture p = gradient(16, 8);
-    ASSERT_EQ(write_png(p, dir.file("a.png")), "");
-    ASSERT_EQ(write_bmp(p, dir.file("a.bmp")), "");
-    ASSERT_EQ(write_bmp(p, dir.file("b.BMP"), 32), "");
-    ASSERT_EQ(write_jpeg(p, dir.file("a.jpg"), 100), "");
-    const Picture png = std::get<Picture>(load_picture(dir.file("a.png")));
+    ASSERT_EQ(test::error_text(write_png(p, dir.file("a.png"))), "");
+    ASSERT_EQ(test::error_text(write_bmp(p, dir.file("a.bmp"))), "");
+    ASSERT_EQ(test::error_text(write_bmp(p, dir.file("b.BMP"), 32)), "");
+    ASSERT_EQ(test::error_text(write_jpeg(p, dir.file("a.jpg"), 100)), "");
+    const Picture png = load_picture(dir.file("a.png")).value();
     EXPECT_EQ(png.rgba, p.rgba);  // alpha kept
     for (const char* name : {"a.bmp", "b.BMP"}) {
-        const Picture bmp = std::get<Picture>(load_picture(dir.file(name)));
+        const Picture bmp = load_picture(dir.file(name)).value();
         Picture opaque = p;
         make_opaque(opaque);
         EXPECT_EQ(bmp.rgba, opaque.rgba) << name;
     }
-    const Picture jpg = std::get<Picture>(load_picture(dir.file("a.jpg")));
+    const Picture jpg = load_picture(dir.file("a.jpg")).value();
     ASSERT_EQ(jpg.width, 16);
     ASSERT_EQ(jpg.height, 8);
     for (std::size_t i = 0; i < jpg.rgba.size(); i += 4) {
@@ -170,16 +171,15 @@ TEST(Pictures, BrokenFilesReportTheDecodersMessage) {
     };
     for (const Case& c : cases) {
         Decoded d = load_picture(dir.write(c.file, c.text));
-        if (std::holds_alternative<Picture>(d)) {
+        if (d.ok()) {
             // A JPEG cut short still decodes what it has; it never crashes.
             EXPECT_EQ(std::string(c.name), "jpeg cut") << c.name;
             continue;
         }
-        EXPECT_FALSE(std::get<std::string>(d).empty()) << c.name;
-        EXPECT_NE(std::get<std::string>(d).find(c.message_part), std::string::npos)
-            << c.name << ": " << std::get<std::string>(d);
+        EXPECT_FALSE(d.message().empty()) << c.name;
+        EXPECT_NE(d.message().find(c.message_part), std::string::npos) << c.name << ": " << d.message();
     }
-    EXPECT_EQ(std::get<std::string>(load_picture(dir.file("absent.png"))),
+    EXPECT_EQ(test::error_text(load_picture(dir.file("absent.png"))),
               "Cannot open file \"" + dir.file("absent.png") + "\": No such file or directory");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "results.h"
 #include "skin/manual.h"
 #include "skin/skin.h"
 #include "temp_dir.h"
@@ -39,7 +40,7 @@ TEST(SkinLoad, EmptyConfigInBothLayouts) {
     SkinDir s;
     s.config("");
     Skin windowed;
-    EXPECT_EQ(load_skin(s.request(false), windowed).error, "");
+    EXPECT_EQ(test::error_text(load_skin(s.request(false), windowed)), "");
     EXPECT_EQ(windowed.client_width, 540);
     EXPECT_EQ(windowed.client_height, 360);
     EXPECT_EQ(windowed.transparent_colour, 0x00ff00ffu);
@@ -50,7 +51,7 @@ TEST(SkinLoad, EmptyConfigInBothLayouts) {
         EXPECT_EQ(p.left + p.top + p.width + p.height, 0);
     }
     Skin full;
-    EXPECT_EQ(load_skin(s.request(true), full).error, "");
+    EXPECT_EQ(test::error_text(load_skin(s.request(true), full)), "");
     EXPECT_EQ(full.client_width, 1024);
     EXPECT_EQ(full.client_height, 768);
     EXPECT_EQ(full.colour, 0u);
@@ -97,7 +98,7 @@ TEST(SkinLoad, PicturesPlaceholdersAndTransparency) {
              "[Image3]\nFilename=gone.png\nLeft=1\nTop=2\nWidth=6\nHeight=3\n[Image5]\nFilename=nil\n"
              "[Image6]\nFilename=\n");
     Skin skin;
-    ASSERT_EQ(load_skin(s.request(false), skin).error, "");
+    ASSERT_EQ(test::error_text(load_skin(s.request(false), skin)), "");
     const PlacedPicture& hero = skin.pictures[96];
     EXPECT_EQ(section_picture_name(97), "im_hero_0");
     EXPECT_EQ(hero.source, PlacedPicture::Source::File);
@@ -145,7 +146,7 @@ TEST(SkinLoad, BackdropAndLogo) {
         s.config("[Fullscreen]\nBackdropFile=back.jpg\nBackdropStretch=$1\nLogoFile=logo.png\nLogoPosition=" +
                  std::to_string(c.position) + "\nBgColor=$00123456\n");
         Skin skin;
-        ASSERT_EQ(load_skin(s.request(true), skin).error, "");
+        ASSERT_EQ(test::error_text(load_skin(s.request(true), skin)), "");
         EXPECT_TRUE(skin.logo.shown);
         EXPECT_EQ(skin.logo.x, c.x) << c.position;
         EXPECT_EQ(skin.logo.y, c.y) << c.position;
@@ -161,7 +162,7 @@ TEST(SkinLoad, BackdropAndLogo) {
     SkinDir s;
     s.config("[Fullscreen]\nBackdropFile=missing.png\nLogoFile=\n");
     Skin skin;
-    EXPECT_EQ(load_skin(s.request(true), skin).error, "");
+    EXPECT_EQ(test::error_text(load_skin(s.request(true), skin)), "");
     EXPECT_FALSE(skin.backdrop.shown);
     EXPECT_FALSE(skin.logo.shown);
 }
@@ -182,9 +183,9 @@ TEST(SkinLoad, ErrorsStopTheLoadWhereTheyOccur) {
         std::ofstream(s.backdrop_file("bad.bmp")) << "not a bmp at all, really not";
         s.config(c.config + "[Image19]\nLeft=1\n[Image21]\nLeft=2\n");
         Skin skin;
-        const LoadResult r = load_skin(s.request(c.fullscreen), skin);
-        EXPECT_NE(r.error.find(c.message), std::string::npos) << c.name << ": " << r.error;
-        EXPECT_FALSE(r.end_program);
+        const Status r = load_skin(s.request(c.fullscreen), skin);
+        EXPECT_NE(test::error_text(r).find(c.message), std::string::npos) << c.name << ": " << test::error_text(r);
+        EXPECT_FALSE(!r && r.error().fatal);
         EXPECT_EQ(skin.menu_width, 0) << c.name;   // step 7 was not reached
         EXPECT_EQ(skin.pictures[20].left, 0) << c.name;  // nor any later section
     }
@@ -196,9 +197,9 @@ TEST(SkinLoad, MissingConfigEndsTheProgram) {
     r.config_path = dir.file("Config.ini");
     r.fullscreen = true;
     Skin skin;
-    const LoadResult result = load_skin(r, skin);
-    EXPECT_EQ(result.error, "Configuration file (Config.ini) not found. Please reinstall the game.");
-    EXPECT_TRUE(result.end_program);
+    const Status result = load_skin(r, skin);
+    EXPECT_EQ(test::error_text(result), "Configuration file (Config.ini) not found. Please reinstall the game.");
+    EXPECT_TRUE(!result && result.error().fatal);
     EXPECT_TRUE(skin.menu_shown);  // only the last step runs
     EXPECT_EQ(skin.client_width, 0);
 }
@@ -223,21 +224,22 @@ TEST(Manual, PagesPlaceholdersAndStops) {
     std::filesystem::create_directories(dir.path / "Pages");
     for (int n = 1; n <= 11; ++n) write_bmp(solid(34, 25, 255, 255, 255), dir.file("Pages/" + std::to_string(n) + ".bmp"));
     dir.write("Config.ini", "[Manual]\nManualDir=Pages\nManualWidth=600\nManualHeight=400\n");
-    Manual m = load_manual(dir.file("Config.ini"), dir.path.string());
+    Manual m;
+    Status loaded = load_manual(dir.file("Config.ini"), dir.path.string(), m);
     EXPECT_EQ(m.width, 600);
     EXPECT_EQ(m.height, 400);
-    EXPECT_EQ(m.error, "");
+    EXPECT_EQ(test::error_text(loaded), "");
     EXPECT_EQ(m.pages[0].source, ManualPage::Source::File);
     EXPECT_EQ(m.pages[0].picture->width, 34);
     EXPECT_EQ(m.pages[11].source, ManualPage::Source::Placeholder);
 
     dir.write("Pages/5.bmp", "broken");
-    m = load_manual(dir.file("Config.ini"), dir.path.string());
-    EXPECT_EQ(m.error, dir.file("Pages/5.bmp") + ": Not a BMP file");  // the message names the page
+    loaded = load_manual(dir.file("Config.ini"), dir.path.string(), m);
+    EXPECT_EQ(test::error_text(loaded), dir.file("Pages/5.bmp") + ": Not a BMP file");  // the message names the page
     EXPECT_EQ(m.pages[3].source, ManualPage::Source::File);
     for (int n = 5; n <= 12; ++n) EXPECT_EQ(m.pages[n - 1].source, ManualPage::Source::Empty) << n;
 
-    m = load_manual(dir.file("absent.ini"), dir.path.string());
+    loaded = load_manual(dir.file("absent.ini"), dir.path.string(), m);
     EXPECT_EQ(m.width, 345);
     EXPECT_EQ(m.height, 255);
     EXPECT_EQ(m.pages[0].file, "Graphics/Manual/1.bmp");

@@ -27,7 +27,12 @@ struct Splash {
         TSplashForm::Hooks hooks;
         hooks.sound_startup = [this](const std::string& driver) {
             calls.push_back("sound " + driver);
-            return sound.startup(driver, store, [this](const char* m) { calls.push_back(std::string("message ") + m); });
+            const Status started = sound.startup(driver, store);
+            if (!started) {
+                calls.push_back("message " + started.message());
+                sound::SoundOutput::forget_driver(store);
+            }
+            return started.ok();
         };
         hooks.set_splash_menu_check = [this](bool on) { calls.push_back(on ? "menu check on" : "menu check off"); };
         hooks.power_on = [this] { calls.push_back("power on"); };
@@ -148,7 +153,12 @@ TEST(Splash, MissingEnemySampleEndsTheProgramBeforeTheUnitShows) {
     std::vector<std::string> calls;
     TSplashForm::Hooks hooks;
     hooks.sound_startup = [&](const std::string& driver) {
-        return sound.startup(driver, store, [&](const char* m) { calls.push_back(m); });
+        const Status started = sound.startup(driver, store);
+        if (!started) {
+            calls.push_back(started.message());
+            sound::SoundOutput::forget_driver(store);
+        }
+        return started.ok();
     };
     hooks.power_on = [&] { calls.push_back("power on"); };
     hooks.end_program = [&](int status) { calls.push_back("end " + std::to_string(status)); };

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "desk.h"
 #include "app/main_window.h"
 #include "input/key_codes.h"
 #include "settings/memory_store.h"
@@ -35,10 +36,9 @@ void run_for(int ms) {
 
 TEST(RealWindow, AHeldArrowMovesTheHeroOnceOnABusyMachine) {
     EXPECT_TRUE(input::request_detectable_autorepeat());
-    MemoryStore store;
-    store.write_text("FullscreenMode", "0");
-    SilentSink sound;
-    TForm1 w(store, sound, kDir);
+    test::Desk desk(false);
+    TForm1& w = *desk.w;
+    Unit& unit = desk.unit();
     w.power_on();
     run_for(300);
     xdotool({"windowactivate", "--sync", QString::number(w.winId())});
@@ -47,12 +47,12 @@ TEST(RealWindow, AHeldArrowMovesTheHeroOnceOnABusyMachine) {
     xdotool({"key", "3"});
     xdotool({"key", "1"});
     run_for(300);
-    ASSERT_EQ(w.unit().state().mode, 8);
-    w.unit().advance(7000);  // past the count-down
-    ASSERT_TRUE(w.unit().state().play);
+    ASSERT_EQ(unit.state().mode, 8);
+    unit.advance(7000);  // past the count-down
+    ASSERT_TRUE(unit.state().play);
     // Hold the game still: no flames, so nothing but the key moves the hero.
-    w.unit().timers().set_enabled(TimerId::Game, false);
-    const int hero = w.unit().state().hero;
+    unit.timers().set_enabled(TimerId::Game, false);
+    const int hero = unit.state().hero;
 
     // Two cores kept busy, and the program's own loop stalled now and then.
     std::atomic<bool> stop{false};
@@ -74,9 +74,9 @@ TEST(RealWindow, AHeldArrowMovesTheHeroOnceOnABusyMachine) {
     run_for(200);
     stop = true;
     for (auto& b : burners) b.join();
-    EXPECT_EQ(w.unit().state().hero, hero + 1);
-    EXPECT_FALSE(w.unit().display().Vid_Is_Lit(Seg::BtnRightDown));
-    EXPECT_FALSE(w.unit().state().button_latch);
+    EXPECT_EQ(unit.state().hero, hero + 1);
+    EXPECT_FALSE(unit.display().Vid_Is_Lit(Seg::BtnRightDown));
+    EXPECT_FALSE(unit.state().button_latch);
 }
 
 }  // namespace

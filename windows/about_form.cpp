@@ -3,15 +3,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "input/key_preview.h"
 #include "product.h"
+#include "ui/key_preview.h"
+#include "ui/kit.h"
 #include "windows/picture_label.h"
 
 namespace ignivar::windows {
 namespace {
 
-const QColor kNavy(0x08, 0x29, 0x52);
-const QColor kLink(255, 255, 0);
+using ui::pixel_font;
+using ui::set_text_colour;
+const QColor& kLink = ui::kLinkYellow;
 
 // Captions at x 132, values at x 212, a row every 24 pixels.
 struct Detail {
@@ -41,13 +43,13 @@ TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const 
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kNavy);
+    pal.setColor(QPalette::Window, ui::kNavy);
     setPalette(pal);
 
     auto* portrait = new QLabel(this);
     portrait->setObjectName("im_picture");
     portrait->setGeometry(kPortrait);
-    portrait->setPixmap(program_picture(program_dir, "about_portrait.png"));
+    portrait->setPixmap(ui::program_picture(program_dir, "about_portrait.png"));
 
     int y = kFirstRow;
     const auto add = [this](const QString& name, const QString& text, QPoint at, const QFont& f, const QColor& c) {
@@ -76,14 +78,14 @@ TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const 
     }
     connect(web, &ClickLabel::clicked, this, [this] { la_website_2Click(); });
     connect(mail, &ClickLabel::clicked, this, [this] { la_email_2Click(); });
-    new input::KeyPreview(this, [this](QKeyEvent* e) {
+    new ui::KeyPreview(this, [this](QKeyEvent* e) {
         if (e->type() != QEvent::KeyPress || e->key() != Qt::Key_Escape) return false;
         hide();
         return true;
     });
 
     // FormCreate: centred on the screen.
-    centre_on_screen(*this);
+    ui::centre(*this);
 }
 
 void TAboutForm::present() {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "ui/kit.h"
 #include "windows/picture_label.h"
 
 namespace ignivar::windows {
@@ -21,12 +22,11 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), program_dir_(program_dir) {
     setObjectName("TManualForm");
     setWindowTitle("Manual");
-    manual_ = skin::load_manual(config_path, program_dir, own_dir);
-    if (!manual_.error.empty() && report) report(manual_.error);
-    const int w = std::clamp(manual_.width, 1, 16384), h = std::clamp(manual_.height, 1, 16384);
+    manual_ = skin::find_manual(config_path, program_dir, own_dir);
+    report_ = report;
+    const int w = std::clamp(manual_.width, 1, skin::kMaxPictureSide);
+    const int h = std::clamp(manual_.height, 1, skin::kMaxPictureSide);
     setFixedSize(w, h);
-    for (int n = 0; n < skin::kManualPages; ++n)
-        if (const auto& pic = manual_.pages[n].picture; pic && !pic->empty()) pages_[n] = to_image(*pic);
 
     const int right = w - kButtonMargin - kButtonWidth, bottom = h - kButtonMargin - kButtonHeight;
     left_down_ = button("btn_left_down", "manual_left_down.png", {kButtonMargin, bottom, kButtonWidth, kButtonHeight});
@@ -43,14 +43,26 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
     connect(close_up_, &ClickLabel::pressed, this, [this] { Inp_esc_down(); });
     connect(close_up_, &ClickLabel::released, this, [this] { Inp_esc_up(); });
 
-    centre_on_screen(*this);
+    ui::centre(*this);
+}
+
+void TManualForm::load_pages() {
+    if (pages_loaded_) return;
+    pages_loaded_ = true;
+    const Status loaded = skin::load_manual_pages(manual_);
+    // Each page is kept once, in the form the window draws.
+    for (int n = 0; n < skin::kManualPages; ++n) {
+        if (const auto& pic = manual_.pages[n].picture; pic && !pic->empty()) pages_[n] = to_image(*pic);
+        manual_.pages[n].picture.reset();
+    }
+    if (!loaded && report_) report_(loaded.message());
 }
 
 ClickLabel* TManualForm::button(const char* name, const char* file, QRect place) {
     auto* b = new ClickLabel(this);
     b->setObjectName(name);
     b->setGeometry(place);
-    b->setPixmap(program_picture(program_dir_, file));
+    b->setPixmap(ui::program_picture(program_dir_, file));
     return b;
 }
 
@@ -97,7 +109,10 @@ void TManualForm::Inp_esc_up() {
     hide();
 }
 
-void TManualForm::showEvent(QShowEvent*) { Vid_Show_Page(); }  // FormShow
+void TManualForm::showEvent(QShowEvent*) {  // FormShow
+    load_pages();
+    Vid_Show_Page();
+}
 
 void TManualForm::paintEvent(QPaintEvent*) {
     QPainter p(this);

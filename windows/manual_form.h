@@ -21,9 +21,10 @@ class TManualForm : public QWidget {
 public:
     static constexpr int kButtonWidth = 16, kButtonHeight = 14, kButtonMargin = 4;
 
-    // FormCreate: loads the pages from `config_path` (relative folders from
-    // the current directory, else `program_dir`); `report` shows the
-    // message when a page cannot be decoded.
+    // FormCreate: finds the pages named by `config_path` (relative folders
+    // from the current directory, else `program_dir`); they are decoded when
+    // the viewer is first shown, and `report` then shows the message when a
+    // page cannot be decoded.
     TManualForm(const std::string& config_path, const std::string& program_dir,
                 const std::function<void(const std::string& message)>& report, const std::string& own_dir = {},
                 QWidget* parent = nullptr);
@@ -57,8 +58,11 @@ protected:
 
 private:
     ClickLabel* button(const char* name, const char* file, QRect place);
+    void load_pages();
 
     skin::Manual manual_;
+    std::function<void(const std::string&)> report_;
+    bool pages_loaded_ = false;
     std::array<QImage, skin::kManualPages> pages_;  // im_page_01 .. im_page_12
     QImage im_page_top_;
     int page_ = 1;

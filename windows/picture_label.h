@@ -1,13 +1,9 @@
-// Small building blocks of the auxiliary windows: a label that reports a
-// click of the left mouse button (links and picture buttons), and the
-// helpers that place a component from its table row.
+// A label that reports presses and clicks of the left mouse button: the
+// links and picture buttons of the auxiliary windows.
 #pragma once
 
-#include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QRect>
-#include <string>
 
 namespace ignivar::windows {
 
@@ -32,18 +28,5 @@ protected:
         if (rect().contains(e->position().toPoint())) emit clicked();
     }
 };
-
-// A pixel-sized font ("Arial" is matched by the desktop's metric twin).
-QFont pixel_font(const char* family, int pixels, bool bold = false, bool underline = false, bool italic = false);
-
-// A picture from the program's own folder Graphics/Program; an empty pixmap
-// when it cannot be read.
-QPixmap program_picture(const std::string& program_dir, const char* file);
-
-// Places a window in the middle of the primary screen.
-void centre_on_screen(QWidget& window);
-
-// Sets a label's text colour.
-void set_text_colour(QWidget* w, const QColor& c);
 
 }  // namespace ignivar::windows

@@ -9,17 +9,20 @@
 #include <QUrl>
 
 #include "input/key_codes.h"
-#include "input/key_preview.h"
 #include "product.h"
 #include "sound/sound_output.h"
+#include "ui/key_preview.h"
+#include "ui/kit.h"
 #include "windows/desktop.h"
 #include "windows/picture_label.h"
 
 namespace ignivar::windows {
 namespace {
 
-const QColor kNavy(0x08, 0x29, 0x52);
-const QColor kBlue(0x18, 0x52, 0x94);
+using ui::kBlue;
+using ui::kNavy;
+using ui::pixel_font;
+using ui::set_text_colour;
 
 // im_background: four full-width bands, top to bottom.
 struct Band {
@@ -93,6 +96,14 @@ void TSplashForm::build() {
     setWindowTitle("About this game...");
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(false);
+    build_texts();
+    build_choices();
+    build_buttons();
+    // The window sees the keys before its controls.
+    new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+}
+
+void TSplashForm::build_texts() {
     for (const Text& t : kTexts) {
         auto* label = new ClickLabel(text_of(t.name), this);
         label->setObjectName(t.name);
@@ -123,9 +134,11 @@ void TSplashForm::build() {
     box->setObjectName("im_box_picture");
     box->setGeometry(kBoxPicture);
     box->setAlignment(Qt::AlignCenter);
-    box->setPixmap(program_picture(program_dir_, "splash_box.png"));
+    box->setPixmap(ui::program_picture(program_dir_, "splash_box.png"));
     box->lower();
+}
 
+void TSplashForm::build_choices() {
     cb_sound_ = new QComboBox(this);
     cb_sound_->setObjectName("cb_sound");
     cb_sound_->setGeometry(kDriverList);
@@ -144,30 +157,30 @@ void TSplashForm::build() {
     chb_splashscreen_->setFont(pixel_font("Arial", 12));
     set_text_colour(chb_splashscreen_, Qt::white);
     setTabOrder(cb_sound_, chb_splashscreen_);
+}
 
+void TSplashForm::build_buttons() {
     auto* paypal = new ClickLabel(this);
     paypal->setObjectName("btn_paypal");
     paypal->setGeometry(kPaypal);
-    paypal->setPixmap(program_picture(program_dir_, "splash_donate.png"));
+    paypal->setPixmap(ui::program_picture(program_dir_, "splash_donate.png"));
     paypal->setCursor(Qt::PointingHandCursor);
     connect(paypal, &ClickLabel::clicked, this, [] { open_with_desktop(QUrl(kDonationPage), {}); });
 
     btn_play_ = new ClickLabel(this);
     btn_play_->setObjectName("btn_play");
     btn_play_->setGeometry(kPlay);
-    btn_play_->setPixmap(program_picture(program_dir_, "splash_play.png"));
+    btn_play_->setPixmap(ui::program_picture(program_dir_, "splash_play.png"));
     btn_play_->setCursor(Qt::PointingHandCursor);
     connect(btn_play_, &ClickLabel::clicked, this, [this] { btn_playClick(); });
 
     btn_play_disabled_ = new ClickLabel(this);
     btn_play_disabled_->setObjectName("btn_play_disabled");
     btn_play_disabled_->setGeometry(kPlay);
-    btn_play_disabled_->setPixmap(program_picture(program_dir_, "splash_play_disabled.png"));
+    btn_play_disabled_->setPixmap(ui::program_picture(program_dir_, "splash_play_disabled.png"));
     btn_play_disabled_->setCursor(Qt::WhatsThisCursor);
     btn_play_disabled_->setToolTip("please select sound driver first");
     btn_play_disabled_->hide();
-    // The window sees the keys before its controls.
-    new input::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
 }
 
 void TSplashForm::cb_soundChange() {
@@ -178,11 +191,7 @@ void TSplashForm::cb_soundChange() {
 }
 
 void TSplashForm::present() {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (s) {
-        const QRect area = s->availableGeometry();
-        move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
-    }
+    ui::centre(*this);
     show();
     raise();
     activateWindow();

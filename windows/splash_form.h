@@ -61,6 +61,9 @@ protected:
 
 private:
     void build();
+    void build_texts();
+    void build_choices();
+    void build_buttons();
     void cb_soundChange();
     void FormActivate();
     bool FormKeyDown(QKeyEvent* e);

@@ -26,8 +26,7 @@ skin::Picture to_picture(const QImage& image) {
 }
 
 void save_png(const QImage& image, const std::string& path) {
-    const std::string error = skin::write_png(to_picture(image), path);
-    if (!error.empty()) throw std::runtime_error(error);
+    if (const Status s = skin::write_png(to_picture(image), path); !s) throw std::runtime_error(s.message());
 }
 
 void save_keyed_bmp(const QImage& image, const std::string& path, QColor key) {
@@ -41,8 +40,7 @@ void save_keyed_bmp(const QImage& image, const std::string& path, QColor key) {
             if (c.alpha() >= 128) flat.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue()));
         }
     flat.setPixelColor(0, image.height() - 1, key);
-    const std::string error = skin::write_bmp(to_picture(flat), path, 24);
-    if (!error.empty()) throw std::runtime_error(error);
+    if (const Status s = skin::write_bmp(to_picture(flat), path, 24); !s) throw std::runtime_error(s.message());
 }
 
 void prepare(QPainter& p) {

@@ -323,9 +323,8 @@ void make_face(const std::string& out_dir) {
     }
 
     QImage backdrop = draw_backdrop();
-    const std::string backdrop_error =
-        skin::write_jpeg(to_picture(backdrop), (backdrop_dir / "embers.jpg").string(), 88);
-    if (!backdrop_error.empty()) throw std::runtime_error(backdrop_error);
+    const Status written = skin::write_jpeg(to_picture(backdrop), (backdrop_dir / "embers.jpg").string(), 88);
+    if (!written) throw std::runtime_error(written.message());
     save_png(draw_logo(), (backdrop_dir / "logo.png").string());
 
     std::ostringstream ini;

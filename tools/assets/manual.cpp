@@ -134,9 +134,8 @@ void make_manual(const std::string& out_dir) {
     const auto dir = std::filesystem::path(out_dir) / "Graphics" / "Manual";
     std::filesystem::create_directories(dir);
     for (int n = 1; n <= 12; ++n) {
-        const std::string error =
-            skin::write_bmp(to_picture(page_image(n)), (dir / (std::to_string(n) + ".bmp")).string(), 24);
-        if (!error.empty()) throw std::runtime_error(error);
+        const Status s = skin::write_bmp(to_picture(page_image(n)), (dir / (std::to_string(n) + ".bmp")).string(), 24);
+        if (!s) throw std::runtime_error(s.message());
     }
 }
 

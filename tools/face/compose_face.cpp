@@ -6,78 +6,101 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <variant>
 #include <sstream>
 #include <string>
 
 #include "driver/driver.h"
+#include "files/places.h"
 #include "product.h"
 #include "settings/memory_store.h"
 #include "skin/frame.h"
 
 using namespace ignivar;
 
-int main(int argc, char** argv) {
-    skin::LoadRequest req;
+namespace {
+
+constexpr const char* kUsage = "usage: ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]\n";
+
+struct Arguments {
+    skin::LoadRequest request;
+    std::string out;
+    std::string script;
+};
+
+// The arguments, or the exit status when there is nothing more to do.
+std::variant<Arguments, int> read_arguments(int argc, char** argv) {
+    Arguments a;
     std::vector<std::string> plain;
     for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
-            std::cout << "usage: ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]\n"
-                         "Draws the face that CONFIG's skin shows after the ignivar-sim commands of SCRIPT\n"
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage
+                      << "Draws the face that CONFIG's skin shows after the ignivar-sim commands of SCRIPT\n"
                          "(power-on when there is none) into OUT.png.\n";
             return 0;
         }
-        if (a == "--version") {
+        if (arg == "--version") {
             std::cout << "ignivar-face " << kProgramVersion << '\n';
             return 0;
         }
-        if (a == "--fullscreen") {
-            req.fullscreen = true;
-        } else if (a == "--screen" && i + 1 < argc) {
-            if (std::sscanf(argv[++i], "%dx%d", &req.screen_width, &req.screen_height) != 2) return 2;
+        if (arg == "--fullscreen") {
+            a.request.fullscreen = true;
+        } else if (arg == "--screen" && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%dx%d", &a.request.screen_width, &a.request.screen_height) != 2) return 2;
         } else {
-            plain.push_back(a);
+            plain.push_back(arg);
         }
     }
     if (plain.size() < 2 || plain.size() > 3) {
-        std::cerr << "usage: ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]\n";
+        std::cerr << kUsage;
         return 2;
     }
-    req.config_path = plain[0];
-    req.program_dir = std::filesystem::path(plain[0]).parent_path().string();
+    a.request.config_path = plain[0];
+    a.request.program_dir = std::filesystem::path(plain[0]).parent_path().string();
+    a.out = plain[1];
+    if (plain.size() == 3) a.script = plain[2];
+    return a;
+}
+
+// What the window's shape leaves out is see-through in the picture too.
+void key_out(const skin::Skin& s, skin::Picture& frame) {
+    if (!s.transparent_colour) return;
+    std::uint8_t key[4];
+    skin::colour_rgba(*s.transparent_colour, key);
+    for (std::size_t i = 0; i < frame.rgba.size(); i += 4)
+        if (frame.rgba[i] == key[0] && frame.rgba[i + 1] == key[1] && frame.rgba[i + 2] == key[2]) frame.rgba[i + 3] = 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    auto read = read_arguments(argc, argv);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    const Arguments& a = std::get<Arguments>(read);
     skin::Skin s;
-    const skin::LoadResult r = skin::load_skin(req, s);
-    if (!r.error.empty()) {
-        std::cerr << "ignivar-face: " << r.error << '\n';
+    if (const Status r = skin::load_skin(a.request, s); !r) {
+        std::cerr << "ignivar-face: " << r.message() << '\n';
         return 1;
     }
     MemoryStore store;
     std::ostringstream out;
     Driver driver(store, out, std::cerr, 1);
-    if (plain.size() == 3) {
-        std::ifstream script(plain[2]);
+    if (!a.script.empty()) {
+        std::ifstream script(a.script);
         if (!script) {
-            std::cerr << "ignivar-face: cannot open " << plain[2] << '\n';
+            std::cerr << "ignivar-face: cannot open " << a.script << '\n';
             return 2;
         }
         if (run_script(driver, script) != 0) std::cerr << out.str();
     }
     driver.finish();
-    skin::Picture menu;
-    const std::string menu_file = (std::filesystem::path(req.program_dir) / "Graphics/Program/game_menu.png").string();
-    auto decoded = skin::load_picture(menu_file);
-    if (auto* p = std::get_if<skin::Picture>(&decoded)) menu = std::move(*p);
-    skin::Picture frame = skin::render_frame(s, driver.unit()->display(), skin::folded_game_menu(s, menu.empty() ? nullptr : &menu));
-    // What the window's shape leaves out is see-through in the picture too.
-    if (s.transparent_colour) {
-        std::uint8_t key[4];
-        skin::colour_rgba(*s.transparent_colour, key);
-        for (std::size_t i = 0; i < frame.rgba.size(); i += 4)
-            if (frame.rgba[i] == key[0] && frame.rgba[i + 1] == key[1] && frame.rgba[i + 2] == key[2]) frame.rgba[i + 3] = 0;
-    }
-    const std::string error = skin::write_png(frame, plain[1]);
-    if (!error.empty()) {
-        std::cerr << "ignivar-face: " << error << '\n';
+    auto menu = skin::load_picture(files::program_picture(a.request.program_dir, "game_menu.png"));
+    skin::Picture frame = driver.host()->face(s, skin::folded_game_menu(s, menu ? &*menu : nullptr));
+    key_out(s, frame);
+    if (const Status w = skin::write_png(frame, a.out); !w) {
+        std::cerr << "ignivar-face: " << w.message() << '\n';
         return 1;
     }
     return 0;

@@ -3,11 +3,11 @@
 
 #include "sim/ports.h"
 
-namespace ignivar::app {
+namespace ignivar::host {
 
 class SystemClock : public LocalClock {
 public:
     LocalTime now() override;
 };
 
-}  // namespace ignivar::app
+}  // namespace ignivar::host

@@ -1,10 +1,10 @@
 // The computer's local date and time for the watch.
-#include "app/system_clock.h"
+#include "host/system_clock.h"
 
 #include <chrono>
 #include <ctime>
 
-namespace ignivar::app {
+namespace ignivar::host {
 
 LocalTime SystemClock::now() {
     const auto t = std::chrono::system_clock::now();
@@ -23,4 +23,4 @@ LocalTime SystemClock::now() {
     return out;
 }
 
-}  // namespace ignivar::app
+}  // namespace ignivar::host

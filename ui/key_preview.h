@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace ignivar::input {
+namespace ignivar::ui {
 
 class KeyPreview : public QObject {
 public:
@@ -29,4 +29,4 @@ private:
     Handler handler_;
 };
 
-}  // namespace ignivar::input
+}  // namespace ignivar::ui

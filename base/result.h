@@ -1,0 +1,99 @@
+// The two shapes in which the program's operations report failure: a
+// Result, which holds a value or the message that says why there is none,
+// and a Report, which collects the problems a load went on past.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace ignivar {
+
+struct Error {
+    std::string message;
+    // The program cannot go on (its skin file is missing).
+    bool fatal = false;
+};
+
+template <typename T>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : v_(std::move(value)) {}
+    Result(Error error) : v_(std::move(error)) {}
+
+    bool ok() const { return v_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() & { return std::get<0>(v_); }
+    const T& value() const& { return std::get<0>(v_); }
+    T&& value() && { return std::get<0>(std::move(v_)); }
+    T& operator*() & { return value(); }
+    const T& operator*() const& { return value(); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+
+    const Error& error() const { return std::get<1>(v_); }
+    const std::string& message() const { return error().message; }
+
+private:
+    std::variant<T, Error> v_;
+};
+
+// A status may be dropped where a failure is told elsewhere (a settings
+// store tells its own failures to the window).
+template <>
+class Result<void> {
+public:
+    Result() = default;
+    Result(Error error) : error_(std::move(error)) {}
+
+    bool ok() const { return !error_; }
+    explicit operator bool() const { return ok(); }
+    const Error& error() const { return *error_; }
+    const std::string& message() const { return error_->message; }
+
+private:
+    std::optional<Error> error_;
+};
+
+using Status = Result<void>;
+
+inline Error failure(std::string message) { return Error{std::move(message), false}; }
+
+// The problems met while reading something that is used as far as it
+// could be understood. Only the first few are kept; the rest are counted.
+class Report {
+public:
+    explicit Report(std::size_t kept = 100) : kept_(kept) {}
+
+    void add(std::string problem) {
+        if (problems_.size() < kept_) problems_.push_back(std::move(problem));
+        ++count_;
+    }
+    // Another report's problems, each after `prefix`.
+    void merge(const Report& other, const std::string& prefix = {}) {
+        for (const std::string& p : other.problems_) add(prefix + p);
+        count_ += other.count_ - other.problems_.size();
+    }
+    bool empty() const { return count_ == 0; }
+    std::size_t count() const { return count_; }
+    const std::vector<std::string>& problems() const { return problems_; }
+
+    // At most `shown` problems, one per line, and how many more there were.
+    std::string summary(std::size_t shown = 8) const {
+        std::string text;
+        for (std::size_t i = 0; i < problems_.size() && i < shown; ++i) text += (i ? "\n" : "") + problems_[i];
+        if (count_ > shown) text += "\n... and " + std::to_string(count_ - shown) + " more";
+        return text;
+    }
+
+private:
+    std::size_t kept_;
+    std::size_t count_ = 0;
+    std::vector<std::string> problems_;
+};
+
+}  // namespace ignivar

@@ -1,0 +1,74 @@
+#include "files/read.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ignivar::files {
+namespace {
+
+std::string kind_of(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+}  // namespace
+
+bool is_regular_file(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::optional<std::uint64_t> regular_file_size(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::string describe_non_regular(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0) return {};
+    if (!S_ISLNK(link.st_mode)) return S_ISREG(link.st_mode) ? std::string() : kind_of(link.st_mode);
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0) return "a link that leads nowhere";
+    if (S_ISREG(target.st_mode)) return {};
+    return "a link to " + kind_of(target.st_mode);
+}
+
+Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes) {
+    // Non-blocking, so that opening a FIFO returns at once instead of
+    // waiting for a writer; what it is then decides.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return failure("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return failure("\"" + path + "\" is not a regular file");
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > max_bytes) {
+        ::close(fd);
+        return failure("\"" + path + "\" is too large (" + std::to_string(st.st_size) + " bytes; at most " +
+                       std::to_string(max_bytes) + " are read)");
+    }
+    Bytes bytes(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    int error = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;  // an error, or the file shrank while it was read
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error) return failure("Cannot read file \"" + path + "\": " + std::strerror(error));
+    bytes.resize(got);
+    return bytes;
+}
+
+}  // namespace ignivar::files

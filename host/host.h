@@ -1,0 +1,98 @@
+// The unit's host: everything a front end needs to run the unit, and
+// nothing of windows. It owns the unit, its key bindings and latches, the
+// coin, the clock the unit's time follows, and the one bracket every input
+// and every timer wake-up goes through: bring the clock up to now, run,
+// note what changed, say when it next needs waking. The desktop window,
+// the headless driver, the libretro core and the tests all run the unit
+// through it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "host/time.h"
+#include "input/controls.h"
+#include "sim/coin.h"
+#include "sim/unit.h"
+#include "sim/virtual_clock.h"
+#include "skin/frame.h"
+
+namespace ignivar::host {
+
+class Host : private EventSink {
+public:
+    // `clock` is the local date and time the watch reads; without one, a
+    // clock that runs on the unit's virtual time (set through
+    // virtual_clock()). Everything given outlives the host.
+    Host(SettingsStore& store, SoundSink& sound, TimeSource& time, std::uint32_t seed, LocalClock* clock = nullptr);
+    ~Host() override;
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The main window's creation: reads the full-screen flag, runs
+    // `load_skin` with it, loads the bindings and the high scores and clears
+    // the latches. Returns the full-screen flag.
+    bool create(const std::function<void(bool fullscreen)>& load_skin = {});
+
+    Unit& unit() { return unit_; }
+    const Unit& unit() const { return unit_; }
+    input::Controls& controls() { return controls_; }
+    RandomCoin& coin() { return coin_; }
+    TimeSource& time() { return time_; }
+    SettingsStore& store() { return store_; }
+    // The clock the watch reads when no real one was given, else null.
+    VirtualClock* virtual_clock() { return own_clock_.get(); }
+
+    // The bracket: the unit is brought up to the present moment, `handler`
+    // runs, and the listeners hear what changed and when to wake next.
+    template <typename Handler>
+    void handle(Handler&& handler) {
+        catch_up();
+        handler();
+        settle();
+    }
+    // Runs whatever fell due by now (a timer's wake-up).
+    void sync() { handle([] {}); }
+
+    // The unit's buttons, keys and the mouse on its button areas.
+    void press(input::Button b) { handle([&] { controls_.press(b); }); }
+    void release(input::Button b) { handle([&] { controls_.release(b); }); }
+    void key_down(std::uint16_t code) { handle([&] { controls_.FormKeyDown(code); }); }
+    void key_up(std::uint16_t code) { handle([&] { controls_.FormKeyUp(code); }); }
+
+    // The virtual time at which the unit must run next, if any timer runs.
+    std::optional<Millis> next_due() const;
+
+    // Told after every bracket in which the display changed.
+    void on_change(std::function<void()> f) { change_listeners_.push_back(std::move(f)); }
+    // Told after every bracket: when the unit must run next (none: no timer runs).
+    void on_wake(std::function<void(std::optional<Millis>)> f) { wake_listeners_.push_back(std::move(f)); }
+    // Told of every event of the unit as it happens.
+    void on_event(std::function<void(const UnitEvent&)> f) { event_listeners_.push_back(std::move(f)); }
+    // Forget a shown display: the next bracket tells of a change.
+    void mark_unshown() { shown_changes_ = ~0ull; }
+
+    // What the face looks like now, drawn by the headless composer.
+    skin::Picture face(const skin::Skin& skin, const skin::GameMenuLook& game_menu = {}) const;
+
+private:
+    void on_unit_event(const UnitEvent& event) override;
+    void catch_up();
+    void settle();
+
+    SettingsStore& store_;
+    TimeSource& time_;
+    std::unique_ptr<VirtualClock> own_clock_;
+    RandomCoin coin_;
+    Unit unit_;
+    input::Controls controls_;
+    std::uint64_t shown_changes_ = ~0ull;
+    std::vector<std::function<void()>> change_listeners_;
+    std::vector<std::function<void(std::optional<Millis>)>> wake_listeners_;
+    std::vector<std::function<void(const UnitEvent&)>> event_listeners_;
+};
+
+}  // namespace ignivar::host

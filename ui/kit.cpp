@@ -1,0 +1,69 @@
+#include "ui/kit.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include "files/places.h"
+#include "product.h"
+
+namespace ignivar::ui {
+
+QFont pixel_font(const char* family, int pixels, bool bold, bool underline, bool italic) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    f.setItalic(italic);
+    return f;
+}
+
+void set_colour(QWidget* w, int role, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(static_cast<QPalette::ColorRole>(role), c);
+    w->setPalette(pal);
+}
+
+void set_text_colour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    w->setPalette(pal);
+}
+
+QPixmap program_picture(const std::string& data_dir, std::string_view file) {
+    return QPixmap(QString::fromStdString(files::program_picture(data_dir, file)));
+}
+
+void centre(QWidget& window) {
+    const QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QSize size = window.frameGeometry().size().expandedTo(window.size());
+    window.move(area.x() + std::max(0, (area.width() - size.width()) / 2),
+                area.y() + std::max(0, (area.height() - size.height()) / 2));
+}
+
+void tell(QWidget* parent, Tone tone, const QString& text) {
+    QMessageBox box(tone == Tone::Critical  ? QMessageBox::Critical
+                    : tone == Tone::Warning ? QMessageBox::Warning
+                                            : QMessageBox::Information,
+                    kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void tell_soon(QWidget* parent, Tone tone, const QString& text) {
+    QPointer<QWidget> guard(parent);
+    QTimer::singleShot(0, [guard, had_parent = parent != nullptr, tone, text] {
+        if (had_parent && !guard) return;
+        tell(guard, tone, text);
+    });
+}
+
+}  // namespace ignivar::ui
