@@ -105,103 +105,110 @@ const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h
     return stretched_;
 }
 
+QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view) {
+    // The backdrop is not drawn where the unit's case covers it wholly: at
+    // full screen on a large screen that copy is a good part of a frame.
+    if (!view.cull_backdrop || view.see_through) return {};
+    for (const skin::FrameItem& item : items) {
+        if (item.stretch || item.screen_logo) continue;
+        if (!item.transparent || item.picture->empty()) return {};
+        const QRect c = core(item.picture);
+        if (c.isEmpty()) return {};
+        return QRect((item.x + c.left()) * zoom, (item.y + c.top()) * zoom, c.width() * zoom, c.height() * zoom)
+            .intersected(QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom));
+    }
+    return {};
+}
+
+void FramePainter::draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden) {
+    if (item.clip_w <= 0 || item.clip_h <= 0) return;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const QPoint at(item.x * zoom, item.y * zoom);
+    const QImage& back = stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom);
+    const QRect all(at, back.size());
+    const QRect h = hidden.intersected(all);
+    if (h.isEmpty()) {
+        p.drawImage(at, back);
+        return;
+    }
+    // Above, below, left and right of the hidden part.
+    for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
+                           QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
+                           QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
+                           QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
+        if (!r.isEmpty()) p.drawImage(r.topLeft(), back, r.translated(-at));
+}
+
+void FramePainter::draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size) {
+    // Decoration of the screen, not of the unit: its own size, in the corner
+    // it was put in.
+    const QImage& logo = image(item.picture, true, std::nullopt);
+    const int x = item.x + logo.width() >= skin_size.width() ? skin_size.width() * zoom - logo.width() : item.x * zoom;
+    const int y = item.y + logo.height() >= skin_size.height() ? skin_size.height() * zoom - logo.height() : item.y * zoom;
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(QPoint(x, y), logo);
+}
+
+void FramePainter::draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size) {
+    // A variant drawn for the screen's pixels at this zoom is used pixel for
+    // pixel (or smoothly brought down to a fractional desktop scale);
+    // otherwise the picture is scaled by the whole factor.
+    const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
+    const bool hires = item.hires && item.hires_scale == device_scale;
+    const int s = hires ? device_scale : 1;
+    const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
+    // Only the part inside the client area, worked out in 64 bits (in skin
+    // pixels): a skin may place a picture anywhere in 32 bits.
+    const long long x0 = item.x, y0 = item.y;
+    long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), skin_size.width());
+    long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), skin_size.height());
+    long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
+    if (item.transparent) {
+        // Nothing to draw where the picture is wholly see-through.
+        const QRect c = content(item.picture);
+        vx = std::max(vx, x0 + c.left()), vy = std::max(vy, y0 + c.top());
+        x1 = std::min(x1, x0 + c.left() + c.width()), y1 = std::min(y1, y0 + c.top() + c.height());
+    }
+    if (vx >= x1 || vy >= y1) return;
+    p.setCompositionMode(item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
+                                                              : QPainter::CompositionMode_Source);
+    const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
+                       static_cast<int>(y1 - vy) * zoom);
+    if (hires || zoom == 1) {
+        const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s, static_cast<int>(x1 - vx) * s,
+                           static_cast<int>(y1 - vy) * s);
+        const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
+        if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        if (s == zoom && view.dpr == 1.0) p.drawImage(target.topLeft(), img, source);
+        else p.drawImage(target, img, source);
+        if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        return;
+    }
+    // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
+    const QImage& big = scaled(item.picture, img, zoom);
+    const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
+                       static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
+    if (!big.isNull()) p.drawImage(target.topLeft(), big, source);
+    else p.drawImage(target, img, QRect(source.topLeft() / zoom, source.size() / zoom));
+}
+
 void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display,
                          const skin::GameMenuLook& game_menu, const View& view) {
     const int zoom = std::max(1, view.zoom);
-    const int width = skin::usable_extent(skin.client_width), height = skin::usable_extent(skin.client_height);
-    const QRect window(0, 0, width * zoom, height * zoom);
+    const QSize skin_size(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height));
+    const QRect window(QPoint(0, 0), skin_size * zoom);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     if (view.base) p.drawImage(0, 0, *view.base);
     else if (view.see_through) p.fillRect(window, Qt::transparent);
     else p.fillRect(window, window_colour(skin.colour));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
     const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
-    // The backdrop is not drawn where the unit's case covers it wholly: at
-    // full screen on a large screen that copy is a good part of a frame.
-    QRect hidden;
-    for (const skin::FrameItem& item : items) {
-        if (item.stretch || item.screen_logo) continue;
-        if (view.cull_backdrop && item.transparent && !view.see_through && !item.picture->empty()) {
-            const QRect c = core(item.picture);
-            if (!c.isEmpty())
-                hidden = QRect((item.x + c.left()) * zoom, (item.y + c.top()) * zoom, c.width() * zoom, c.height() * zoom)
-                             .intersected(QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom));
-        }
-        break;  // the first picture of the unit only
-    }
+    const QRect hidden = hidden_by_case(items, zoom, view);
     for (const skin::FrameItem& item : items) {
         if (item.picture->empty()) continue;
-        if (item.stretch) {
-            if (item.clip_w <= 0 || item.clip_h <= 0) continue;
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            const QPoint at(item.x * zoom, item.y * zoom);
-            const QImage& back = stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom);
-            const QRect all(at, back.size());
-            const QRect h = hidden.intersected(all);
-            if (h.isEmpty()) {
-                p.drawImage(at, back);
-                continue;
-            }
-            // Above, below, left and right of the hidden part.
-            for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
-                                   QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
-                                   QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
-                                   QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
-                if (!r.isEmpty()) p.drawImage(r.topLeft(), back, r.translated(-at));
-            continue;
-        }
-        if (item.screen_logo && zoom > 1) {
-            // Decoration of the screen, not of the unit: its own size, in
-            // the corner it was put in.
-            const QImage& logo = image(item.picture, true, std::nullopt);
-            const int x = item.x + logo.width() >= width ? window.width() - logo.width() : item.x * zoom;
-            const int y = item.y + logo.height() >= height ? window.height() - logo.height() : item.y * zoom;
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            p.drawImage(QPoint(x, y), logo);
-            continue;
-        }
-        // A variant drawn for the screen's pixels at this zoom is used pixel
-        // for pixel (or smoothly brought down to a fractional desktop scale);
-        // otherwise the picture is scaled by the whole factor.
-        const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
-        const bool hires = item.hires && item.hires_scale == device_scale;
-        const int s = hires ? device_scale : 1;
-        const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
-        // Only the part inside the client area, worked out in 64 bits (in
-        // skin pixels): a skin may place a picture anywhere in 32 bits.
-        const long long x0 = item.x, y0 = item.y;
-        long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), width);
-        long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), height);
-        long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
-        long long ex = x1, ey = y1;
-        if (item.transparent) {
-            // Nothing to draw where the picture is wholly see-through.
-            const QRect c = content(item.picture);
-            vx = std::max(vx, x0 + c.left()), vy = std::max(vy, y0 + c.top());
-            ex = std::min(ex, x0 + c.left() + c.width()), ey = std::min(ey, y0 + c.top() + c.height());
-        }
-        x1 = ex, y1 = ey;
-        if (vx >= x1 || vy >= y1) continue;
-        p.setCompositionMode(item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
-                                                                  : QPainter::CompositionMode_Source);
-        const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
-                           static_cast<int>(y1 - vy) * zoom);
-        if (hires || zoom == 1) {
-            const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s,
-                               static_cast<int>(x1 - vx) * s, static_cast<int>(y1 - vy) * s);
-            const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
-            if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            if (s == zoom && view.dpr == 1.0) p.drawImage(target.topLeft(), img, source);
-            else p.drawImage(target, img, source);
-            if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        } else {
-            // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
-            const QImage& big = scaled(hires ? item.hires : item.picture, img, zoom);
-            const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
-                               static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
-            if (!big.isNull()) p.drawImage(target.topLeft(), big, source);
-            else p.drawImage(target, img, QRect(source.topLeft() / zoom, source.size() / zoom));
-        }
+        if (item.stretch) draw_stretched(p, item, zoom, hidden);
+        else if (item.screen_logo && zoom > 1) draw_screen_logo(p, item, zoom, skin_size);
+        else draw_picture(p, item, zoom, view, skin_size);
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

@@ -51,6 +51,11 @@ private:
     QRect content(const skin::Picture* picture);
     // A rectangle of it that is wholly opaque (possibly empty).
     QRect core(const skin::Picture* picture);
+    // Where the unit's case hides the backdrop wholly, in window pixels.
+    QRect hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view);
+    void draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden);
+    void draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size);
+    void draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size);
 
     struct Key {
         const skin::Picture* picture;

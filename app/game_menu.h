@@ -9,6 +9,7 @@
 #include <array>
 
 #include "app/popup_menu.h"
+#include "skin/skin.h"
 
 class QLabel;
 class QWidget;
@@ -19,8 +20,8 @@ class GameMenu : public QObject {
     Q_OBJECT
 public:
     // The click area btn_game_menu_top, and the background's two sizes.
-    static constexpr QRect kTopArea{0, 0, 36, 32};
-    static constexpr QSize kFolded{36, 32};
+    static constexpr QRect kTopArea{0, 0, skin::kGameMenuFolded.width, skin::kGameMenuFolded.height};
+    static constexpr QSize kFolded{skin::kGameMenuFolded.width, skin::kGameMenuFolded.height};
     static constexpr QSize kUnfolded{256, 448};
     static constexpr int kRowHeight = 32;
     static constexpr int kRowWidth = 256;

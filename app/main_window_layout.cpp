@@ -129,12 +129,7 @@ void TForm1::place_off_screen() {
     place(QRect(QPoint(-screen.width(), -screen.height()), size()));
 }
 
-void TForm1::centre() {
-    const QRect area = screen_area();
-    place(QRect(QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
-                       area.y() + std::max(0, (area.height() - height()) / 2)),
-                size()));
-}
+void TForm1::centre() { place(QRect(ui::centred(screen_area(), size()), size())); }
 
 bool TForm1::restore_position() {
     // Only once the player has moved the window; the first start centres it.

@@ -62,76 +62,123 @@ bool Driver::run_line(std::string_view line) {
 }
 
 bool Driver::command(std::string_view name, std::string_view args) {
-    if (name == "setting") {
-        if (host_) return fail("'setting' lines must come before every other command");
-        const auto [value_name, text] = split_word(args);
-        if (value_name.empty()) return fail("usage: setting NAME TEXT");
-        store_.write_text(value_name, text);
-        return true;
-    }
+    if (name == "setting") return cmd_setting(args);
     ensure_unit();
-    host::Host& h = *host_;
-    Unit& u = h.unit();
-    if (name == "start") {
-        if (!args.empty()) return fail("usage: start");
-        h.handle([&] { u.power_on(); });
-    } else if (name == "sound") {
-        if (args == "on") u.set_sound_output(true);
-        else if (args == "off") u.set_sound_output(false);
-        else return fail("usage: sound on|off");
-    } else if (name == "press" || name == "release") {
-        const auto b = input::button_from_id(args);
-        if (!b || *b == input::Button::Set) return fail("unknown button '" + std::string(args) + "'");
-        if (name == "press") h.press(*b);
-        else h.release(*b);
-    } else if (name == "wait") {
-        const auto ms = parse_unsigned<std::int64_t>(args);
-        if (!ms) return fail("usage: wait MS");
-        if (*ms > kMaxVirtualMillis - u.timers().now())
-            return fail("wait " + std::string(args) + " would run the virtual clock past its end");
-        time_.set(u.timers().now() + *ms);  // from the unit's own present
-        h.sync();
-    } else if (name == "clock") {
-        const auto t = parse_local_time(args);
-        if (!t) return fail("usage: clock YYYY-MM-DD HH:MM:SS (a real date and time)");
-        h.virtual_clock()->set(*t);
-    } else if (name == "seed") {
-        const auto seed = parse_unsigned<std::uint32_t>(args);
-        if (!seed) return fail("usage: seed N");
-        h.coin().reseed(*seed);
-    } else if (name == "coin") {
-        if (args.empty() || args.find_first_not_of("01") != std::string_view::npos)
-            return fail("usage: coin BITS (a string of 0 and 1)");
-        for (char c : args) h.coin().force(c == '1');
-    } else if (name == "show" && args.empty()) {
-        print_show();
-    } else if (name == "state" && args.empty()) {
-        print_state();
-    } else if (name == "timers" && args.empty()) {
-        print_timers();
-    } else if (name == "sounds" && args.empty()) {
-        print_sounds();
-    } else if (name == "now" && args.empty()) {
-        out_ << "now " << u.timers().now() << '\n';
-    } else if (name == "settings" && args.empty()) {
-        print_settings();
-    } else if (name == "hints" && args.empty()) {
-        print_hints();
-    } else if (name == "reset-hiscores" && args.empty()) {
-        h.handle([&] { u.reset_high_scores(); });
-    } else if (name == "key") {
-        const auto [dir, code_text] = split_word(args);
-        const auto code = parse_unsigned<std::uint16_t>(code_text);
-        if ((dir != "down" && dir != "up") || !code) return fail("usage: key down|up CODE");
-        if (dir == "down") h.key_down(*code);
-        else h.key_up(*code);
-    } else {
-        return fail("unknown command '" + std::string(name) + (args.empty() ? "" : " ") + std::string(args) + "'");
+    for (const CommandRow& row : commands()) {
+        if (row.name != name) continue;
+        if (!row.takes_args && !args.empty()) break;  // "show x" is no command
+        return (this->*row.run)(args);
     }
+    return fail("unknown command '" + std::string(name) + (args.empty() ? "" : " ") + std::string(args) + "'");
+}
+
+const std::vector<Driver::CommandRow>& Driver::commands() {
+    // clang-format off
+    static const std::vector<CommandRow> rows = {
+        {"start",          true,  &Driver::cmd_start},
+        {"sound",          true,  &Driver::cmd_sound},
+        {"press",          true,  &Driver::cmd_press},
+        {"release",        true,  &Driver::cmd_release},
+        {"key",            true,  &Driver::cmd_key},
+        {"wait",           true,  &Driver::cmd_wait},
+        {"clock",          true,  &Driver::cmd_clock},
+        {"seed",           true,  &Driver::cmd_seed},
+        {"coin",           true,  &Driver::cmd_coin},
+        {"show",           false, &Driver::print_show},
+        {"state",          false, &Driver::print_state},
+        {"timers",         false, &Driver::print_timers},
+        {"sounds",         false, &Driver::print_sounds},
+        {"now",            false, &Driver::print_now},
+        {"settings",       false, &Driver::print_settings},
+        {"hints",          false, &Driver::print_hints},
+        {"reset-hiscores", false, &Driver::cmd_reset_hiscores},
+    };
+    // clang-format on
+    return rows;
+}
+
+bool Driver::cmd_setting(std::string_view args) {
+    if (host_) return fail("'setting' lines must come before every other command");
+    const auto [value_name, text] = split_word(args);
+    if (value_name.empty()) return fail("usage: setting NAME TEXT");
+    store_.write_text(value_name, text);
     return true;
 }
 
-void Driver::print_show() {
+bool Driver::cmd_start(std::string_view args) {
+    if (!args.empty()) return fail("usage: start");
+    host_->handle([&] { host_->unit().power_on(); });
+    return true;
+}
+
+bool Driver::cmd_sound(std::string_view args) {
+    if (args != "on" && args != "off") return fail("usage: sound on|off");
+    host_->unit().set_sound_output(args == "on");
+    return true;
+}
+
+bool Driver::cmd_press(std::string_view args) { return button(args, true); }
+bool Driver::cmd_release(std::string_view args) { return button(args, false); }
+
+bool Driver::button(std::string_view args, bool pressed) {
+    const auto b = input::button_from_id(args);
+    if (!b || *b == input::Button::Set) return fail("unknown button '" + std::string(args) + "'");
+    if (pressed) host_->press(*b);
+    else host_->release(*b);
+    return true;
+}
+
+bool Driver::cmd_key(std::string_view args) {
+    const auto [dir, code_text] = split_word(args);
+    const auto code = parse_unsigned<std::uint16_t>(code_text);
+    if ((dir != "down" && dir != "up") || !code) return fail("usage: key down|up CODE");
+    if (dir == "down") host_->key_down(*code);
+    else host_->key_up(*code);
+    return true;
+}
+
+bool Driver::cmd_wait(std::string_view args) {
+    const auto ms = parse_unsigned<std::int64_t>(args);
+    if (!ms) return fail("usage: wait MS");
+    const Millis now = host_->unit().timers().now();
+    if (*ms > kMaxVirtualMillis - now) return fail("wait " + std::string(args) + " would run the virtual clock past its end");
+    time_.set(now + *ms);  // from the unit's own present
+    host_->sync();
+    return true;
+}
+
+bool Driver::cmd_clock(std::string_view args) {
+    const auto t = parse_local_time(args);
+    if (!t) return fail("usage: clock YYYY-MM-DD HH:MM:SS (a real date and time)");
+    host_->virtual_clock()->set(*t);
+    return true;
+}
+
+bool Driver::cmd_seed(std::string_view args) {
+    const auto seed = parse_unsigned<std::uint32_t>(args);
+    if (!seed) return fail("usage: seed N");
+    host_->coin().reseed(*seed);
+    return true;
+}
+
+bool Driver::cmd_coin(std::string_view args) {
+    if (args.empty() || args.find_first_not_of("01") != std::string_view::npos)
+        return fail("usage: coin BITS (a string of 0 and 1)");
+    for (char c : args) host_->coin().force(c == '1');
+    return true;
+}
+
+bool Driver::cmd_reset_hiscores(std::string_view) {
+    host_->handle([&] { host_->unit().reset_high_scores(); });
+    return true;
+}
+
+bool Driver::print_now(std::string_view) {
+    out_ << "now " << host_->unit().timers().now() << '\n';
+    return true;
+}
+
+bool Driver::print_show(std::string_view) {
     const Display& d = host_->unit().display();
     std::vector<std::string_view> lit;
     for (int i = 0; i < kSegmentCount; ++i)
@@ -142,9 +189,10 @@ void Driver::print_show() {
     out_ << "\ndigits";
     for (int cell = 1; cell <= kDigitCells; ++cell) out_ << ' ' << glyph_text(d.digit(cell));
     out_ << '\n';
+    return true;
 }
 
-void Driver::print_state() {
+bool Driver::print_state(std::string_view) {
     const GameState& s = host_->unit().state();
     std::string grid;
     for (int lane = 1; lane <= kLanes; ++lane) {
@@ -159,9 +207,10 @@ void Driver::print_state() {
          << " miss_step=" << s.miss_step << " intermission_step=" << s.intermission_step
          << " gameover_step=" << s.gameover_step << " sound_output=" << s.sound_output
          << " latch=" << s.button_latch << " latch_a=" << s.latch_a << " latch_b=" << s.latch_b << '\n';
+    return true;
 }
 
-void Driver::print_timers() {
+bool Driver::print_timers(std::string_view) {
     out_ << "timers";
     const TimerBank& t = host_->unit().timers();
     for (int i = 0; i < kTimerCount; ++i) {
@@ -169,24 +218,28 @@ void Driver::print_timers() {
         if (t.enabled(id)) out_ << ' ' << timer_name(id) << '=' << t.interval(id);
     }
     out_ << '\n';
+    return true;
 }
 
-void Driver::print_sounds() {
+bool Driver::print_sounds(std::string_view) {
     out_ << "sounds";
     for (Sample s : sink_.played) out_ << ' ' << sample_name(s);
     sink_.played.clear();
     out_ << '\n';
+    return true;
 }
 
-void Driver::print_settings() {
+bool Driver::print_settings(std::string_view) {
     out_ << "settings";
     for (const auto& [name, text] : store_.all_values()) out_ << ' ' << name << '=' << text;
     out_ << '\n';
+    return true;
 }
 
-void Driver::print_hints() {
+bool Driver::print_hints(std::string_view) {
     for (input::Button b : input::kHintOrder)
         out_ << "hint " << input::button_area_name(b) << ' ' << host_->controls().hint(b) << '\n';
+    return true;
 }
 
 int run_script(Driver& driver, std::istream& in) {

@@ -39,12 +39,34 @@ private:
     bool fail(const std::string& message);
     bool command(std::string_view name, std::string_view args);
 
-    void print_show();
-    void print_state();
-    void print_timers();
-    void print_sounds();
-    void print_settings();
-    void print_hints();
+    // One command of a script: its name, whether it takes arguments, and
+    // what runs it (false when the line was in error).
+    struct CommandRow {
+        std::string_view name;
+        bool takes_args;
+        bool (Driver::*run)(std::string_view args);
+    };
+    static const std::vector<CommandRow>& commands();
+
+    bool cmd_setting(std::string_view args);
+    bool cmd_start(std::string_view args);
+    bool cmd_sound(std::string_view args);
+    bool cmd_press(std::string_view args);
+    bool cmd_release(std::string_view args);
+    bool button(std::string_view args, bool pressed);
+    bool cmd_key(std::string_view args);
+    bool cmd_wait(std::string_view args);
+    bool cmd_clock(std::string_view args);
+    bool cmd_seed(std::string_view args);
+    bool cmd_coin(std::string_view args);
+    bool cmd_reset_hiscores(std::string_view args);
+    bool print_now(std::string_view args);
+    bool print_show(std::string_view args);
+    bool print_state(std::string_view args);
+    bool print_timers(std::string_view args);
+    bool print_sounds(std::string_view args);
+    bool print_settings(std::string_view args);
+    bool print_hints(std::string_view args);
 
     SettingsStore& store_;
     std::ostream& out_;

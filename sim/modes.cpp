@@ -91,6 +91,20 @@ void Unit::enter_ready(bool game_a) {
     timers_.set_interval(TimerId::GameStart, 4900);
 }
 
+void Unit::enter_game() {
+    st_.score = 0;
+    st_.misses = 0;
+    display_.Vid_Show_Panel_Miss(st_.misses);
+    Gam_Set_Level();
+    for (auto& lane_cells : st_.grid) lane_cells.fill(0);
+    tell(EventKind::GameStarted);
+    Snd_Play(Sample::Start);
+    st_.start_step = 1;
+    // Keeps the interval the ready mode left: 4900 ms, or 100 ms when the
+    // sound was switched off.
+    timers_.set_enabled(TimerId::GameStart, true);
+}
+
 void Unit::Gam_Set_Mode() {
     switch (st_.mode) {
         case kPowerOn:
@@ -137,17 +151,7 @@ void Unit::Gam_Set_Mode() {
             break;
         case kGameA:
         case kGameB:
-            st_.score = 0;
-            st_.misses = 0;
-            display_.Vid_Show_Panel_Miss(st_.misses);
-            Gam_Set_Level();
-            for (auto& lane_cells : st_.grid) lane_cells.fill(0);
-            tell(EventKind::GameStarted);
-            Snd_Play(Sample::Start);
-            st_.start_step = 1;
-            // Keeps the interval the ready mode left: 4900 ms, or 100 ms
-            // when the sound was switched off.
-            timers_.set_enabled(TimerId::GameStart, true);
+            enter_game();
             break;
         default:
             break;  // game over (10) keeps the final picture

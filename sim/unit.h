@@ -114,6 +114,7 @@ public:
 private:
     void on_timer(TimerId t);
     void enter_ready(bool game_a);
+    void enter_game();
     void mode_button_down(bool game_a);
     void mode_button_up(bool game_a);
     void switch_sound_off();

@@ -40,13 +40,15 @@ QPixmap program_picture(const std::string& data_dir, std::string_view file) {
     return QPixmap(QString::fromStdString(files::program_picture(data_dir, file)));
 }
 
+QPoint centred(const QRect& area, const QSize& size) {
+    return {area.x() + std::max(0, (area.width() - size.width()) / 2),
+            area.y() + std::max(0, (area.height() - size.height()) / 2)};
+}
+
 void centre(QWidget& window) {
     const QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!s) return;
-    const QRect area = s->availableGeometry();
-    const QSize size = window.frameGeometry().size().expandedTo(window.size());
-    window.move(area.x() + std::max(0, (area.width() - size.width()) / 2),
-                area.y() + std::max(0, (area.height() - size.height()) / 2));
+    window.move(centred(s->availableGeometry(), window.frameGeometry().size().expandedTo(window.size())));
 }
 
 void tell(QWidget* parent, Tone tone, const QString& text) {

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -32,8 +34,11 @@ void set_colour(QWidget* w, int role, const QColor& c);
 // when it cannot be read.
 QPixmap program_picture(const std::string& data_dir, std::string_view file);
 
+// Where a window of `size` stands centred in `area`, never past its top
+// left corner.
+QPoint centred(const QRect& area, const QSize& size);
 // Centres a window in the available area of the screen it is on (or the
-// primary screen), never past its top left corner.
+// primary screen).
 void centre(QWidget& window);
 
 enum class Tone { Information, Warning, Critical };

@@ -255,6 +255,9 @@ QImage draw_logo() {
     return img;
 }
 
+// The largest scale the pictures are drawn at.
+constexpr int kMaxScale = 4;
+
 void write_ini_section(std::ostream& out, int n, const std::string& file, const QRect& r) {
     out << "[Image" << n << "]\n; " << skin::section_picture_name(n) << "\nFilename=" << file << "\nLeft=" << r.left()
         << "\nTop=" << r.top() << "\nWidth=" << r.width() << "\nHeight=" << r.height() << "\n\n";
@@ -262,57 +265,56 @@ void write_ini_section(std::ostream& out, int n, const std::string& file, const 
 
 }  // namespace
 
-void make_face(const std::string& out_dir) {
-    const fs::path root = out_dir;
-    const fs::path skin_dir = root / "Graphics" / "Skin";
-    const fs::path backdrop_dir = root / "Graphics" / "Backdrops";
-    fs::create_directories(skin_dir);
-    fs::create_directories(backdrop_dir);
+namespace {
 
-    const auto segs = segments();
-    std::map<std::string, std::pair<std::string, QRect>> placed;  // picture name -> file, rect
-
-    // Every picture at 1x and, for windows that show the unit larger, drawn
-    // again from the same vectors at 2x, 3x and 4x ("name@2x.png").
-    for (int scale = 1; scale <= 4; ++scale) {
-        const std::string at = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
-        for (const Segment& s : segs) {
-            QImage img = transparent_image(s.rect.width() * scale, s.rect.height() * scale);
+// Every picture of the face drawn from its vectors at one scale: 1x, and
+// for windows that show the unit larger "name@<scale>x.png".
+void draw_at_scale(const fs::path& skin_dir, const std::vector<Segment>& segs, int scale) {
+    const std::string at = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+    for (const Segment& s : segs) {
+        QImage img = transparent_image(s.rect.width() * scale, s.rect.height() * scale);
+        QPainter p(&img);
+        prepare(p);
+        p.scale(scale, scale);
+        s.draw(p, QRectF(0, 0, s.rect.width(), s.rect.height()));
+        p.end();
+        const std::string file = (skin_dir / (s.name.substr(3) + at + (s.bmp ? ".bmp" : ".png"))).string();
+        if (s.bmp) save_keyed_bmp(img, file, kKey);
+        else save_png(img, file);
+    }
+    for (int d = 0; d <= 9; ++d) {
+        for (bool small : {false, true}) {
+            const QRect cell = small ? kCells[5] : kCells[1];
+            QImage img = transparent_image(cell.width() * scale, cell.height() * scale);
             QPainter p(&img);
             prepare(p);
             p.scale(scale, scale);
-            s.draw(p, QRectF(0, 0, s.rect.width(), s.rect.height()));
+            draw_digit(p, QRectF(0, 0, cell.width(), cell.height()), d);
             p.end();
-            const std::string stem = s.name.substr(3);
-            const std::string ext = s.bmp ? ".bmp" : ".png";
-            if (s.bmp) save_keyed_bmp(img, (skin_dir / (stem + at + ext)).string(), kKey);
-            else save_png(img, (skin_dir / (stem + at + ext)).string());
-            placed[s.name] = {stem + ext, s.rect};
-        }
-        for (int d = 0; d <= 9; ++d) {
-            for (bool small : {false, true}) {
-                const QRect cell = small ? kCells[5] : kCells[1];
-                QImage img = transparent_image(cell.width() * scale, cell.height() * scale);
-                QPainter p(&img);
-                prepare(p);
-                p.scale(scale, scale);
-                draw_digit(p, QRectF(0, 0, cell.width(), cell.height()), d);
-                p.end();
-                const std::string name =
-                    std::string(small ? "im_panel_number_small_" : "im_panel_number_") + std::to_string(d);
-                save_png(img, (skin_dir / (name.substr(3) + at + ".png")).string());
-                placed[name] = {name.substr(3) + ".png", QRect(0, 0, cell.width(), cell.height())};
-            }
-        }
-        save_png(draw_face(segs, nullptr, scale), (skin_dir / ("background" + at + ".png")).string());
-        save_png(draw_screen_top(scale), (skin_dir / ("screen_top" + at + ".png")).string());
-        for (const Button& b : kButtons) {
-            const std::string id = b.id;
-            if (id == "set") continue;
-            const QRect r(b.rect.topLeft() * scale, b.rect.size() * scale);
-            save_png(draw_face(segs, b.id, scale).copy(r), (skin_dir / ("button_" + id + "_down" + at + ".png")).string());
+            const std::string name = std::string(small ? "panel_number_small_" : "panel_number_") + std::to_string(d);
+            save_png(img, (skin_dir / (name + at + ".png")).string());
         }
     }
+    save_png(draw_face(segs, nullptr, scale), (skin_dir / ("background" + at + ".png")).string());
+    save_png(draw_screen_top(scale), (skin_dir / ("screen_top" + at + ".png")).string());
+    for (const Button& b : kButtons) {
+        const std::string id = b.id;
+        if (id == "set") continue;
+        const QRect r(b.rect.topLeft() * scale, b.rect.size() * scale);
+        save_png(draw_face(segs, b.id, scale).copy(r), (skin_dir / ("button_" + id + "_down" + at + ".png")).string());
+    }
+}
+
+// Each picture's file and place, by picture name.
+std::map<std::string, std::pair<std::string, QRect>> placements(const std::vector<Segment>& segs) {
+    std::map<std::string, std::pair<std::string, QRect>> placed;
+    for (const Segment& s : segs) placed[s.name] = {s.name.substr(3) + (s.bmp ? ".bmp" : ".png"), s.rect};
+    for (int d = 0; d <= 9; ++d)
+        for (bool small : {false, true}) {
+            const QRect cell = small ? kCells[5] : kCells[1];
+            const std::string name = std::string(small ? "im_panel_number_small_" : "im_panel_number_") + std::to_string(d);
+            placed[name] = {name.substr(3) + ".png", QRect(0, 0, cell.width(), cell.height())};
+        }
     for (int c = 1; c <= 5; ++c) placed["im_panel_digit_pos_" + std::to_string(c)] = {"", kCells[c]};
     placed["im_background"] = {"background.png", QRect(0, 0, kWidth, kHeight)};
     placed["im_background_screen_top"] = {"screen_top.png", QRect(0, 0, kWidth, kHeight)};
@@ -321,12 +323,10 @@ void make_face(const std::string& out_dir) {
         placed["btn_" + id + "_top"] = {"", b.rect};  // the area only: the case shows the button
         if (id != "set") placed["btn_" + id + "_down"] = {"button_" + id + "_down.png", b.rect};
     }
+    return placed;
+}
 
-    QImage backdrop = draw_backdrop();
-    const Status written = skin::write_jpeg(to_picture(backdrop), (backdrop_dir / "embers.jpg").string(), 88);
-    if (!written) throw std::runtime_error(written.message());
-    save_png(draw_logo(), (backdrop_dir / "logo.png").string());
-
+std::string config_text(const std::map<std::string, std::pair<std::string, QRect>>& placed) {
     std::ostringstream ini;
     ini << "; Ignivar skin: the unit's face and where each of its pictures sits.\n"
            "; Pictures are PNG (with alpha), BMP (the bottom-left pixel's colour is see-through)\n"
@@ -342,7 +342,23 @@ void make_face(const std::string& out_dir) {
         if (it == placed.end()) throw std::runtime_error("no picture made for " + name);
         write_ini_section(ini, n, it->second.first, it->second.second);
     }
-    write_unless_edited(root / "Config.ini", ini.str());
+    return ini.str();
+}
+
+}  // namespace
+
+void make_face(const std::string& out_dir) {
+    const fs::path root = out_dir;
+    const fs::path skin_dir = root / "Graphics" / "Skin";
+    const fs::path backdrop_dir = root / "Graphics" / "Backdrops";
+    fs::create_directories(skin_dir);
+    fs::create_directories(backdrop_dir);
+    const auto segs = segments();
+    for (int scale = 1; scale <= kMaxScale; ++scale) draw_at_scale(skin_dir, segs, scale);
+    const Status written = skin::write_jpeg(to_picture(draw_backdrop()), (backdrop_dir / "embers.jpg").string(), 88);
+    if (!written) throw std::runtime_error(written.message());
+    save_png(draw_logo(), (backdrop_dir / "logo.png").string());
+    write_unless_edited(root / "Config.ini", config_text(placements(segs)));
 }
 
 }  // namespace ignivar::assets
