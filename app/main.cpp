@@ -118,7 +118,12 @@ int Program::run() {
     start_gamepads();
     if (!splash_->skipped()) splash_->show();
     QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
-    return ending_ ? end_status_ : QApplication::exec();
+    if (ending_) return end_status_;
+    const int status = QApplication::exec();
+    // However the program ends (Esc, Exit, the window closed, a signal), a
+    // game the player asked to keep is kept.
+    main_window_.keeper().keep_game_for_next_start();
+    return status;
 }
 
 void Program::create_windows() {

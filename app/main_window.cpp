@@ -47,6 +47,10 @@ void TForm1::FormCreate() {
     game_menu_ = new GameMenu(*this, *popup_);
     connect(game_menu_, &GameMenu::changed, this, [this] { repaint_all(); });
     connect(popup_->menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
+    keeper_ = new GameKeeper(host_, *this);
+    popup_->menu()->insertMenu(popup_->action(Pm::N2), keeper_->menu());
+    connect(keeper_, &GameKeeper::banner_changed, this, [this] { repaint_all(); });
+    connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
     windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = host_.create([this](bool fullscreen) {
@@ -92,6 +96,7 @@ void TForm1::power_on() {
     raise();
     activateWindow();
     host_.handle([this] { host_.unit().power_on(); });
+    keeper_->resume_kept_game();
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
@@ -120,8 +125,27 @@ void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
     painter_.paint(p, skin_, host_.unit().display(), game_menu_look(), view());
+    if (const QString banner = keeper_->banner(); !banner.isEmpty()) paint_banner(p, banner);
     first_paint_.painted();
     emit painted();
+}
+
+void TForm1::paint_banner(QPainter& p, const QString& text) {
+    // Over the top of the unit's case, not over its display: the segments
+    // stay as they are.
+    const int z = std::max(1, zoom_);
+    QFont font = ui::pixel_font("Arial", 12 * z, true);
+    const int w = (QFontMetrics(font).horizontalAdvance(text) + 24 * z);
+    const int h = 20 * z;
+    const QRect pill(skin_.offset_x * z + skin_.game_width * z / 2 - w / 2, skin_.offset_y * z + 3 * z, w, h);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setPen(QPen(QColor(255, 255, 255, 200), std::max(1, z)));
+    p.setBrush(QColor(10, 14, 30, 215));
+    p.drawRoundedRect(pill, h / 2.0, h / 2.0);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(pill, Qt::AlignCenter, text);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

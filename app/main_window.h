@@ -17,6 +17,7 @@
 #include "app/data_paths.h"
 #include "app/diagnostics.h"
 #include "app/frame_painter.h"
+#include "app/game_keeper.h"
 #include "app/game_menu.h"
 #include "app/popup_menu.h"
 #include "host/host.h"
@@ -89,6 +90,7 @@ public:
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
+    GameKeeper& keeper() { return *keeper_; }
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.
@@ -147,6 +149,7 @@ private:
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);
     skin::GameMenuLook game_menu_look() const;
+    void paint_banner(QPainter& p, const QString& text);
 
     host::Host& host_;
     SettingsStore& store_;
@@ -155,6 +158,7 @@ private:
     TimerPump* pump_ = nullptr;
     std::unique_ptr<PopupMenu> popup_;
     GameMenu* game_menu_ = nullptr;
+    GameKeeper* keeper_ = nullptr;
     Openers openers_;
     skin::Skin skin_;
     skin::Picture game_menu_picture_;

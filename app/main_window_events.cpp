@@ -15,6 +15,7 @@
 namespace ignivar::app {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (keeper_->key(e->key(), true, e->isAutoRepeat())) return;
     // Zoom: keys that neither the key table nor the menu's shortcuts use.
     if (e->key() == Qt::Key_Plus || e->key() == Qt::Key_Equal) {
         if (!e->isAutoRepeat()) zoom_in();
@@ -32,6 +33,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
+    if (keeper_->key(e->key(), false, e->isAutoRepeat())) return;
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
     if (const std::uint16_t code = held_keys_.release(*e)) host_.key_up(code);
@@ -59,6 +61,7 @@ void TForm1::changeEvent(QEvent* e) {
     if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
         (e->type() == QEvent::EnabledChange && !isEnabled()))
         let_go_of_everything();
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) keeper_->focus_lost();
     QWidget::changeEvent(e);
 }
 
@@ -100,7 +103,7 @@ void TForm1::mousePressEvent(QMouseEvent* e) {
     const auto area = area_at(pos);
     if (area && *area != input::Button::Set) {
         pressed_area_ = area;
-        host_.handle([&] { host_.controls().mouse_down(*area, input::MouseButton::Left); });
+        host_.input([&] { host_.controls().mouse_down(*area, input::MouseButton::Left); });
     } else if (!area) {
         im_backgroundMouseDown(pos);
     }
@@ -128,7 +131,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     if (pressed_area_) {
         const input::Button area = *pressed_area_;
         pressed_area_.reset();
-        host_.handle([&] { host_.controls().mouse_up(area, input::MouseButton::Left); });
+        host_.input([&] { host_.controls().mouse_up(area, input::MouseButton::Left); });
     }
     drag_origin_.reset();
     player_moving_ = false;

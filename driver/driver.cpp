@@ -4,6 +4,8 @@
 #include <charconv>
 #include <istream>
 
+#include "host/state_file.h"
+
 namespace ignivar {
 namespace {
 
@@ -92,6 +94,8 @@ const std::vector<Driver::CommandRow>& Driver::commands() {
         {"settings",       false, &Driver::print_settings},
         {"hints",          false, &Driver::print_hints},
         {"reset-hiscores", false, &Driver::cmd_reset_hiscores},
+        {"save-state",     true,  &Driver::cmd_save_state},
+        {"load-state",     true,  &Driver::cmd_load_state},
     };
     // clang-format on
     return rows;
@@ -164,7 +168,24 @@ bool Driver::cmd_seed(std::string_view args) {
 bool Driver::cmd_coin(std::string_view args) {
     if (args.empty() || args.find_first_not_of("01") != std::string_view::npos)
         return fail("usage: coin BITS (a string of 0 and 1)");
+    if (host_->coin().forced().size() + args.size() > RandomCoin::kMaxForced)
+        return fail("coin: at most " + std::to_string(RandomCoin::kMaxForced) + " results can wait");
     for (char c : args) host_->coin().force(c == '1');
+    return true;
+}
+
+bool Driver::cmd_save_state(std::string_view args) {
+    if (args.empty()) return fail("usage: save-state FILE");
+    if (Status s = host::write_state_file(std::string(args), host_->save_state()); !s) return fail(s.message());
+    return true;
+}
+
+bool Driver::cmd_load_state(std::string_view args) {
+    if (args.empty()) return fail("usage: load-state FILE");
+    auto bytes = host::read_state_file(std::string(args));
+    if (!bytes) return fail(bytes.message());
+    if (Status s = host_->load_state(*bytes); !s) return fail(s.message());
+    sink_.played.clear();  // what sounded belongs to the time before
     return true;
 }
 

@@ -60,6 +60,8 @@ private:
     bool cmd_seed(std::string_view args);
     bool cmd_coin(std::string_view args);
     bool cmd_reset_hiscores(std::string_view args);
+    bool cmd_save_state(std::string_view args);
+    bool cmd_load_state(std::string_view args);
     bool print_now(std::string_view args);
     bool print_show(std::string_view args);
     bool print_state(std::string_view args);

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     size = fixed.size();
 #endif
     auto result = ignivar::skin::DECODER(data, size);
-    if (auto* p = std::get_if<ignivar::skin::Picture>(&result)) {
+    if (result) {
+        ignivar::skin::Picture* p = &result.value();
         // The picture must be as large as it says it is.
         if (p->rgba.size() != static_cast<std::size_t>(p->width) * p->height * 4) std::abort();
         ignivar::skin::key_out_bottom_left(*p);

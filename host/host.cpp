@@ -8,7 +8,8 @@ Host::Host(SettingsStore& store, SoundSink& sound, TimeSource& time, std::uint32
       own_clock_(clock ? nullptr : std::make_unique<VirtualClock>([this] { return unit_.timers().now(); })),
       coin_(seed),
       unit_(store, sound, clock ? *clock : *own_clock_, coin_),
-      controls_(unit_) {
+      controls_(unit_),
+      sound_(sound) {
     unit_.set_event_sink(this);
 }
 
@@ -17,6 +18,7 @@ Host::~Host() { unit_.set_event_sink(nullptr); }
 bool Host::create(const std::function<void(bool fullscreen)>& load_skin) { return controls_.create(store_, load_skin); }
 
 void Host::catch_up() {
+    if (paused_) return;  // the unit's time stands still
     TimerBank& bank = unit_.timers();
     const Millis target = time_.now();
     if (target <= bank.now()) return;
@@ -57,6 +59,48 @@ std::optional<Millis> Host::next_due() const {
 
 void Host::on_unit_event(const UnitEvent& event) {
     for (const auto& f : event_listeners_) f(event);
+}
+
+std::vector<std::uint8_t> Host::save_state() const {
+    UnitState s = capture_state(unit_, coin_);
+    // The clock may be past the unit's last run; the saved moment is the unit's.
+    const TimeSource::Fraction f = time_.now() == s.now ? time_.fraction() : TimeSource::Fraction{};
+    s.fraction_num = f.num;
+    s.fraction_den = f.den;
+    return encode_state(s);
+}
+
+Status Host::load_state(const std::uint8_t* data, std::size_t size) {
+    auto decoded = decode_state(data, size);
+    if (!decoded) return decoded.error();
+    const UnitState& s = *decoded;
+    restore_state(s, unit_, coin_);
+    time_.set(s.now, {s.fraction_num, s.fraction_den});
+    sound_.stop_all();
+    mark_unshown();
+    sync();
+    return {};
+}
+
+bool Host::game_on() const {
+    const int mode = unit_.state().mode;
+    return mode >= kGameAReady && mode <= kGameOver;
+}
+
+bool Host::set_paused(bool paused) {
+    if (paused && !game_on()) return false;
+    if (paused == paused_) return true;
+    if (paused) {
+        catch_up();  // up to the moment of the pause
+        sound_.stop_all();
+    }
+    paused_ = paused;
+    time_.freeze(paused);
+    // Time goes on from where the unit stood, whatever the clock did meanwhile.
+    if (!paused && time_.now() != unit_.timers().now()) time_.set(unit_.timers().now());
+    mark_unshown();
+    settle();
+    return true;
 }
 
 skin::Picture Host::face(const skin::Skin& skin, const skin::GameMenuLook& game_menu) const {

@@ -13,9 +13,11 @@
 #include <optional>
 #include <vector>
 
+#include "base/result.h"
 #include "host/time.h"
 #include "input/controls.h"
 #include "sim/coin.h"
+#include "sim/state.h"
 #include "sim/unit.h"
 #include "sim/virtual_clock.h"
 #include "skin/frame.h"
@@ -57,11 +59,31 @@ public:
     // Runs whatever fell due by now (a timer's wake-up).
     void sync() { handle([] {}); }
 
-    // The unit's buttons, keys and the mouse on its button areas.
-    void press(input::Button b) { handle([&] { controls_.press(b); }); }
-    void release(input::Button b) { handle([&] { controls_.release(b); }); }
-    void key_down(std::uint16_t code) { handle([&] { controls_.FormKeyDown(code); }); }
-    void key_up(std::uint16_t code) { handle([&] { controls_.FormKeyUp(code); }); }
+    // The unit's buttons and keys; held back while the game is paused.
+    void press(input::Button b) { input([&] { controls_.press(b); }); }
+    void release(input::Button b) { input([&] { controls_.release(b); }); }
+    void key_down(std::uint16_t code) { input([&] { controls_.FormKeyDown(code); }); }
+    void key_up(std::uint16_t code) { input([&] { controls_.FormKeyUp(code); }); }
+    // An input of the unit's through the bracket, unless the game is paused.
+    template <typename Handler>
+    void input(Handler&& handler) {
+        if (!paused_) handle(std::forward<Handler>(handler));
+    }
+
+    // The unit's whole moment as bytes (and the part of a millisecond the
+    // clock is past it), and back: a loaded moment runs on as if it had
+    // never stopped, and the clock goes back to it. A state that is not one
+    // changes nothing.
+    std::vector<std::uint8_t> save_state() const;
+    Status load_state(const std::uint8_t* data, std::size_t size);
+    Status load_state(const std::vector<std::uint8_t>& bytes) { return load_state(bytes.data(), bytes.size()); }
+
+    // A game is on: ready, running or over (the watch modes are not games).
+    bool game_on() const;
+    // Pause: the unit's time stands still, nothing sounds and its buttons
+    // are held back. Only a game pauses; false when there is none.
+    bool set_paused(bool paused);
+    bool paused() const { return paused_; }
 
     // The virtual time at which the unit must run next, if any timer runs.
     std::optional<Millis> next_due() const;
@@ -89,6 +111,8 @@ private:
     RandomCoin coin_;
     Unit unit_;
     input::Controls controls_;
+    SoundSink& sound_;
+    bool paused_ = false;
     std::uint64_t shown_changes_ = ~0ull;
     std::vector<std::function<void()>> change_listeners_;
     std::vector<std::function<void(std::optional<Millis>)>> wake_listeners_;

@@ -26,6 +26,9 @@ public:
     };
     virtual Fraction fraction() const { return {}; }
     virtual void set(Millis now, Fraction) { set(now); }
+    // Stops time (a paused game) or lets it go on; only a clock that runs by
+    // itself needs to.
+    virtual void freeze(bool) {}
     // How late a timer may fall before it fires once and goes on from then,
     // as platform timers do after a stall, instead of replaying every missed
     // period. None where time is exact.
@@ -49,7 +52,7 @@ public:
     // it has); while frozen, never.
     std::optional<std::chrono::nanoseconds> until(Millis when) const;
 
-    void freeze(bool frozen);
+    void freeze(bool frozen) override;
     bool frozen() const { return frozen_; }
 
 private:

@@ -90,6 +90,15 @@ public:
 
     const DigitCell& digit(int cell) const { return cells_[cell - 1]; }
 
+    // The whole model, as saved and given back.
+    const std::array<bool, kSegmentCount>& lit_segments() const { return lit_; }
+    const std::array<DigitCell, kDigitCells>& cells() const { return cells_; }
+    void restore(const std::array<bool, kSegmentCount>& lit, const std::array<DigitCell, kDigitCells>& cells) {
+        lit_ = lit;
+        cells_ = cells;
+        ++changes_;
+    }
+
     // Bumped by every change that alters what is shown, so that a view can
     // repaint only when something changed.
     std::uint64_t changes() const { return changes_; }

@@ -13,6 +13,9 @@ enum class Setting : int {
     HiScore1, HiScore2,
     // The desktop's side of the window, kept only once the player chose them.
     Zoom, FullscreenZoom, WindowX, WindowY,
+    // Keeping games: pause when the window loses the keyboard, and bring a
+    // game closed mid-way back at the next start.
+    PauseOnFocusLoss, ResumeGame,
     Count
 };
 
@@ -33,6 +36,8 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "FullscreenZoom",
     "WindowX",
     "WindowY",
+    "PauseOnFocusLoss",
+    "ResumeGame",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

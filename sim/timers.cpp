@@ -48,6 +48,11 @@ void TimerBank::fire(int index) {
     on_fire_(static_cast<TimerId>(index));
 }
 
+void TimerBank::restore(Millis now, const std::array<SlotState, kTimerCount>& slots) {
+    now_ = now;
+    for (int i = 0; i < kTimerCount; ++i) slots_[i] = {slots[i].interval, slots[i].enabled, slots[i].due};
+}
+
 void TimerBank::advance(Millis ms) {
     const Millis target = now_ + (ms > 0 ? ms : 0);
     for (;;) {

@@ -54,6 +54,16 @@ public:
 
     std::uint64_t firings() const { return firings_; }
 
+    // One timer as saved and given back.
+    struct SlotState {
+        int interval = 1;
+        bool enabled = false;
+        Millis due = 0;
+    };
+    SlotState slot_state(TimerId t) const { return {slot(t).interval, slot(t).enabled, slot(t).due}; }
+    // Puts the clock and every timer as they were when saved.
+    void restore(Millis now, const std::array<SlotState, kTimerCount>& slots);
+
     // Told of every firing before its handler runs (for measurements).
     void set_fire_observer(Handler observer) { observer_ = std::move(observer); }
 

@@ -70,7 +70,8 @@ public:
     TimerBank& timers() { return timers_; }
     const TimerBank& timers() const { return timers_; }
     const GameState& state() const { return st_; }
-    // Direct access for tests and tools that set up a situation by hand.
+    // Direct access for tests and tools that set up a situation by hand,
+    // and for giving back a saved game.
     GameState& mutable_state() { return st_; }
 
     // Mode control.

@@ -1,0 +1,215 @@
+// Pause, rewind, quick save and load, and a game kept over a closed program.
+#include "app/game_keeper.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <filesystem>
+
+#include "host/state_file.h"
+#include "ui/kit.h"
+
+namespace ignivar::app {
+namespace {
+
+QString with_key(const char* text, int key) {
+    return QString(text) + '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+}  // namespace
+
+GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), host_(host), window_(window) {
+    rewind_timer_.setInterval(kRewindStepMs);
+    connect(&rewind_timer_, &QTimer::timeout, this, [this] {
+        if (!rewind_.step_back(host_)) rewind_timer_.stop();  // thirty seconds back: it stays there
+    });
+    note_timer_.setSingleShot(true);
+    connect(&note_timer_, &QTimer::timeout, this, [this] {
+        note_.clear();
+        emit banner_changed();
+    });
+    host_.on_wake([this](std::optional<Millis>) { rewind_.note(host_); });
+    build_menu();
+}
+
+void GameKeeper::build_menu() {
+    SettingsStore& store = host_.store();
+    menu_ = new QMenu("Play", &window_);
+    menu_->setObjectName("pm_play");
+    pause_ = menu_->addAction(with_key("Pause", kPauseKey), this, [this] { toggle_pause(); });
+    pause_->setCheckable(true);
+    pause_on_focus_loss_ = menu_->addAction("Pause when the window loses the keyboard");
+    pause_on_focus_loss_->setCheckable(true);
+    pause_on_focus_loss_->setChecked(store.read_flag(Setting::PauseOnFocusLoss, false));
+    connect(pause_on_focus_loss_, &QAction::toggled, this,
+            [&store](bool on) { store.write_flag(Setting::PauseOnFocusLoss, on); });
+    menu_->addSeparator();
+    menu_->addAction(with_key("Quick save", kQuickSaveKey), this, [this] { quick_save(); });
+    menu_->addAction(with_key("Quick load", kQuickLoadKey), this, [this] { quick_load(); });
+    menu_->addAction("Rewind: hold " + QKeySequence(kRewindKey).toString(QKeySequence::NativeText))->setEnabled(false);
+    menu_->addSeparator();
+    resume_ = menu_->addAction("Resume where I left off");
+    resume_->setCheckable(true);
+    resume_->setChecked(store.read_flag(Setting::ResumeGame, false));
+    connect(resume_, &QAction::toggled, this, [&store](bool on) { store.write_flag(Setting::ResumeGame, on); });
+    connect(menu_, &QMenu::aboutToShow, this, [this] { update_menu(); });
+}
+
+void GameKeeper::update_menu() {
+    pause_->setChecked(host_.paused());
+    pause_->setEnabled(host_.game_on());
+}
+
+bool GameKeeper::key(int qt_key, bool pressed, bool repeat) {
+    if (qt_key == kRewindKey) {
+        if (pressed && !repeat) start_rewind();
+        if (!pressed && !repeat) stop_rewind();
+        return true;
+    }
+    const bool own = qt_key == kPauseKey || qt_key == Qt::Key_Pause || qt_key == kQuickSaveKey || qt_key == kQuickLoadKey;
+    if (!own || !pressed || repeat) return own;
+    if (qt_key == kQuickSaveKey) quick_save();
+    else if (qt_key == kQuickLoadKey) quick_load();
+    else toggle_pause();
+    return true;
+}
+
+void GameKeeper::toggle_pause() {
+    if (rewinding()) return;
+    if (!host_.paused() && !host_.game_on()) {
+        note("No game to pause: a watch shows the time");
+        return;
+    }
+    set_paused(!host_.paused());
+}
+
+void GameKeeper::set_paused(bool paused) {
+    if (paused && !host_.paused()) emit letting_go();
+    host_.set_paused(paused);
+    if (!paused) let_go_of_loaded_buttons();
+    emit banner_changed();
+}
+
+void GameKeeper::let_go_of_loaded_buttons() {
+    // A moment loaded (rewound to, quick-loaded, resumed) may show buttons
+    // held that nobody holds now: they are let go as a player would.
+    static constexpr std::pair<Seg, input::Button> kPressed[] = {
+        {Seg::BtnGameADown, input::Button::GameA},       {Seg::BtnGameBDown, input::Button::GameB},
+        {Seg::BtnTimeDown, input::Button::Time},         {Seg::BtnLeftDown, input::Button::Left},
+        {Seg::BtnRightDown, input::Button::Right},       {Seg::BtnShootLeftDown, input::Button::ShootLeft},
+        {Seg::BtnShootRightDown, input::Button::ShootRight}};
+    for (const auto& [picture, button] : kPressed)
+        if (host_.unit().display().Vid_Is_Lit(picture)) host_.release(button);
+}
+
+void GameKeeper::focus_lost() {
+    if (pause_on_focus_loss_->isChecked() && host_.game_on() && !host_.paused() && !rewinding()) set_paused(true);
+}
+
+char GameKeeper::slot_game() const {
+    const GameState& s = host_.unit().state();
+    if (s.mode == kGameAReady || s.mode == kGameA) return 'a';
+    if (s.mode == kGameBReady || s.mode == kGameB) return 'b';
+    if (s.mode == kGameOver) return host_.unit().display().Vid_Is_Lit(Seg::PanelGameB) ? 'b' : 'a';
+    return 0;
+}
+
+void GameKeeper::quick_save() {
+    const char game = slot_game();
+    if (!game) {
+        note("No game to save");
+        return;
+    }
+    if (Status s = host::write_state_file(host::quick_slot(game), host_.save_state()); !s) {
+        ui::tell(&window_, ui::Tone::Warning, QString::fromStdString(s.message()));
+        return;
+    }
+    last_slot_ = game;
+    note(QString("Game %1 saved").arg(QChar(game).toUpper()));
+}
+
+void GameKeeper::quick_load() {
+    char game = slot_game();
+    if (!game) {
+        // Between games: the slot saved last.
+        game = last_slot_;
+        if (!game) {
+            const QFileInfo a(QString::fromStdString(host::quick_slot('a')));
+            const QFileInfo b(QString::fromStdString(host::quick_slot('b')));
+            if (a.exists() || b.exists()) game = !b.exists() || (a.exists() && a.lastModified() >= b.lastModified()) ? 'a' : 'b';
+        }
+    }
+    const std::string slot = game ? host::quick_slot(game) : std::string();
+    if (slot.empty() || !QFileInfo::exists(QString::fromStdString(slot))) {
+        note("No game saved yet");
+        return;
+    }
+    auto bytes = host::read_state_file(slot);
+    if (Status loaded = bytes ? host_.load_state(*bytes) : Status(bytes.error()); !loaded) {
+        ui::tell(&window_, ui::Tone::Warning, QString::fromStdString(loaded.message()));
+        return;
+    }
+    rewind_.clear();
+    if (!host_.paused()) let_go_of_loaded_buttons();
+    last_slot_ = game;
+    note(QString("Game %1 loaded").arg(QChar(game).toUpper()));
+}
+
+void GameKeeper::start_rewind() {
+    if (rewinding() || !host_.game_on()) return;
+    paused_before_rewind_ = host_.paused();
+    emit letting_go();
+    host_.set_paused(true);
+    rewind_timer_.start();
+    emit banner_changed();
+}
+
+void GameKeeper::stop_rewind() {
+    if (!rewinding()) return;
+    rewind_timer_.stop();
+    set_paused(paused_before_rewind_);  // plays on from the moment reached
+}
+
+void GameKeeper::resume_kept_game() {
+    if (!resume_->isChecked()) return;
+    const std::string file = host::resume_file();
+    if (!QFileInfo::exists(QString::fromStdString(file))) return;
+    auto bytes = host::read_state_file(file);
+    if (Status loaded = bytes ? host_.load_state(*bytes) : Status(bytes.error()); !loaded) {
+        ui::tell_soon(&window_, ui::Tone::Warning,
+                      "The game kept from the last run cannot be resumed:\n" + QString::fromStdString(loaded.message()));
+        return;
+    }
+    std::error_code ec;
+    std::filesystem::remove(file, ec);  // taken back: the next end keeps the game anew
+    set_paused(true);
+}
+
+void GameKeeper::keep_game_for_next_start() {
+    if (!resume_->isChecked()) return;
+    const std::string file = host::resume_file();
+    if (rewinding()) stop_rewind();
+    host_.sync();
+    if (!host_.game_on()) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(file, ec)) std::filesystem::remove(file, ec);
+        return;
+    }
+    if (Status s = host::write_state_file(file, host_.save_state()); !s)
+        std::fprintf(stderr, "ignivar: %s\n", s.message().c_str());
+}
+
+void GameKeeper::note(const QString& text) {
+    note_ = text;
+    note_timer_.start(1500);
+    emit banner_changed();
+}
+
+QString GameKeeper::banner() const {
+    if (rewinding()) return "REWIND";
+    if (!note_.isEmpty()) return note_;
+    if (host_.paused()) return "PAUSED \u00b7 " + QKeySequence(kPauseKey).toString(QKeySequence::NativeText) + " plays on";
+    return {};
+}
+
+}  // namespace ignivar::app

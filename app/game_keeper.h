@@ -1,0 +1,85 @@
+// Keeping a game, beside the unit's own behaviour: pause (by key, menu or,
+// as an option, when the window loses the keyboard), rewind while a key is
+// held, a quick-save slot per game, and a game kept over a closed program.
+// The window routes its keys here and shows the banner this gives it.
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <optional>
+
+#include "host/host.h"
+#include "host/rewind.h"
+
+namespace ignivar::app {
+
+class GameKeeper : public QObject {
+    Q_OBJECT
+public:
+    // Keys outside the key table and the menu's shortcuts.
+    static constexpr int kQuickSaveKey = Qt::Key_F5;
+    static constexpr int kPauseKey = Qt::Key_F6;
+    static constexpr int kQuickLoadKey = Qt::Key_F9;
+    static constexpr int kRewindKey = Qt::Key_Backspace;
+    static constexpr int kRewindStepMs = 33;  // a tenth of a second of play every 33 ms: three times as fast
+
+    GameKeeper(host::Host& host, QWidget& window);
+
+    // The "Play" submenu of the popup menu.
+    QMenu* menu() const { return menu_; }
+
+    // A key of its own (press or release): true when it was one.
+    bool key(int qt_key, bool pressed, bool repeat);
+
+    void toggle_pause();
+    void quick_save();
+    void quick_load();
+    void start_rewind();
+    void stop_rewind();
+    bool rewinding() const { return rewind_timer_.isActive(); }
+    // The window lost the keyboard.
+    void focus_lost();
+
+    // At the end of the splash window's Play action: a game kept from the
+    // last run comes back, paused.
+    void resume_kept_game();
+    // As the program ends by any means: keep a running game for the next
+    // start (when the player asked for it), or forget an old one.
+    void keep_game_for_next_start();
+
+    // What the window shows over the unit's case (paused, rewinding, a
+    // game saved), or nothing.
+    QString banner() const;
+
+    const host::Rewind& rewind() const { return rewind_; }
+
+signals:
+    void banner_changed();
+    // Keys and buttons held now must be let go: the game pauses or rewinds.
+    void letting_go();
+
+private:
+    void build_menu();
+    void update_menu();
+    void note(const QString& text);
+    char slot_game() const;
+    void set_paused(bool paused);
+    void let_go_of_loaded_buttons();
+
+    host::Host& host_;
+    QWidget& window_;
+    host::Rewind rewind_;
+    QTimer rewind_timer_;
+    bool paused_before_rewind_ = false;
+    QMenu* menu_ = nullptr;
+    QAction* pause_ = nullptr;
+    QAction* pause_on_focus_loss_ = nullptr;
+    QAction* resume_ = nullptr;
+    QString note_;
+    QTimer note_timer_;
+    char last_slot_ = 0;
+};
+
+}  // namespace ignivar::app

@@ -1,0 +1,80 @@
+#include "files/write.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/read.h"
+
+namespace ignivar::files {
+namespace {
+
+Error os_error(const std::string& what, const std::string& path, int error) {
+    return failure(what + " " + path + ": " + std::strerror(error));
+}
+
+std::string parent_of(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+Status write_all(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return failure(std::strerror(n < 0 ? errno : EIO));
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+}  // namespace
+
+Status make_folder(const std::string& path) {
+    if (path.empty()) return {};
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return {};
+        return failure(path + " is in the way of a folder");
+    }
+    if (const std::string parent = parent_of(path); parent != path)
+        if (Status made = make_folder(parent); !made) return made;
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return os_error("cannot make the folder", path, errno);
+    return {};
+}
+
+Status write_atomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::string target = path;
+    if (const std::string other = describe_non_regular(path); !other.empty())
+        return failure(path + " is " + other + ", so it is not written");
+    char resolved[PATH_MAX];
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && ::realpath(path.c_str(), resolved))
+        target = resolved;  // through the link to the regular file it names
+    const std::string folder = parent_of(target);
+    if (Status made = make_folder(folder); !made) return made;
+    std::string temp = target + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return os_error("cannot write in", folder, errno);
+    Status written = write_all(fd, bytes.data(), bytes.size());
+    if (written && ::fsync(fd) != 0) written = os_error("cannot write", temp, errno);
+    if (::close(fd) != 0 && written) written = os_error("cannot write", temp, errno);
+    if (written && ::rename(temp.c_str(), target.c_str()) != 0) written = os_error("cannot write", target, errno);
+    if (!written) {
+        ::unlink(temp.c_str());
+        return failure(target + ": " + written.message());
+    }
+    return {};
+}
+
+Status write_atomically(const std::string& path, const std::string& text) {
+    return write_atomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace ignivar::files

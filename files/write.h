@@ -1,0 +1,24 @@
+// Writing the program's own files (saved games, replays, screenshots) so
+// that a reader never sees half of one: the bytes go to a new file beside
+// the target, reach the disk, and then take its place in one step.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+
+namespace ignivar::files {
+
+// Makes the folder and its parents (private to the user) as needed, then
+// writes `bytes` as `path`. A folder, pipe or device in the file's place,
+// or a link that leads to none, is refused and left as it is; a link to a
+// regular file is written through.
+Status write_atomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+Status write_atomically(const std::string& path, const std::string& text);
+
+// Makes a folder and its parents, private to the user where it is new.
+Status make_folder(const std::string& path);
+
+}  // namespace ignivar::files

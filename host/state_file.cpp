@@ -1,0 +1,33 @@
+#include "host/state_file.h"
+
+#include "files/read.h"
+#include "files/write.h"
+#include "files/xdg.h"
+#include "sim/state.h"
+
+namespace ignivar::host {
+
+std::string state_folder() { return files::state_home() + "/" + files::kVendorFolder; }
+std::string quick_slot(char game) { return state_folder() + "/quick-save-" + std::string(1, game) + ".state"; }
+std::string resume_file() { return state_folder() + "/resume.state"; }
+
+Status write_state_file(const std::string& path, const std::vector<std::uint8_t>& state) {
+    if (Status s = files::write_atomically(path, state); !s) return failure("The game could not be saved: " + s.message());
+    return {};
+}
+
+Result<std::vector<std::uint8_t>> read_state_file(const std::string& path) {
+    auto bytes = files::read_regular_file(path, state_size() + 1);
+    if (!bytes) {
+        if (const std::string kind = files::describe_non_regular(path); !kind.empty())
+            return failure(path + " is no saved game: it is " + kind);
+        if (files::regular_file_size(path) > state_size())
+            return failure(path + " is no saved game: it has more in it than a saved game");
+        return failure(bytes.message());
+    }
+    if (auto decoded = decode_state(bytes->data(), bytes->size()); !decoded)
+        return failure(path + " is no saved game: " + decoded.message());
+    return bytes;
+}
+
+}  // namespace ignivar::host
