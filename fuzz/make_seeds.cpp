@@ -4,6 +4,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "sim/coin.h"
+#include "sim/state.h"
+#include "sim/virtual_clock.h"
 #include "skin/picture.h"
 
 using namespace ignivar::skin;
@@ -26,6 +29,46 @@ Picture pattern(int w, int h) {
 
 void write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
 
+class NoStore : public ignivar::SettingsStore {
+public:
+    std::optional<std::string> read_text(std::string_view) override { return std::nullopt; }
+    std::vector<std::pair<std::string, std::string>> all_values() override { return {}; }
+
+protected:
+    ignivar::Status store_text(std::string_view, std::string_view) override { return {}; }
+};
+
+// Saved games at a few moments: the watch, a game's count-down and play.
+void write_states(const fs::path& dir) {
+    using namespace ignivar;
+    NoStore store;
+    SilentSink sound;
+    RandomCoin coin(7);
+    Unit* unit_ptr = nullptr;
+    VirtualClock clock([&] { return unit_ptr ? unit_ptr->timers().now() : Millis{0}; });
+    Unit unit(store, sound, clock, coin);
+    unit_ptr = &unit;
+    unit.power_on();
+    const auto save = [&](const char* name) {
+        const auto bytes = encode_state(capture_state(unit, coin));
+        write(dir / name, std::string(bytes.begin(), bytes.end()));
+    };
+    save("power_on.state");
+    unit.Inp_time_down();
+    unit.Inp_time_up();
+    unit.advance(1500);
+    save("watch.state");
+    unit.Inp_game_a_down();
+    save("ready.state");
+    unit.Inp_game_a_up();
+    unit.advance(5000);
+    save("count_down.state");
+    unit.advance(4000);
+    unit.Inp_shoot_down();
+    coin.force(1);
+    save("shot.state");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,7 +77,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    for (const char* d : {"bmp", "png", "jpeg", "ini"}) fs::create_directories(root / d);
+    for (const char* d : {"bmp", "png", "jpeg", "ini", "state"}) fs::create_directories(root / d);
+    write_states(root / "state");
     const Picture small = pattern(5, 3), square = pattern(8, 8);
     write_png(small, (root / "png" / "small.png").string());
     write_png(square, (root / "png" / "square.png").string());

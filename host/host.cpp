@@ -66,7 +66,7 @@ std::vector<std::uint8_t> Host::save_state() const {
     // The clock may be past the unit's last run; the saved moment is the unit's.
     const TimeSource::Fraction f = time_.now() == s.now ? time_.fraction() : TimeSource::Fraction{};
     s.fraction_num = f.num;
-    s.fraction_den = f.den;
+    s.fraction_den = f.num == 0 ? 1 : f.den;  // on the millisecond: one form for every clock
     return encode_state(s);
 }
 

@@ -1,5 +1,6 @@
 #include "sim/state.h"
 
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -25,21 +26,35 @@ struct CrcTables {
 };
 constexpr CrcTables kCrc;
 
+// Writes fields into a buffer large enough for a state.
 class Writer {
 public:
-    explicit Writer(std::vector<std::uint8_t>& out) : out_(out) {}
-    void u8(std::uint32_t v) { out_.push_back(static_cast<std::uint8_t>(v)); }
+    explicit Writer(std::uint8_t* out) : start_(out), p_(out) {}
+    void u8(std::uint32_t v) { *p_++ = static_cast<std::uint8_t>(v); }
     void u16(std::uint32_t v) { put(v, 2); }
     void u32(std::uint32_t v) { put(v, 4); }
     void i32(std::int32_t v) { put(static_cast<std::uint32_t>(v), 4); }
     void i64(std::int64_t v) { put(static_cast<std::uint64_t>(v), 8); }
+    void words(const std::uint32_t* w, std::size_t n) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p_, w, n * 4);
+            p_ += n * 4;
+        } else {
+            for (std::size_t i = 0; i < n; ++i) u32(w[i]);
+        }
+    }
+    std::size_t written() const { return static_cast<std::size_t>(p_ - start_); }
 
 private:
     void put(std::uint64_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < bytes; ++i) *p_++ = static_cast<std::uint8_t>(v >> (8 * i));
     }
-    std::vector<std::uint8_t>& out_;
+    std::uint8_t* start_;
+    std::uint8_t* p_;
 };
+
+// Room for any state: the fixed fields and the coin.
+constexpr std::size_t kRoom = 8192;
 
 // Reads fields; every field that holds a value out of its range marks the
 // state as one no unit can be in.
@@ -131,7 +146,7 @@ void write_payload(Writer& w, const UnitState& s) {
         w.i64(t.due);
     }
     write_game(w, s.game);
-    for (std::uint32_t word : s.coin.words) w.u32(word);
+    w.words(s.coin.words.data(), s.coin.words.size());
     w.u32(s.coin.index);
     w.u16(static_cast<std::uint32_t>(s.forced.size()));
     std::array<std::uint8_t, kForcedBytes> bits{};
@@ -223,12 +238,14 @@ void restore_state(const UnitState& s, Unit& unit, RandomCoin& coin) {
 }
 
 std::vector<std::uint8_t> encode_state(const UnitState& state) {
-    std::vector<std::uint8_t> out(kMagic, kMagic + sizeof kMagic);
-    Writer w(out);
+    std::vector<std::uint8_t> out(kRoom);
+    std::memcpy(out.data(), kMagic, sizeof kMagic);
+    Writer w(out.data() + sizeof kMagic);
     w.u32(kStateVersion);
     w.u32(0);  // the length, once known
     w.u32(0);  // the checksum, once known
     write_payload(w, state);
+    out.resize(sizeof kMagic + w.written());
     const auto length = static_cast<std::uint32_t>(out.size());
     const std::uint32_t crc = crc32(out.data() + kHeader, out.size() - kHeader);
     for (int i = 0; i < 4; ++i) {
