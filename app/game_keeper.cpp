@@ -175,7 +175,7 @@ void GameKeeper::resume_kept_game() {
     const std::string file = host::resume_file();
     if (!QFileInfo::exists(QString::fromStdString(file))) return;
     auto bytes = host::read_state_file(file);
-    if (Status loaded = bytes ? host_.load_state(*bytes) : Status(bytes.error()); !loaded) {
+    if (Status loaded = bytes ? host_.load_state(*bytes, true) : Status(bytes.error()); !loaded) {
         ui::tell_soon(&window_, ui::Tone::Warning,
                       "The game kept from the last run cannot be resumed:\n" + QString::fromStdString(loaded.message()));
         return;

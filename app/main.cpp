@@ -17,6 +17,7 @@
 #include "app/diagnostics.h"
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "app/signals.h"
 #include "files/places.h"
 #include "host/host.h"
 #include "host/system_clock.h"
@@ -225,6 +226,13 @@ int main(int argc, char** argv) {
         QApplication::setWindowIcon(QIcon::fromTheme(
             "ignivar", QIcon(QString::fromStdString(files::join(files.data_dir, files::kIconFile)))));
         QGuiApplication::setDesktopFileName("ignivar");
+        // A signal ends the program as closing its window does, on whatever
+        // window is up; set up before the sound and gamepads start.
+        app::EndOnSignals end_on_signals([](int) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<app::TForm1*>(w) && w->isVisible()) w->close();
+            QCoreApplication::exit(0);
+        });
         Program program(files);
         status = program.run();
     }

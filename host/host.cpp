@@ -70,11 +70,15 @@ std::vector<std::uint8_t> Host::save_state() const {
     return encode_state(s);
 }
 
-Status Host::load_state(const std::uint8_t* data, std::size_t size) {
+Status Host::load_state(const std::uint8_t* data, std::size_t size, bool paused) {
     auto decoded = decode_state(data, size);
     if (!decoded) return decoded.error();
     const UnitState& s = *decoded;
     restore_state(s, unit_, coin_);
+    if (paused && game_on() && !paused_) {
+        paused_ = true;
+        time_.freeze(true);  // before the clock is set: not a moment passes
+    }
     time_.set(s.now, {s.fraction_num, s.fraction_den});
     sound_.stop_all();
     mark_unshown();

@@ -75,8 +75,11 @@ public:
     // never stopped, and the clock goes back to it. A state that is not one
     // changes nothing.
     std::vector<std::uint8_t> save_state() const;
-    Status load_state(const std::uint8_t* data, std::size_t size);
-    Status load_state(const std::vector<std::uint8_t>& bytes) { return load_state(bytes.data(), bytes.size()); }
+    // `paused`: a game loaded stands still at the very moment saved.
+    Status load_state(const std::uint8_t* data, std::size_t size, bool paused = false);
+    Status load_state(const std::vector<std::uint8_t>& bytes, bool paused = false) {
+        return load_state(bytes.data(), bytes.size(), paused);
+    }
 
     // A game is on: ready, running or over (the watch modes are not games).
     bool game_on() const;
