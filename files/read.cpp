@@ -4,10 +4,32 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <string_view>
 #include <unistd.h>
 
 namespace ignivar::files {
 namespace {
+
+struct Mount {
+    std::string root;  // with a trailing slash
+    const ArchiveEntry* entries;
+    std::size_t count;
+};
+std::vector<Mount> g_mounts;
+
+// The built-in file at `path`, if a mounted archive holds it; `under` is
+// set when the path lies in a mounted folder at all.
+const ArchiveEntry* archived(const std::string& path, bool* under = nullptr) {
+    if (under) *under = false;
+    for (const Mount& m : g_mounts) {
+        if (path.compare(0, m.root.size(), m.root) != 0) continue;
+        if (under) *under = true;
+        const std::string_view rest = std::string_view(path).substr(m.root.size());
+        for (std::size_t i = 0; i < m.count; ++i)
+            if (rest == m.entries[i].name) return &m.entries[i];
+    }
+    return nullptr;
+}
 
 std::string kind_of(mode_t mode) {
     if (S_ISDIR(mode)) return "a folder";
@@ -19,18 +41,39 @@ std::string kind_of(mode_t mode) {
 
 }  // namespace
 
+void mount_archive(const std::string& root, const ArchiveEntry* entries, std::size_t count) {
+    g_mounts.push_back({root.back() == '/' ? root : root + "/", entries, count});
+}
+
+void unmount_archives() { g_mounts.clear(); }
+
 bool is_regular_file(const std::string& path) {
+    bool under = false;
+    if (archived(path, &under) || under) return archived(path) != nullptr;
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool exists(const std::string& path) {
+    bool under = false;
+    if (archived(path, &under) || under) return archived(path) != nullptr;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
 std::optional<std::uint64_t> regular_file_size(const std::string& path) {
+    bool under = false;
+    if (const ArchiveEntry* e = archived(path, &under)) return e->size;
+    if (under) return std::nullopt;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
 }
 
 std::string describe_non_regular(const std::string& path) {
+    bool under = false;
+    archived(path, &under);
+    if (under) return {};
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0) return {};
     if (!S_ISLNK(link.st_mode)) return S_ISREG(link.st_mode) ? std::string() : kind_of(link.st_mode);
@@ -41,6 +84,14 @@ std::string describe_non_regular(const std::string& path) {
 }
 
 Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes) {
+    bool under = false;
+    if (const ArchiveEntry* e = archived(path, &under)) {
+        if (e->size > max_bytes)
+            return failure("\"" + path + "\" is too large (" + std::to_string(e->size) + " bytes; at most " +
+                           std::to_string(max_bytes) + " are read)");
+        return Bytes(e->data, e->data + e->size);
+    }
+    if (under) return failure("Cannot open file \"" + path + "\": No such file or directory");
     // Non-blocking, so that opening a FIFO returns at once instead of
     // waiting for a writer; what it is then decides.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

@@ -22,6 +22,8 @@ Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes
 
 // Whether a regular file (or a link to one) is there.
 bool is_regular_file(const std::string& path);
+// Whether anything is there (a link: what it leads to).
+bool exists(const std::string& path);
 // The size of the regular file there (a link followed), if it is one.
 std::optional<std::uint64_t> regular_file_size(const std::string& path);
 
@@ -30,5 +32,17 @@ std::optional<std::uint64_t> regular_file_size(const std::string& path);
 // nowhere", "a link to a named pipe" ...; empty for a regular file or
 // nothing at all.
 std::string describe_non_regular(const std::string& path);
+
+// Files built into the program (the libretro core carries its default
+// skin), read like files on disk under the folder they are mounted at.
+struct ArchiveEntry {
+    const char* name;  // relative to the archive: "Graphics/Skin/hero_1.png"
+    const std::uint8_t* data;
+    std::size_t size;
+};
+// Paths under `root` (an absolute folder that is not on the disk) are
+// looked up among `entries` (which outlive the mount).
+void mount_archive(const std::string& root, const ArchiveEntry* entries, std::size_t count);
+void unmount_archives();
 
 }  // namespace ignivar::files

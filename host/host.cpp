@@ -63,6 +63,7 @@ void Host::on_unit_event(const UnitEvent& event) {
 
 std::vector<std::uint8_t> Host::save_state() const {
     UnitState s = capture_state(unit_, coin_);
+    if (sounding_) s.sounds = sounding_();
     // The clock may be past the unit's last run; the saved moment is the unit's.
     const TimeSource::Fraction f = time_.now() == s.now ? time_.fraction() : TimeSource::Fraction{};
     s.fraction_num = f.num;
@@ -81,6 +82,7 @@ Status Host::load_state(const std::uint8_t* data, std::size_t size, bool paused)
     }
     time_.set(s.now, {s.fraction_num, s.fraction_den});
     sound_.stop_all();
+    if (resume_sounds_) resume_sounds_(s.sounds);
     mark_unshown();
     sync();
     return {};

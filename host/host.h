@@ -81,6 +81,14 @@ public:
         return load_state(bytes.data(), bytes.size(), paused);
     }
 
+    // A front end that mixes its own sound keeps the samples still sounding
+    // with the saved moment, and gets them back when one is loaded.
+    void keep_sounds(std::function<std::vector<SoundInFlight>()> sounding,
+                     std::function<void(const std::vector<SoundInFlight>&)> resume) {
+        sounding_ = std::move(sounding);
+        resume_sounds_ = std::move(resume);
+    }
+
     // A game is on: ready, running or over (the watch modes are not games).
     bool game_on() const;
     // Pause: the unit's time stands still, nothing sounds and its buttons
@@ -115,6 +123,8 @@ private:
     Unit unit_;
     input::Controls controls_;
     SoundSink& sound_;
+    std::function<std::vector<SoundInFlight>()> sounding_;
+    std::function<void(const std::vector<SoundInFlight>&)> resume_sounds_;
     bool paused_ = false;
     std::uint64_t shown_changes_ = ~0ull;
     std::vector<std::function<void()>> change_listeners_;

@@ -153,6 +153,15 @@ void write_payload(Writer& w, const UnitState& s) {
     for (std::size_t i = 0; i < s.forced.size() && i < RandomCoin::kMaxForced; ++i)
         if (s.forced[i]) bits[i / 8] |= static_cast<std::uint8_t>(1u << (i % 8));
     for (std::uint8_t b : bits) w.u8(b);
+    w.u8(static_cast<std::uint32_t>(std::min(s.sounds.size(), kMaxSoundsInFlight)));
+    for (std::size_t i = 0; i < kMaxSoundsInFlight; ++i) {
+        const SoundInFlight none{};
+        const SoundInFlight& f = i < s.sounds.size() ? s.sounds[i] : none;
+        // How long ago it started: a sound effect lasts seconds, not weeks.
+        const Millis ago = std::clamp<Millis>(s.now - f.started, 0, std::numeric_limits<std::uint32_t>::max());
+        w.u8(static_cast<std::uint32_t>(f.sample));
+        w.u32(static_cast<std::uint32_t>(ago));
+    }
 }
 
 void read_display(Reader& r, UnitState& s) {
@@ -184,6 +193,15 @@ void read_coin(Reader& r, UnitState& s) {
     for (std::size_t i = 0; i < forced; ++i) s.forced.push_back((bits[i / 8] >> (i % 8)) & 1);
 }
 
+void read_sounds(Reader& r, UnitState& s) {
+    const auto count = static_cast<std::size_t>(r.check(static_cast<std::int64_t>(r.raw(1)), 0, kMaxSoundsInFlight));
+    for (std::size_t i = 0; i < kMaxSoundsInFlight; ++i) {
+        const auto sample = static_cast<Sample>(r.check(static_cast<std::int64_t>(r.raw(1)), 0, kSampleCount - 1));
+        const auto ago = static_cast<Millis>(r.raw(4));
+        if (i < count) s.sounds.push_back({sample, s.now - std::min(ago, s.now)});
+    }
+}
+
 UnitState read_payload(Reader& r) {
     UnitState s;
     s.now = r.i64(0, kMaxVirtualMillis);
@@ -194,6 +212,7 @@ UnitState read_payload(Reader& r) {
     read_timers(r, s);
     s.game = read_game(r);
     read_coin(r, s);
+    read_sounds(r, s);
     return s;
 }
 

@@ -22,6 +22,18 @@ namespace ignivar {
 
 inline constexpr std::uint32_t kStateVersion = 1;
 
+// A sample still sounding when the moment was saved: which, and when it
+// started, in the unit's virtual milliseconds. A front end that mixes on
+// its own (the libretro core) saves and restores them, so that a loaded
+// moment sounds as it would have; one that cannot seek into its samples
+// leaves them out.
+struct SoundInFlight {
+    Sample sample = Sample::Enemy;
+    Millis started = 0;
+    friend bool operator==(const SoundInFlight&, const SoundInFlight&) = default;
+};
+inline constexpr std::size_t kMaxSoundsInFlight = 64;
+
 struct UnitState {
     Millis now = 0;
     // The part of a millisecond past `now` that a front end's clock had
@@ -33,6 +45,7 @@ struct UnitState {
     GameState game;
     Mt19937::State coin;
     std::vector<int> forced;  // coin results waiting, at most RandomCoin::kMaxForced
+    std::vector<SoundInFlight> sounds;  // at most kMaxSoundsInFlight
 };
 
 UnitState capture_state(const Unit& unit, const RandomCoin& coin);

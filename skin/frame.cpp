@@ -136,6 +136,26 @@ void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
     out[3] = 255;
 }
 
+Picture stretch(const Picture& p, int w, int h) {
+    // Each pixel the mean of the part of the picture it covers.
+    Picture out(w, h);
+    for (int y = 0; y < h; ++y) {
+        const int y0 = static_cast<int>(static_cast<long long>(y) * p.height / h);
+        const int y1 = std::max(y0 + 1, static_cast<int>(static_cast<long long>(y + 1) * p.height / h));
+        for (int x = 0; x < w; ++x) {
+            const int x0 = static_cast<int>(static_cast<long long>(x) * p.width / w);
+            const int x1 = std::max(x0 + 1, static_cast<int>(static_cast<long long>(x + 1) * p.width / w));
+            std::uint64_t sum[4] = {0, 0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx)
+                    for (int c = 0; c < 4; ++c) sum[c] += p.pixel(sx, sy)[c];
+            const std::uint64_t n = static_cast<std::uint64_t>(y1 - y0) * static_cast<std::uint64_t>(x1 - x0);
+            for (int c = 0; c < 4; ++c) out.pixel(x, y)[c] = static_cast<std::uint8_t>(sum[c] / n);
+        }
+    }
+    return out;
+}
+
 Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
     Picture out(usable_extent(skin.client_width), usable_extent(skin.client_height));
     // The windowed layout starts see-through, and the see-through colour is
@@ -146,18 +166,20 @@ Picture render_frame(const Skin& skin, const Display& display, const GameMenuLoo
     std::uint8_t fill[4] = {0, 0, 0, 0};
     if (!see_through) colour_rgba(skin.colour, fill);
     for (std::size_t i = 0; i < out.rgba.size(); i += 4) std::copy(fill, fill + 4, &out.rgba[i]);
+    Picture stretched;
     for (const FrameItem& item : frame_items(skin, display, game_menu)) {
-        const Picture& src = *item.picture;
-        if (src.empty()) continue;
+        if (item.picture->empty()) continue;
+        if (item.stretch && item.clip_w > 0 && item.clip_h > 0 &&
+            (stretched.width != item.clip_w || stretched.height != item.clip_h))
+            stretched = stretch(*item.picture, item.clip_w, item.clip_h);
+        const Picture& src = item.stretch ? stretched : *item.picture;
         const int w = item.stretch ? item.clip_w : std::min(item.clip_w, src.width);
         const int h = item.stretch ? item.clip_h : std::min(item.clip_h, src.height);
         // 64-bit positions: a skin may place a picture anywhere in 32 bits.
         const long long ix = item.x, iy = item.y;
         for (long long y = std::max(0LL, -iy); y < h && iy + y < out.height; ++y) {
             for (long long x = std::max(0LL, -ix); x < w && ix + x < out.width; ++x) {
-                const int sx = static_cast<int>(item.stretch ? x * src.width / w : x);
-                const int sy = static_cast<int>(item.stretch ? y * src.height / h : y);
-                const std::uint8_t* s = src.pixel(sx, sy);
+                const std::uint8_t* s = src.pixel(static_cast<int>(x), static_cast<int>(y));
                 std::uint8_t* d = out.pixel(static_cast<int>(ix + x), static_cast<int>(iy + y));
                 int a = item.transparent ? s[3] : 255;
                 if (see_through && s[0] == key[0] && s[1] == key[1] && s[2] == key[2]) a = 0;

@@ -40,6 +40,10 @@ int usable_extent(int requested);
 // The window colour ($00BBGGRR) as RGBA bytes.
 void colour_rgba(std::uint32_t colour, std::uint8_t out[4]);
 
+// A picture brought to another size, each pixel the mean of the part of
+// the picture it covers (the backdrop stretched over the screen).
+Picture stretch(const Picture& picture, int width, int height);
+
 // Draws a frame into a picture of the client area's size, filled with the
 // window colour first.
 Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu);

@@ -62,13 +62,14 @@ std::string resolve_path(const std::string& path, const std::string& program_dir
     return resolve_path(path, std::string(), program_dir);
 }
 
-std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir) {
+std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir,
+                         bool current_dir) {
     std::string p = path;
     for (char& c : p)
         if (c == '\\') c = '/';
     if (p.empty() || p.front() == '/') return p;
     std::error_code ec;
-    if (fs::exists(p, ec)) return p;
+    if (current_dir && fs::exists(p, ec)) return p;
     if (!own_dir.empty() && fs::exists(fs::path(own_dir) / p, ec)) return (fs::path(own_dir) / p).string();
     if (program_dir.empty()) return p;
     return (fs::path(program_dir) / p).string();
@@ -107,13 +108,14 @@ public:
     }
 
 private:
-    bool exists(const std::string& path) const {
-        return files::is_regular_file(resolve_path(path, req_.own_dir, req_.program_dir));
+    std::string resolved(const std::string& path) const {
+        return resolve_path(path, req_.own_dir, req_.program_dir, req_.search_current_dir);
     }
+    bool exists(const std::string& path) const { return files::is_regular_file(resolved(path)); }
 
     // Loads a picture; on failure the message stops the whole load.
     Status load_into(const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
-        auto loaded = budget_.load(resolve_path(file, req_.own_dir, req_.program_dir),
+        auto loaded = budget_.load(resolved(file),
                                    transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
         if (!loaded) return loaded.error();
         out = *loaded;
@@ -218,8 +220,7 @@ private:
 
 Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
     Status status;
-    std::error_code ec;
-    if (!std::filesystem::exists(req.config_path, ec)) {
+    if (!files::exists(req.config_path)) {
         status = Error{kMissingConfig, true};
     } else if (auto ini = IniFile::load(req.config_path); !ini) {
         // There, but a FIFO, a folder, far too large or unreadable: say which.

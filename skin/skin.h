@@ -74,6 +74,10 @@ struct LoadRequest {
     // The window shows the skin this many times its size: the pictures'
     // "@<n>x" variants are loaded where there are any (1: none).
     int scale = 1;
+    // Relative paths are looked for in the current directory first (the
+    // program's own platform starts it in its folder); a front end that is
+    // started anywhere says no.
+    bool search_current_dir = true;
 };
 
 inline constexpr const char* kMissingConfig =
@@ -95,7 +99,8 @@ Status load_skin(const LoadRequest& request, Skin& skin);
 // program's folder when it is not there.
 std::string resolve_path(const std::string& path, const std::string& program_dir);
 // The same with a folder searched between the current one and the program's.
-std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir);
+std::string resolve_path(const std::string& path, const std::string& own_dir, const std::string& program_dir,
+                         bool current_dir = true);
 // A folder key's value with a trailing separator.
 std::string as_folder(std::string folder);
 

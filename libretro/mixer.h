@@ -1,0 +1,59 @@
+// The core's own mixer: the five samples, brought once to the output's
+// rate as 16-bit stereo, started at the unit's exact millisecond and mixed
+// into each frame's audio. Up to 64 sound at once, as the sound library of
+// the desktop program allows; a sample started while all are busy is not
+// heard.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "sim/state.h"
+#include "sound/wav.h"
+
+namespace ignivar::libretro {
+
+class Mixer {
+public:
+    static constexpr std::size_t kVoices = 64;
+
+    explicit Mixer(int rate) : rate_(rate) {}
+
+    // A sample's decoded samples (kept, so that the rate can change).
+    void set_sample(Sample s, sound::Samples decoded);
+    void set_rate(int rate);
+    int rate() const { return rate_; }
+    void set_muted(bool muted) { muted_ = muted; }
+    bool muted() const { return muted_; }
+
+    // The output frame at which virtual time `ms` falls.
+    std::int64_t frame_at(Millis ms) const { return ms * rate_ / 1000; }
+
+    // A sample starts at virtual time `at`.
+    void start(Sample s, Millis at);
+    // Mixes the output frames [from, to) into `out` (stereo, to - from
+    // frames, cleared first) and forgets the voices that have ended.
+    void mix(std::int64_t from, std::int64_t to, std::int16_t* out);
+
+    // The voices still sounding at output frame `now`, and back.
+    std::vector<SoundInFlight> sounding(std::int64_t now) const;
+    void resume(const std::vector<SoundInFlight>& sounds);
+    void stop_all() { voices_.clear(); }
+
+private:
+    struct Voice {
+        Sample sample;
+        Millis started;
+        std::int64_t first;  // output frame of its first sample
+    };
+    std::size_t length(Sample s) const { return converted_[static_cast<int>(s)].size() / 2; }
+
+    int rate_;
+    bool muted_ = false;
+    std::array<sound::Samples, kSampleCount> decoded_{};
+    std::array<std::vector<std::int16_t>, kSampleCount> converted_{};
+    std::vector<Voice> voices_;
+};
+
+}  // namespace ignivar::libretro

@@ -1,0 +1,26 @@
+// The core's options: what the front end shows in its menu, and what the
+// core reads back from it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "libretro.h"
+
+namespace ignivar::libretro {
+
+struct Options {
+    bool lcd_only = false;         // the LCD alone filling the picture, else the whole unit
+    int size = 1;                  // 1..4 times the skin's size
+    bool backdrop = true;          // see-through parts on the backdrop, else on the skin's colour
+    bool sound = true;
+    bool utc = false;              // the watch shows UTC, else the host's local time
+    int rate = 44100;              // audio frames a second
+};
+
+// Declares the options (version 2, else version 1, else the oldest form).
+void declare_options(retro_environment_t environment);
+// The options as the front end holds them now.
+Options read_options(retro_environment_t environment);
+
+}  // namespace ignivar::libretro
