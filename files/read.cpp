@@ -1,11 +1,35 @@
 #include "files/read.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <string_view>
 #include <unistd.h>
+
+#ifdef _WIN32
+// Windows has no FIFOs to hang on, no links in the POSIX sense and no
+// controlling terminals: files open as they are, in binary.
+#define O_NONBLOCK 0
+#define O_CLOEXEC 0
+#define O_NOCTTY 0
+#define lstat stat
+#ifndef S_ISLNK
+#define S_ISLNK(m) 0
+#endif
+#ifndef S_ISSOCK
+#define S_ISSOCK(m) 0
+#endif
+#ifndef S_ISFIFO
+#define S_ISFIFO(m) (((m) & _S_IFMT) == _S_IFIFO)
+#endif
+#ifndef S_ISBLK
+#define S_ISBLK(m) 0
+#endif
+#else
+#define O_BINARY 0
+#endif
 
 namespace ignivar::files {
 namespace {
@@ -19,8 +43,11 @@ std::vector<Mount> g_mounts;
 
 // The built-in file at `path`, if a mounted archive holds it; `under` is
 // set when the path lies in a mounted folder at all.
-const ArchiveEntry* archived(const std::string& path, bool* under = nullptr) {
+const ArchiveEntry* archived(const std::string& given, bool* under = nullptr) {
     if (under) *under = false;
+    if (g_mounts.empty()) return nullptr;
+    std::string path = given;
+    std::replace(path.begin(), path.end(), '\\', '/');
     for (const Mount& m : g_mounts) {
         if (path.compare(0, m.root.size(), m.root) != 0) continue;
         if (under) *under = true;
@@ -94,7 +121,7 @@ Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes
     if (under) return failure("Cannot open file \"" + path + "\": No such file or directory");
     // Non-blocking, so that opening a FIFO returns at once instead of
     // waiting for a writer; what it is then decides.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_BINARY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return failure("Cannot open file \"" + path + "\": " + std::strerror(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -110,7 +137,7 @@ Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes
     std::size_t got = 0;
     int error = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        const auto n = ::read(fd, bytes.data() + got, static_cast<unsigned>(std::min<std::size_t>(bytes.size() - got, 1u << 30)));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) error = errno;
         if (n <= 0) break;  // an error, or the file shrank while it was read

@@ -10,7 +10,11 @@ LocalTime SystemClock::now() {
     const auto t = std::chrono::system_clock::now();
     const std::time_t secs = std::chrono::system_clock::to_time_t(t);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &secs);
+#else
     localtime_r(&secs, &local);
+#endif
     LocalTime out;
     out.year = local.tm_year + 1900;
     out.month = local.tm_mon + 1;

@@ -83,7 +83,10 @@ void declare_v0(retro_environment_t env) {
     vars.clear();
     for (const Option& o : table()) {
         std::string t = std::string(o.desc) + "; ";
-        for (std::size_t i = 0; i < o.choices.size(); ++i) t += (i ? "|" : "") + std::string(o.choices[i].value);
+        for (std::size_t i = 0; i < o.choices.size(); ++i) {
+            if (i) t += '|';
+            t += o.choices[i].value;
+        }
         texts.push_back(t);
     }
     for (std::size_t i = 0; i < table().size(); ++i) vars.push_back({table()[i].key, texts[i].c_str()});

@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs to build, test and run.
-# Quick and silent when everything is there already.
+# Installs the Debian packages the project needs. Quick and silent when
+# everything is there already.
+#   install-deps.sh run    what building and running the program need
+#   install-deps.sh test   that, and what the tests, the package checks, the
+#                          Windows core and the fuzzers need (the default)
 set -euo pipefail
+what=${1:-test}
 
-packages=(
+run=(
   g++ cmake make pkg-config
-  libgtest-dev libgmock-dev
   qt6-base-dev qt6-svg-dev
   libsdl2-dev libsdl2-mixer-dev libxcb-xkb-dev
-  fonts-liberation
   libpng-dev libjpeg-dev zlib1g-dev
-  fonts-dejavu-core fonts-dejavu-extra
+  fonts-liberation fonts-dejavu-core fonts-dejavu-extra
+)
+test=(
+  libgtest-dev libgmock-dev
   xvfb xauth xdotool imagemagick
   lintian desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
+  retroarch retroarch-dev libretro-core-info
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 )
+case $what in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

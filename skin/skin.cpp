@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <new>
 
+#include "files/places.h"
 #include "files/read.h"
 #include "sim/pictures.h"
 #include "skin/picture_budget.h"
@@ -19,7 +20,9 @@ std::string hires_name(const std::string& file, int scale) {
     if (scale < 2) return {};
     const auto slash = file.find_last_of("/\\");
     const auto dot = file.find_last_of('.');
-    const std::string suffix = "@" + std::to_string(scale) + "x";
+    std::string suffix = "@";
+    suffix += std::to_string(scale);
+    suffix += 'x';
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return file + suffix;
     return file.substr(0, dot) + suffix + file.substr(dot);
 }
@@ -67,12 +70,15 @@ std::string resolve_path(const std::string& path, const std::string& own_dir, co
     std::string p = path;
     for (char& c : p)
         if (c == '\\') c = '/';
-    if (p.empty() || p.front() == '/') return p;
+    // Absolute: from the root, or a Windows drive.
+    if (p.empty() || p.front() == '/' || (p.size() > 2 && p[1] == ':' && p[2] == '/')) return p;
     std::error_code ec;
     if (current_dir && fs::exists(p, ec)) return p;
-    if (!own_dir.empty() && fs::exists(fs::path(own_dir) / p, ec)) return (fs::path(own_dir) / p).string();
+    // Joined with '/' on every system: the file layer's built-in files are
+    // named that way, and Windows takes it too.
+    if (!own_dir.empty() && files::exists(files::join(own_dir, p))) return files::join(own_dir, p);
     if (program_dir.empty()) return p;
-    return (fs::path(program_dir) / p).string();
+    return files::join(program_dir, p);
 }
 
 namespace {
