@@ -1,7 +1,9 @@
-# Install rules and the Debian package. The programs go to bin/, their
+# Install rules and the Debian packages. The programs go to bin/, their
 # files to the program's data folder under share/, the desktop's files to
-# where desktops look for them.
+# where desktops look for them; the libretro core, in a package of its own,
+# to the library's libretro folder as Debian's own cores are.
 
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME program)
 install(TARGETS ignivar ignivar-sim ignivar-face RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The shipped skin file is the one the generator made, even where a
@@ -33,13 +35,48 @@ install(FILES ${CMAKE_BINARY_DIR}/data/ignivar-sim.1.gz ${CMAKE_BINARY_DIR}/data
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES data/copyright ${CMAKE_BINARY_DIR}/data/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ignivar)
 
+if(TARGET ignivar_libretro)
+  install(TARGETS ignivar_libretro LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/libretro COMPONENT core)
+  configure_file(data/ignivar.libretro ${CMAKE_BINARY_DIR}/data/ignivar.libretro @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/data/ignivar.libretro DESTINATION ${CMAKE_INSTALL_LIBDIR}/libretro COMPONENT core)
+  install(FILES ${IGNIVAR_CORE_DIR}/ignivar_libretro.info DESTINATION ${CMAKE_INSTALL_DATADIR}/libretro/info COMPONENT core)
+  configure_file(data/libretro-ignivar.metainfo.xml ${CMAKE_BINARY_DIR}/data/libretro-ignivar.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/data/libretro-ignivar.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+          COMPONENT core)
+  configure_file(data/changelog ${CMAKE_BINARY_DIR}/data/core/changelog @ONLY)
+  file(READ ${CMAKE_BINARY_DIR}/data/core/changelog core_changelog)
+  string(REGEX REPLACE "^ignivar " "libretro-ignivar " core_changelog "${core_changelog}")
+  file(WRITE ${CMAKE_BINARY_DIR}/data/core/changelog "${core_changelog}")
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/data/core/changelog.gz
+                     COMMAND ${GZIP} -9nf -k ${CMAKE_BINARY_DIR}/data/core/changelog
+                     DEPENDS ${CMAKE_BINARY_DIR}/data/core/changelog VERBATIM)
+  add_custom_target(core_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/data/core/changelog.gz)
+  install(FILES data/copyright ${CMAKE_BINARY_DIR}/data/core/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libretro-ignivar COMPONENT core)
+endif()
+
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL program)
+if(TARGET ignivar_libretro)
+  list(APPEND CPACK_COMPONENTS_ALL core)
+endif()
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME ignivar)
+set(CPACK_DEBIAN_CORE_PACKAGE_NAME libretro-ignivar)
+set(CPACK_DEBIAN_CORE_PACKAGE_DEPENDS "retroarch | libretro-frontend")
+set(CPACK_DEBIAN_CORE_DESCRIPTION "libretro core of the Ignivar pocket LCD game and watch
+The Ignivar pocket LCD fire-fighting game and watch as a libretro core, for
+RetroArch and other libretro front ends. It runs without content, carries
+its default skin, keeps high scores in the front end's save memory and
+supports save states, rewind, run-ahead and netplay.")
+
 set(CPACK_PACKAGE_NAME ignivar)
 set(CPACK_PACKAGE_VENDOR "${IGNIVAR_AUTHOR}")
 set(CPACK_PACKAGE_CONTACT "${IGNIVAR_AUTHOR} <${IGNIVAR_EMAIL}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of a pocket LCD fire-fighting game and watch")
-# CPack puts the summary first and indents these lines itself.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ignivar simulates a pocket LCD game unit that is a small action game and a
+# Each package's summary is the first line of its description (CPack would
+# put one summary before both); CPack indents the lines itself.
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "simulator of a pocket LCD fire-fighting game and watch
+Ignivar simulates a pocket LCD game unit that is a small action game and a
 watch in one: flames thrown by an enemy creep down three lanes towards a
 hero, who puts them out with water. Three misses end the game; game A and
 game B differ in speed. The watch shows the time, an alarm, the date and a
@@ -48,7 +85,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IGNIVAR_WEBSITE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

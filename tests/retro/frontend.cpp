@@ -173,6 +173,7 @@ void Frontend::video(const void* data, unsigned w, unsigned h, size_t pitch) {
     Frontend& f = *g_frontend;
     f.width = w;
     f.height = h;
+    if (!f.copy_frames) return;
     f.frame.resize(static_cast<std::size_t>(w) * h);
     for (unsigned y = 0; y < h; ++y)
         std::memcpy(&f.frame[static_cast<std::size_t>(y) * w], static_cast<const std::uint8_t*>(data) + y * pitch,

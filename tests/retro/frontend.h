@@ -54,6 +54,9 @@ public:
     bool options_declared = false;
     bool no_game = false;
     std::vector<std::string> log;
+    // Frames are copied out of the core (a benchmark leaves them, to time
+    // the core alone).
+    bool copy_frames = true;
 
 private:
     static bool environment(unsigned cmd, void* data);
