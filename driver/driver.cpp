@@ -4,6 +4,7 @@
 #include <charconv>
 #include <istream>
 
+#include "host/replay_store.h"
 #include "host/state_file.h"
 
 namespace ignivar {
@@ -47,6 +48,13 @@ void Driver::ensure_unit() {
     if (host_) return;
     host_ = std::make_unique<host::Host>(store_, sink_, time_, seed_);
     host_->create();
+    recorder_ = std::make_unique<host::Recorder>(*host_);
+    recorder_->set_enabled(false);
+    recorder_->now_text = [] { return std::string("unknown"); };  // a script's output does not depend on the day
+    recorder_->on_finished([this](const host::Replay& r) {
+        if (const Status s = host::write_replay_file(record_file_, r); !s) fail(s.message());
+        recorder_->set_enabled(false);
+    });
 }
 
 bool Driver::fail(const std::string& message) {
@@ -96,6 +104,7 @@ const std::vector<Driver::CommandRow>& Driver::commands() {
         {"reset-hiscores", false, &Driver::cmd_reset_hiscores},
         {"save-state",     true,  &Driver::cmd_save_state},
         {"load-state",     true,  &Driver::cmd_load_state},
+        {"record",         true,  &Driver::cmd_record},
     };
     // clang-format on
     return rows;
@@ -180,12 +189,28 @@ bool Driver::cmd_save_state(std::string_view args) {
     return true;
 }
 
+bool Driver::cmd_record(std::string_view args) {
+    if (args.empty()) return fail("usage: record FILE | record stop");
+    if (args == "stop") {
+        if (recorder_->recording()) {
+            if (const Status s = host::write_replay_file(record_file_, *recorder_->current()); !s) return fail(s.message());
+        }
+        recorder_->stop();
+        recorder_->set_enabled(false);
+        return true;
+    }
+    record_file_ = std::string(args);
+    recorder_->set_enabled(true);  // from the next game's start
+    return true;
+}
+
 bool Driver::cmd_load_state(std::string_view args) {
     if (args.empty()) return fail("usage: load-state FILE");
     auto bytes = host::read_state_file(std::string(args));
     if (!bytes) return fail(bytes.message());
     if (Status s = host_->load_state(*bytes); !s) return fail(s.message());
     sink_.played.clear();  // what sounded belongs to the time before
+    recorder_->moment_loaded();
     return true;
 }
 
@@ -261,6 +286,25 @@ bool Driver::print_hints(std::string_view) {
     for (input::Button b : input::kHintOrder)
         out_ << "hint " << input::button_area_name(b) << ' ' << host_->controls().hint(b) << '\n';
     return true;
+}
+
+int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "usage: ignivar-sim verify REPLAY\n";
+        return 2;
+    }
+    auto replay = host::read_replay_file(args[0]);
+    if (!replay) {
+        out << replay.message() << '\n';
+        return 1;
+    }
+    if (const Status s = host::verify(*replay); !s) {
+        out << args[0] << ": not verified: " << s.message() << '\n';
+        return 1;
+    }
+    out << args[0] << ": verified: game " << replay->game << " reaches its " << replay->score << " points in "
+        << replay->length << " ms\n";
+    return 0;
 }
 
 int run_script(Driver& driver, std::istream& in) {

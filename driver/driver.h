@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/host.h"
+#include "host/replay.h"
 
 namespace ignivar {
 
@@ -61,6 +62,7 @@ private:
     bool cmd_coin(std::string_view args);
     bool cmd_reset_hiscores(std::string_view args);
     bool cmd_save_state(std::string_view args);
+    bool cmd_record(std::string_view args);
     bool cmd_load_state(std::string_view args);
     bool print_now(std::string_view args);
     bool print_show(std::string_view args);
@@ -76,7 +78,12 @@ private:
     host::ManualTime time_;
     std::uint32_t seed_;
     std::unique_ptr<host::Host> host_;
+    std::unique_ptr<host::Recorder> recorder_;
+    std::string record_file_;
 };
+
+// `ignivar-sim verify FILE`: whether a replay reaches the score it records.
+int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Runs a whole script from `in`; returns the process exit status.
 int run_script(Driver& driver, std::istream& in);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "driver/export_cli.h"
 #include "driver/skin_report.h"
 #include "product.h"
 #include "settings/memory_store.h"
@@ -17,17 +18,22 @@ namespace {
 int usage(std::ostream& out = std::cerr) {
     out << "usage: ignivar-sim [--store FILE] [SCRIPT]\n"
                  "       ignivar-sim skin [--fullscreen] [--screen WxH] CONFIG\n"
-                 "       ignivar-sim manual CONFIG\n";
+                 "       ignivar-sim manual CONFIG\n"
+                 "       ignivar-sim verify REPLAY\n"
+                 "       ignivar-sim export [--format F] [--zoom N] [--fps N] [--view unit|lcd] REPLAY OUT\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && (std::string(argv[1]) == "skin" || std::string(argv[1]) == "manual")) {
+    if (argc > 1) {
+        const std::string form = argv[1];
         const std::vector<std::string> rest(argv + 2, argv + argc);
-        return std::string(argv[1]) == "skin" ? ignivar::run_skin_report(rest, std::cout, std::cerr)
-                                              : ignivar::run_manual_report(rest, std::cout, std::cerr);
+        if (form == "skin") return ignivar::run_skin_report(rest, std::cout, std::cerr);
+        if (form == "manual") return ignivar::run_manual_report(rest, std::cout, std::cerr);
+        if (form == "verify") return ignivar::run_verify(rest, std::cout, std::cerr);
+        if (form == "export") return ignivar::run_export(rest, std::cout, std::cerr);
     }
     std::string store_file;
     std::string script;

@@ -11,6 +11,9 @@ Host::Host(SettingsStore& store, SoundSink& sound, TimeSource& time, std::uint32
       controls_(unit_),
       sound_(sound) {
     unit_.set_event_sink(this);
+    controls_.set_observer([this](input::Button b, bool pressed) {
+        for (const auto& f : input_listeners_) f(b, pressed, unit_.timers().now());
+    });
 }
 
 Host::~Host() { unit_.set_event_sink(nullptr); }
@@ -27,18 +30,34 @@ void Host::catch_up() {
         bank.advance(target - bank.now());
         return;
     }
+    run_late(target, *late);
+}
+
+void Host::run_late(Millis target, Millis late) {
+    TimerBank& bank = unit_.timers();
     for (;;) {
         const Millis due = bank.next_due();
         if (due < 0 || due > target) {
             bank.advance(target - bank.now());
             return;
         }
-        if (target - due > *late) {
+        if (target - due > late) {
+            const Millis from = bank.now();
             bank.catch_up(target);
+            for (const auto& f : slip_listeners_) f(from, target);
             continue;  // handlers re-arm strictly after `target`
         }
         bank.advance(due - bank.now());  // fires everything due at `due`
     }
+}
+
+void Host::slip(Millis from, Millis to) {
+    TimerBank& bank = unit_.timers();
+    if (from > bank.now()) bank.advance(from - bank.now());
+    if (to > bank.now()) bank.catch_up(to);
+    for (const auto& f : slip_listeners_) f(from, to);
+    time_.set(bank.now());
+    settle();
 }
 
 void Host::settle() {

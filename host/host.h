@@ -105,6 +105,17 @@ public:
     void on_wake(std::function<void(std::optional<Millis>)> f) { wake_listeners_.push_back(std::move(f)); }
     // Told of every event of the unit as it happens.
     void on_event(std::function<void(const UnitEvent&)> f) { event_listeners_.push_back(std::move(f)); }
+    // Told of every press and release of the unit's buttons, at the unit's time.
+    void on_input(std::function<void(input::Button, bool pressed, Millis at)> f) {
+        input_listeners_.push_back(std::move(f));
+    }
+    // Told when the clock had fallen behind (the machine stalled) and the
+    // late timers fired once at `to` instead of at their times, as platform
+    // timers do; the unit had run exactly up to `from`.
+    void on_slip(std::function<void(Millis from, Millis to)> f) { slip_listeners_.push_back(std::move(f)); }
+    // Does again what a slip did: exactly up to `from`, then the late
+    // timers once at `to` (a replay of a game played on a stalling machine).
+    void slip(Millis from, Millis to);
     // Forget a shown display: the next bracket tells of a change.
     void mark_unshown() { shown_changes_ = ~0ull; }
 
@@ -114,6 +125,7 @@ public:
 private:
     void on_unit_event(const UnitEvent& event) override;
     void catch_up();
+    void run_late(Millis target, Millis late);
     void settle();
 
     SettingsStore& store_;
@@ -130,6 +142,8 @@ private:
     std::vector<std::function<void()>> change_listeners_;
     std::vector<std::function<void(std::optional<Millis>)>> wake_listeners_;
     std::vector<std::function<void(const UnitEvent&)>> event_listeners_;
+    std::vector<std::function<void(input::Button, bool, Millis)>> input_listeners_;
+    std::vector<std::function<void(Millis, Millis)>> slip_listeners_;
 };
 
 }  // namespace ignivar::host

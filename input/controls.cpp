@@ -80,6 +80,7 @@ void Controls::rebuild_hints() {
 }
 
 void Controls::press(Button b) {
+    if (observer_ && b != Button::Set) observer_(b, true);
     switch (b) {
         case Button::GameA: unit_.Inp_game_a_down(); break;
         case Button::GameB: unit_.Inp_game_b_down(); break;
@@ -99,6 +100,7 @@ void Controls::press(Button b) {
 }
 
 void Controls::release(Button b) {
+    if (observer_ && b != Button::Set) observer_(b, false);
     switch (b) {
         case Button::GameA: unit_.Inp_game_a_up(); break;
         case Button::GameB: unit_.Inp_game_b_up(); break;

@@ -65,8 +65,13 @@ public:
     const Bindings& bindings() const { return bindings_; }
     Bindings& bindings() { return bindings_; }
 
+    // Told of every press and release of a button that reaches the unit,
+    // by key, mouse or pad (a recording keeps them).
+    void set_observer(std::function<void(Button, bool pressed)> f) { observer_ = std::move(f); }
+
 private:
     Unit& unit_;
+    std::function<void(Button, bool)> observer_;
     Bindings bindings_;
     std::array<std::string, kButtonCount> hints_;
 };

@@ -6,7 +6,6 @@
 
 #include "files/places.h"
 #include "files/read.h"
-#include "sim/pictures.h"
 
 namespace ignivar::libretro {
 namespace {
@@ -169,26 +168,12 @@ void Machine::load_sounds() {
 }
 
 void Machine::place_view() {
-    // The LCD: every segment's and digit cell's place, with a little glass around.
-    skin::Rect lcd;
-    for (const PictureSection& p : kPictures) {
-        const bool cell = p.name.starts_with("im_panel_digit_pos_");
-        const bool segment = p.seg != kNoSegment && !p.name.starts_with("btn_");
-        const skin::PlacedPicture& placed = skin_.pictures[p.section - 1];
-        if ((!cell && !segment) || placed.width <= 0 || placed.height <= 0) continue;
-        const skin::Rect r{placed.left, placed.top, placed.width, placed.height};
-        if (lcd.empty()) lcd = r;
-        const int x0 = std::min(lcd.x, r.x), y0 = std::min(lcd.y, r.y);
-        lcd = {x0, y0, std::max(lcd.x + lcd.w, r.x + r.w) - x0, std::max(lcd.y + lcd.h, r.y + r.h) - y0};
-    }
-    constexpr int kGlass = 4;
-    const skin::Rect unit{0, 0, skin::usable_extent(skin_.client_width), skin::usable_extent(skin_.client_height)};
-    lcd_ = lcd.empty() ? unit : skin::Rect{lcd.x - kGlass, lcd.y - kGlass, lcd.w + 2 * kGlass, lcd.h + 2 * kGlass}.intersected(unit);
+    lcd_ = skin::lcd_rect(skin_);
     const int s = options_.size;
     view_ = options_.lcd_only ? skin::Rect{lcd_.x * s, lcd_.y * s, lcd_.w * s, lcd_.h * s}
                               : skin::Rect{0, 0, compositor_->width(), compositor_->height()};
-    max_w_ = unit.w * kMaxSize;
-    max_h_ = unit.h * kMaxSize;
+    max_w_ = skin::usable_extent(skin_.client_width) * kMaxSize;
+    max_h_ = skin::usable_extent(skin_.client_height) * kMaxSize;
 }
 
 void Machine::take_in_saved_scores() {

@@ -11,7 +11,7 @@
 
 #include "host/host.h"
 #include "host/system_clock.h"
-#include "libretro/mixer.h"
+#include "sound/mixer.h"
 #include "libretro/options.h"
 #include "skin/compositor.h"
 
@@ -111,7 +111,7 @@ private:
     skin::Rect lcd_;          // the LCD, in the skin's pixels
     skin::Rect view_;         // what is shown, in the frame's pixels
     int max_w_ = 0, max_h_ = 0;
-    Mixer mixer_{44100};
+    sound::Mixer mixer_{44100};
     std::int64_t audio_frame_ = 0;  // the output frame the next frame's sound starts at
     std::vector<std::int16_t> audio_;
 };

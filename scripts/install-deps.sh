@@ -12,6 +12,7 @@ run=(
   qt6-base-dev qt6-svg-dev
   libsdl2-dev libsdl2-mixer-dev libxcb-xkb-dev
   libpng-dev libjpeg-dev zlib1g-dev
+  libavcodec-dev libavformat-dev libavfilter-dev libavutil-dev libswscale-dev
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
 )
 test=(

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "sim/pictures.h"
+
 namespace ignivar::skin {
 namespace {
 
@@ -48,6 +50,23 @@ void merge_into(std::vector<Rect>& rects, Rect r) {
 }
 
 }  // namespace
+
+Rect lcd_rect(const Skin& skin, int glass) {
+    Rect lcd;
+    for (const PictureSection& p : kPictures) {
+        const bool cell = p.name.starts_with("im_panel_digit_pos_");
+        const bool segment = p.seg != kNoSegment && !p.name.starts_with("btn_");
+        const PlacedPicture& placed = skin.pictures[p.section - 1];
+        if ((!cell && !segment) || placed.width <= 0 || placed.height <= 0) continue;
+        const Rect r{placed.left, placed.top, placed.width, placed.height};
+        if (lcd.empty()) lcd = r;
+        const int x0 = std::min(lcd.x, r.x), y0 = std::min(lcd.y, r.y);
+        lcd = {x0, y0, std::max(lcd.x + lcd.w, r.x + r.w) - x0, std::max(lcd.y + lcd.h, r.y + r.h) - y0};
+    }
+    const Rect unit{0, 0, usable_extent(skin.client_width), usable_extent(skin.client_height)};
+    if (lcd.empty()) return unit;
+    return Rect{lcd.x - glass, lcd.y - glass, lcd.w + 2 * glass, lcd.h + 2 * glass}.intersected(unit);
+}
 
 Rect Rect::intersected(const Rect& o) const {
     const int x0 = std::max(x, o.x), y0 = std::max(y, o.y);

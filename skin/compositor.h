@@ -20,6 +20,10 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The LCD: every segment's and digit cell's place, with `glass` pixels
+// around them, within the unit (in the skin's pixels).
+Rect lcd_rect(const Skin& skin, int glass = 4);
+
 class Compositor {
 public:
     // `background` (0xRRGGBB) shows where the face is see-through and the

@@ -1,9 +1,9 @@
-#include "libretro/mixer.h"
+#include "sound/mixer.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace ignivar::libretro {
+namespace ignivar::sound {
 
 void Mixer::set_sample(Sample s, sound::Samples decoded) {
     decoded_[static_cast<int>(s)] = std::move(decoded);
@@ -53,4 +53,4 @@ void Mixer::resume(const std::vector<SoundInFlight>& sounds) {
         if (voices_.size() < kVoices) voices_.push_back({s.sample, s.started, frame_at(s.started)});
 }
 
-}  // namespace ignivar::libretro
+}  // namespace ignivar::sound

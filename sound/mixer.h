@@ -1,6 +1,7 @@
-// The core's own mixer: the five samples, brought once to the output's
-// rate as 16-bit stereo, started at the unit's exact millisecond and mixed
-// into each frame's audio. Up to 64 sound at once, as the sound library of
+// A mixer of our own, for front ends that make their own sound (the
+// libretro core, the clip exporter): the five samples, brought once to the
+// output's rate as 16-bit stereo, started at the unit's exact millisecond
+// and mixed into each frame's audio. Up to 64 sound at once, as the sound library of
 // the desktop program allows; a sample started while all are busy is not
 // heard.
 #pragma once
@@ -12,7 +13,7 @@
 #include "sim/state.h"
 #include "sound/wav.h"
 
-namespace ignivar::libretro {
+namespace ignivar::sound {
 
 class Mixer {
 public:
@@ -56,4 +57,4 @@ private:
     std::vector<Voice> voices_;
 };
 
-}  // namespace ignivar::libretro
+}  // namespace ignivar::sound

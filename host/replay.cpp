@@ -1,0 +1,288 @@
+#include "host/replay.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <sstream>
+
+namespace ignivar::host {
+namespace {
+
+constexpr std::string_view kHeader = "IGNIVAR REPLAY ";
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+// A game lasts minutes; ten days of it is no game.
+constexpr Millis kMaxTime = 10LL * 24 * 3600 * 1000;
+
+std::string base64(const std::vector<std::uint8_t>& bytes) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::uint32_t v = (std::uint32_t{bytes[i]} << 16) | (i + 1 < bytes.size() ? bytes[i + 1] << 8 : 0) |
+                                (i + 2 < bytes.size() ? bytes[i + 2] : 0);
+        out += kBase64[(v >> 18) & 63];
+        out += kBase64[(v >> 12) & 63];
+        out += i + 1 < bytes.size() ? kBase64[(v >> 6) & 63] : '=';
+        out += i + 2 < bytes.size() ? kBase64[v & 63] : '=';
+    }
+    return out;
+}
+
+std::optional<std::vector<std::uint8_t>> unbase64(std::string_view text) {
+    if (text.size() % 4 != 0) return std::nullopt;
+    std::vector<std::uint8_t> out;
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        std::uint32_t v = 0;
+        int pad = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char c = text[i + static_cast<std::size_t>(k)];
+            const char* at = c == '=' ? nullptr : std::strchr(kBase64, c);
+            if (c == '=' && i + 4 == text.size() && k >= 2) ++pad;
+            else if (!at || !c || pad) return std::nullopt;
+            v = (v << 6) | (at ? static_cast<std::uint32_t>(at - kBase64) : 0);
+        }
+        out.push_back(static_cast<std::uint8_t>(v >> 16));
+        if (pad < 2) out.push_back(static_cast<std::uint8_t>(v >> 8));
+        if (pad < 1) out.push_back(static_cast<std::uint8_t>(v));
+    }
+    return out;
+}
+
+template <typename T>
+std::optional<T> number(std::string_view s) {
+    T v{};
+    if (s.empty()) return std::nullopt;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> out;
+    while (!line.empty()) {
+        const auto space = line.find(' ');
+        out.push_back(line.substr(0, space));
+        if (space == std::string_view::npos) break;
+        line.remove_prefix(space + 1);
+    }
+    return out;
+}
+
+std::string utc_now() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &tm);
+    return buf;
+}
+
+// The start must be a ready picture of the replay's game, nothing played.
+Status check_start(const Replay& r) {
+    auto s = decode_state(r.start.data(), r.start.size());
+    if (!s) return failure("its start is no moment of a unit: " + s.message());
+    const GameState& g = s->game;
+    if (g.mode != (r.game == 'A' ? kGameAReady : kGameBReady) || g.score != 0 || g.misses != 0)
+        return failure("it does not start at the beginning of a game " + std::string(1, r.game));
+    const input::Button button = r.game == 'A' ? input::Button::GameA : input::Button::GameB;
+    if (r.steps.empty() || r.steps.front().kind != Replay::Step::Kind::Release || r.steps.front().at != 0 ||
+        r.steps.front().button != button)
+        return failure("it does not begin by letting go of the game button");
+    return {};
+}
+
+Status read_line(Replay& r, std::string_view key, const std::vector<std::string_view>& w, bool& have_start) {
+    const auto step_time = [&](std::string_view s) -> std::optional<Millis> {
+        const auto t = number<Millis>(s);
+        if (!t || *t < 0 || *t > kMaxTime || (!r.steps.empty() && *t < r.steps.back().at)) return std::nullopt;
+        return t;
+    };
+    if (key == "game" && w.size() == 2 && (w[1] == "A" || w[1] == "B")) {
+        r.game = w[1][0];
+    } else if (key == "date" && w.size() == 2 && w[1].size() < 64) {
+        r.date = std::string(w[1]);
+    } else if (key == "rewound" && w.size() == 2 && (w[1] == "yes" || w[1] == "no")) {
+        r.rewound = w[1] == "yes";
+    } else if (key == "start" && w.size() == 2 && !have_start) {
+        auto bytes = unbase64(w[1]);
+        if (!bytes) return failure("its start is not in base64");
+        r.start = std::move(*bytes);
+        have_start = true;
+    } else if ((key == "press" || key == "release") && w.size() == 3) {
+        const auto at = step_time(w[1]);
+        const auto b = input::button_from_id(w[2]);
+        if (!at || !b || *b == input::Button::Set) return failure("a step is not a press or release in time order");
+        r.steps.push_back({key == "press" ? Replay::Step::Kind::Press : Replay::Step::Kind::Release, *at, *b, 0});
+    } else if (key == "slip" && w.size() == 3) {
+        const auto at = step_time(w[1]);
+        const auto to = number<Millis>(w[2]);
+        if (!at || !to || *to < *at || *to > kMaxTime) return failure("a slip is not in time order");
+        r.steps.push_back({Replay::Step::Kind::Slip, *at, input::Button::GameA, *to});
+    } else if (key == "end" && w.size() == 3) {
+        const auto score = number<std::int32_t>(w[1]);
+        const auto length = number<Millis>(w[2]);
+        if (!score || *score < 0 || *score > 9990 || *score % 10 != 0 || !length || *length < 0 || *length > kMaxTime)
+            return failure("its end is no score and length of a game");
+        r.ended = true;
+        r.score = *score;
+        r.length = *length;
+    } else {
+        return failure("it has a line that no replay has (\"" + std::string(key.substr(0, 20)) + "\")");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string write_replay(const Replay& r) {
+    std::ostringstream out;
+    out << kHeader << kReplayVersion << "\ngame " << r.game << "\ndate " << (r.date.empty() ? "unknown" : r.date)
+        << "\nrewound " << (r.rewound ? "yes" : "no") << "\nstart " << base64(r.start) << '\n';
+    for (const Replay::Step& s : r.steps) {
+        if (s.kind == Replay::Step::Kind::Slip) out << "slip " << s.at << ' ' << s.to << '\n';
+        else out << (s.kind == Replay::Step::Kind::Press ? "press " : "release ") << s.at << ' ' << input::button_id(s.button) << '\n';
+    }
+    if (r.ended) out << "end " << r.score << ' ' << r.length << '\n';
+    std::string text = out.str();
+    char check[32];
+    std::snprintf(check, sizeof check, "check %08x\n",
+                  crc32(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return text + check;
+}
+
+Result<Replay> read_replay(std::string_view text) {
+    if (text.size() > kMaxReplayBytes) return failure("it is far larger than any replay");
+    if (text.substr(0, kHeader.size()) != kHeader) return failure("it is not a replay of Ignivar");
+    const auto first_end = text.find('\n');
+    if (first_end == std::string_view::npos || number<int>(text.substr(kHeader.size(), first_end - kHeader.size())) != kReplayVersion)
+        return failure("it is a replay of another version (this program reads version " + std::to_string(kReplayVersion) + ")");
+    // The checksum covers everything before its own line, which ends the file.
+    const auto check_at = text.rfind("check ");
+    if (check_at == std::string_view::npos || (check_at > 0 && text[check_at - 1] != '\n'))
+        return failure("it is cut short (no checksum)");
+    std::string_view check = text.substr(check_at + 6);
+    if (!check.empty() && check.back() == '\n') check.remove_suffix(1);
+    std::uint32_t want = 0;
+    const auto [end, ec] = std::from_chars(check.data(), check.data() + check.size(), want, 16);
+    if (ec != std::errc() || end != check.data() + check.size() || check.size() != 8)
+        return failure("its checksum line is damaged");
+    if (crc32(reinterpret_cast<const std::uint8_t*>(text.data()), check_at) != want)
+        return failure("it is damaged or was changed (its checksum does not match)");
+    Replay r;
+    bool have_start = false;
+    std::string_view body = text.substr(first_end + 1, check_at - first_end - 1);
+    while (!body.empty()) {
+        const auto nl = body.find('\n');
+        const std::string_view line = body.substr(0, nl);
+        body = nl == std::string_view::npos ? std::string_view() : body.substr(nl + 1);
+        const auto w = words(line);
+        if (w.empty() || w[0].empty()) return failure("it has an empty line");
+        if (Status s = read_line(r, w[0], w, have_start); !s) return s.error();
+    }
+    if (!have_start) return failure("it has no start");
+    if (Status s = check_start(r); !s) return s.error();
+    return r;
+}
+
+Recorder::Recorder(Host& host) : now_text(utc_now), host_(host) {
+    host_.on_event([this](const UnitEvent& e) { event(e); });
+    host_.on_input([this](input::Button b, bool pressed, Millis at) {
+        const int mode = host_.unit().state().mode;
+        const bool game_begins = !pressed && ((b == input::Button::GameA && mode == kGameAReady) ||
+                                              (b == input::Button::GameB && mode == kGameBReady));
+        if (game_begins && enabled_) {
+            // Before the release reaches the unit: the moment the game starts from.
+            replay_ = Replay{};
+            replay_->game = b == input::Button::GameA ? 'A' : 'B';
+            replay_->date = now_text ? now_text() : std::string();
+            replay_->start = host_.save_state();
+            started_ = at;
+        }
+        if (replay_) replay_->steps.push_back({pressed ? Replay::Step::Kind::Press : Replay::Step::Kind::Release, at - started_, b, 0});
+    });
+    host_.on_slip([this](Millis from, Millis to) {
+        if (replay_) replay_->steps.push_back({Replay::Step::Kind::Slip, from - started_, input::Button::GameA, to - started_});
+    });
+}
+
+void Recorder::event(const UnitEvent& e) {
+    if (!replay_ || e.kind != EventKind::GameOver) return;
+    replay_->ended = true;
+    replay_->score = e.score;
+    replay_->length = e.at - started_;
+    Replay done = std::move(*replay_);
+    replay_.reset();
+    if (finished_) finished_(done);
+}
+
+void Recorder::moment_loaded() {
+    if (!replay_) return;
+    const Millis now = host_.unit().timers().now();
+    const int mode = host_.unit().state().mode;
+    if (now < started_ || (mode != kGameA && mode != kGameB)) {
+        replay_.reset();  // back before this game began, or out of it: nothing to keep
+        return;
+    }
+    std::erase_if(replay_->steps, [&](const Replay::Step& s) { return s.at > now - started_; });
+    replay_->rewound = true;
+}
+
+ReplayRun::ReplayRun(const Replay& replay, SoundSink& sound) : replay_(replay) {
+    host_ = std::make_unique<Host>(store_, sound, time_, 0);
+    host_->create();
+    host_->on_event([this](const UnitEvent& e) {
+        if (e.kind != EventKind::GameOver || over_) return;
+        over_ = true;
+        score_ = e.score;
+        length_ = e.at - begin_;
+    });
+}
+
+Result<std::unique_ptr<ReplayRun>> ReplayRun::start(const Replay& replay, SoundSink& sound) {
+    if (Status s = check_start(replay); !s) return s.error();
+    std::unique_ptr<ReplayRun> run(new ReplayRun(replay, sound));
+    if (Status s = run->host_->load_state(replay.start); !s) return s.error();
+    run->begin_ = run->host_->unit().timers().now();
+    return run;
+}
+
+void ReplayRun::advance(Millis ms) {
+    const Millis target = host_->unit().timers().now() + ms;
+    while (next_ < replay_.steps.size() && begin_ + replay_.steps[next_].at <= target) {
+        const Replay::Step& s = replay_.steps[next_++];
+        if (s.kind == Replay::Step::Kind::Slip) {
+            host_->slip(begin_ + s.at, begin_ + s.to);
+            continue;
+        }
+        time_.set(std::max(time_.now(), begin_ + s.at));
+        host_->sync();
+        if (s.kind == Replay::Step::Kind::Press) host_->press(s.button);
+        else host_->release(s.button);
+    }
+    time_.set(std::max(time_.now(), target));
+    host_->sync();
+}
+
+void ReplayRun::to_the_end() {
+    // Past the recorded length a game may not go on for ever: a minute more.
+    const Millis limit = std::max<Millis>(replay_.length, replay_.steps.empty() ? 0 : replay_.steps.back().at) + 60'000;
+    while (!over_ && elapsed() < limit) advance(1000);
+}
+
+Status verify(const Replay& replay) {
+    if (!replay.ended) return failure("the recorded game did not end");
+    SilentSink silent;
+    auto run = ReplayRun::start(replay, silent);
+    if (!run) return run.error();
+    (*run)->to_the_end();
+    if (!(*run)->over()) return failure("the replay's game does not end");
+    if ((*run)->final_score() != replay.score)
+        return failure("the replay ends with " + std::to_string((*run)->final_score()) + " points, not the " +
+                       std::to_string(replay.score) + " it records");
+    if ((*run)->final_length() != replay.length)
+        return failure("the replay's game lasts " + std::to_string((*run)->final_length()) + " ms, not the " +
+                       std::to_string(replay.length) + " it records");
+    return {};
+}
+
+}  // namespace ignivar::host
