@@ -44,8 +44,8 @@ void GameKeeper::build_menu() {
     connect(pause_on_focus_loss_, &QAction::toggled, this,
             [&store](bool on) { store.write_flag(Setting::PauseOnFocusLoss, on); });
     menu_->addSeparator();
-    menu_->addAction(with_key("Quick save", kQuickSaveKey), this, [this] { quick_save(); });
-    menu_->addAction(with_key("Quick load", kQuickLoadKey), this, [this] { quick_load(); });
+    quick_save_ = menu_->addAction(with_key("Quick save", kQuickSaveKey), this, [this] { quick_save(); });
+    quick_load_ = menu_->addAction(with_key("Quick load", kQuickLoadKey), this, [this] { quick_load(); });
     menu_->addAction("Rewind: hold " + QKeySequence(kRewindKey).toString(QKeySequence::NativeText))->setEnabled(false);
     menu_->addSeparator();
     resume_ = menu_->addAction("Resume where I left off");
@@ -57,7 +57,14 @@ void GameKeeper::build_menu() {
 
 void GameKeeper::update_menu() {
     pause_->setChecked(host_.paused());
-    pause_->setEnabled(host_.game_on());
+    // While a replay plays, the player's own game waits untouched.
+    const bool free = !host_.inputs_held();
+    pause_->setEnabled(host_.game_on() && free);
+    for (QAction* a : {quick_save_, quick_load_}) a->setEnabled(free);
+}
+
+bool GameKeeper::own_key(int k) {
+    return k == kRewindKey || k == kPauseKey || k == Qt::Key_Pause || k == kQuickSaveKey || k == kQuickLoadKey;
 }
 
 bool GameKeeper::key(int qt_key, bool pressed, bool repeat) {
@@ -66,8 +73,7 @@ bool GameKeeper::key(int qt_key, bool pressed, bool repeat) {
         if (!pressed && !repeat) stop_rewind();
         return true;
     }
-    const bool own = qt_key == kPauseKey || qt_key == Qt::Key_Pause || qt_key == kQuickSaveKey || qt_key == kQuickLoadKey;
-    if (!own || !pressed || repeat) return own;
+    if (!own_key(qt_key) || !pressed || repeat) return own_key(qt_key);
     if (qt_key == kQuickSaveKey) quick_save();
     else if (qt_key == kQuickLoadKey) quick_load();
     else toggle_pause();
@@ -150,6 +156,7 @@ void GameKeeper::quick_load() {
         return;
     }
     rewind_.clear();
+    emit moment_replaced();
     if (!host_.paused()) let_go_of_loaded_buttons();
     last_slot_ = game;
     note(QString("Game %1 loaded").arg(QChar(game).toUpper()));
@@ -167,6 +174,7 @@ void GameKeeper::start_rewind() {
 void GameKeeper::stop_rewind() {
     if (!rewinding()) return;
     rewind_timer_.stop();
+    emit went_back();
     set_paused(paused_before_rewind_);  // plays on from the moment reached
 }
 
@@ -182,6 +190,7 @@ void GameKeeper::resume_kept_game() {
     }
     std::error_code ec;
     std::filesystem::remove(file, ec);  // taken back: the next end keeps the game anew
+    emit moment_replaced();
     set_paused(true);
 }
 

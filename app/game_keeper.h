@@ -52,6 +52,11 @@ public:
     // What the window shows over the unit's case (paused, rewinding, a
     // game saved), or nothing.
     QString banner() const;
+    // Shows a short note in the banner for a moment.
+    void note(const QString& text);
+    bool noting() const { return !note_.isEmpty(); }
+    // One of its keys, whether or not it acts now.
+    static bool own_key(int qt_key);
 
     const host::Rewind& rewind() const { return rewind_; }
 
@@ -59,11 +64,14 @@ signals:
     void banner_changed();
     // Keys and buttons held now must be let go: the game pauses or rewinds.
     void letting_go();
+    // The game went back to an earlier moment of its own (a rewind ended).
+    void went_back();
+    // The unit was put at a moment of another game (quick load, resume).
+    void moment_replaced();
 
 private:
     void build_menu();
     void update_menu();
-    void note(const QString& text);
     char slot_game() const;
     void set_paused(bool paused);
     void let_go_of_loaded_buttons();
@@ -76,6 +84,8 @@ private:
     QMenu* menu_ = nullptr;
     QAction* pause_ = nullptr;
     QAction* pause_on_focus_loss_ = nullptr;
+    QAction* quick_save_ = nullptr;
+    QAction* quick_load_ = nullptr;
     QAction* resume_ = nullptr;
     QString note_;
     QTimer note_timer_;

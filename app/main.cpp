@@ -17,6 +17,7 @@
 #include "app/diagnostics.h"
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "app/replays_window.h"
 #include "app/signals.h"
 #include "files/places.h"
 #include "host/host.h"
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<input::TKeysForm> keys_;
     std::unique_ptr<windows::TManualForm> manual_;
     std::unique_ptr<windows::TSplashForm> splash_;
+    app::ReplaysWindow* replays_ = nullptr;  // in front of the unit, owned by it
     std::unique_ptr<app::GamepadPump> gamepads_;
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
@@ -138,6 +140,14 @@ void Program::create_windows() {
         files_.config, dir,
         [](const std::string& message) { ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(message)); },
         files_.own_dir());
+    replays_ = new app::ReplaysWindow(
+        main_window_.replays(),
+        [this] { return std::pair(main_window_.files().config, main_window_.files().data_dir); },
+        [this] {
+            main_window_.raise();
+            main_window_.activateWindow();
+        },
+        &main_window_);
     wire_popup_menu();
     splash_ = std::make_unique<windows::TSplashForm>(store_, dir, splash_hooks());
 }
@@ -152,6 +162,7 @@ void Program::wire_popup_menu() {
                 manual_->activateWindow();
             },
         .keys = [this] { keys_->open(); },
+        .replays = [this] { replays_->present(); },
         .splash_checkbox = [this] { return splash_->chb_splashscreen()->isChecked(); },
         .open_file = [](const QUrl& file,
                         std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },

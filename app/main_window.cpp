@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
@@ -51,6 +52,12 @@ void TForm1::FormCreate() {
     popup_->menu()->insertMenu(popup_->action(Pm::N2), keeper_->menu());
     connect(keeper_, &GameKeeper::banner_changed, this, [this] { repaint_all(); });
     connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
+    replays_ = new ReplayKeeper(host_, this);
+    connect(replays_, &ReplayKeeper::changed, this, [this] { repaint_all(); });
+    connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
+    connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
+    connect(keeper_, &GameKeeper::moment_replaced, this, [this] { replays_->recorder().stop(); });
+    add_replay_items();
     windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = host_.create([this](bool fullscreen) {
@@ -89,6 +96,30 @@ void TForm1::set_openers(Openers openers) {
     popup_->action(Pm::About)->setEnabled(bool(openers_.about));
     popup_->action(Pm::Manual)->setEnabled(bool(openers_.manual));
     popup_->action(Pm::Keys)->setEnabled(bool(openers_.keys));
+    replays_item_->setEnabled(bool(openers_.replays));
+}
+
+void TForm1::add_replay_items() {
+    QMenu* play = keeper_->menu();
+    play->addSeparator();
+    replays_item_ = play->addAction("Replays and high scores...", this, [this] {
+        if (openers_.replays) openers_.replays();
+    });
+    play->addAction("Save a screenshot\t" + QKeySequence(ReplayKeeper::kScreenshotKey).toString(QKeySequence::NativeText),
+                    this, [this] { save_screenshot(); });
+    QAction* stop = play->addAction("Stop the replay\t" + QKeySequence(ReplayKeeper::kStopKey).toString(QKeySequence::NativeText),
+                                    this, [this] { replays_->stop(); });
+    connect(play, &QMenu::aboutToShow, stop, [this, stop] { stop->setVisible(replays_->watching()); });
+}
+
+void TForm1::save_screenshot() {
+    const QImage shown = grab().toImage();  // before the banner tells of it
+    const Result<std::string> saved = ReplayKeeper::save_screenshot(shown);
+    if (!saved) {
+        ui::tell(this, ui::Tone::Warning, "The screenshot could not be saved:\n" + QString::fromStdString(saved.message()));
+        return;
+    }
+    keeper_->note("Saved " + QDir::toNativeSeparators(QString::fromStdString(*saved)).replace(QDir::homePath(), "~"));
 }
 
 void TForm1::power_on() {
@@ -118,23 +149,30 @@ skin::GameMenuLook TForm1::game_menu_look() const {
 QImage TForm1::render_frame(bool soft_edges) {
     View v = view();
     if (soft_edges) v.base = nullptr;
-    return painter_.render(skin_, host_.unit().display(), game_menu_look(), v);
+    return painter_.render(skin_, replays_->shown_unit().display(), game_menu_look(), v);
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
-    painter_.paint(p, skin_, host_.unit().display(), game_menu_look(), view());
-    if (const QString banner = keeper_->banner(); !banner.isEmpty()) paint_banner(p, banner);
+    painter_.paint(p, skin_, replays_->shown_unit().display(), game_menu_look(), view());
+    if (const QString text = banner(); !text.isEmpty()) paint_banner(p, text);
     first_paint_.painted();
     emit painted();
 }
 
-void TForm1::paint_banner(QPainter& p, const QString& text) {
+QString TForm1::banner() const {
+    // A note (a game saved, a screenshot taken) shows over the replay's sign for a moment.
+    if (replays_->watching() && !keeper_->noting()) return replays_->banner();
+    return keeper_->banner();
+}
+
+void TForm1::paint_banner(QPainter& p, const QString& full_text) {
     // Over the top of the unit's case, not over its display: the segments
     // stay as they are.
     const int z = std::max(1, zoom_);
     QFont font = ui::pixel_font("Arial", 12 * z, true);
+    const QString text = QFontMetrics(font).elidedText(full_text, Qt::ElideMiddle, width() - 40 * z);
     const int w = (QFontMetrics(font).horizontalAdvance(text) + 24 * z);
     const int h = 20 * z;
     const QRect pill(skin_.offset_x * z + skin_.game_width * z / 2 - w / 2, skin_.offset_y * z + 3 * z, w, h);

@@ -19,6 +19,7 @@
 #include "app/frame_painter.h"
 #include "app/game_keeper.h"
 #include "app/game_menu.h"
+#include "app/replay_keeper.h"
 #include "app/popup_menu.h"
 #include "host/host.h"
 #include "input/key_codes.h"
@@ -35,6 +36,8 @@ public:
     // disabled.
     struct Openers {
         std::function<void()> about, manual, keys;
+        // "Replays and high scores".
+        std::function<void()> replays;
         // The splash window's check box: the default of SplashScreen.
         std::function<bool()> splash_checkbox;
         // Opens a file with the desktop; calls `failed` when nothing could.
@@ -91,6 +94,10 @@ public:
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
     GameKeeper& keeper() { return *keeper_; }
+    ReplayKeeper& replays() { return *replays_; }
+    // Saves what the window shows as a PNG in the pictures folder and says
+    // where (in the banner), or why not.
+    void save_screenshot();
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.
@@ -150,6 +157,8 @@ private:
     void im_backgroundMouseMove(QPoint pos);
     skin::GameMenuLook game_menu_look() const;
     void paint_banner(QPainter& p, const QString& text);
+    QString banner() const;
+    void add_replay_items();
 
     host::Host& host_;
     SettingsStore& store_;
@@ -159,6 +168,8 @@ private:
     std::unique_ptr<PopupMenu> popup_;
     GameMenu* game_menu_ = nullptr;
     GameKeeper* keeper_ = nullptr;
+    ReplayKeeper* replays_ = nullptr;
+    QAction* replays_item_ = nullptr;
     Openers openers_;
     skin::Skin skin_;
     skin::Picture game_menu_picture_;

@@ -15,7 +15,13 @@
 namespace ignivar::app {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (keeper_->key(e->key(), true, e->isAutoRepeat())) return;
+    if (e->key() == ReplayKeeper::kScreenshotKey) {
+        if (!e->isAutoRepeat()) save_screenshot();
+        return;
+    }
+    // While a replay plays, its own keys come first and the player's game waits.
+    if (replays_->key(e->key(), e->isAutoRepeat())) return;
+    if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), true, e->isAutoRepeat())) return;
     // Zoom: keys that neither the key table nor the menu's shortcuts use.
     if (e->key() == Qt::Key_Plus || e->key() == Qt::Key_Equal) {
         if (!e->isAutoRepeat()) zoom_in();
@@ -33,7 +39,8 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    if (keeper_->key(e->key(), false, e->isAutoRepeat())) return;
+    if (e->key() == ReplayKeeper::kScreenshotKey) return;
+    if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), false, e->isAutoRepeat())) return;
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
     if (const std::uint16_t code = held_keys_.release(*e)) host_.key_up(code);

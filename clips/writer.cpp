@@ -256,6 +256,9 @@ Status FfWriter::encode(AVCodecContext* c, AVStream* s, AVFrame* f) {
         const int e = avcodec_receive_packet(c, pkt.get());
         if (e == AVERROR(EAGAIN) || e == AVERROR_EOF) return {};
         if (e < 0) return av_failure("cannot encode the clip", e);
+        // Every picture stands for a frame's time, the last one too (some
+        // encoders leave it out, and the clip would end a frame early).
+        if (pkt->duration == 0 && c->codec_type == AVMEDIA_TYPE_VIDEO) pkt->duration = 1;
         av_packet_rescale_ts(pkt.get(), c->time_base, s->time_base);
         pkt->stream_index = s->index;
         if (int w = av_interleaved_write_frame(oc_, pkt.get()); w < 0) return av_failure("cannot write " + path_, w);

@@ -28,6 +28,7 @@ std::string state_home() { return base("XDG_STATE_HOME", ".local/state"); }
 std::string data_home() { return base("XDG_DATA_HOME", ".local/share"); }
 
 std::string pictures_dir() {
+    if (const char* set = std::getenv("XDG_PICTURES_DIR"); set && set[0] == '/') return set;
     // Lines such as: XDG_PICTURES_DIR="$HOME/Pictures"
     std::ifstream dirs(config_home() + "/user-dirs.dirs");
     for (std::string line; std::getline(dirs, line);) {

@@ -67,8 +67,11 @@ public:
     // An input of the unit's through the bracket, unless the game is paused.
     template <typename Handler>
     void input(Handler&& handler) {
-        if (!paused_) handle(std::forward<Handler>(handler));
+        if (!paused_ && !inputs_held_) handle(std::forward<Handler>(handler));
     }
+    // Holds back every input, game or not (while the window shows a replay).
+    void hold_inputs(bool held) { inputs_held_ = held; }
+    bool inputs_held() const { return inputs_held_; }
 
     // The unit's whole moment as bytes (and the part of a millisecond the
     // clock is past it), and back: a loaded moment runs on as if it had
@@ -88,6 +91,9 @@ public:
         sounding_ = std::move(sounding);
         resume_sounds_ = std::move(resume);
     }
+
+    // Where the unit's samples play.
+    SoundSink& sound() { return sound_; }
 
     // A game is on: ready, running or over (the watch modes are not games).
     bool game_on() const;
@@ -139,6 +145,7 @@ private:
     std::function<void(const std::vector<SoundInFlight>&)> resume_sounds_;
     bool paused_ = false;
     std::uint64_t shown_changes_ = ~0ull;
+    bool inputs_held_ = false;
     std::vector<std::function<void()>> change_listeners_;
     std::vector<std::function<void(std::optional<Millis>)>> wake_listeners_;
     std::vector<std::function<void(const UnitEvent&)>> event_listeners_;

@@ -215,7 +215,7 @@ void Recorder::event(const UnitEvent& e) {
     if (finished_) finished_(done);
 }
 
-void Recorder::moment_loaded() {
+void Recorder::went_back() {
     if (!replay_) return;
     const Millis now = host_.unit().timers().now();
     const int mode = host_.unit().state().mode;

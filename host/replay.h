@@ -62,9 +62,11 @@ public:
     bool recording() const { return replay_.has_value(); }
     // The game so far (for a recording stopped before its end).
     std::optional<Replay> current() const { return replay_; }
-    // The unit was put at another moment: back within the game (rewind)
-    // keeps the record up to there; anything else ends it unkept.
-    void moment_loaded();
+    // The unit went back to an earlier moment of this game (rewind): the
+    // record is kept up to there, marked as rewound. Back before the game
+    // began, or out of it, ends the record unkept.
+    void went_back();
+    // Ends the record unkept (the unit was put at a moment of another game).
     void stop() { replay_.reset(); }
     // Recording is on from the next game (a script's `record FILE`).
     void set_enabled(bool on) { enabled_ = on; }

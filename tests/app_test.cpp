@@ -250,6 +250,7 @@ TEST(MainWindow, WindowItemsOpenTheirWindows) {
     win.w->set_openers({.about = [&] { opened << "about"; },
                         .manual = [&] { opened << "manual"; },
                         .keys = [&] { opened << "keys"; },
+                        .replays = {},
                         .splash_checkbox = {},
                         .open_file = {}});
     QTest::keyClick(win.w.get(), Qt::Key_F1);
@@ -268,7 +269,7 @@ TEST(MainWindow, WindowItemsOpenTheirWindows) {
 TEST(MainWindow, AFileNothingCouldOpenIsReported) {
     Window win(false);
     QStringList tried;
-    win.w->set_openers({.about = {}, .manual = {}, .keys = {}, .splash_checkbox = {},
+    win.w->set_openers({.about = {}, .manual = {}, .keys = {}, .replays = {}, .splash_checkbox = {},
                         .open_file = [&](const QUrl& file, std::function<void()> failed) {
                             tried << file.toLocalFile();
                             failed();

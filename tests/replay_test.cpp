@@ -1,10 +1,20 @@
 // Whole games replayed from a script, and the driver's contract for bad lines.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 #include <regex>
+#include <set>
 #include <string>
 
 #include "harness.h"
+#include "host/replay.h"
+#include "host/replay_store.h"
+#include "sim/state.h"
+#include "recorded_game.h"
+#include "temp_dir.h"
 
 namespace ignivar::test {
 namespace {
@@ -29,6 +39,124 @@ TEST(Replay, CoinScriptedGameIsFullyRepeatable) {
     EXPECT_EQ(first, scripted_game(987654));
     EXPECT_NE(first.find("mode 10"), std::string::npos);  // the game did end
     EXPECT_TRUE(std::regex_search(first, std::regex(" score=[1-9]")));  // and it scored
+}
+
+TEST(Replays, ARecordedGameIsProvedByItsReplay) {
+    TempDir dir;
+    const host::Replay r = recorded_game(dir);
+    EXPECT_TRUE(r.ended);
+    EXPECT_EQ(r.game, 'B');
+    EXPECT_EQ(r.score, 60);
+    EXPECT_EQ(r.length, 31015);
+    EXPECT_TRUE(host::verify(r).ok());
+    const auto again = host::read_replay(host::write_replay(r));
+    ASSERT_TRUE(again.ok()) << again.message();
+    EXPECT_EQ(again->steps, r.steps);
+    EXPECT_EQ(again->start, r.start);
+    std::ostringstream out, err;
+    EXPECT_EQ(run_verify({dir.file("played.replay")}, out, err), 0);
+    EXPECT_NE(out.str().find("verified: game B reaches its 60 points in 31015 ms"), std::string::npos) << out.str();
+}
+
+TEST(Replays, ATamperedReplayFailsVerification) {
+    TempDir dir;
+    const host::Replay played = recorded_game(dir);
+    struct Case {
+        const char* what;
+        std::function<void(host::Replay&)> tamper;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a shot moved later", [](host::Replay& r) { r.steps[133].at += 400, r.steps[134].at += 400; },
+         "ends with 50 points, not the 60"},
+        {"the score raised", [](host::Replay& r) { r.score += 10; }, "ends with 60 points, not the 70"},
+        {"the game made shorter", [](host::Replay& r) { r.length -= 100; }, "lasts 31015 ms, not the 30915"},
+        {"the end cut off", [](host::Replay& r) { r.ended = false; }, "did not end"},
+        {"the start of another moment",
+         [](host::Replay& r) { r.start[40] ^= 1; }, "its start is no moment of a unit"},
+    };
+    for (const Case& c : cases) {
+        host::Replay forged = played;
+        c.tamper(forged);
+        std::stable_sort(forged.steps.begin(), forged.steps.end(), [](auto& a, auto& b) { return a.at < b.at; });
+        // As a forger would: the file's checksum made anew.
+        const std::string file = dir.write("forged.replay", host::write_replay(forged));
+        std::ostringstream out, err;
+        EXPECT_EQ(run_verify({file}, out, err), 1) << c.what;
+        EXPECT_NE(out.str().find(c.reason), std::string::npos) << c.what << ": " << out.str();
+    }
+}
+
+TEST(Replays, BrokenOrForeignFilesAreRefusedByName) {
+    TempDir dir;
+    const std::string good = host::write_replay(recorded_game(dir));
+    const auto with_check = [](std::string body) {
+        char check[32];
+        std::snprintf(check, sizeof check, "check %08x\n", crc32(reinterpret_cast<const std::uint8_t*>(body.data()), body.size()));
+        return body + check;
+    };
+    const std::string body = good.substr(0, good.rfind("check "));
+    std::string changed = good;
+    changed[body.size() / 2] ^= 4;
+    const std::string mid_game = "release 0 game_b\npress 10 right\nrelease 5 right\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"empty", "", "not a replay of Ignivar"},
+        {"picture", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR", "not a replay of Ignivar"},
+        {"newer", "IGNIVAR REPLAY 2\ngame A\n", "another version"},
+        {"cut short", good.substr(0, good.size() / 2), "cut short"},
+        {"changed", changed, "checksum does not match"},
+        {"steps back in time", with_check(body.substr(0, body.find("release 0")) + mid_game), "in time order"},
+        {"unknown line", with_check(body + "teleport 5\n"), "a line that no replay has"},
+        {"bad start", with_check("IGNIVAR REPLAY 1\ngame A\nstart AAAA\nrelease 0 game_a\n"), "no moment of a unit"},
+        {"impossible score", with_check(body.substr(0, body.find("end ")) + "end 15 100\n"), "no score and length"},
+        {"oversized", "IGNIVAR REPLAY 1\n" + std::string(host::kMaxReplayBytes, '#'), "too large"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = dir.write(std::string(c.name) + ".replay", c.text);
+        const auto read = host::read_replay_file(file);
+        ASSERT_FALSE(read.ok()) << c.name;
+        EXPECT_NE(read.message().find(file), std::string::npos) << c.name << ": " << read.message();
+        EXPECT_NE(read.message().find(c.reason), std::string::npos) << c.name << ": " << read.message();
+    }
+    const std::string pipe = dir.file("pipe.replay");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_NE(host::read_replay_file(pipe).message().find("pipe"), std::string::npos);  // and it did not hang
+}
+
+TEST(Replays, TheRecentGamesAndEachTableAreKept) {
+    TempDir dir;
+    host::Replay best = recorded_game(dir);
+    host::Replay idle = recorded_game(dir, false);
+    ASSERT_EQ(idle.score, 0);
+    const std::string folder = dir.file("kept");
+    // The best game first, then 35 games of no points, a second apart.
+    for (int i = 0; i <= 35; ++i) {
+        host::Replay r = i == 0 ? best : idle;
+        char date[32];
+        std::snprintf(date, sizeof date, "2026-12-08T10:00:%02dZ", i);
+        r.date = date;
+        ASSERT_TRUE(host::keep_replay(r, folder).ok());
+    }
+    std::set<int> seconds;
+    for (const host::KeptReplay& k : host::list_replays(folder)) {
+        EXPECT_TRUE(k.verified) << k.file;
+        seconds.insert(std::stoi(k.date.substr(17, 2)));
+    }
+    // The last twenty (16..35) and game B's table: the best, then the
+    // earliest of the equal ones (1..9).
+    std::set<int> kept{0};
+    for (int i = 1; i <= 9; ++i) kept.insert(i);
+    for (int i = 16; i <= 35; ++i) kept.insert(i);
+    EXPECT_EQ(seconds, kept);
+    const auto table = host::high_scores(host::list_replays(folder), 'B');
+    ASSERT_EQ(table.size(), host::kTableSize);
+    EXPECT_EQ(table[0].score, 60);
+    EXPECT_TRUE(host::high_scores(host::list_replays(folder), 'A').empty());
 }
 
 TEST(Driver, ContractErrorsAndComments) {
