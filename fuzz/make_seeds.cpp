@@ -1,9 +1,12 @@
 // Writes the fuzzers' seed corpus: small pictures of each format and kind,
-// made with the project's own encoders, and a few skin files.
+// made with the project's own encoders, a few skin files, saved games and
+// a replay.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "host/replay.h"
+#include "settings/memory_store.h"
 #include "sim/coin.h"
 #include "sim/state.h"
 #include "sim/virtual_clock.h"
@@ -69,6 +72,33 @@ void write_states(const fs::path& dir) {
     save("shot.state");
 }
 
+// A short game A, played on a host and recorded.
+void write_replay(const fs::path& dir) {
+    using namespace ignivar;
+    MemoryStore store;
+    SilentSink sound;
+    host::ManualTime time;
+    host::Host h(store, sound, time, 3);
+    h.create();
+    h.handle([&] { h.unit().power_on(); });
+    host::Recorder recorder(h);
+    recorder.now_text = [] { return std::string("2026-12-08T10:00:00Z"); };
+    recorder.on_finished([&](const host::Replay& r) { write(dir / "game.replay", host::write_replay(r)); });
+    const auto click = [&](input::Button b) {
+        h.press(b);
+        time.advance(40);
+        h.release(b);
+    };
+    click(input::Button::Time);
+    click(input::Button::GameA);
+    const input::Button moves[] = {input::Button::Right, input::Button::ShootLeft, input::Button::Left,
+                                   input::Button::ShootRight};
+    for (int i = 0; i < 600 && recorder.recording(); ++i) {
+        time.advance(150);
+        click(moves[i % 4]);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,8 +107,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    for (const char* d : {"bmp", "png", "jpeg", "ini", "state"}) fs::create_directories(root / d);
+    for (const char* d : {"bmp", "png", "jpeg", "ini", "state", "replay"}) fs::create_directories(root / d);
     write_states(root / "state");
+    write_replay(root / "replay");
     const Picture small = pattern(5, 3), square = pattern(8, 8);
     write_png(small, (root / "png" / "small.png").string());
     write_png(square, (root / "png" / "square.png").string());

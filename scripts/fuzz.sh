@@ -8,7 +8,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DIGNIVAR_FUZZ=ON -DCMAKE_BUILD_TY
 cmake --build build-fuzz -j"$(nproc)"
 seeds=build-fuzz/seeds
 rm -rf "$seeds" && build-fuzz/fuzz/make_seeds "$seeds"
-for target in ini bmp png jpeg state; do
+for target in ini bmp png jpeg state replay; do
   corpus=build-fuzz/corpus-$target
   mkdir -p "$corpus"
   echo "fuzz_$target: ${each}s"
