@@ -1,5 +1,6 @@
 #include "clips/writer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,9 @@ struct FifoFree {
 struct SwsFree {
     void operator()(SwsContext* s) const { sws_freeContext(s); }
 };
+struct PoolFree {
+    void operator()(AVBufferPool* p) const { av_buffer_pool_uninit(&p); }
+};
 using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
 using GraphPtr = std::unique_ptr<AVFilterGraph, GraphFree>;
@@ -65,18 +69,42 @@ Kind kind_of(Format f) {
     return {};
 }
 
-FramePtr bgra_frame(const std::uint32_t* xrgb, int stride, int w, int h, std::int64_t pts) {
-    FramePtr f(av_frame_alloc());
-    f->format = AV_PIX_FMT_BGRA;
-    f->width = w;
-    f->height = h;
-    if (av_frame_get_buffer(f.get(), 0) < 0) return nullptr;
-    for (int y = 0; y < h; ++y)
-        std::memcpy(f->data[0] + static_cast<std::ptrdiff_t>(y) * f->linesize[0], xrgb + static_cast<std::ptrdiff_t>(y) * stride,
-                    static_cast<std::size_t>(w) * 4);
-    f->pts = pts;
-    return f;
-}
+// Frames of one shape whose memory is used again once the encoders and
+// filters let go of it: fresh memory for each of thousands of frames
+// costs more than encoding them.
+class FramePool {
+public:
+    FramePool(AVPixelFormat format, int w, int h)
+        : format_(format), w_(w), h_(h),
+          pool_(av_buffer_pool_init(static_cast<std::size_t>(std::max(0, av_image_get_buffer_size(format, w, h, 64))),
+                                    av_buffer_alloc)) {}
+
+    FramePtr get(std::int64_t pts) {
+        FramePtr f(av_frame_alloc());
+        if (!f || !pool_ || !(f->buf[0] = av_buffer_pool_get(pool_.get()))) return nullptr;
+        f->format = format_;
+        f->width = w_;
+        f->height = h_;
+        av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, format_, w_, h_, 64);
+        f->pts = pts;
+        return f;
+    }
+
+    // A frame holding a copy of the face's pixels.
+    FramePtr bgra(const std::uint32_t* xrgb, int stride, std::int64_t pts) {
+        FramePtr f = get(pts);
+        if (!f) return nullptr;
+        for (int y = 0; y < h_; ++y)
+            std::memcpy(f->data[0] + static_cast<std::ptrdiff_t>(y) * f->linesize[0],
+                        xrgb + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(w_) * 4);
+        return f;
+    }
+
+private:
+    AVPixelFormat format_;
+    int w_, h_;
+    std::unique_ptr<AVBufferPool, PoolFree> pool_;
+};
 
 // A filter graph of one video input, a chain, and one output.
 struct Graph {
@@ -149,6 +177,8 @@ private:
     std::unique_ptr<SwsContext, SwsFree> sws_;
     std::unique_ptr<AVAudioFifo, FifoFree> fifo_;
     Graph gif_;
+    FramePool faces_{AV_PIX_FMT_BGRA, shape_.width, shape_.height};
+    FramePool yuv_{AV_PIX_FMT_YUV420P, shape_.width, shape_.height};
     FramePtr last_;  // the last frame as encoded, for a picture that did not change
     std::int64_t frames_ = 0, samples_ = 0;
     bool header_ = false;
@@ -271,7 +301,7 @@ Status FfWriter::frame(const std::uint32_t* xrgb, int stride, bool same) {
         again->pts = frames_++;
         return encode(video_.get(), vs_, again.get());
     }
-    FramePtr in = bgra_frame(xrgb, stride, shape_.width, shape_.height, frames_++);
+    FramePtr in = faces_.bgra(xrgb, stride, frames_++);
     if (!in) return failure("out of memory for a frame");
     if (shape_.format == Format::Gif) {
         if (int e = av_buffersrc_add_frame(gif_.source, in.get()); e < 0) return av_failure("the GIF's colours", e);
@@ -286,13 +316,9 @@ Status FfWriter::frame(const std::uint32_t* xrgb, int stride, bool same) {
         last_.reset(av_frame_clone(in.get()));
         return encode(video_.get(), vs_, in.get());
     }
-    FramePtr yuv(av_frame_alloc());
-    yuv->format = AV_PIX_FMT_YUV420P;
-    yuv->width = shape_.width;
-    yuv->height = shape_.height;
-    if (av_frame_get_buffer(yuv.get(), 0) < 0) return failure("out of memory for a frame");
+    FramePtr yuv = yuv_.get(in->pts);
+    if (!yuv) return failure("out of memory for a frame");
     sws_scale(sws_.get(), in->data, in->linesize, 0, shape_.height, yuv->data, yuv->linesize);
-    yuv->pts = in->pts;
     last_.reset(av_frame_clone(yuv.get()));
     return encode(video_.get(), vs_, yuv.get());
 }
@@ -378,9 +404,12 @@ public:
         return {};
     }
     Status frame(const std::uint32_t* xrgb, int stride) override {
-        FramePtr in = bgra_frame(xrgb, stride, w_, h_, frames_++);
+        FramePtr in = faces_.bgra(xrgb, stride, frames_++);
         if (!in) return failure("out of memory for a frame");
-        if (int e = av_buffersrc_add_frame(graph_.source, in.get()); e < 0) return av_failure("the GIF's colours", e);
+        // Pushed through at once: the palette learns from it, and its memory
+        // is free for the next frame instead of waiting in a queue.
+        if (int e = av_buffersrc_add_frame_flags(graph_.source, in.get(), AV_BUFFERSRC_FLAG_PUSH); e < 0)
+            return av_failure("the GIF's colours", e);
         return {};
     }
     Result<std::vector<std::uint8_t>> finish() override {
@@ -395,6 +424,7 @@ public:
 private:
     int w_, h_;
     Graph graph_;
+    FramePool faces_{AV_PIX_FMT_BGRA, w_, h_};
     std::int64_t frames_ = 0;
 };
 
