@@ -115,7 +115,7 @@ bool ReplayKeeper::key(int k, bool repeat) {
 QString ReplayKeeper::banner() const {
     if (!run_) return {};
     const QString state = paused_ ? "paused" : QString("%1x").arg(speed_);
-    return QString("REPLAY %1 \u00b7 game %2 \u00b7 %3").arg(state, QChar(watched_.game)).arg(watched_.score);
+    return QString("REPLAY %1 \u00b7 game %2 \u00b7 %3 points").arg(state, QChar(watched_.game)).arg(watched_.score);
 }
 
 Result<std::string> ReplayKeeper::save_screenshot(const QImage& picture) {

@@ -45,7 +45,7 @@ QString proof_text(const host::KeptReplay& r) {
     if (!r.readable) return "not a replay: " + QString::fromStdString(r.problem);
     if (!r.ended) return "unfinished";
     if (!r.verified) return "not proved: " + QString::fromStdString(r.problem);
-    return "proved by its replay";
+    return r.rewound ? "proved by its replay (rewound while played)" : "proved by its replay";
 }
 
 const char* const kFormats[] = {"MP4 (H.264, with sound)", "WebM (VP9, with sound)", "GIF", "Animated WebP"};
@@ -79,6 +79,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 clips::ExportRequest ExportDialog::request() const {
@@ -143,6 +144,16 @@ ReplaysWindow::~ReplaysWindow() = default;
 
 void ReplaysWindow::present() {
     refresh();
+    if (!shown_before_) {
+        // First shown: over the unit, on the list that has games in it.
+        shown_before_ = true;
+        for (int i = 0; i < 3; ++i)
+            if (lists_[i]->topLevelItemCount() > 0) {
+                tabs_->setCurrentIndex(i);
+                break;
+            }
+        ui::centre(*this);
+    }
     show();
     raise();
     activateWindow();

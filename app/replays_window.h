@@ -80,6 +80,7 @@ private:
     QPushButton* play_button_ = nullptr;
     QPushButton* export_button_ = nullptr;
     bool cancelled_ = false;
+    bool shown_before_ = false;
 };
 
 }  // namespace ignivar::app

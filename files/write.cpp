@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +50,20 @@ Status make_folder(const std::string& path) {
     return {};
 }
 
+// The permissions a file written anew gets: those of the file it replaces,
+// else what the process's umask leaves of rw-rw-rw- (as creat() would give;
+// mkstemp alone would make every file private to its owner).
+static mode_t mode_for(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    // Read without changing it: umask() itself would, for every thread.
+    mode_t mask = 022;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0) mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return 0666 & ~mask;
+}
+
 Status write_atomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::string target = path;
     if (const std::string other = describe_non_regular(path); !other.empty())
@@ -62,6 +77,7 @@ Status write_atomically(const std::string& path, const std::vector<std::uint8_t>
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return os_error("cannot write in", folder, errno);
+    ::fchmod(fd, mode_for(target));
     Status written = write_all(fd, bytes.data(), bytes.size());
     if (written && ::fsync(fd) != 0) written = os_error("cannot write", temp, errno);
     if (::close(fd) != 0 && written) written = os_error("cannot write", temp, errno);

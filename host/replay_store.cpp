@@ -47,6 +47,7 @@ std::vector<KeptReplay> list_replays(const std::string& folder) {
             k.length = r->length;
             k.date = r->date;
             k.ended = r->ended;
+            k.rewound = r->rewound;
             const Status v = verify(*r);
             k.verified = v.ok();
             if (!v) k.problem = v.message();

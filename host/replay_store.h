@@ -25,6 +25,7 @@ struct KeptReplay {
     Millis length = 0;
     std::string date;
     bool ended = false;
+    bool rewound = false;   // the player ran it back while playing
     bool readable = false;  // a replay at all (a file that is not is never removed)
     bool verified = false;  // run again, it reaches its score
     std::string problem;    // why it does not, or why it cannot be read
