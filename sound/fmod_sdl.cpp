@@ -3,18 +3,24 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <variant>
 #include <vector>
 
 #include "files/read.h"
-
 #include "sound/fmod.h"
+#include "sound/wav.h"
 
+// A sample is decoded by our own WAV reader, which checks the file first;
+// no library ever parses the file. The chunk the mixer plays is made from
+// the decoded samples in the device's own format.
 struct FSOUND_SAMPLE {
-    std::vector<std::uint8_t> file;  // the WAV file as read
-    Mix_Chunk* chunk = nullptr;       // converted for the open device, if any
+    ignivar::sound::Samples decoded;     // 16-bit, at the file's rate
+    std::vector<std::int16_t> converted;  // 16-bit stereo at the device's rate
+    Mix_Chunk* chunk = nullptr;           // playing `converted`, while a device is open
+    std::uint64_t bytes = 0;              // counted against the budget
 };
 
 namespace {
@@ -23,7 +29,11 @@ namespace {
 // 22050 Hz are 23 ms.
 constexpr int kBufferFrames = 512;
 // A sound effect is a few hundred kilobytes at most.
-constexpr std::uint64_t kMaxSampleFile = 64ULL * 1024 * 1024;
+constexpr std::uint64_t kMaxSampleFile = 16ULL * 1024 * 1024;
+// All samples together, decoded and converted, take no more than this.
+constexpr std::uint64_t kSampleBudget = 64ULL * 1024 * 1024;
+// The highest device rate a budget is reckoned for.
+constexpr int kBudgetRate = 48000;
 
 struct Library {
     bool started = false;      // FSOUND_Init ran and FSOUND_Close did not
@@ -33,6 +43,7 @@ struct Library {
     int channels = 64;
     int output_type = FSOUND_OUTPUT_DSOUND;
     std::vector<FSOUND_SAMPLE*> samples;  // loaded and not yet freed
+    std::uint64_t budget_used = 0;
 };
 
 Library g;
@@ -43,6 +54,7 @@ void close_device() {
         for (FSOUND_SAMPLE* s : g.samples) {
             if (s->chunk) Mix_FreeChunk(s->chunk);
             s->chunk = nullptr;
+            s->converted = {};
         }
         Mix_CloseAudio();
         g.device_open = false;
@@ -53,20 +65,14 @@ void close_device() {
     }
 }
 
-Mix_Chunk* make_chunk(const FSOUND_SAMPLE& s) {
-    if (!g.device_open || s.file.empty()) return nullptr;
-    SDL_RWops* rw = SDL_RWFromConstMem(s.file.data(), static_cast<int>(s.file.size()));
-    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-}
-
-bool readable_wav(const std::vector<std::uint8_t>& file) {
-    SDL_RWops* rw = file.empty() ? nullptr : SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    SDL_AudioSpec wav_format;
-    Uint8* buffer = nullptr;
-    Uint32 bytes = 0;
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wav_format, &buffer, &bytes)) return false;
-    SDL_FreeWAV(buffer);
-    return true;
+// The device is opened as 16-bit stereo at g.rate and SDL converts for
+// the hardware, so the chunk holds exactly that.
+void make_chunk(FSOUND_SAMPLE& s) {
+    if (!g.device_open || s.decoded.values.empty()) return;
+    s.converted = ignivar::sound::to_stereo_at(s.decoded, g.rate);
+    if (s.converted.empty()) return;
+    s.chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s.converted.data()),
+                                static_cast<Uint32>(s.converted.size() * sizeof(std::int16_t)));
 }
 
 // Opens the device on the current output type; false when there is none.
@@ -86,7 +92,7 @@ bool open_device() {
     }
     g.device_open = true;
     Mix_AllocateChannels(g.channels);
-    for (FSOUND_SAMPLE* s : g.samples) s->chunk = make_chunk(*s);
+    for (FSOUND_SAMPLE* s : g.samples) make_chunk(*s);
     return true;
 }
 
@@ -115,15 +121,20 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
     // the start, nor a huge file fill the memory.
     auto read = ignivar::files::read_regular_file(name, kMaxSampleFile);
     if (!read) return nullptr;
+    // Checked first (format, rate, channels, length): a file that is not
+    // a sound effect is no sample, device or not.
+    const auto format = ignivar::sound::check_wav(read->data(), read->size());
+    if (!format) return nullptr;
+    const std::uint64_t bytes = format->frames * static_cast<std::uint64_t>(format->channels) * 2 +
+                                format->converted_bytes(std::max(g.rate, kBudgetRate));
+    if (g.budget_used + bytes > kSampleBudget) return nullptr;
+    auto decoded = ignivar::sound::decode_wav(read->data(), read->size());
+    if (!decoded) return nullptr;
     auto* s = new FSOUND_SAMPLE;
-    s->file = std::move(read).value();
-    // A file that is not a WAV that SDL can read is no sample, device or
-    // not; with a device, making its chunk has read it already.
-    s->chunk = make_chunk(*s);
-    if (!s->chunk && !readable_wav(s->file)) {
-        delete s;
-        return nullptr;
-    }
+    s->decoded = std::move(decoded).value();
+    s->bytes = bytes;
+    g.budget_used += bytes;
+    make_chunk(*s);
     g.samples.push_back(s);
     return s;
 }
@@ -147,6 +158,7 @@ void FSOUND_Sample_Free(FSOUND_SAMPLE* sample) {
             if (Mix_GetChunk(c) == sample->chunk) Mix_HaltChannel(c);
         Mix_FreeChunk(sample->chunk);
     }
+    g.budget_used -= sample->bytes;
     std::erase(g.samples, sample);
     delete sample;
 }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +30,12 @@ namespace ignivar::sound {
 namespace {
 
 const std::string kDir = IGNIVAR_ASSET_DIR;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // the sanitizer's shadow memory needs a large address space
+#else
+constexpr bool kSanitized = false;
+#endif
 
 // Stereo 16-bit frames of a mono sample file, as the mixer plays it.
 std::vector<std::int16_t> stereo_pcm(const std::string& wav) {
@@ -231,6 +240,75 @@ TEST(Sound, MissingSampleFiles) {
         }
         out.shutdown();
     }
+}
+
+// A WAV file's bytes: a PCM header and `data_bytes` of silence.
+std::string wav_file(int rate, int channels, int bits, std::size_t data_bytes) {
+    std::string out;
+    const auto put = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    out += "RIFF";
+    put(static_cast<std::uint32_t>(36 + data_bytes), 4);
+    out += "WAVEfmt ";
+    put(16, 4), put(1, 2), put(static_cast<std::uint32_t>(channels), 2), put(static_cast<std::uint32_t>(rate), 4);
+    put(static_cast<std::uint32_t>(rate * channels * bits / 8), 4), put(static_cast<std::uint32_t>(channels * bits / 8), 2);
+    put(static_cast<std::uint32_t>(bits), 2);
+    out += "data";
+    put(static_cast<std::uint32_t>(data_bytes), 4);
+    out.append(data_bytes, bits == 8 ? '\x80' : '\0');
+    return out;
+}
+
+// Hostile sound files are refused by our own check before any library
+// decodes them, in a process whose memory is bounded, with a device open.
+TEST(Sound, HostileWavesAreRefusedBeforeAnyLibrarySeesThem) {
+    test::TempDir dir;
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"one_hertz.wav", wav_file(1, 1, 8, 24'348)},
+        {"long_and_slow.wav", wav_file(4000, 1, 8, 15'000'000)},  // 62 min: 2.1 GB as it would be played
+        {"over_the_cap.wav", wav_file(44100, 2, 16, 17 << 20)},
+        {"twelve_bits.wav", wav_file(22050, 1, 12, 1000)},
+        {"six_channels.wav", wav_file(22050, 6, 16, 1200)},
+    };
+    for (const Case& c : cases) dir.write(c.name, c.bytes);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        rlimit limit{1ull << 30, 1ull << 30};
+        if (!kSanitized) setrlimit(RLIMIT_AS, &limit);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (!FSOUND_Init(44100, 64, 0)) _exit(2);
+        int accepted = 0;
+        for (const Case& c : cases) accepted += FSOUND_Sample_Load(FSOUND_FREE, dir.file(c.name).c_str(), FSOUND_2D, 0, 0) != nullptr;
+        FSOUND_Close();
+        _exit(accepted == 0 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST(Sound, AllSamplesTogetherStayWithinTheirBudget) {
+    test::TempDir dir;
+    dir.write("minute.wav", wav_file(48000, 2, 16, 59 * 48000 * 4));  // near the longest one sample may be
+    const std::string minute = dir.file("minute.wav");
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_TRUE(FSOUND_Init(44100, 64, 0));
+    FSOUND_SAMPLE* a = FSOUND_Sample_Load(FSOUND_FREE, minute.c_str(), FSOUND_2D, 0, 0);
+    FSOUND_SAMPLE* b = FSOUND_Sample_Load(FSOUND_FREE, minute.c_str(), FSOUND_2D, 0, 0);
+    EXPECT_NE(a, nullptr);
+    EXPECT_NE(b, nullptr);
+    EXPECT_EQ(FSOUND_Sample_Load(FSOUND_FREE, minute.c_str(), FSOUND_2D, 0, 0), nullptr);  // a third is past it
+    FSOUND_Sample_Free(b);
+    FSOUND_SAMPLE* c = FSOUND_Sample_Load(FSOUND_FREE, minute.c_str(), FSOUND_2D, 0, 0);
+    EXPECT_NE(c, nullptr);
+    FSOUND_Sample_Free(a);
+    FSOUND_Sample_Free(c);
+    FSOUND_Close();
 }
 
 TEST(Sound, ANonWaveFileIsNoSample) {
