@@ -44,17 +44,23 @@ void TForm1::load_skin() {
     // largest that fits, the skin then laid out on the screen's size in
     // skin pixels.
     int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    int cap = 64;  // the largest factor whose frames fit the memory budget, once known
     Status r;
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
         if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});
-        factor = std::max(1, factor);
+        factor = std::clamp(factor, 1, cap);
         req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
         req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
         req.scale = static_cast<int>(std::ceil(factor * dpr - 0.01));
         r = skin::load_skin(req, skin_);
+        if (!r && r.error().fatal) break;
+        if (skin_.max_scale < req.scale && factor > 1) {
+            cap = std::max(1, static_cast<int>(skin_.max_scale / dpr));
+            continue;  // loaded again at the largest zoom that fits
+        }
         // The unit's size is known once the skin is read: fit again with it.
-        if (!(fullscreen_ && fullscreen_zoom_ == 0) || (!r && r.error().fatal) ||
-            factor == fit_factor(screen, {skin_.game_width, skin_.game_height}))
+        if (!(fullscreen_ && fullscreen_zoom_ == 0) ||
+            factor == std::min(cap, fit_factor(screen, {skin_.game_width, skin_.game_height})))
             break;
         factor = 0;
     }
@@ -136,12 +142,17 @@ bool TForm1::restore_position() {
     const std::int32_t none = std::numeric_limits<std::int32_t>::min();
     const int x = store_.read_number(Setting::WindowX, none), y = store_.read_number(Setting::WindowY, none);
     if (x == none || y == none || !can_place_windows()) return false;
-    const QRect wanted(QPoint(x, y), size());
+    // In 64 bits: a stored place may be any 32-bit number, and the window's
+    // far edge past it must not wrap round onto the screen.
+    const auto overlap = [](long long from, long long length, long long screen_from, long long screen_length) {
+        return std::min(from + length, screen_from + screen_length) - std::max(from, screen_from);
+    };
     for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect seen = s->availableGeometry().intersected(wanted);
+        const QRect g = s->availableGeometry();
         // Still on a screen, with enough of it to take hold of.
-        if (seen.width() >= std::min(64, width()) && seen.height() >= std::min(64, height())) {
-            place(wanted);
+        if (overlap(x, width(), g.x(), g.width()) >= std::min(64, width()) &&
+            overlap(y, height(), g.y(), g.height()) >= std::min(64, height())) {
+            place(QRect(QPoint(x, y), size()));
             return true;
         }
     }

@@ -34,6 +34,8 @@ Result<std::unique_ptr<Scene>> make_scene(const ExportRequest& r) {
         if (Status s = skin::load_skin(req, scene->skin); !s) return s.error();
         if (scene->skin.game_width == 540 && scene->skin.game_height == 360) break;
     }
+    if (scene->skin.max_scale < r.zoom)
+        return failure("at zoom " + std::to_string(r.zoom) + " the clip's frames would need more memory than a skin may take");
     scene->skin.logo.shown = false;
     scene->skin.menu_shown = false;
     scene->compositor = std::make_unique<skin::Compositor>(scene->skin, r.zoom);

@@ -1,6 +1,10 @@
 #include "files/write.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -87,6 +91,25 @@ Status write_atomically(const std::string& path, const std::vector<std::uint8_t>
         return failure(target + ": " + written.message());
     }
     return {};
+}
+
+void remove_stale_temporaries(const std::string& path) {
+    const std::string folder = parent_of(path);
+    const std::string base = path.substr(path.find_last_of('/') + 1) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::time_t minute_ago = std::time(nullptr) - 60;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.size() != base.size() + 6 || name.compare(0, base.size(), base) != 0) continue;
+        if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(base.size()), name.end(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+            continue;
+        const std::string full = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
+    }
+    ::closedir(dir);
 }
 
 Status write_atomically(const std::string& path, const std::string& text) {

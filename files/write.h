@@ -21,4 +21,9 @@ Status write_atomically(const std::string& path, const std::string& text);
 // Makes a folder and its parents, private to the user where it is new.
 Status make_folder(const std::string& path);
 
+// Removes what writers killed in the middle of a write left beside `path`:
+// regular files named path.XXXXXX (six letters or digits) that have not
+// changed for a minute (a writer of this moment is left alone).
+void remove_stale_temporaries(const std::string& path);
+
 }  // namespace ignivar::files

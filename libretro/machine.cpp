@@ -137,6 +137,8 @@ bool Machine::load_skin(bool from_system) {
         loaded = skin::Skin();
         r = skin::load_skin(req, loaded);
     }
+    if (r && loaded.max_scale < options_.size)
+        r = failure("at " + std::to_string(options_.size) + "x its frames would need more memory than a skin may take");
     if (!r) {
         if (log_) log_(config_ + ": " + r.message());
         return false;

@@ -1,6 +1,8 @@
 #include "settings/qt_store.h"
 
 #include "files/read.h"
+#include "files/write.h"
+#include "files/xdg.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +70,32 @@ bool stale_lock(const QString& lock_path) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+// What stands in the place of the lock file, when it is not a regular
+// file (QSettings would wait for ever to take it).
+std::string lock_in_the_way(const std::string& lock_path) {
+    struct stat st {};
+    if (::lstat(lock_path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+    const std::string kind = files::describe_non_regular(lock_path);
+    return lock_path + " is " + (kind.empty() ? std::string("not a regular file") : kind) +
+           ", so settings cannot be written; they are kept for this run only";
+}
+
+bool valid_utf8(const std::string& s) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    return !utf8.hasError();
+}
+
+// The first of name.unreadable, name.unreadable-2, ... that is free: a copy
+// kept from an earlier run is never written over.
+std::string free_backup_name(const std::string& file) {
+    const std::string base = file + ".unreadable";
+    std::string name = base;
+    struct stat st {};
+    for (int n = 2; ::lstat(name.c_str(), &st) == 0 && n < 10000; ++n) name = base + "-" + std::to_string(n);
+    return name;
+}
+
 }  // namespace
 
 QtStore::QtStore() : QtStore(default_store_file()) {}
@@ -77,9 +105,17 @@ QtStore::QtStore(const std::string& file) : path_(file) { open(); }
 QtStore::~QtStore() = default;
 
 std::string QtStore::file_name() const { return target_.empty() ? path_ : target_; }
-std::string QtStore::backup_name() const { return file_name() + ".unreadable"; }
+std::string QtStore::backup_name() const { return backup_.empty() ? free_backup_name(file_name()) : backup_; }
 
 void QtStore::open() {
+    // Qt names files in UTF-8: a folder whose name is not would be another
+    // folder to it, so settings are not kept rather than kept elsewhere.
+    if (!valid_utf8(path_)) {
+        refused_ = "The settings folder's name is not valid UTF-8 (" + QString::fromUtf8(path_.c_str()).toStdString() +
+                   "), so settings cannot be kept and will be lost when the program ends";
+        open_problem_ = refused_;
+        return;
+    }
     // Only a regular file is ever read or written: a link is followed to
     // the regular file it leads to (a dotfile folder kept elsewhere); a
     // FIFO, device, folder or dangling link in its place is refused and
@@ -96,8 +132,8 @@ void QtStore::open() {
         } else if (S_ISREG(st.st_mode)) {
             target_ = path_;
         } else {
-            refused_ = path_ + " is not a regular file (" +
-                       (S_ISLNK(st.st_mode) ? "a link that leads to none" : "a folder, device or pipe") +
+            const std::string kind = files::describe_non_regular(path_);
+            refused_ = path_ + " is not a regular file (" + (kind.empty() ? std::string("a folder, device or pipe") : kind) +
                        "), so settings cannot be kept and will be lost when the program ends";
             open_problem_ = refused_;
             return;
@@ -106,6 +142,8 @@ void QtStore::open() {
     const QString target = QString::fromStdString(target_);
     // QSettings waits up to half a minute for a lock nobody holds any more.
     if (stale_lock(target + ".lock")) QFile::remove(target + ".lock");
+    // What killed writers left beside the file.
+    files::remove_stale_temporaries(target_);
 
     if (const auto size = files::regular_file_size(target_)) {
         const auto bytes = *size > kMaxSettingsFile ? Result<files::Bytes>(failure("")) :
@@ -114,8 +152,8 @@ void QtStore::open() {
             open_problem_ = "cannot read " + target_;
         } else if (*size > kMaxSettingsFile) {
             // Far larger than any settings file: not read at all, but kept.
-            QFile::remove(QString::fromStdString(backup_name()));
-            if (!QFile::rename(target, QString::fromStdString(backup_name()))) {
+            backup_ = free_backup_name(target_);
+            if (!QFile::rename(target, QString::fromStdString(backup_))) {
                 refused_ = target_ + " is far too large to be a settings file and cannot be moved aside";
                 open_problem_ = refused_;
                 return;
@@ -129,6 +167,7 @@ void QtStore::open() {
     }
     settings_ = std::make_unique<QSettings>(target, QSettings::IniFormat);
     if (settings_->status() != QSettings::NoError) must_back_up_ = true;
+    if (must_back_up_) backup_ = free_backup_name(target_);
     if (must_back_up_ && open_problem_.empty())
         open_problem_ = target_ + ": " + status_text(QSettings::FormatError) +
                         "; what cannot be read takes its default, and a copy of the file is kept as " +
@@ -145,10 +184,9 @@ std::string QtStore::stored_key(std::string_view name) {
 }
 
 std::optional<std::string> QtStore::read_text(std::string_view name) {
-    if (!settings_) {
-        const auto it = unstored_.find(std::string(name));
-        return it == unstored_.end() ? std::nullopt : std::optional<std::string>(it->second);
-    }
+    // A value that could not be written holds for the rest of the run.
+    if (const auto it = unstored_.find(std::string(name)); it != unstored_.end()) return it->second;
+    if (!settings_) return std::nullopt;
     const QString key = QString::fromStdString(stored_key(name));
     if (!settings_->contains(key)) return std::nullopt;
     const QVariant v = settings_->value(key);
@@ -164,22 +202,22 @@ std::vector<std::pair<std::string, std::string>> QtStore::all_values() {
         return out;
     }
     for (const QString& key : settings_->childKeys())
-        out.emplace_back(key.toStdString(), read_text(key.toStdString()).value_or(""));
+        if (!unstored_.count(key.toStdString())) out.emplace_back(key.toStdString(), read_text(key.toStdString()).value_or(""));
+    for (const auto& kv : unstored_) out.push_back(kv);
     std::sort(out.begin(), out.end());
     return out;
 }
 
 Status QtStore::store_text(std::string_view name, std::string_view text) {
-    if (!settings_) {
+    if (!settings_ || !unwritable_.empty() || !(unwritable_ = writable_now()).empty()) {
         // The run goes on with the value; it is only not kept.
         unstored_[std::string(name)] = std::string(text);
-        return failure(refused_);
+        return failure(settings_ ? unwritable_ : refused_);
     }
     if (must_back_up_ && !backed_up_) {
         // Keep what could not be read before the file is written anew.
-        QFile::remove(QString::fromStdString(backup_name()));
         if (QFileInfo(settings_->fileName()).isFile() &&
-            !QFile::copy(settings_->fileName(), QString::fromStdString(backup_name())))
+            !QFile::copy(settings_->fileName(), QString::fromStdString(backup_)))
             return failure("cannot save a copy of the unreadable " + file_name() + " before writing it");
         backed_up_ = true;
     }
@@ -192,10 +230,28 @@ Status QtStore::store_text(std::string_view name, std::string_view text) {
     return {};
 }
 
+std::string QtStore::writable_now() {
+    // The lock QSettings takes to write: no folder or pipe in its place,
+    // and never a wait of more than a second for another program's.
+    const std::string lock_path = target_ + ".lock";
+    if (std::string why = lock_in_the_way(lock_path); !why.empty()) return why;
+    QLockFile lock(QString::fromStdString(lock_path));
+    // (A lock that cannot be made at all, for want of its folder or of
+    // rights, is QSettings' to find and report.)
+    if (!lock.tryLock(1000) && lock.error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, app;
+        lock.getLockInfo(&pid, &host, &app);
+        return file_name() + " is locked by another program (process " + std::to_string(pid) +
+               "), so settings cannot be written; they are kept for this run only";
+    }
+    lock.unlock();
+    return {};
+}
+
 std::string default_store_file() {
-    // Where QSettings keeps a per-user INI file, worked out without opening it.
-    return (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Zandrel/Brasquel50.ini")
-        .toStdString();
+    // $XDG_CONFIG_HOME as its bytes stand (QStandardPaths would decode them).
+    return files::config_home() + "/Zandrel/Brasquel50.ini";
 }
 
 }  // namespace ignivar

@@ -26,8 +26,9 @@ public:
     std::string file_name() const;
     // Why the existing file could not be read, or empty. A file whose
     // content was not fully understood is kept as it is until the first
-    // write, which first saves a copy of it beside it (see backup_name());
-    // one that is not a regular file is never written.
+    // write, which first saves a copy of it beside it (see backup_name(),
+    // the first free of name.unreadable, name.unreadable-2, ...); one that
+    // is not a regular file is never written.
     const std::string& open_problem() const { return open_problem_; }
     std::string backup_name() const;
     // The file is no regular file: nothing is ever written to it, and every
@@ -40,13 +41,17 @@ protected:
 private:
     void open();
     std::string stored_key(std::string_view name);
+    // Why a write cannot be made now (the lock), or empty.
+    std::string writable_now();
 
     std::string path_;    // as asked for
     std::string target_;  // the regular file read and written (a link followed)
     std::unique_ptr<QSettings> settings_;  // none when the file is refused
-    std::map<std::string, std::string> unstored_;  // values of a refused store, for this run
+    std::map<std::string, std::string> unstored_;  // values that could not be written, for this run
     std::string open_problem_;
     std::string refused_;
+    std::string unwritable_;  // why writes stopped during the run
+    std::string backup_;
     bool must_back_up_ = false;
     bool backed_up_ = false;
 };

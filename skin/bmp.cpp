@@ -211,7 +211,7 @@ Result<Picture> decode_plain_picture(const Header& h, const std::uint8_t* bits, 
 
 }  // namespace
 
-Decoded decode_bmp(const std::uint8_t* data, std::size_t size) {
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
     auto header = read_header(data, size);
     if (!header) return header.error();
     const Header& h = *header;
@@ -221,6 +221,9 @@ Decoded decode_bmp(const std::uint8_t* data, std::size_t size) {
     auto palette = read_palette(h, data, size);
     if (!palette) return palette.error();
     if (h.bits_offset >= size) return failure("BMP image data is missing");
+    // The pixels are all this decoder allocates besides its palette.
+    if (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.height) * 4 > limit)
+        return failure(std::string(kPastLimit));
     const std::uint8_t* bits = data + h.bits_offset;
     const std::size_t available = size - h.bits_offset;
     if (h.rle4() || h.rle8()) return decode_rle_picture(h, bits, available, *palette);

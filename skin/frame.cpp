@@ -127,7 +127,6 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
     return items;
 }
 
-int usable_extent(int requested) { return std::clamp(requested, 1, kMaxPictureSide); }
 
 void colour_rgba(std::uint32_t colour, std::uint8_t out[4]) {
     out[0] = colour & 0xFF;

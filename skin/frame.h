@@ -33,9 +33,6 @@ GameMenuLook folded_game_menu(const Skin& skin, const Picture* picture);
 // drawn in full screen only.
 std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu);
 
-// The client size a window can really have: a skin file may ask for any
-// number, but a window (and its frame) is kept within 1..kMaxPictureSide.
-int usable_extent(int requested);
 
 // The window colour ($00BBGGRR) as RGBA bytes.
 void colour_rgba(std::uint32_t colour, std::uint8_t out[4]);

@@ -49,6 +49,12 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
             return PictureSize{be32(d + 16), be32(d + 20)};
         case Format::Bmp: {
             if (n < 26 || d[0] != 'B' || d[1] != 'M') return std::nullopt;
+            if (le32(d + 14) == 12) {
+                // The OS/2 core header: 16-bit width and height.
+                const auto h = static_cast<std::int16_t>(d[20] | (d[21] << 8));
+                return PictureSize{static_cast<std::uint32_t>(d[18] | (d[19] << 8)),
+                                   static_cast<std::uint32_t>(h < 0 ? -h : h)};
+            }
             const std::int32_t w = le32(d + 18), h = le32(d + 22);
             const std::int64_t ah = h < 0 ? -static_cast<std::int64_t>(h) : h;
             if (w < 0 || ah > 0xFFFFFFFFLL) return std::nullopt;
@@ -59,7 +65,10 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
             std::size_t i = 2;
             if (n < 4 || d[0] != 0xFF || d[1] != 0xD8) return std::nullopt;
             while (i + 4 <= n) {
-                if (d[i] != 0xFF) return std::nullopt;
+                if (d[i] != 0xFF) {
+                    ++i;  // stray bytes between markers, which the decoder skips too
+                    continue;
+                }
                 const std::uint8_t m = d[i + 1];
                 if (m == 0xFF) {
                     ++i;
@@ -85,12 +94,12 @@ Error unknown_extension(std::string_view path) {
     return failure("Unknown picture file extension (." + extension_of(path) + ")");
 }
 
-Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit) {
     Decoded d = unknown_extension(path);
     switch (format_of(path)) {
-        case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size()); break;
-        case Format::Png: d = decode_png(bytes.data(), bytes.size()); break;
-        case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size()); break;
+        case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size(), limit); break;
+        case Format::Png: d = decode_png(bytes.data(), bytes.size(), limit); break;
+        case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size(), limit); break;
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.

@@ -33,9 +33,15 @@ struct Picture {
 // A decoded picture, or the message that says why it could not be decoded.
 using Decoded = Result<Picture>;
 
-Decoded decode_bmp(const std::uint8_t* data, std::size_t size);
-Decoded decode_png(const std::uint8_t* data, std::size_t size);
-Decoded decode_jpeg(const std::uint8_t* data, std::size_t size);
+// The most a decoder may allocate for one picture: its pixels and its own
+// working memory, as the decoder itself reckons them from the header it
+// has read. Past it, it stops before allocating, with kPastLimit.
+inline constexpr std::uint64_t kNoLimit = ~0ull;
+inline constexpr std::string_view kPastLimit = "it would need more memory than is left for pictures";
+
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
+Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
 
 enum class Format { Bmp, Png, Jpeg, Unknown };
 // By the file name's extension, without regard to case.
@@ -50,15 +56,16 @@ inline constexpr std::uint64_t kMaxPictureFile = 256ULL * 1024 * 1024;
 // Reads a picture file (a regular file, at most kMaxPictureFile bytes).
 // A message names the file.
 Result<files::Bytes> read_picture_file(const std::string& path);
-// The size a picture file's header promises, read without decoding it, or
-// nothing when the header cannot be read.
+// The size a picture file's header promises, read without decoding it (as
+// the decoder reads it), or nothing when the header cannot be read: a
+// quick refusal before a decoder starts.
 struct PictureSize {
     std::uint32_t width = 0, height = 0;
     std::uint64_t bytes() const { return std::uint64_t{width} * height * 4; }
 };
 std::optional<PictureSize> picture_size(Format format, const std::uint8_t* data, std::size_t size);
 // Decodes a file's bytes by its extension; a message names the file.
-Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes);
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit = kNoLimit);
 // Reads and decodes a picture file, chosen by its extension.
 Decoded load_picture(const std::string& path);
 
@@ -75,7 +82,7 @@ Picture placeholder();
 // Encoders, for the project's own assets, tests and fuzzing seeds.
 Status write_png(const Picture& p, const std::string& path);
 Status write_bmp(const Picture& p, const std::string& path, int bits_per_pixel = 24);
-Status write_jpeg(const Picture& p, const std::string& path, int quality = 90);
+Status write_jpeg(const Picture& p, const std::string& path, int quality = 90, bool progressive = false);
 std::vector<std::uint8_t> encode_bmp(const Picture& p, int bits_per_pixel = 24);
 
 }  // namespace ignivar::skin

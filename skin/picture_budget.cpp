@@ -1,5 +1,6 @@
 #include "skin/picture_budget.h"
 
+#include <algorithm>
 #include <new>
 
 namespace ignivar::skin {
@@ -21,7 +22,10 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         // What the header promises counts before a byte is decoded.
         if (const auto size = picture_size(format, data.data(), data.size()); size && used_ + size->bytes() > limit_)
             return budget_message(path, limit_);
-        Decoded d = decode_picture(path, data);
+        // The decoder reckons from what it has read itself, its own working
+        // memory included, and stops before allocating past what is left.
+        Decoded d = decode_picture(path, data, limit_ - std::min(used_, limit_));
+        if (!d && d.message().ends_with(kPastLimit)) return budget_message(path, limit_);
         if (!d) return d.error();
         auto p = std::make_shared<Picture>(std::move(d).value());
         if (used_ + p->rgba.size() > limit_) return budget_message(path, limit_);

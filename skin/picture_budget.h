@@ -29,6 +29,15 @@ public:
     Result<std::shared_ptr<const Picture>> load(const std::string& path, Use use);
 
     std::uint64_t used() const { return used_; }
+    std::uint64_t left() const { return used_ < limit_ ? limit_ - used_ : 0; }
+    std::uint64_t limit() const { return limit_; }
+    // Sets memory aside that is not a picture (the window's frames); false
+    // when it is not there.
+    bool reserve(std::uint64_t bytes) {
+        if (bytes > left()) return false;
+        used_ += bytes;
+        return true;
+    }
 
 private:
     std::uint64_t limit_;

@@ -1,5 +1,7 @@
 // PNG through libpng's simplified interface and JPEG through libjpeg; both
 // report the library's own message when a file cannot be decoded.
+#include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -56,7 +58,7 @@ Status check_png_chunks(const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
-Decoded decode_png(const std::uint8_t* data, std::size_t size) {
+Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
     if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
         if (Status s = check_png_chunks(data, size); !s) return s.error();
     }
@@ -75,6 +77,13 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size) {
         return failure("PNG header promises more data than the file holds");
     }
     image.format = PNG_FORMAT_RGBA;
+    // The pixels, and libpng's own rows (an interlaced picture is read a
+    // row of each pass at a time).
+    const std::uint64_t pixels = std::uint64_t{image.width} * image.height * 4;
+    if (pixels + std::uint64_t{image.width} * 16 > limit) {
+        png_image_free(&image);
+        return failure(std::string(kPastLimit));
+    }
     Picture p(static_cast<int>(image.width), static_cast<int>(image.height));
     if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
         std::string message = image.message;
@@ -84,7 +93,32 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size) {
     return p;
 }
 
-Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+// What libjpeg allocates besides the pixels: a picture in several scans
+// (progressive) keeps every coefficient of every component until the last
+// scan, 128 bytes for each 8 x 8 block; any picture keeps some rows.
+std::uint64_t jpeg_working_memory(const jpeg_decompress_struct& c) {
+    int max_h = 1, max_v = 1;
+    for (int i = 0; i < c.num_components; ++i) {
+        max_h = std::max(max_h, c.comp_info[i].h_samp_factor);
+        max_v = std::max(max_v, c.comp_info[i].v_samp_factor);
+    }
+    std::uint64_t coefficients = 0, rows = 0;
+    for (int i = 0; i < c.num_components; ++i) {
+        const jpeg_component_info& ci = c.comp_info[i];
+        const std::uint64_t w = (std::uint64_t{c.image_width} * ci.h_samp_factor + 8 * max_h - 1) / (8 * max_h);
+        const std::uint64_t h = (std::uint64_t{c.image_height} * ci.v_samp_factor + 8 * max_v - 1) / (8 * max_v);
+        coefficients += w * h * 128;
+        rows += w * 8 * 8 * 2 * static_cast<std::uint64_t>(max_v);  // a row group, twice over
+    }
+    const std::uint64_t output_rows = std::uint64_t{c.image_width} * 3 * 2;
+    return (jpeg_has_multiple_scans(const_cast<jpeg_decompress_struct*>(&c)) ? coefficients : 0) + rows + output_rows + (1u << 20);
+}
+
+}  // namespace
+
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
     jpeg_decompress_struct cinfo;
     JpegError err;
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -111,6 +145,16 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size) {
         jpeg_destroy_decompress(&cinfo);
         return failure("JPEG header promises more pixels than the file holds");
     }
+    // The decoder's own reckoning from the header it read (whatever stands
+    // before it in the file), its working memory included; and the library
+    // itself held to what is left, so that it stops rather than allocates past it.
+    const std::uint64_t pixels = std::uint64_t{cinfo.image_width} * cinfo.image_height * 4;
+    const std::uint64_t working = jpeg_working_memory(cinfo);
+    if (pixels + working > limit) {
+        jpeg_destroy_decompress(&cinfo);
+        return failure(std::string(kPastLimit));
+    }
+    if (limit != kNoLimit) cinfo.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(limit - pixels, LONG_MAX));
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     *picture = Picture(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
@@ -144,7 +188,7 @@ Status write_png(const Picture& p, const std::string& path) {
     return {};
 }
 
-Status write_jpeg(const Picture& p, const std::string& path, int quality) {
+Status write_jpeg(const Picture& p, const std::string& path, int quality, bool progressive) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return failure(path + ": cannot be written");
     jpeg_compress_struct cinfo;
@@ -158,6 +202,7 @@ Status write_jpeg(const Picture& p, const std::string& path, int quality) {
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<std::uint8_t> row(static_cast<std::size_t>(p.width) * 3);
     while (cinfo.next_scanline < cinfo.image_height) {

@@ -1,5 +1,6 @@
 #include "skin/skin.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 
@@ -85,6 +86,14 @@ namespace {
 Status load_skin_within_budget(const LoadRequest& req, Skin& skin);
 }  // namespace
 
+int usable_extent(int requested) { return std::clamp(requested, 1, kMaxPictureSide); }
+
+std::uint64_t frame_bytes(int client_width, int client_height, int scale) {
+    const std::uint64_t s = static_cast<std::uint64_t>(std::max(1, scale));
+    return static_cast<std::uint64_t>(usable_extent(client_width)) * s * static_cast<std::uint64_t>(usable_extent(client_height)) * s *
+           4 * kFrameCopies;
+}
+
 Status load_skin(const LoadRequest& req, Skin& skin) {
     try {
         return load_skin_within_budget(req, skin);
@@ -108,6 +117,7 @@ public:
         skin_.game_width = skin_.client_width;
         skin_.game_height = skin_.client_height;
         if (Status s = req_.fullscreen ? full_screen() : windowed(); !s) return s;
+        if (Status s = frames(); !s) return s;
         for (int n = 1; n <= kSections; ++n)
             if (Status s = section(n, skin_dir); !s) return s;
         return {};
@@ -165,6 +175,22 @@ private:
             default: break;  // stays where it was
         }
         return {};
+    }
+
+    // The window's frames come out of the pictures' budget: at the scale
+    // asked for, or the largest below it that fits. A unit too large for
+    // any is not loaded, and keeps a size a window can have.
+    Status frames() {
+        const int w = usable_extent(skin_.client_width), h = usable_extent(skin_.client_height);
+        int scale = std::max(1, req_.scale);
+        while (scale > 1 && frame_bytes(w, h, scale) > budget_.left()) --scale;
+        skin_.max_scale = scale;
+        if (budget_.reserve(frame_bytes(w, h, scale))) return {};
+        skin_.client_width = skin_.game_width = 540;
+        skin_.client_height = skin_.game_height = 360;
+        return failure(req_.config_path + ": a unit of " + std::to_string(w) + " x " + std::to_string(h) +
+                       " pixels would need more than " + std::to_string(budget_.limit() >> 20) +
+                       " MiB of memory for its window, so the skin is not loaded");
     }
 
     Status windowed() {

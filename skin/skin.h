@@ -63,7 +63,20 @@ struct Skin {
     int menu_width = 0, menu_height = 0;  // the closed in-game menu's background
 
     std::array<PlacedPicture, kSections> pictures{};  // index n-1 for section n
+
+    // The largest scale (device pixels per skin pixel) at which the
+    // window's frames fit the memory budget beside the pictures.
+    int max_scale = 1;
 };
+
+// The client size a window can really have: a skin file may ask for any
+// number, but a window (and its frame) is kept within 1..kMaxPictureSide.
+int usable_extent(int requested);
+
+// What the frames of a client area take at a scale: the window's back
+// buffer, the frame drawn and its edges, each 4 bytes a pixel.
+inline constexpr int kFrameCopies = 3;
+std::uint64_t frame_bytes(int client_width, int client_height, int scale);
 
 struct LoadRequest {
     std::string config_path;  // Config.ini beside the program, or the player's own

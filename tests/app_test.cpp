@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <limits>
 
 #include "input/key_codes.h"
 #include "input/controls.h"
@@ -417,6 +418,68 @@ TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
     EXPECT_TRUE(shown.contains("huge.png")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("MiB of memory")) << shown.toStdString();
     EXPECT_FALSE(desk.w->must_end());
+}
+
+// The window's frames come out of the skin's memory budget: a zoom whose
+// frames would not fit gives way to the largest that does, and a unit too
+// large for any window is not loaded (with a message) but stays usable.
+TEST(MainWindow, FramesStayWithinTheMemoryBudget) {
+    struct Case {
+        const char* config;
+        int zoom;
+        QSize size;
+        bool told;
+    };
+    const Case cases[] = {
+        {"[Common]\nGameWidth=3500\nGameHeight=3500\n", 1, {3500, 3500}, false},  // 2x: 588 MB of frames
+        {"[Common]\nGameWidth=16384\nGameHeight=16384\n", 1, {540, 360}, true},   // 1x: 3.2 GB
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        dir.write("Config.ini", c.config);
+        QString shown;
+        QTimer boxes;  // every message box shown is read and closed
+        QObject::connect(&boxes, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        boxes.start(10);
+        test::Desk desk(false, dir.path.string());
+        desk.store.write_text("Zoom", "4");
+        desk.w->set_zoom(4);
+        EXPECT_EQ(desk.w->zoom(), c.zoom) << c.config;
+        EXPECT_EQ(desk.w->size(), c.size) << c.config;
+        EXPECT_EQ(shown.contains("MiB of memory for its window"), c.told) << shown.toStdString();
+        EXPECT_FALSE(desk.w->must_end());
+    }
+}
+
+// A stored place that is off every screen, however far (the far edge of
+// the window past INT_MAX must not wrap round), is not used.
+TEST(MainWindow, StoredPlacesOffEveryScreenAreNotUsed) {
+    struct Case {
+        int x, y;
+        bool kept;
+    };
+    const int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();
+    const Case cases[] = {{100, 80, true}, {top - 10, 80, false}, {80, top - 100, false}, {bottom + 5, 80, false},
+                          {-600, 80, false}, {top, top, false}};
+    for (const Case& c : cases) {
+        MemoryStore store;
+        store.write_text("FullscreenMode", "0");
+        store.write_text("WindowX", std::to_string(c.x));
+        store.write_text("WindowY", std::to_string(c.y));
+        SilentSink sound;
+        host::RealTime time;
+        host::Host host(store, sound, time, 1);
+        TForm1 w(host, time, kDir);
+        w.power_on();
+        const QRect screen = w.screen()->availableGeometry();
+        if (c.kept) EXPECT_EQ(w.pos(), QPoint(c.x, c.y));
+        else EXPECT_TRUE(screen.contains(w.geometry().center())) << c.x << "," << c.y;
+    }
 }
 
 // The pump polls often only while a pad is there, and a pad's button works

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "results.h"
@@ -145,6 +146,92 @@ TEST(HostileSkin, TwelveHugeManualPages) {
     if (!kSanitized) {
         EXPECT_EQ(under_one_gib(load), 0);
     }
+}
+
+std::string file_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A grey picture with a little texture, so that JPEG has something to code.
+Picture textured(int w, int h) {
+    Picture p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* d = p.pixel(x, y);
+            d[0] = d[1] = d[2] = static_cast<std::uint8_t>((x * 7 + y * 13) % 251);
+            d[3] = 255;
+        }
+    return p;
+}
+
+// The budget counts what the decoder itself will allocate, whatever a
+// separate reading of the header would say.
+TEST(HostileSkin, TheBudgetCountsWhatTheDecoderAllocates) {
+    test::TempDir dir;
+    const Picture picture = textured(700, 700);  // 1.96 MB of pixels
+    ASSERT_TRUE(write_jpeg(picture, dir.file("baseline.jpg"), 90).ok());
+    ASSERT_TRUE(write_jpeg(picture, dir.file("progressive.jpg"), 90, true).ok());
+    std::string stray = file_bytes(dir.file("baseline.jpg"));
+    stray.insert(stray.find("\xFF\xC0"), "\x12\x34");  // two bytes before the frame header
+    dir.write("stray.jpg", stray);
+    struct Case {
+        const char* file;
+        bool fits;
+    };
+    // 3 MiB: the pixels fit, a progressive picture's coefficients (3 MB more) do not.
+    const Case cases[] = {{"baseline.jpg", true}, {"stray.jpg", true}, {"progressive.jpg", false}};
+    for (const Case& c : cases) {
+        PictureBudget budget(3u << 20);
+        const auto loaded = budget.load(dir.file(c.file), PictureBudget::Use::Opaque);
+        EXPECT_EQ(loaded.ok(), c.fits) << c.file << ": " << (loaded ? "" : loaded.message());
+        if (!c.fits) {
+            EXPECT_EQ(loaded.message(), budget_message(dir.file(c.file), 3u << 20).message);
+        }
+        const auto bytes = file_bytes(dir.file(c.file));
+        const auto size = picture_size(Format::Jpeg, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ASSERT_TRUE(size.has_value()) << c.file;  // the header check reads what the decoder reads
+        EXPECT_EQ(size->width, 700u);
+        EXPECT_EQ(size->height, 700u);
+    }
+    PictureBudget small(1u << 20);
+    EXPECT_EQ(small.load(dir.file("stray.jpg"), PictureBudget::Use::Opaque).message(),
+              budget_message(dir.file("stray.jpg"), 1u << 20).message);
+
+    // A header of 16000 x 16000 behind stray bytes, padded so that the file
+    // may hold that many pixels: refused before a gigabyte is asked for.
+    std::string huge = jpeg_header(16000, 16000);
+    huge.insert(2, "\xFF\xFE\xFF\xFF" + std::string(65533, 'x') + "\x12\x34");
+    dir.write("huge.jpg", huge);
+    const auto load = [&] {
+        PictureBudget budget;
+        return budget.load(dir.file("huge.jpg"), PictureBudget::Use::Opaque).message() ==
+                       budget_message(dir.file("huge.jpg"), kPictureBudget).message
+                   ? 0
+                   : 1;
+    };
+    EXPECT_EQ(load(), 0);
+    if (!kSanitized) {
+        EXPECT_EQ(under_one_gib(load), 0);
+    }
+}
+
+TEST(HostileSkin, AnOs2BitmapIsReadAsTheDecoderReadsIt) {
+    // A 12-byte core header: 16-bit width and height, a 24-bit picture of 2 x 2.
+    std::string bmp("BM\x00\x00\x00\x00\x00\x00\x00\x00\x1A\x00\x00\x00\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x18\x00", 26);
+    bmp += std::string("\x00\x00\xFF\x00\xFF\x00\x00\x00\xFF\x00\x00\xFF\xFF\xFF\x00\x00", 16);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bmp.data());
+    const auto size = picture_size(Format::Bmp, data, bmp.size());
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->width, 2u);
+    EXPECT_EQ(size->height, 2u);
+    const Decoded d = decode_bmp(data, bmp.size());
+    ASSERT_TRUE(d.ok()) << d.message();
+    EXPECT_EQ(d->pixel(0, 1)[0], 255);  // bottom-up: the first row is the lower one, red first
+    test::TempDir dir;
+    dir.write("os2.bmp", bmp);
+    PictureBudget budget(64);
+    EXPECT_TRUE(budget.load(dir.file("os2.bmp"), PictureBudget::Use::Opaque).ok());
 }
 
 TEST(HostileSkin, AFifoInThePlaceOfAFileDoesNotHang) {

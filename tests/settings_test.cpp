@@ -16,6 +16,9 @@
 #include "input/controls.h"
 #include "settings/memory_store.h"
 #include "settings/qt_store.h"
+
+#include <QLockFile>
+#include <chrono>
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -129,11 +132,12 @@ TEST(QtStoreFile, UnreadableFileGivesDefaultsAndIsKept) {
 // it is first written; a file that is no regular file is never written.
 TEST(QtStoreFile, HostileSettingsFiles) {
     namespace fs = std::filesystem;
-    enum class Then { Written, CopiedAside, MovedAside, Refused };
+    enum class Then { Written, CopiedAside, MovedAside, Refused, KeptForTheRun };
     struct Case {
         const char* name;
         std::function<void(const fs::path& file, const fs::path& elsewhere)> make;
         Then then;
+        const char* told = "";  // what the message says, in part
     };
     const std::string utf16("\xff\xfe" "H\0i\0S\0c\0o\0r\0e\0" "1\0=\0" "1\0" "2\0" "3\0" "0\0\n\0", 30);
     const Case cases[] = {
@@ -150,7 +154,19 @@ TEST(QtStoreFile, HostileSettingsFiles) {
          }, Then::Written},
         {"a dangling link", [](auto& f, auto& e) { fs::create_symlink(e / "absent.ini", f); }, Then::Refused},
         {"a FIFO", [](auto& f, auto&) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, Then::Refused},
-        {"a folder", [](auto& f, auto&) { fs::create_directory(f); }, Then::Refused},
+        {"a folder", [](auto& f, auto&) { fs::create_directory(f); }, Then::Refused, "a folder"},
+        {"a link to a FIFO", [](auto& f, auto& e) {
+             ASSERT_EQ(mkfifo((e / "pipe").c_str(), 0600), 0);
+             fs::create_symlink(e / "pipe", f);
+         }, Then::Refused, "a link to a named pipe"},
+        {"a folder as its lock", [](auto& f, auto&) {
+             std::ofstream(f) << "[General]\nHiScore1=40\n";
+             fs::create_directory(f.string() + ".lock");
+         }, Then::KeptForTheRun, ".lock is a folder"},
+        {"a FIFO as its lock", [](auto& f, auto&) {
+             std::ofstream(f) << "[General]\nHiScore1=40\n";
+             ASSERT_EQ(mkfifo((f.string() + ".lock").c_str(), 0600), 0);
+         }, Then::KeptForTheRun, ".lock is a named pipe"},
         {"an empty lock left by a killed run", [](auto& f, auto&) {
              std::ofstream(f) << "[General]\nHiScore1=40\n";
              std::ofstream(f.string() + ".lock");
@@ -198,13 +214,80 @@ TEST(QtStoreFile, HostileSettingsFiles) {
                 EXPECT_EQ(told.size(), 1u) << c.name;
                 EXPECT_EQ(fs::symlink_status(file).type(), before) << c.name;  // untouched
                 break;
+            case Then::KeptForTheRun:
+                EXPECT_FALSE(wrote) << c.name;
+                EXPECT_FALSE(store.refused()) << c.name;
+                EXPECT_EQ(told.size(), 1u) << c.name;
+                EXPECT_EQ(slurp(file), bytes) << c.name;  // untouched, and read as it was
+                EXPECT_EQ(store.read_number("HiScore1", 0), 40) << c.name;
+                break;
+        }
+        if (*c.told) {
+            ASSERT_FALSE(told.empty()) << c.name;
+            EXPECT_NE(told[0].find(c.told), std::string::npos) << c.name << ": " << told[0];
         }
         // Nothing else appeared beside it, and nothing elsewhere but the link's target.
         for (const auto& entry : fs::directory_iterator(dir.path)) {
             const std::string n = entry.path().filename().string();
-            EXPECT_TRUE(n == "Brasquel50.ini" || n == "Brasquel50.ini.unreadable") << c.name << ": " << n;
+            EXPECT_TRUE(n == "Brasquel50.ini" || n == "Brasquel50.ini.unreadable" ||
+                        (n == "Brasquel50.ini.lock" && c.then == Then::KeptForTheRun))
+                << c.name << ": " << n;
         }
     }
+}
+
+TEST(QtStoreFile, ALockHeldByAnotherProgramIsWaitedForASecondAtMost) {
+    TempDir dir;
+    const auto file = dir.path / "Brasquel50.ini";
+    std::ofstream(file) << "[General]\nHiScore1=40\n";
+    QLockFile other(QString::fromStdString(file.string() + ".lock"));
+    ASSERT_TRUE(other.tryLock(0));  // as another running copy of the program holds it
+    QtStore store(file.string());
+    std::vector<std::string> told;
+    store.set_failure_handler([&](const std::string& m) { told.push_back(m); });
+    EXPECT_FALSE(store.write_number("Key1", 5));
+    EXPECT_FALSE(store.write_number("Key2", 6));
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_NE(told[0].find("is locked by another program"), std::string::npos) << told[0];
+    EXPECT_EQ(store.read_number("Key1", 0), 5);
+    EXPECT_EQ(store.read_number("Key2", 0), 6);
+    EXPECT_EQ(store.read_number("HiScore1", 0), 40);
+}
+
+TEST(QtStoreFile, EveryUnreadableFileIsKeptAndLeftoversAreCleared) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const auto file = dir.path / "Brasquel50.ini";
+    // Two runs, each finding a file it cannot read: both copies stay.
+    for (const char* broken : {"first \x01\n", "second \x02\n"}) {
+        std::ofstream(file, std::ios::binary) << broken;
+        QtStore store(file.string());
+        ASSERT_TRUE(store.write_number("Key1", 2));
+    }
+    EXPECT_EQ(slurp(dir.path / "Brasquel50.ini.unreadable"), "first \x01\n");
+    EXPECT_EQ(slurp(dir.path / "Brasquel50.ini.unreadable-2"), "second \x02\n");
+    // A killed writer's leftover goes at the next start; one being written now stays.
+    std::ofstream(dir.path / "Brasquel50.ini.Ab12Cd") << "old";
+    std::ofstream(dir.path / "Brasquel50.ini.Zz99yy") << "new";
+    std::ofstream(dir.path / "Brasquel50.ini.keep") << "not a leftover";
+    fs::last_write_time(dir.path / "Brasquel50.ini.Ab12Cd", fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    QtStore store(file.string());
+    EXPECT_FALSE(fs::exists(dir.path / "Brasquel50.ini.Ab12Cd"));
+    EXPECT_TRUE(fs::exists(dir.path / "Brasquel50.ini.Zz99yy"));
+    EXPECT_TRUE(fs::exists(dir.path / "Brasquel50.ini.keep"));
+}
+
+TEST(QtStoreFile, AFolderNameThatIsNotUtf8IsNotSwappedForAnother) {
+    TempDir dir;
+    const std::string odd = (dir.path / "caf\xe9").string();
+    std::filesystem::create_directories(odd);
+    QtStore store(odd + "/Brasquel50.ini");
+    EXPECT_TRUE(store.refused());
+    EXPECT_NE(store.open_problem().find("not valid UTF-8"), std::string::npos) << store.open_problem();
+    EXPECT_FALSE(store.write_number("Key1", 2));
+    EXPECT_EQ(store.read_number("Key1", 0), 2);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path / "caf\xe9"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);  // nothing made elsewhere
 }
 
 // Records the store calls that the unit's creation makes, in order.
