@@ -2,40 +2,12 @@
 #include "app/gamepad_pump.h"
 
 #include <QFileInfo>
-#include <filesystem>
-#include <fstream>
-
-#include "files/read.h"
 
 namespace ignivar::app {
-namespace {
-
-gamepad::Mapping read_mapping(const std::string& file, Report& problems) {
-    if (file.empty()) return gamepad::default_mapping();
-    auto bytes = files::read_regular_file(file, 64 * 1024);
-    if (bytes) {
-        Report found;
-        auto m = gamepad::parse_mapping(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                                        found);
-        problems.merge(found, file + ", ");
-        return m;
-    }
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-        problems.add(bytes.message());
-    } else {
-        // Made once, so that the player finds what to change.
-        std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
-        std::ofstream(file) << gamepad::default_mapping_text();
-    }
-    return gamepad::default_mapping();
-}
-
-}  // namespace
 
 GamepadPump::GamepadPump(host::Host& host, const std::string& mapping_file, QObject* parent)
     : QObject(parent), host_(host) {
-    auto mapping = read_mapping(mapping_file, problems_);
+    auto mapping = gamepad::load_mapping_file(mapping_file, problems_);
     const bool enabled = mapping.enabled;
     pads_ = std::make_unique<gamepad::Gamepads>(std::move(mapping), [this](input::Button b, bool pressed) {
         // Exactly what a key of that button does.

@@ -116,6 +116,7 @@ int Program::run() {
         ui::tell(nullptr, ui::Tone::Warning,
                  QString::fromStdString("The settings file could not be read: " + store_.open_problem()));
     if (main_window_.must_end()) return 1;
+    if (app::EndOnSignals::came()) return 0;  // during a message at start-up
     QObject::connect(&main_window_, &app::TForm1::closing, [this] { sound_.shutdown(); });
     create_windows();
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
@@ -123,6 +124,7 @@ int Program::run() {
     if (!splash_->skipped()) splash_->show();
     QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
     if (ending_) return end_status_;
+    if (app::EndOnSignals::came()) return 0;
     const int status = QApplication::exec();
     // However the program ends (Esc, Exit, the window closed, a signal), a
     // game the player asked to keep is kept.

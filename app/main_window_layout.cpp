@@ -8,6 +8,7 @@
 
 #include "app/desktop.h"
 #include "app/main_window.h"
+#include "files/places.h"
 #include "product.h"
 #include "ui/kit.h"
 
@@ -63,6 +64,14 @@ void TForm1::load_skin() {
             factor == std::min(cap, fit_factor(screen, {skin_.game_width, skin_.game_height})))
             break;
         factor = 0;
+    }
+    if (!r && r.error().fatal && files_.player_config) {
+        // The player's own skin file cannot be read: the shipped one stands in.
+        ui::tell(this, ui::Tone::Warning, QString::fromStdString(r.message()) + "\nThe shipped skin is used instead.");
+        files_.config = files::join(files_.data_dir, files::kConfigFile);
+        files_.player_config = false;
+        load_skin();
+        return;
     }
     zoom_ = factor;
     painter_.reset();

@@ -182,7 +182,7 @@ void ReplaysWindow::fill(QTreeWidget* list, const std::vector<host::KeptReplay>&
         item->setText(Length, r.readable ? length_text(r.length) : QString());
         item->setText(Proof, proof_text(r));
         item->setData(Rank, Qt::UserRole, QString::fromStdString(r.file));
-        item->setToolTip(Proof, QString::fromStdString(r.file));
+        item->setToolTip(Proof, ui::plain_tip(QString::fromStdString(r.file)));
         item->setTextAlignment(Score, Qt::AlignRight | Qt::AlignVCenter);
     }
     for (int c = 0; c < kColumns - 1; ++c) list->resizeColumnToContents(c);

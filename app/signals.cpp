@@ -1,5 +1,6 @@
 #include "app/signals.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -10,10 +11,12 @@ namespace ignivar::app {
 namespace {
 
 int g_pipe[2] = {-1, -1};
+volatile std::sig_atomic_t g_came = 0;
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void on_signal(int signal) {
     const int saved = errno;
+    g_came = 1;
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t n = ::write(g_pipe[0], &byte, 1);
     errno = saved;
@@ -38,6 +41,8 @@ EndOnSignals::EndOnSignals(std::function<void(int)> end, QObject* parent) : QObj
     action.sa_flags = SA_RESTART;
     for (int s : kSignals) ::sigaction(s, &action, nullptr);
 }
+
+bool EndOnSignals::came() { return g_came != 0; }
 
 EndOnSignals::~EndOnSignals() {
     for (int s : kSignals) ::signal(s, SIG_DFL);

@@ -18,6 +18,11 @@ public:
     explicit EndOnSignals(std::function<void(int signal)> end, QObject* parent = nullptr);
     ~EndOnSignals() override;
 
+    // A signal came. An ending run in a dialog's own loop before the main
+    // loop started (a message at start-up) cannot end a loop that is not
+    // running yet: the program asks this before it starts its loop.
+    static bool came();
+
 private:
     std::function<void(int)> end_;
     std::unique_ptr<QSocketNotifier> notifier_;

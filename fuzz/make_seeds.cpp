@@ -72,6 +72,25 @@ void write_states(const fs::path& dir) {
     save("shot.state");
 }
 
+// A WAV file of `frames` frames of a rising ramp.
+std::string wav(int rate, int channels, int bits, int frames) {
+    std::string out;
+    const auto put = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const std::uint32_t data = static_cast<std::uint32_t>(frames * channels * bits / 8);
+    out += "RIFF";
+    put(36 + data, 4);
+    out += "WAVEfmt ";
+    put(16, 4), put(bits == 32 ? 3 : 1, 2), put(static_cast<std::uint32_t>(channels), 2);
+    put(static_cast<std::uint32_t>(rate), 4), put(static_cast<std::uint32_t>(rate * channels * bits / 8), 4);
+    put(static_cast<std::uint32_t>(channels * bits / 8), 2), put(static_cast<std::uint32_t>(bits), 2);
+    out += "data";
+    put(data, 4);
+    for (std::uint32_t i = 0; i < data; ++i) out += static_cast<char>(i * 7);
+    return out;
+}
+
 // A short game A, played on a host and recorded.
 void write_replay(const fs::path& dir) {
     using namespace ignivar;
@@ -107,9 +126,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    for (const char* d : {"bmp", "png", "jpeg", "ini", "state", "replay"}) fs::create_directories(root / d);
+    for (const char* d : {"bmp", "png", "jpeg", "ini", "state", "replay", "wav", "gamepad", "settings"})
+        fs::create_directories(root / d);
     write_states(root / "state");
     write_replay(root / "replay");
+    write(root / "wav" / "mono8.wav", wav(8000, 1, 8, 40));
+    write(root / "wav" / "stereo16.wav", wav(22050, 2, 16, 30));
+    write(root / "wav" / "float.wav", wav(44100, 1, 32, 20));
+    write(root / "gamepad" / "Gamepad.txt",
+          "enabled = yes\nrumble = no   # quiet\ndpleft = left\nleftx- = left\nx = shoot_left\nstart = game_a\n"
+          "righttrigger = time\nbogus\nz = jump\n");
+    write(root / "settings" / "Brasquel50.ini",
+          "[General]\nKey1=2\nKey2=3\nHiScore1=120\nSoundMode=0\nSplashScreen=1\nZoom=2\nWindowX=-40\n");
+    write(root / "settings" / "odd.ini", "; comment\n[General]\nHint1=\"a, b\"\nKey3=0x10\n[Other]\nx=1\n");
     const Picture small = pattern(5, 3), square = pattern(8, 8);
     write_png(small, (root / "png" / "small.png").string());
     write_png(square, (root / "png" / "square.png").string());

@@ -2,9 +2,15 @@
 
 #include <SDL.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <sstream>
+
+#include "files/read.h"
+#include "files/write.h"
 
 namespace ignivar::gamepad {
 namespace {
@@ -35,6 +41,12 @@ std::optional<PadInput> pad_input(const std::string& name) {
     if (a == SDL_CONTROLLER_AXIS_TRIGGERLEFT || a == SDL_CONTROLLER_AXIS_TRIGGERRIGHT)
         return PadInput{PadInput::Kind::AxisPlus, a};
     return std::nullopt;
+}
+
+// A player's text in a message: quoted, and never longer than a line.
+std::string quoted(const std::string& text) {
+    constexpr std::size_t kLongest = 40;
+    return "\"" + (text.size() <= kLongest ? text : text.substr(0, kLongest) + "...") + "\"";
 }
 
 std::optional<bool> yes_no(const std::string& v) {
@@ -98,25 +110,25 @@ Mapping parse_mapping(std::string_view text, Report& problems) {
         const auto eq = line.find('=');
         const std::string where = "line " + std::to_string(number) + ": ";
         if (eq == std::string::npos) {
-            problems.add(where + "no '=' in \"" + line + "\"");
+            problems.add(where + "no '=' in " + quoted(line));
             continue;
         }
         const std::string key = lower(trim(std::string_view(line).substr(0, eq)));
         const std::string value = lower(trim(std::string_view(line).substr(eq + 1)));
         if (key == "enabled" || key == "rumble") {
             const auto v = yes_no(value);
-            if (!v) problems.add(where + key + " takes yes or no, not \"" + value + "\"");
+            if (!v) problems.add(where + key + " takes yes or no, not " + quoted(value));
             else (key == "enabled" ? m.enabled : m.rumble) = *v;
             continue;
         }
         const auto pad = pad_input(key);
         const auto button = input::button_from_id(value);
         if (!pad) {
-            problems.add(where + "\"" + key + "\" is no gamepad input");
+            problems.add(where + quoted(key) + " is no gamepad input");
             continue;
         }
         if (!button || *button == input::Button::Set) {
-            problems.add(where + "\"" + value + "\" is no button of the unit");
+            problems.add(where + quoted(value) + " is no button of the unit");
             continue;
         }
         if (!replaced) {
@@ -126,6 +138,28 @@ Mapping parse_mapping(std::string_view text, Report& problems) {
         m.inputs[*pad] = *button;
     }
     return m;
+}
+
+Mapping load_mapping_file(const std::string& file, Report& problems) {
+    if (file.empty()) return default_mapping();
+    auto bytes = files::read_regular_file(file, kMaxMappingFile);
+    if (bytes) {
+        Report found;
+        Mapping m = parse_mapping(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), found);
+        problems.merge(found, file + ", ");
+        return m;
+    }
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) == 0) {
+        // Something is there (a folder, a pipe, a link that leads nowhere):
+        // said, and left as it is.
+        const std::string kind = files::describe_non_regular(file);
+        problems.add(kind.empty() ? bytes.message() : file + " is " + kind + ", so the default mapping is used");
+    } else if (errno == ENOENT) {
+        // Made once, so that the player finds what to change.
+        (void)files::write_atomically(file, default_mapping_text());
+    }
+    return default_mapping();
 }
 
 struct Gamepads::Pad {

@@ -43,6 +43,11 @@ std::string default_mapping_text();
 // defaults as a whole once one is given; "enabled" and "rumble" take yes or
 // no. What cannot be understood is told to `problems` and skipped.
 Mapping parse_mapping(std::string_view text, Report& problems);
+// Reads the mapping file (a regular file of at most kMaxMappingFile bytes;
+// a link to one is followed). When there is nothing at all in its place it
+// is made with the defaults; anything else there is told and left alone.
+inline constexpr std::uint64_t kMaxMappingFile = 64 * 1024;
+Mapping load_mapping_file(const std::string& file, Report& problems);
 
 // Where a stick direction counts as pressed, and where as released again.
 inline constexpr int kStickPress = 16384;   // half way

@@ -34,6 +34,9 @@ std::vector<KeptReplay> list_replays(const std::string& folder) {
     std::vector<KeptReplay> out;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        // A replay's write that was killed leaves name.replay.XXXXXX behind.
+        if (const std::string name = entry.path().string(); name.size() > 14 && name.compare(name.size() - 14, 8, ".replay.") == 0)
+            files::remove_stale_temporaries(name.substr(0, name.size() - 7));
         if (entry.path().extension() != ".replay") continue;
         KeptReplay k;
         k.file = entry.path().string();

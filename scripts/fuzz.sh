@@ -8,15 +8,16 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DIGNIVAR_FUZZ=ON -DCMAKE_BUILD_TY
 cmake --build build-fuzz -j"$(nproc)"
 seeds=build-fuzz/seeds
 rm -rf "$seeds" && build-fuzz/fuzz/make_seeds "$seeds"
-for target in ini bmp png jpeg state replay; do
+for target in ini bmp png jpeg state replay header_bmp header_png header_jpeg wav gamepad settings; do
   corpus=build-fuzz/corpus-$target
   mkdir -p "$corpus"
+  seed=$seeds/${target#header_}
   echo "fuzz_$target: ${each}s"
   log=build-fuzz/fuzz_$target.log
   dict=()
   [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
   if ! build-fuzz/fuzz/fuzz_$target -max_total_time="$each" -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
-       -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" "$seeds/$target" >"$log" 2>&1; then
+       -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" "$seed" >"$log" 2>&1; then
     echo "fuzz_$target found a problem:"
     tail -60 "$log"
     exit 1

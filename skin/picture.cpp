@@ -1,5 +1,6 @@
 #include "skin/picture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -74,14 +75,18 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
                     ++i;
                     continue;
                 }
+                if (m == 0x00 || (m >= 0xD0 && m <= 0xD7) || m == 0x01) {
+                    i += 2;  // a stuffed zero (no marker at all), or a marker without a length
+                    continue;
+                }
                 const bool sof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
                 const std::size_t len = be16(d + i + 2);
                 if (sof) {
                     if (i + 9 > n) return std::nullopt;
                     return PictureSize{be16(d + i + 7), be16(d + i + 5)};
                 }
-                if (len < 2) return std::nullopt;
-                i += 2 + len;
+                // A length below its own two bytes skips just them, as the decoder does.
+                i += 2 + std::max<std::size_t>(len, 2);
             }
             return std::nullopt;
         }

@@ -256,7 +256,9 @@ Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         status = Error{kMissingConfig, true};
     } else if (auto ini = IniFile::load(req.config_path); !ini) {
         // There, but a FIFO, a folder, far too large or unreadable: say which.
-        status = Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true};
+        // A player's own file is theirs to mend: no reinstalling helps.
+        status = req.own_dir.empty() ? Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true}
+                                     : Error{"Your own skin file cannot be used: " + ini.message(), true};
     } else {
         status = Loader(req, *ini, skin).run();
         if (!status) return status;  // the load stops where the error is: the rest is not done

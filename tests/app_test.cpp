@@ -22,6 +22,7 @@
 #include "app/main_window.h"
 #include "settings/memory_store.h"
 #include "desk.h"
+#include "ui/kit.h"
 #include "temp_dir.h"
 #include "url_catcher.h"
 
@@ -480,6 +481,50 @@ TEST(MainWindow, StoredPlacesOffEveryScreenAreNotUsed) {
         if (c.kept) EXPECT_EQ(w.pos(), QPoint(c.x, c.y));
         else EXPECT_TRUE(screen.contains(w.geometry().center())) << c.x << "," << c.y;
     }
+}
+
+// A player's own skin file that cannot be read is said to be theirs (not
+// "reinstall"), and the shipped one stands in.
+TEST(MainWindow, AnUnreadableOwnSkinFileGivesWayToTheShippedOne) {
+    test::TempDir dir;
+    const std::string own = dir.write("Config.ini", "[Common]\n" + std::string(2 << 20, ';'));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    test::Desk desk(DataPaths{kDir, own, dir.path.string(), true, false}, false);
+    EXPECT_FALSE(desk.w->must_end());
+    EXPECT_TRUE(shown.startsWith("Your own skin file cannot be used")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("too large")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("reinstall")) << shown.toStdString();
+    EXPECT_EQ(desk.w->files().config, kDir + "/Config.ini");
+    EXPECT_EQ(desk.w->size(), QSize(540, 360));
+}
+
+// File names and stored hints are shown as they stand, never as markup.
+TEST(MainWindow, NamesInMessagesAndTipsAreNotMarkup) {
+    test::TempDir dir;
+    const std::string name = "<img src=x><b>bold</b>.png";
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x40\0\0\0\x40\0\x08\x06\0\0\0\0\0\0\0", 33);
+    dir.write("Skin/" + name, png);
+    dir.write("Config.ini", "[Common]\nSkinDir=Skin\\\n[Image1]\nFilename=" + name + "\n");
+    Qt::TextFormat format = Qt::RichText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            shown = box->text();
+            box->accept();
+        }
+    });
+    test::Desk desk(false, dir.path.string());
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(shown.contains(QString::fromStdString(name))) << shown.toStdString();
+    const QString tip = ui::plain_tip("<b>Key1</b> & co");
+    EXPECT_TRUE(tip.contains("&lt;b&gt;Key1&lt;/b&gt; &amp; co")) << tip.toStdString();
 }
 
 // The pump polls often only while a pad is there, and a pad's button works

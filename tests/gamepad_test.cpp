@@ -3,12 +3,16 @@
 // rumble, and the mapping file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include <SDL.h>
 
 #include <utility>
 #include <vector>
 
 #include "gamepad/gamepad.h"
+#include "temp_dir.h"
 #include "settings/memory_store.h"
 #include "sim/coin.h"
 #include "sim/unit.h"
@@ -230,6 +234,45 @@ TEST(Gamepad, MappingFile) {
     }
     Report problems;
     EXPECT_EQ(parse_mapping(default_mapping_text(), problems).inputs, default_mapping().inputs);
+}
+
+// A mapping file made to swamp the player: its problems come as a handful
+// of short lines and a count, and whatever stands in its place is left as it is.
+TEST(Gamepad, HostileMappingFiles) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    std::string many;
+    for (int i = 0; i < 32000; ++i) many += "x\n";  // 64,000 bytes of mistakes
+    const std::string long_line = "z" + std::string(60000, 'y') + " = left\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t problems;
+    };
+    const Case cases[] = {{"32,000 bad lines", many, 32000}, {"one enormous line", long_line, 1}};
+    for (const Case& c : cases) {
+        const std::string file = dir.write(std::string(c.name) + ".txt", c.text);
+        Report problems;
+        const Mapping m = load_mapping_file(file, problems);
+        EXPECT_EQ(m.inputs, default_mapping().inputs) << c.name;
+        EXPECT_EQ(problems.count(), c.problems) << c.name;
+        const std::string shown = problems.summary();
+        EXPECT_LE(std::count(shown.begin(), shown.end(), '\n'), 8) << c.name;
+        EXPECT_LT(shown.size(), 2000u) << c.name;
+    }
+    // A link that leads nowhere is not written through; nothing at all gets the defaults.
+    fs::create_symlink(dir.path / "elsewhere" / "target.txt", dir.path / "dangling.txt");
+    Report problems;
+    load_mapping_file(dir.file("dangling.txt"), problems);
+    EXPECT_FALSE(fs::exists(dir.path / "elsewhere"));
+    ASSERT_EQ(problems.count(), 1u);
+    EXPECT_NE(problems.problems()[0].find("a link that leads nowhere"), std::string::npos) << problems.summary();
+    Report none;
+    load_mapping_file(dir.file("fresh/Gamepad.txt"), none);
+    EXPECT_TRUE(none.empty());
+    Report again;
+    EXPECT_EQ(load_mapping_file(dir.file("fresh/Gamepad.txt"), again).inputs, default_mapping().inputs);
+    EXPECT_TRUE(again.empty());
 }
 
 }  // namespace

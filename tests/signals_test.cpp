@@ -3,71 +3,23 @@
 // player asked to keep is kept for the next start.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
-#include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
+#include <filesystem>
 
 #include "host/host.h"
 #include "host/state_file.h"
 #include "settings/memory_store.h"
 #include "settings/qt_store.h"
+#include "program.h"
 #include "temp_dir.h"
-
-extern char** environ;
 
 namespace ignivar {
 namespace {
 
-std::string slurp(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Waits until `done` holds, for at most ten seconds of the world's time:
-// a program that never gets there is a failure, one that does is not timed.
-template <typename F>
-bool eventually(F done) {
-    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > give_up) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-struct Program {
-    explicit Program(const test::TempDir& home) {
-        const std::string config = "XDG_CONFIG_HOME=" + home.file("config");
-        const std::string state = "XDG_STATE_HOME=" + home.file("state");
-        std::vector<std::string> env = {config, state, "QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy",
-                                        "HOME=" + home.path.string()};
-        std::vector<char*> envp;
-        for (std::string& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        char* argv[] = {const_cast<char*>(IGNIVAR_PROGRAM), nullptr};
-        EXPECT_EQ(posix_spawn(&pid, IGNIVAR_PROGRAM, nullptr, nullptr, argv, envp.data()), 0);
-    }
-    // The exit status once it has ended, or -1 when it does not.
-    int end_with(int signal) {
-        ::kill(pid, signal);
-        int status = -1;
-        if (!eventually([&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            return -1;
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-    pid_t pid = -1;
-};
-
-void write_settings(const test::TempDir& home, const std::string& values) {
-    std::filesystem::create_directories(home.file("config/Zandrel"));
-    std::ofstream(home.file("config/Zandrel/Brasquel50.ini")) << "[General]\n" << values;
-}
+using test::eventually;
+using test::Program;
+using test::slurp;
+using test::write_settings;
 
 TEST(Signals, EndTheStartWindowWithTheStoreIntact) {
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {

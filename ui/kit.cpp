@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -50,6 +51,8 @@ void centre(QWidget& window) {
     if (!s) return;
     window.move(centred(s->availableGeometry(), window.frameGeometry().size().expandedTo(window.size())));
 }
+
+QString plain_tip(const QString& text) { return Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap); }
 
 void tell(QWidget* parent, Tone tone, const QString& text) {
     QMessageBox box(tone == Tone::Critical  ? QMessageBox::Critical

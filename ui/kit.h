@@ -41,6 +41,10 @@ QPoint centred(const QRect& area, const QSize& size);
 // primary screen).
 void centre(QWidget& window);
 
+// A tool tip that shows `text` as it stands (a file name or a stored hint
+// is never taken for markup).
+QString plain_tip(const QString& text);
+
 enum class Tone { Information, Warning, Critical };
 // Tells the player something in a modal box with one OK button, the text
 // shown as it stands (never as markup: it may hold file names). Returns
