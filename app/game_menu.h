@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 #include <array>
 
 #include "app/popup_menu.h"
@@ -32,8 +33,12 @@ public:
     bool open() const { return open_; }
     // The size at which btn_game_menu_background is drawn, in skin pixels.
     QSize background_size() const { return open_ ? kUnfolded : kFolded; }
-    // The window shows everything this many times its size; open rows follow.
+    // The menu is shown this many times its size (at most as many as its
+    // rows fit the screen at); open rows follow.
     void set_zoom(int zoom);
+    int zoom() const { return zoom_; }
+    // The largest zoom at which the unfolded menu fits a window `height` tall.
+    static int fitting_zoom(int height) { return std::max(1, height / kUnfolded.height()); }
     const std::array<QLabel*, kPmItems>& labels() const { return labels_; }
 
     // Toggles the menu.

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 #include "app/desktop.h"
 #include "app/timer_pump.h"
@@ -42,8 +43,6 @@ void TForm1::FormCreate() {
 
     // The unit's segment tables came with the host; then the store, the
     // skin, the bindings and the high scores, in that order.
-    auto menu_picture = skin::load_picture(files::program_picture(files_.data_dir, "game_menu.png"));
-    if (menu_picture) game_menu_picture_ = std::move(menu_picture).value();
     popup_ = std::make_unique<PopupMenu>(*this);
     game_menu_ = new GameMenu(*this, *popup_);
     connect(game_menu_, &GameMenu::changed, this, [this] { repaint_all(); });
@@ -141,21 +140,50 @@ void TForm1::moveEvent(QMoveEvent* e) {
     keep(Setting::WindowY, pos().y());
 }
 
-skin::GameMenuLook TForm1::game_menu_look() const {
-    const QSize size = game_menu_->background_size();
-    return {game_menu_picture_.empty() ? nullptr : &game_menu_picture_, size.width(), size.height()};
-}
-
 QImage TForm1::render_frame(bool soft_edges) {
     View v = view();
     if (soft_edges) v.base = nullptr;
-    return painter_.render(skin_, replays_->shown_unit().display(), game_menu_look(), v);
+    QImage frame = painter_.render(skin_, replays_->shown_unit().display(), {}, v);
+    QPainter p(&frame);
+    paint_game_menu(p);
+    return frame;
+}
+
+const QImage& TForm1::game_menu_picture(int scale) {
+    // The picture drawn for the screen's pixels at this scale, if there is one.
+    auto it = game_menu_pictures_.find(scale);
+    if (it == game_menu_pictures_.end()) {
+        const std::string name = scale == 1 ? "game_menu.png" : "game_menu@" + std::to_string(scale) + "x.png";
+        QImage image;
+        if (auto picture = skin::load_picture(files::program_picture(files_.data_dir, name)))
+            image = QImage(picture->rgba.data(), picture->width, picture->height, QImage::Format_RGBA8888).copy();
+        it = game_menu_pictures_.emplace(scale, std::move(image)).first;
+    }
+    return it->second;
+}
+
+void TForm1::paint_game_menu(QPainter& p) {
+    // Over the unit, at the menu's own zoom and the screen's own pixels.
+    if (!skin_.menu_shown) return;
+    const int z = game_menu_->zoom();
+    const int device = static_cast<int>(std::ceil(z * devicePixelRatioF() - 0.01));
+    const QImage* picture = &game_menu_picture(device);
+    int scale = device;
+    if (picture->isNull()) picture = &game_menu_picture(scale = 1);
+    if (picture->isNull()) return;
+    const QSize size = game_menu_->background_size();
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1);
+    p.drawImage(QRect(QPoint(0, 0), size * z), *picture, QRect(QPoint(0, 0), size * scale));
+    p.restore();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
-    painter_.paint(p, skin_, replays_->shown_unit().display(), game_menu_look(), view());
+    painter_.paint(p, skin_, replays_->shown_unit().display(), {}, view());
+    paint_game_menu(p);
     if (const QString text = banner(); !text.isEmpty()) paint_banner(p, text);
     first_paint_.painted();
     emit painted();

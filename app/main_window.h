@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,6 +70,8 @@ public:
     void zoom_out();
     // The largest whole factor at which a unit of `unit` fits `screen`.
     static int fit_factor(QSize screen, QSize unit);
+    // The largest windowed zoom whose window fits the screen's free area.
+    int largest_windowed_zoom() const;
     // Whether the window is translucent (the desktop composites).
     bool translucent() const { return translucent_; }
     // The end of the splash window's Play action: centre, then power on.
@@ -135,6 +138,7 @@ private:
     void FormCreate();
     void load_skin();
     void apply_layout();
+    void hide_logo_under_unit();
     void update_shape();
     void place_off_screen();
     // The screen the unit is on, and its area.
@@ -155,7 +159,8 @@ private:
     void let_go_of_everything();
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);
-    skin::GameMenuLook game_menu_look() const;
+    const QImage& game_menu_picture(int scale);
+    void paint_game_menu(QPainter& p);
     void paint_banner(QPainter& p, const QString& text);
     QString banner() const;
     void add_replay_items();
@@ -172,7 +177,7 @@ private:
     QAction* replays_item_ = nullptr;
     Openers openers_;
     skin::Skin skin_;
-    skin::Picture game_menu_picture_;
+    std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
     FramePainter painter_;
     FirstPaintReport first_paint_{"frame"};
     bool fullscreen_ = true;
@@ -182,6 +187,7 @@ private:
     int fullscreen_zoom_ = 0;
     bool placing_ = false;        // the program itself moves the window
     bool player_moving_ = false;  // the player drags the window
+    bool system_move_ = false;    // the window manager moves it for the player
     QImage edge_base_;      // opaque edge colours, where the desktop cannot blend
     QMenu* zoom_menu_ = nullptr;
     bool must_end_ = false;

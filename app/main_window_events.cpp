@@ -1,6 +1,7 @@
 // TForm1: forwarding of the window's key and mouse events. Keys go to the
 // popup menu's shortcuts first, then to the key bindings; clicks go to the
 // button areas, the in-game menu's click area or the dragging.
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -104,7 +105,7 @@ void TForm1::mousePressEvent(QMouseEvent* e) {
         return;
     }
     if (e->button() != Qt::LeftButton) return;
-    if (on_game_menu_top(skin_, pos, zoom_)) {
+    if (on_game_menu_top(skin_, pos, game_menu_->zoom())) {
         menu_button_pressed_ = true;
         return;
     }
@@ -117,6 +118,32 @@ void TForm1::mousePressEvent(QMouseEvent* e) {
     }
 }
 
+void TForm1::im_backgroundMouseDown(QPoint pos) {
+    // Only a drag moves the window: a press is remembered, and the move
+    // starts once the pointer has gone a few pixels with the button held.
+    // (Started on the press itself, a click released at once would leave
+    // some window managers moving the window with no button held.)
+    if (fullscreen_) return;
+    drag_origin_ = pos;
+    player_moving_ = system_move_ = false;
+}
+
+void TForm1::im_backgroundMouseMove(QPoint pos) {
+    if (system_move_) return;
+    if (!player_moving_) {
+        if ((pos - *drag_origin_).manhattanLength() < QApplication::startDragDistance()) return;
+        player_moving_ = true;
+        // The window system moves the window where a program cannot place
+        // itself (Wayland), and where it can, it knows the desktop best;
+        // with no window manager to ask, the window follows the pointer.
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            system_move_ = true;
+            return;
+        }
+    }
+    move(this->pos() + pos - *drag_origin_);
+}
+
 void TForm1::mouseMoveEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
     if (drag_origin_ && (e->buttons() & Qt::LeftButton)) {
@@ -124,7 +151,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
         return;
     }
     const auto area = area_at(pos);
-    if (on_game_menu_top(skin_, pos, zoom_) || (area && *area != input::Button::Set)) setCursor(Qt::PointingHandCursor);
+    if (on_game_menu_top(skin_, pos, game_menu_->zoom()) || (area && *area != input::Button::Set)) setCursor(Qt::PointingHandCursor);
     else if (area) setCursor(Qt::WhatsThisCursor);
     else unsetCursor();
 }
@@ -133,7 +160,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     if (menu_button_pressed_) {
         menu_button_pressed_ = false;
-        if (on_game_menu_top(skin_, e->position().toPoint(), zoom_)) game_menu_->btn_game_menu_topClick();
+        if (on_game_menu_top(skin_, e->position().toPoint(), game_menu_->zoom())) game_menu_->btn_game_menu_topClick();
     }
     // The release reaches the area that took the press, wherever it is now.
     if (pressed_area_) {
@@ -142,20 +169,11 @@ void TForm1::mouseReleaseEvent(QMouseEvent* e) {
         host_.input([&] { host_.controls().mouse_up(area, input::MouseButton::Left); });
     }
     drag_origin_.reset();
-    player_moving_ = false;
+    // A window manager's move may end after the release reaches us: the
+    // place it ends at is still the player's (kept until the program
+    // places the window itself).
+    if (!system_move_) player_moving_ = false;
 }
-
-void TForm1::im_backgroundMouseDown(QPoint pos) {
-    if (fullscreen_) return;
-    player_moving_ = true;
-    // The window system moves the window where a program cannot place
-    // itself (Wayland), and where it can, it knows the desktop best; with
-    // no window manager to ask, the window follows the pointer itself.
-    if (windowHandle() && windowHandle()->startSystemMove()) return;
-    drag_origin_ = pos;
-}
-
-void TForm1::im_backgroundMouseMove(QPoint pos) { move(this->pos() + pos - *drag_origin_); }
 
 bool TForm1::event(QEvent* e) {
     switch (e->type()) {

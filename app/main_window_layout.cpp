@@ -23,6 +23,7 @@ QRect TForm1::screen_area() const {
 
 void TForm1::place(const QRect& geometry) {
     placing_ = true;
+    player_moving_ = system_move_ = false;  // a drag's place is kept no longer
     setGeometry(geometry);
     placing_ = false;
 }
@@ -59,6 +60,10 @@ void TForm1::load_skin() {
             cap = std::max(1, static_cast<int>(skin_.max_scale / dpr));
             continue;  // loaded again at the largest zoom that fits
         }
+        if (!fullscreen_ && factor > largest_windowed_zoom()) {
+            cap = largest_windowed_zoom();
+            continue;  // a window larger than the screen: the largest that fits it
+        }
         // The unit's size is known once the skin is read: fit again with it.
         if (!(fullscreen_ && fullscreen_zoom_ == 0) ||
             factor == std::min(cap, fit_factor(screen, {skin_.game_width, skin_.game_height})))
@@ -80,8 +85,24 @@ void TForm1::load_skin() {
         must_end_ = true;
         return;
     }
-    game_menu_->set_zoom(zoom_);
+    // The in-game menu's rows all on the screen, at most at the unit's zoom.
+    const QScreen* screen_now = unit_screen();
+    const int screen_height = fullscreen_ && screen_now ? screen_now->geometry().height() : screen_area().height();
+    game_menu_->set_zoom(std::min(zoom_, GameMenu::fitting_zoom(screen_height)));
+    hide_logo_under_unit();
     apply_layout();
+}
+
+void TForm1::hide_logo_under_unit() {
+    // The logo is the screen's, kept at its own size in its corner: where the
+    // zoomed unit would cover it, it is not shown at all.
+    if (!skin_.logo.shown || !skin_.logo.picture) return;
+    const int w = skin_.logo.picture->width, h = skin_.logo.picture->height;
+    const long long x = skin_.logo.x + w >= skin_.client_width ? 1LL * skin_.client_width * zoom_ - w : 1LL * skin_.logo.x * zoom_;
+    const long long y = skin_.logo.y + h >= skin_.client_height ? 1LL * skin_.client_height * zoom_ - h : 1LL * skin_.logo.y * zoom_;
+    const long long ux = 1LL * skin_.offset_x * zoom_, uy = 1LL * skin_.offset_y * zoom_;
+    const long long uw = 1LL * skin_.game_width * zoom_, uh = 1LL * skin_.game_height * zoom_;
+    if (x < ux + uw && ux < x + w && y < uy + uh && uy < y + h) skin_.logo.shown = false;
 }
 
 View TForm1::view() const {

@@ -108,13 +108,22 @@ void TForm1::update_zoom_menu() {
     const int chosen = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
     for (QAction* a : zoom_menu_->actions()) {
         if (!a->isCheckable()) continue;
-        a->setVisible(fullscreen_ || a->data().toInt() != 0);  // "fit" is for the full screen
-        a->setChecked(a->data().toInt() == chosen);
+        const int factor = a->data().toInt();
+        a->setVisible(fullscreen_ || factor != 0);  // "fit" is for the full screen
+        a->setEnabled(fullscreen_ || factor <= largest_windowed_zoom());
+        a->setChecked(factor == chosen);
     }
+}
+
+int TForm1::largest_windowed_zoom() const {
+    // The largest at which the whole window fits the screen's free area.
+    const QSize area = screen_area().size();
+    return std::clamp(std::min(area.width() / std::max(1, skin_.game_width), area.height() / std::max(1, skin_.game_height)), 1, 4);
 }
 
 void TForm1::set_zoom(int factor) {
     factor = std::clamp(factor, fullscreen_ ? 0 : 1, 4);
+    if (!fullscreen_) factor = std::min(factor, largest_windowed_zoom());
     int& chosen = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
     if (chosen != factor) {
         chosen = factor;
@@ -124,14 +133,19 @@ void TForm1::set_zoom(int factor) {
     const QPoint centre_before = geometry().center();
     load_skin();
     if (!fullscreen_ && isVisible() && can_place_windows()) {
-        place(QRect(centre_before - QPoint(width() / 2, height() / 2), size()));  // grows and shrinks about its middle
+        // Grows and shrinks about its middle, and stays inside the screen's free area.
+        const QRect area = screen_area();
+        QRect wanted(centre_before - QPoint(width() / 2, height() / 2), size());
+        wanted.moveLeft(std::clamp(wanted.left(), area.left(), std::max(area.left(), area.right() + 1 - wanted.width())));
+        wanted.moveTop(std::clamp(wanted.top(), area.top(), std::max(area.top(), area.bottom() + 1 - wanted.height())));
+        place(wanted);
     }
     update_zoom_menu();
 }
 
 void TForm1::zoom_in() {
     const int now = zoom_;
-    if (now < 4) set_zoom(now + 1);
+    if (now < (fullscreen_ ? 4 : largest_windowed_zoom())) set_zoom(now + 1);
 }
 
 void TForm1::zoom_out() {

@@ -4,6 +4,9 @@
 file(GLOB_RECURSE found RELATIVE ${DIR}
      ${DIR}/Config.ini ${DIR}/Graphics/Skin/* ${DIR}/Graphics/Backdrops/* ${DIR}/Sound/*.wav)
 list(FILTER found EXCLUDE REGEX "\\.generated$")
+# The core shows the unit at 1x to 4x: the larger variants (for the desktop
+# program's full screen) stay out of it.
+list(FILTER found EXCLUDE REGEX "@[5-9]x\\.")
 list(SORT found)
 set(asm "")
 set(decl "")

@@ -569,39 +569,6 @@ TEST(Zoom, FitPicksTheLargestWholeFactor) {
         EXPECT_EQ(TForm1::fit_factor(c.screen, c.unit), c.factor) << c.screen.width() << "x" << c.screen.height();
 }
 
-TEST(Zoom, EverythingScalesTogetherAndTheChoiceIsKept) {
-    Window win(false);
-    const auto before = win.store.all_values();
-    win.w->set_zoom(3);
-    EXPECT_EQ(win.w->zoom(), 3);
-    EXPECT_EQ(win.w->size(), QSize(540 * 3, 360 * 3));
-    // Every button area where the skin puts it, three times as far.
-    for (int i = 0; i < input::kButtonCount; ++i) {
-        const auto b = static_cast<input::Button>(i);
-        const auto& p = win.w->skin().pictures[input::button_area_section(b) - 1];
-        const QPoint centre((p.left + p.width / 2) * 3, (p.top + p.height / 2) * 3);
-        EXPECT_EQ(win.w->area_at(centre), b) << input::button_id(b);
-    }
-    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_time_top") * 3);
-    EXPECT_EQ(win.mode(), 1);
-    // The shape scales with it.
-    EXPECT_FALSE(win.w->mask().contains(QPoint(1, 1)));
-    EXPECT_TRUE(win.w->mask().contains(QPoint(270 * 3, 180 * 3)));
-    // Stored as a value of its own, only when it changes.
-    EXPECT_EQ(win.store.read_text("Zoom"), "3");
-    auto after = win.store.all_values();
-    std::erase_if(after, [](const auto& v) { return v.first == "Zoom"; });
-    EXPECT_EQ(after, before);
-    win.store.write_text("Zoom", "x");  // a mark: nothing may write it again
-    win.w->set_zoom(3);
-    EXPECT_EQ(win.store.read_text("Zoom"), "x");
-    QTest::keyClick(win.w.get(), Qt::Key_Minus);
-    EXPECT_EQ(win.w->zoom(), 2);
-    EXPECT_EQ(win.store.read_text("Zoom"), "2");
-    for (int i = 0; i < 5; ++i) QTest::keyClick(win.w.get(), Qt::Key_Plus);
-    EXPECT_EQ(win.w->zoom(), 4);
-}
-
 // Leaving out the backdrop under the case changes no pixel of a frame.
 TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
     for (int zoom : {1, 2, 3}) {
@@ -616,16 +583,6 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
         const QImage whole = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
         EXPECT_EQ(culled, whole) << "zoom " << zoom;
     }
-}
-
-TEST(Zoom, TheInGameMenuScalesInFullScreen) {
-    Window win(true);
-    win.w->set_zoom(2);
-    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, QPoint(60, 50));  // inside the doubled click area
-    ASSERT_TRUE(win.w->game_menu().open());
-    EXPECT_EQ(win.w->game_menu().labels()[0]->geometry(), QRect(0, 64, 512, 64));
-    EXPECT_EQ(win.store.read_text("FullscreenZoom"), "2");
-    EXPECT_FALSE(win.store.read_text("Zoom"));
 }
 
 // No pixel of the see-through colour is left in the windowed frame, nor

@@ -20,13 +20,15 @@ QFont font(int pixels, bool bold = true) {
     return f;
 }
 
-// 256 x 512: an opaque title band with a three-bar icon and "Game menu",
-// then a black panel at 80 % opacity.
-QImage game_menu() {
-    QImage img(256, 512, QImage::Format_ARGB32);
-    for (int y = 0; y < 512; ++y)
-        for (int x = 0; x < 256; ++x) img.setPixelColor(x, y, y < 32 ? QColor(0, 0, 0, 255) : QColor(0, 0, 0, 204));
+// 256 x 512 (times `scale`): an opaque title band with a three-bar icon
+// and "Game menu", then a black panel at 80 % opacity. Drawn at every
+// scale the in-game menu is shown at, so that its title stays sharp.
+QImage game_menu(int scale) {
+    QImage img(256 * scale, 512 * scale, QImage::Format_ARGB32);
+    img.fill(QColor(0, 0, 0, 204));
     QPainter p(&img);
+    p.fillRect(QRect(0, 0, 256 * scale, 32 * scale), Qt::black);
+    p.scale(scale, scale);
     for (int y : {10, 15, 20}) p.fillRect(QRect(8, y, 20, 2), Qt::white);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::white);
@@ -139,7 +141,9 @@ QImage viewer_button(int kind, bool pressed) {
 void make_windows(const std::string& out_dir) {
     const fs::path dir = fs::path(out_dir) / "Graphics" / "Program";
     fs::create_directories(dir);
-    save_png(game_menu(), (dir / "game_menu.png").string());
+    save_png(game_menu(1), (dir / "game_menu.png").string());
+    for (int scale = 2; scale <= 8; ++scale)
+        save_png(game_menu(scale), (dir / ("game_menu@" + std::to_string(scale) + "x.png")).string());
     QImage face;
     face.load(QString::fromStdString((fs::path(out_dir) / "Graphics" / "Skin" / "background.png").string()));
     save_png(box_picture(face), (dir / "splash_box.png").string());

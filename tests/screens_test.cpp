@@ -1,0 +1,112 @@
+// The main window on screens of real sizes (the offscreen platform given
+// one screen by the test's command): zoom, full screen, the in-game menu
+// and the logo, each inside the screen and sharp.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include "desk.h"
+#include "input/controls.h"
+#include "skin/frame.h"
+
+namespace ignivar::app {
+namespace {
+
+struct Window : test::Desk {
+    explicit Window(bool fullscreen) : test::Desk(fullscreen) { w->power_on(); }
+    QPoint centre_of(const char* picture) const {
+        const auto& p = w->skin().pictures[skin::section_of_picture(picture) - 1];
+        return {p.left + p.width / 2, p.top + p.height / 2};
+    }
+};
+
+QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
+
+TEST(Zoom, EverythingScalesTogetherAndTheChoiceIsKept) {
+    ASSERT_GE(screen().height(), 1080);  // 3x fits
+    Window win(false);
+    const auto before = win.store.all_values();
+    win.w->set_zoom(3);
+    EXPECT_EQ(win.w->zoom(), 3);
+    EXPECT_EQ(win.w->size(), QSize(540 * 3, 360 * 3));
+    // Every button area where the skin puts it, three times as far.
+    for (int i = 0; i < input::kButtonCount; ++i) {
+        const auto b = static_cast<input::Button>(i);
+        const auto& p = win.w->skin().pictures[input::button_area_section(b) - 1];
+        const QPoint centre((p.left + p.width / 2) * 3, (p.top + p.height / 2) * 3);
+        EXPECT_EQ(win.w->area_at(centre), b) << input::button_id(b);
+    }
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, win.centre_of("btn_time_top") * 3);
+    EXPECT_EQ(win.host.unit().state().mode, 1);
+    // The shape scales with it.
+    EXPECT_FALSE(win.w->mask().contains(QPoint(1, 1)));
+    EXPECT_TRUE(win.w->mask().contains(QPoint(270 * 3, 180 * 3)));
+    // Stored as a value of its own, only when it changes.
+    EXPECT_EQ(win.store.read_text("Zoom"), "3");
+    auto after = win.store.all_values();
+    std::erase_if(after, [](const auto& v) { return v.first == "Zoom"; });
+    EXPECT_EQ(after, before);
+    win.store.write_text("Zoom", "x");  // a mark: nothing may write it again
+    win.w->set_zoom(3);
+    EXPECT_EQ(win.store.read_text("Zoom"), "x");
+    QTest::keyClick(win.w.get(), Qt::Key_Minus);
+    EXPECT_EQ(win.w->zoom(), 2);
+    EXPECT_EQ(win.store.read_text("Zoom"), "2");
+}
+
+// Every zoom keeps the window inside the screen, wherever it stood, and
+// the largest offered is the largest whose window fits.
+TEST(Zoom, TheWindowStaysInsideTheScreen) {
+    Window win(false);
+    const QRect area = win.w->screen()->availableGeometry();
+    const int largest = std::min({area.width() / 540, area.height() / 360, 4});
+    EXPECT_EQ(win.w->largest_windowed_zoom(), largest);
+    for (const QPoint corner : {area.bottomRight(), area.topLeft(), area.center()}) {
+        for (int factor = 1; factor <= 4; ++factor) {
+            win.w->set_zoom(1);
+            win.w->move(corner - QPoint(270, 180));
+            win.w->set_zoom(factor);
+            EXPECT_EQ(win.w->zoom(), std::min(factor, largest)) << factor;
+            EXPECT_TRUE(area.contains(win.w->geometry())) << factor << " from " << corner.x() << "," << corner.y();
+        }
+        for (int i = 0; i < 6; ++i) QTest::keyClick(win.w.get(), Qt::Key_Plus);
+        EXPECT_EQ(win.w->zoom(), largest);
+    }
+}
+
+// Full screen fits the unit as large as it goes (up to 8x) with pictures
+// drawn for that size; the in-game menu's thirteen rows all on the screen.
+TEST(FullScreen, SharpAtTheFitAndTheMenuOnTheScreen) {
+    Window win(true);
+    const int fit = std::min({screen().width() / 540, screen().height() / 360, 8});
+    EXPECT_EQ(win.w->zoom(), fit);
+    EXPECT_EQ(win.w->skin().pictures[0].hires_scale, fit > 1 ? fit : 0) << "the case drawn for " << fit << "x";
+    const int menu_zoom = std::min(fit, screen().height() / 448);
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, QPoint(10, 10) * menu_zoom);
+    ASSERT_TRUE(win.w->game_menu().open());
+    EXPECT_EQ(win.w->game_menu().zoom(), menu_zoom);
+    for (const QLabel* label : win.w->game_menu().labels()) {
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(win.w->rect().contains(label->geometry())) << label->text().toStdString();
+    }
+    EXPECT_EQ(win.w->game_menu().labels().back()->geometry().bottom(), 448 * menu_zoom - 1);
+    EXPECT_EQ(win.store.read_text("FullscreenZoom"), std::nullopt);
+}
+
+// The screen's logo, kept at its size in its corner, is not drawn where
+// the zoomed unit would cover it.
+TEST(FullScreen, TheLogoIsNeverUnderTheUnit) {
+    Window win(true);
+    const skin::Skin& s = win.w->skin();
+    ASSERT_TRUE(s.logo.picture);
+    const int z = win.w->zoom();
+    const QRect unit(s.offset_x * z, s.offset_y * z, s.game_width * z, s.game_height * z);
+    const QRect logo(QPoint(s.client_width * z - s.logo.picture->width, 0), QSize(s.logo.picture->width, s.logo.picture->height));
+    EXPECT_EQ(s.logo.shown, !unit.intersects(logo)) << z << "x";
+}
+
+}  // namespace
+}  // namespace ignivar::app
