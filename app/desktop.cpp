@@ -1,7 +1,12 @@
-// What the desktop can do for the window: compositing, placing windows.
+// What the desktop can do for the window: compositing, placing windows,
+// and windows of the unit's own.
 #include "app/desktop.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <string>
 
 #if __has_include(<xcb/xcb.h>)
@@ -48,5 +53,50 @@ bool desktop_composites() {
 }
 
 bool can_place_windows() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
+namespace {
+
+// Ties a window to the unit's each time it shows (Qt lets go of the tie
+// for windows that are not dialogs), and gives the keyboard back to the
+// unit when it closes.
+class OwnWindow : public QObject {
+public:
+    OwnWindow(QWidget& unit, QObject* parent) : QObject(parent), unit_(unit) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* secondary = static_cast<QWidget*>(watched);
+        if (e->type() == QEvent::Show) {
+            tie(secondary);
+            // (A dialog without a parent is tied to the active window as
+            // its showing ends: tied again once that is done.)
+            QTimer::singleShot(0, secondary, [this, secondary] { tie(secondary); });
+        }
+        if (e->type() == QEvent::Hide && unit_.isVisible()) {
+            unit_.activateWindow();
+            unit_.setFocus(Qt::ActiveWindowFocusReason);
+        }
+        return false;
+    }
+
+private:
+    void tie(QWidget* secondary) {
+        if (secondary->windowHandle() && unit_.windowHandle() && secondary->windowHandle()->transientParent() != unit_.windowHandle())
+            secondary->windowHandle()->setTransientParent(unit_.windowHandle());
+    }
+
+    QWidget& unit_;
+};
+
+}  // namespace
+
+void make_own(QWidget& secondary, QWidget& unit) {
+    // The windows' own handles, made now, so that the tie holds from the
+    // first time the secondary window shows.
+    unit.winId();
+    secondary.winId();
+    if (secondary.windowHandle() && unit.windowHandle()) secondary.windowHandle()->setTransientParent(unit.windowHandle());
+    secondary.installEventFilter(new OwnWindow(unit, &secondary));
+}
 
 }  // namespace ignivar::app

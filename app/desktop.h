@@ -1,6 +1,8 @@
 // What the desktop the program runs on can do for its window.
 #pragma once
 
+class QWidget;
+
 namespace ignivar::app {
 
 // Whether the desktop composites windows, so that a translucent window
@@ -9,5 +11,10 @@ namespace ignivar::app {
 bool desktop_composites();
 // Whether the program can place its own window (not so on Wayland).
 bool can_place_windows();
+
+// Makes `secondary` the unit window's own: the window manager keeps it
+// above the unit, in full screen too, and when it closes the keyboard
+// goes back to the unit (also where no window manager would give it).
+void make_own(QWidget& secondary, QWidget& unit);
 
 }  // namespace ignivar::app

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/data_paths.h"
+#include "app/desktop.h"
 #include "app/diagnostics.h"
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
@@ -116,7 +117,7 @@ int Program::run() {
         ui::tell(nullptr, ui::Tone::Warning,
                  QString::fromStdString("The settings file could not be read: " + store_.open_problem()));
     if (main_window_.must_end()) return 1;
-    if (app::EndOnSignals::came()) return 0;  // during a message at start-up
+    if (app::EndOnSignals::came()) return 0;  // during a message at start-up: nothing taken yet, nothing to keep
     QObject::connect(&main_window_, &app::TForm1::closing, [this] { sound_.shutdown(); });
     create_windows();
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
@@ -124,8 +125,9 @@ int Program::run() {
     if (!splash_->skipped()) splash_->show();
     QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
     if (ending_) return end_status_;
-    if (app::EndOnSignals::came()) return 0;
-    const int status = QApplication::exec();
+    // A signal during the start (the loop not yet running): ended as it would
+    // have been a moment later, a resumed game kept again.
+    const int status = app::EndOnSignals::came() ? 0 : QApplication::exec();
     // However the program ends (Esc, Exit, the window closed, a signal), a
     // game the player asked to keep is kept.
     main_window_.keeper().keep_game_for_next_start();
@@ -151,6 +153,8 @@ void Program::create_windows() {
             main_window_.activateWindow();
         },
         &main_window_);
+    for (QWidget* own : std::initializer_list<QWidget*>{about_.get(), keys_.get(), manual_.get()})
+        app::make_own(*own, main_window_);
     wire_popup_menu();
     splash_ = std::make_unique<windows::TSplashForm>(store_, dir, splash_hooks());
 }
@@ -209,6 +213,13 @@ void Program::start_gamepads() {
 
 // FormActivate of the main window: the first one shows the splash window.
 void Program::form_activate() {
+    // The unit clicked while the key settings wait for an answer: they come
+    // back in front, instead of the unit ignoring the player unexplained.
+    QWidget* waiting = keys_ && keys_->isVisible() ? keys_.get() : QApplication::activeModalWidget();
+    if (waiting && waiting != &main_window_) {
+        waiting->raise();
+        waiting->activateWindow();
+    }
     if (!splash_pending_) return;
     splash_pending_ = false;
     splash_->present();

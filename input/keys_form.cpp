@@ -34,16 +34,17 @@ struct BindingRow {
     QRect label_place;
     Qt::Alignment align;
 };
+// The lists are as wide as their longest item ("<RIGHT ARROW>") needs.
 const BindingRow kRows[kBindingCount] = {
-    {"Game A", {8, 29}, {136, 33, 72, 14}, Qt::AlignLeft},
-    {"Game B", {8, 61}, {136, 65, 72, 14}, Qt::AlignLeft},
-    {"Time", {8, 93}, {136, 97, 72, 14}, Qt::AlignLeft},
-    {"Left", {320, 29}, {216, 33, 96, 14}, Qt::AlignRight},
-    {"Right", {320, 61}, {216, 65, 96, 14}, Qt::AlignRight},
-    {"Shoot (left)", {320, 93}, {216, 97, 96, 14}, Qt::AlignRight},
-    {"Shoot (right)", {320, 125}, {216, 129, 96, 14}, Qt::AlignRight},
+    {"Game A", {8, 29}, {146, 33, 66, 14}, Qt::AlignLeft},
+    {"Game B", {8, 61}, {146, 65, 66, 14}, Qt::AlignLeft},
+    {"Time", {8, 93}, {146, 97, 66, 14}, Qt::AlignLeft},
+    {"Left", {308, 29}, {204, 33, 96, 14}, Qt::AlignRight},
+    {"Right", {308, 61}, {204, 65, 96, 14}, Qt::AlignRight},
+    {"Shoot (left)", {308, 93}, {204, 97, 96, 14}, Qt::AlignRight},
+    {"Shoot (right)", {308, 125}, {204, 129, 96, 14}, Qt::AlignRight},
 };
-constexpr int kListWidth = 120;
+constexpr int kListWidth = 132;
 const QRect kAccept(183, 162, 82, 25);
 
 }  // namespace
@@ -73,6 +74,9 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
         cb->setObjectName(QString("cb_%1").arg(n));
         cb->setFont(pixel_font("Arial", 12));
         cb->setGeometry(row.list.x(), row.list.y(), kListWidth, cb->sizeHint().height());
+        // A list of a dozen rows that scrolls, not a column of all 44 keys.
+        cb->setStyleSheet("QComboBox { combobox-popup: 0; }");
+        cb->setMaxVisibleItems(12);
         // The same 44 items in every list: item i is key table entry i + 1.
         for (const KeyEntry& k : kKeyTable) cb->addItem(QString::fromUtf8(k.item.data(), int(k.item.size())));
         const int index = controls_.bindings().key_index(n);
@@ -95,6 +99,11 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
     // desktop's own to stay legible.
     colour(accept_, QPalette::ButtonText, QColor(227, 227, 227));
     colour(accept_, QPalette::Button, QColor(24, 82, 148));
+    // Disabled (a key used twice): plainly so, greyed on a dull face.
+    QPalette pal = accept_->palette();
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 130, 145));
+    pal.setColor(QPalette::Disabled, QPalette::Button, QColor(52, 62, 78));
+    accept_->setPalette(pal);
     setTabOrder(lists_[kBindingCount - 1], accept_);
     connect(accept_, &QPushButton::clicked, this, [this] { btn_acceptClick(); });
     for (QComboBox* cb : lists_) connect(cb, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });

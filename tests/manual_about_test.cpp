@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 #include "product.h"
 #include "temp_dir.h"
@@ -91,6 +92,29 @@ TEST(Manual, MouseButtonHeldWhileAKeyTurnsThePage) {
     EXPECT_EQ(v.form.current_page(), 1);
     QTest::mouseClick(v.form.btn_right_up(), Qt::LeftButton);
     EXPECT_EQ(v.form.current_page(), 2);
+}
+
+// The mouse as the window system delivers it: the pressed look hides the
+// label that took the press, and the release still turns the page or
+// closes the window, over the button or anywhere else.
+TEST(Manual, TheButtonsWorkWithTheMouse) {
+    Viewer v;
+    QWindow* window = v.form.windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint right = v.form.btn_right_up()->geometry().center();
+    const QPoint left = v.form.btn_left_up()->geometry().center();
+    QTest::mousePress(window, Qt::LeftButton, {}, right);
+    EXPECT_FALSE(v.form.btn_right_up()->isVisible());  // the pressed look
+    QTest::mouseRelease(window, Qt::LeftButton, {}, right);
+    EXPECT_EQ(v.form.current_page(), 2);
+    EXPECT_TRUE(v.form.btn_right_up()->isVisible());
+    QTest::mousePress(window, Qt::LeftButton, {}, right);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(20, 20));  // let go elsewhere
+    EXPECT_EQ(v.form.current_page(), 3);
+    QTest::mouseClick(window, Qt::LeftButton, {}, left);
+    EXPECT_EQ(v.form.current_page(), 2);
+    QTest::mouseClick(window, Qt::LeftButton, {}, v.form.btn_close_up()->geometry().center());
+    EXPECT_FALSE(v.form.isVisible());
 }
 
 TEST(Manual, SizeFromConfigAndAMissingPage) {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <utility>
 
 #include "ui/kit.h"
 #include "windows/picture_label.h"
@@ -36,12 +37,13 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
     close_down_ = button("btn_close_down", "manual_close_down.png", {right, kButtonMargin, kButtonWidth, kButtonHeight});
     close_up_ = button("btn_close_up", "manual_close_up.png", {right, kButtonMargin, kButtonWidth, kButtonHeight});
     // Only the released looks react; a release completes the action wherever the pointer is.
-    connect(left_up_, &ClickLabel::pressed, this, [this] { Inp_left_down(); });
-    connect(left_up_, &ClickLabel::released, this, [this] { Inp_left_up(); });
-    connect(right_up_, &ClickLabel::pressed, this, [this] { Inp_right_down(); });
-    connect(right_up_, &ClickLabel::released, this, [this] { Inp_right_up(); });
-    connect(close_up_, &ClickLabel::pressed, this, [this] { Inp_esc_down(); });
-    connect(close_up_, &ClickLabel::released, this, [this] { Inp_esc_up(); });
+    connect(left_up_, &ClickLabel::pressed, this, [this] { hold(Held::Left); });
+    connect(right_up_, &ClickLabel::pressed, this, [this] { hold(Held::Right); });
+    connect(close_up_, &ClickLabel::pressed, this, [this] { hold(Held::Close); });
+    for (ClickLabel* b : {left_up_, right_up_, close_up_})
+        connect(b, &ClickLabel::released, this, [this] {
+            if (held_ != Held::None) let_go();
+        });
 
     ui::centre(*this);
 }
@@ -82,6 +84,25 @@ void TManualForm::Vid_Show_Page() {
         }
     }
     update();
+}
+
+void TManualForm::hold(Held button) {
+    // The pressed look hides the label that took the press, and with it
+    // the pointer's grab: the window takes the grab, so that the release
+    // comes here wherever the pointer is then.
+    held_ = button;
+    grabMouse();
+    if (button == Held::Left) Inp_left_down();
+    else if (button == Held::Right) Inp_right_down();
+    else Inp_esc_down();
+}
+
+void TManualForm::let_go() {
+    const Held button = std::exchange(held_, Held::None);
+    releaseMouse();
+    if (button == Held::Left) Inp_left_up();
+    else if (button == Held::Right) Inp_right_up();
+    else if (button == Held::Close) Inp_esc_up();
 }
 
 void TManualForm::Inp_left_down() { left_up_->hide(); }
@@ -159,7 +180,9 @@ void TManualForm::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TManualForm::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) drag_anchor_.reset();
+    if (e->button() != Qt::LeftButton) return;
+    drag_anchor_.reset();
+    if (held_ != Held::None) let_go();
 }
 
 }  // namespace ignivar::windows

@@ -57,8 +57,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    enum class Held { None, Left, Right, Close };
     ClickLabel* button(const char* name, const char* file, QRect place);
     void load_pages();
+    void hold(Held button);
+    void let_go();
 
     skin::Manual manual_;
     std::function<void(const std::string&)> report_;
@@ -67,6 +70,7 @@ private:
     QImage im_page_top_;
     int page_ = 1;
     std::optional<QPoint> drag_anchor_;
+    Held held_ = Held::None;  // a picture button pressed with the mouse
     std::string program_dir_;
     QWidget* left_down_ = nullptr;
     QWidget* right_down_ = nullptr;

@@ -47,7 +47,7 @@ const Text kTexts[] = {
     {"la_website_2", {174, 259, 168, 15}, Look::Link, false},
     {"la_email_1", {118, 282, 56, 15}, Look::Plain, false},
     {"la_email_2", {174, 282, 168, 15}, Look::Link, false},
-    {"la_sound_select", {98, 308, 116, 15}, Look::Plain, false},
+    {"la_sound_select", {98, 308, 116, 21}, Look::Plain, false},  // as tall as the list, its text level with the list's
 };
 
 QString text_of(const char* name) {
@@ -156,6 +156,10 @@ void TSplashForm::build_choices() {
     chb_splashscreen_->setGeometry(kCheckBox);
     chb_splashscreen_->setFont(pixel_font("Arial", 12));
     set_text_colour(chb_splashscreen_, Qt::white);
+    // The label white on the band, the check mark dark in its white box:
+    // light grey there looks disabled.
+    ui::set_colour(chb_splashscreen_, QPalette::Base, Qt::white);
+    ui::set_colour(chb_splashscreen_, QPalette::Text, ui::kNavy);
     setTabOrder(cb_sound_, chb_splashscreen_);
 }
 

@@ -88,7 +88,8 @@ QImage page_image(int n) {
     small.setPixelSize(10);
     p.setFont(small);
     p.setPen(QColor(120, 110, 100));
-    if (n > 1) p.drawText(QRect(0, kH - 18, kW - 10, 14), Qt::AlignRight, QString::number(n) + " / 12");
+    // Between the viewer's two page buttons, which cover the bottom corners.
+    if (n > 1) p.drawText(QRect(0, kH - 18, kW, 14), Qt::AlignHCenter, QString::number(n) + " / 12");
     if (n == 1) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(214, 78, 52));
