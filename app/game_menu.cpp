@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -44,7 +45,12 @@ void GameMenu::Vid_Display_Game_Menu() {
                 const QAction* a = menu_.action(row.item);
                 const QString caption = QString::fromUtf8(row.caption.data(), static_cast<int>(row.caption.size()));
                 label->setText("   " + caption + (a->isChecked() ? " [V]" : ""));
-                label->setFont(font);
+                // A row's text stays inside its row: a long one is set a little smaller.
+                QFont fitted = font;
+                while (fitted.pixelSize() > 8 * zoom_ &&
+                       QFontMetrics(fitted).horizontalAdvance(label->text()) > kRowWidth * zoom_ - 2 * zoom_)
+                    fitted.setPixelSize(fitted.pixelSize() - 1);
+                label->setFont(fitted);
                 QPalette pal = label->palette();
                 pal.setColor(QPalette::WindowText, Qt::white);
                 pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));

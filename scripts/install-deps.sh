@@ -17,7 +17,7 @@ run=(
 )
 test=(
   libgtest-dev libgmock-dev libswresample-dev libwebp-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick qt6-wayland
   lintian desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
   retroarch retroarch-dev libretro-core-info

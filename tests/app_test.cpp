@@ -179,6 +179,29 @@ TEST(MainWindow, MouseOnButtonAreas) {
     EXPECT_EQ(win.mode(), 8);
 }
 
+// A click on the case that is let go before the pointer moves never starts
+// a move; a drag moves the window, and where it ends is kept.
+TEST(MainWindow, OnlyADragMovesTheWindow) {
+    Window win(false);
+    win.w->show();
+    const QPoint start = win.w->pos();
+    const QPoint on_case(30, 60);
+    ASSERT_FALSE(win.w->area_at(on_case));
+    QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, on_case);
+    QMouseEvent moved(QEvent::MouseMove, QPointF(on_case + QPoint(100, 50)), QPointF(), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(win.w.get(), &moved);
+    EXPECT_EQ(win.w->pos(), start);
+    EXPECT_FALSE(win.store.read_text("WindowX"));
+    QTest::mousePress(win.w.get(), Qt::LeftButton, {}, on_case);
+    for (const QPoint step : {QPoint(1, 1), QPoint(40, 20)}) {
+        QMouseEvent drag(QEvent::MouseMove, QPointF(on_case + step), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(win.w.get(), &drag);
+    }
+    QTest::mouseRelease(win.w.get(), Qt::LeftButton, {}, on_case + QPoint(40, 20));
+    EXPECT_EQ(win.w->pos(), start + QPoint(40, 20));
+    EXPECT_EQ(win.store.read_text("WindowX"), std::to_string(start.x() + 40));
+}
+
 TEST(MainWindow, PointersHintsAndFailedWrites) {
     Window win(false);
     QTest::mouseMove(win.w.get(), win.centre_of("btn_left_top"));
