@@ -1,6 +1,8 @@
 // Painting a frame of the face at the window's zoom, see-through where the layout is.
 #include "app/frame_painter.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace ignivar::app {
@@ -197,6 +199,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const int zoom = std::max(1, view.zoom);
     const QSize skin_size(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height));
     const QRect window(QPoint(0, 0), skin_size * zoom);
+    if (!view.region.isEmpty()) p.setClipRegion(view.region, Qt::IntersectClip);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     if (view.base) p.drawImage(0, 0, *view.base);
     else if (view.see_through) p.fillRect(window, Qt::transparent);
@@ -206,6 +209,9 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const QRect hidden = hidden_by_case(items, zoom, view);
     for (const skin::FrameItem& item : items) {
         if (item.picture->empty()) continue;
+        // Only what lies in the part painted now (a game tick's few segments).
+        if (!view.region.isEmpty() && !item.stretch && !item.screen_logo && !view.region.intersects(item_rect(item, zoom)))
+            continue;
         if (item.stretch) draw_stretched(p, item, zoom, hidden);
         else if (item.screen_logo && zoom > 1) draw_screen_logo(p, item, zoom, skin_size);
         else draw_picture(p, item, zoom, view, skin_size);
@@ -220,6 +226,33 @@ QImage FramePainter::render(const skin::Skin& skin, const Display& display, cons
                view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QPainter p(&out);
     paint(p, skin, display, game_menu, view);
+    return out;
+}
+
+QRect item_rect(const skin::FrameItem& item, int zoom) {
+    const long long w = std::min<long long>(item.clip_w, item.picture ? item.picture->width : 0);
+    const long long h = std::min<long long>(item.clip_h, item.picture ? item.picture->height : 0);
+    // In 64 bits, then kept within what a window can be: a skin may place a
+    // picture anywhere.
+    const auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
+    return QRect(clamp(1LL * item.x * zoom), clamp(1LL * item.y * zoom), clamp(std::max(0LL, w) * zoom),
+                 clamp(std::max(0LL, h) * zoom));
+}
+
+QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom) {
+    const auto same = [](const skin::FrameItem& a, const skin::FrameItem& b) {
+        return a.picture == b.picture && a.x == b.x && a.y == b.y && a.clip_w == b.clip_w && a.clip_h == b.clip_h &&
+               a.hires == b.hires && a.hires_scale == b.hires_scale && a.transparent == b.transparent &&
+               a.stretch == b.stretch && a.screen_logo == b.screen_logo;
+    };
+    QRegion out;
+    const auto add_missing = [&](const std::vector<skin::FrameItem>& from, const std::vector<skin::FrameItem>& in) {
+        for (const skin::FrameItem& item : from)
+            if (std::none_of(in.begin(), in.end(), [&](const skin::FrameItem& o) { return same(item, o); }))
+                out += item_rect(item, zoom).adjusted(-1, -1, 1, 1);  // a fractional desktop scale smooths a pixel over
+    };
+    add_missing(before, now);
+    add_missing(now, before);
     return out;
 }
 

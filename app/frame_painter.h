@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -28,7 +29,15 @@ struct View {
     // Leave out the backdrop where the unit's case covers it wholly (the
     // frame is the same; off only to check just that).
     bool cull_backdrop = true;
+    // Only this part of the window is painted (what changed); empty: all of it.
+    QRegion region;
 };
+
+// Where an item of the frame is drawn in the window, at a zoom.
+QRect item_rect(const skin::FrameItem& item, int zoom);
+// The part of the window that differs between two frames' items: the
+// places of the items drawn in only one of them.
+QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom);
 
 class FramePainter {
 public:

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
@@ -69,7 +70,10 @@ void TForm1::FormCreate() {
     set_openers({});
 
     host_.on_change([this] {
-        update();
+        // Only the places of the segments and buttons that changed.
+        const std::vector<skin::FrameItem> now = frame_items();
+        update(changed_region(shown_items_, now, zoom_).intersected(rect()));
+        shown_items_ = now;
         emit changed();
     });
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
@@ -77,7 +81,21 @@ void TForm1::FormCreate() {
 
 void TForm1::repaint_all() {
     host_.mark_unshown();
+    shown_items_ = frame_items();
     update();
+}
+
+std::vector<skin::FrameItem> TForm1::frame_items() const {
+    return skin::frame_items(skin_, replays_->shown_unit().display(), {});
+}
+
+void TForm1::paint_into(QImage& frame, const QRegion& region) {
+    QPainter p(&frame);
+    View v = view();
+    v.region = region;
+    painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
+    p.setClipRegion(region);
+    paint_game_menu(p);
 }
 
 void TForm1::tell_store_failure(const std::string& message) {
@@ -179,10 +197,12 @@ void TForm1::paint_game_menu(QPainter& p) {
     p.restore();
 }
 
-void TForm1::paintEvent(QPaintEvent*) {
+void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
-    painter_.paint(p, skin_, replays_->shown_unit().display(), {}, view());
+    View v = view();
+    if (event->region() != QRegion(rect())) v.region = event->region();
+    painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
     paint_game_menu(p);
     if (const QString text = banner(); !text.isEmpty()) paint_banner(p, text);
     first_paint_.painted();

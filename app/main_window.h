@@ -24,6 +24,7 @@
 #include "app/popup_menu.h"
 #include "host/host.h"
 #include "input/key_codes.h"
+#include "skin/frame.h"
 #include "skin/skin.h"
 
 namespace ignivar::app {
@@ -107,6 +108,10 @@ public:
     QImage render_frame(bool soft_edges = false);
     // The button area at a point of the client area, if any.
     std::optional<input::Button> area_at(QPoint pos) const;
+    // The frame's items as the unit shows them now, and `frame` brought up
+    // to now where `region` says (as a partial repaint does it).
+    std::vector<skin::FrameItem> frame_items() const;
+    void paint_into(QImage& frame, const QRegion& region);
 
 signals:
     // A setting could not be stored; told once per run.
@@ -178,6 +183,7 @@ private:
     Openers openers_;
     skin::Skin skin_;
     std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
+    std::vector<skin::FrameItem> shown_items_;   // as last asked to be painted
     FramePainter painter_;
     FirstPaintReport first_paint_{"frame"};
     bool fullscreen_ = true;

@@ -91,6 +91,7 @@ void TForm1::load_skin() {
     game_menu_->set_zoom(std::min(zoom_, GameMenu::fitting_zoom(screen_height)));
     hide_logo_under_unit();
     apply_layout();
+    repaint_all();  // the pictures themselves changed
 }
 
 void TForm1::hide_logo_under_unit() {

@@ -1,5 +1,6 @@
-// Times painting one frame of the face with every segment lit: windowed at
-// the default skin's size and full screen at 1920 x 1080.
+// Times painting one frame of the face with every segment lit, whole and
+// as a game tick repaints it (the places of three segments): windowed and
+// full screen at 1920 x 1080 and 3840 x 2160.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -15,7 +16,7 @@ using namespace ignivar;
 
 namespace {
 
-void measure(const char* label, skin::Skin& s, const skin::Picture* menu, const app::View& view = {}) {
+void measure(const char* label, skin::Skin& s, const skin::Picture* menu, const app::View& view) {
     ignivar::Display everything;
     everything.Vid_Show_All(true);
     app::FramePainter painter;
@@ -75,6 +76,14 @@ int main(int argc, char** argv) {
         view.zoom = c.zoom;
         if (s.transparent_colour) view.see_through = app::window_colour(*s.transparent_colour).rgb();
         measure(c.label, s, &menu, view);
+        // A tick: a flame moves on (two segments) and the score changes (one digit).
+        ignivar::Display everything;
+        everything.Vid_Show_All(true);
+        const std::vector<skin::FrameItem> items = skin::frame_items(s, everything, {});
+        const std::size_t mid = items.size() / 2;
+        for (std::size_t i = mid; i < mid + 3 && i < items.size(); ++i) view.region += app::item_rect(items[i], c.zoom);
+        const std::string tick = std::string(c.label).replace(0, 6, "tick, ");
+        measure(tick.c_str(), s, &menu, view);
     }
     return 0;
 }

@@ -108,5 +108,46 @@ TEST(FullScreen, TheLogoIsNeverUnderTheUnit) {
     EXPECT_EQ(s.logo.shown, !unit.intersects(logo)) << z << "x";
 }
 
+// A frame kept up to date by painting only what changed is the frame
+// painted whole, pixel for pixel, through a whole game: windowed at the
+// largest zoom and in full screen.
+TEST(Painting, PartialRepaintsAreWholeOnes) {
+    for (bool fullscreen : {false, true}) {
+        Window win(fullscreen);
+        if (!fullscreen) win.w->set_zoom(4);
+        QImage frame = win.w->render_frame();
+        std::vector<skin::FrameItem> shown = win.w->frame_items();
+        int steps = 0, partial = 0;
+        const auto check = [&](const char* what) {
+            const std::vector<skin::FrameItem> now = win.w->frame_items();
+            const QRegion region = changed_region(shown, now, win.w->zoom());
+            shown = now;
+            if (region.isEmpty()) return;
+            win.w->paint_into(frame, region);
+            partial += region.boundingRect().width() * region.boundingRect().height() < frame.width() * frame.height() / 4;
+            ++steps;
+            ASSERT_EQ(frame, win.w->render_frame()) << what << " after " << steps << " repaints";
+        };
+        QWidget* w = win.w.get();
+        QTest::keyClick(w, Qt::Key_3);
+        check("time");
+        QTest::keyPress(w, Qt::Key_1);
+        check("game A held");
+        QTest::keyRelease(w, Qt::Key_1);
+        check("game A");
+        const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Control, Qt::Key_Left, Qt::Key_Alt};
+        for (int i = 0; i < 600 && win.host.unit().state().mode != kGameOver; ++i) {
+            win.host.unit().advance(197);
+            check("tick");
+            QTest::keyPress(w, keys[i % 4]);
+            check("press");
+            QTest::keyRelease(w, keys[i % 4]);
+            check("release");
+        }
+        EXPECT_EQ(win.host.unit().state().mode, kGameOver);
+        EXPECT_GT(partial, steps / 2) << "most repaints are a small part of the window";
+    }
+}
+
 }  // namespace
 }  // namespace ignivar::app
