@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/replays_window.h"
 #include "app/signals.h"
+#include "app/sound_rest.h"
 #include "files/places.h"
 #include "host/host.h"
 #include "host/system_clock.h"
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<windows::TSplashForm> splash_;
     app::ReplaysWindow* replays_ = nullptr;  // in front of the unit, owned by it
     std::unique_ptr<app::GamepadPump> gamepads_;
+    std::unique_ptr<app::SoundRest> sound_rest_;
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
     // An ending asked for before the event loop runs (a failed start-up in
@@ -119,6 +121,11 @@ int Program::run() {
     if (main_window_.must_end()) return 1;
     if (app::EndOnSignals::came()) return 0;  // during a message at start-up: nothing taken yet, nothing to keep
     QObject::connect(&main_window_, &app::TForm1::closing, [this] { sound_.shutdown(); });
+    // The audio device is opened when sound may come, not at start.
+    sound::set_device_on_demand(true);
+    sound_rest_ = std::make_unique<app::SoundRest>(
+        host_, app::SoundRest::Device{.wake = [] { return sound::wake_device(); },
+                                      .rest = [] { return sound::rest_device(); }});
     create_windows();
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
     start_gamepads();

@@ -125,6 +125,7 @@ bool Host::set_paused(bool paused) {
     if (!paused && time_.now() != unit_.timers().now()) time_.set(unit_.timers().now());
     mark_unshown();
     settle();
+    for (const auto& f : pause_listeners_) f(paused);
     return true;
 }
 

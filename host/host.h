@@ -119,6 +119,8 @@ public:
     // late timers fired once at `to` instead of at their times, as platform
     // timers do; the unit had run exactly up to `from`.
     void on_slip(std::function<void(Millis from, Millis to)> f) { slip_listeners_.push_back(std::move(f)); }
+    // Told when the game is paused or plays on.
+    void on_pause(std::function<void(bool paused)> f) { pause_listeners_.push_back(std::move(f)); }
     // Does again what a slip did: exactly up to `from`, then the late
     // timers once at `to` (a replay of a game played on a stalling machine).
     void slip(Millis from, Millis to);
@@ -151,6 +153,7 @@ private:
     std::vector<std::function<void(const UnitEvent&)>> event_listeners_;
     std::vector<std::function<void(input::Button, bool, Millis)>> input_listeners_;
     std::vector<std::function<void(Millis, Millis)>> slip_listeners_;
+    std::vector<std::function<void(bool)>> pause_listeners_;
 };
 
 }  // namespace ignivar::host

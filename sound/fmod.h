@@ -47,4 +47,15 @@ struct LibraryState {
 };
 LibraryState library_state();
 
+// With this on, the library starts with its device closed and opens it only
+// when woken or when a sample plays; it can be closed again while nothing
+// plays. Off (the default), the device is open from start to close.
+void set_device_on_demand(bool on);
+// Opens a resting device; true when a device is open. A device that could
+// not be opened is not tried again until the library is started again.
+bool wake_device();
+// Closes the device while nothing plays; true when it is (now) resting.
+bool rest_device();
+bool device_resting();
+
 }  // namespace ignivar::sound

@@ -39,6 +39,11 @@ struct Library {
     bool started = false;      // FSOUND_Init ran and FSOUND_Close did not
     bool sdl_audio = false;    // SDL's audio subsystem is up
     bool device_open = false;
+    // Started, with the device closed until a sample plays or it is woken:
+    // while nothing can sound, no audio thread streams silence.
+    bool on_demand = false;
+    bool resting = false;
+    bool wake_failed = false;  // not tried again at every sample until restarted
     int rate = 22050;
     int channels = 64;
     int output_type = FSOUND_OUTPUT_DSOUND;
@@ -103,14 +108,17 @@ bool FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned /*flags*/) {
     g.started = true;
     g.rate = mixrate > 0 ? mixrate : 22050;
     g.channels = maxsoftwarechannels > 0 ? maxsoftwarechannels : 1;
-    return open_device();
+    g.wake_failed = false;
+    g.resting = g.on_demand;
+    return g.resting || open_device();
 }
 
 bool FSOUND_SetOutput(int outputtype) {
     if (outputtype != FSOUND_OUTPUT_WINMM && outputtype != FSOUND_OUTPUT_DSOUND) return false;
     if (g.started && g.device_open && outputtype == g.output_type) return true;
     g.output_type = outputtype;
-    if (!g.started) return true;
+    g.wake_failed = false;
+    if (!g.started || g.resting) return true;
     close_device();
     return open_device();
 }
@@ -140,11 +148,13 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
 }
 
 int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
+    if (g.resting && sample) ignivar::sound::wake_device();
     if (!g.device_open || !sample || !sample->chunk) return -1;
     return Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
 }
 
 bool FSOUND_StopSound(int channel) {
+    if (g.resting) return true;  // nothing plays on a closed device
     if (!g.device_open) return false;
     Mix_HaltChannel(channel == FSOUND_ALL ? -1 : channel);
     return true;
@@ -166,9 +176,36 @@ void FSOUND_Sample_Free(FSOUND_SAMPLE* sample) {
 void FSOUND_Close() {
     close_device();
     g.started = false;
+    g.resting = false;
 }
 
 namespace ignivar::sound {
+
+void set_device_on_demand(bool on) { g.on_demand = on; }
+
+bool wake_device() {
+    if (!g.started) return false;
+    if (!g.resting) return g.device_open;
+    if (g.wake_failed) return false;
+    g.resting = false;
+    if (!open_device()) {
+        g.resting = true;
+        g.wake_failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool rest_device() {
+    if (!g.started || !g.on_demand) return false;
+    if (g.resting) return true;
+    if (g.device_open && Mix_Playing(-1) > 0) return false;  // a sample's end is not cut off
+    close_device();
+    g.resting = true;
+    return true;
+}
+
+bool device_resting() { return g.resting; }
 
 LibraryState library_state() {
     LibraryState s;

@@ -20,6 +20,7 @@
 
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "app/sound_rest.h"
 #include "settings/memory_store.h"
 #include "desk.h"
 #include "ui/kit.h"
@@ -61,6 +62,34 @@ TEST(MainWindow, KeyPressChangesTheModelAndTheNextPaint) {
     QKeyEvent repeat_press(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, "3", true);
     QApplication::sendEvent(win.w.get(), &repeat_press);
     EXPECT_EQ(win.mode(), 2);
+}
+
+// The audio device rests while nothing can sound: open from a key of the
+// unit through a running game, closed in the watch's modes, in a paused
+// game and after the game, never under a sample still playing.
+TEST(SoundRest, TheDeviceIsOpenOnlyWhileSoundCanCome) {
+    Window win(false);
+    bool open = true, playing = false;
+    SoundRest rest(win.host, {.wake = [&] { return open = true; },
+                              .rest = [&] { return !playing && !(open = false); }});
+    const auto step = [&](const char* what, const std::function<void()>& act, bool expect_open) {
+        act();
+        rest.try_rest();
+        EXPECT_EQ(open, expect_open) << what;
+    };
+    step("showing the time", [] {}, false);
+    step("game A pressed and let go", [&] {
+        QTest::keyClick(win.w.get(), Qt::Key_3);
+        QTest::keyClick(win.w.get(), Qt::Key_1);
+    }, true);
+    EXPECT_EQ(win.mode(), kGameA);
+    step("the game paused", [&] { win.w->keeper().toggle_pause(); }, false);
+    step("playing on", [&] { win.w->keeper().toggle_pause(); }, true);
+    step("a sample playing as the game ends", [&] {
+        playing = true;
+        while (win.mode() == kGameA) win.host.unit().advance(1000);
+    }, true);
+    step("the sample ended", [&] { playing = false; }, false);
 }
 
 TEST(MainWindow, KeyMapping) {

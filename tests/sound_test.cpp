@@ -185,6 +185,36 @@ TEST(Sound, StartUpByDriver) {
     }
 }
 
+// On demand, the device opens only when woken or when a sample plays, and
+// closes again when nothing plays; the samples survive it.
+TEST(Sound, TheDeviceOnDemand) {
+    DiskAudio disk;
+    MemoryStore store;
+    SoundOutput out(kDir);
+    set_device_on_demand(true);
+    ASSERT_TRUE(out.startup("Microsoft DirectSound", store).ok());
+    EXPECT_FALSE(library_state().device_open) << "not opened at start";
+    EXPECT_TRUE(rest_device());
+    EXPECT_TRUE(FSOUND_StopSound(FSOUND_ALL));
+    EXPECT_GE(FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Start)), 0) << "a sample wakes it";
+    EXPECT_TRUE(library_state().device_open);
+    EXPECT_FALSE(rest_device()) << "the sample still plays";
+    FSOUND_StopSound(FSOUND_ALL);
+    EXPECT_TRUE(rest_device());
+    EXPECT_FALSE(library_state().device_open);
+    EXPECT_TRUE(wake_device());
+    EXPECT_TRUE(library_state().device_open);
+    SDL_LockAudio();
+    EXPECT_GE(FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Shot)), 0);
+    SDL_UnlockAudio();
+    EXPECT_TRUE(recorded(disk.file, opening(stereo_pcm(out.sample_path(Sample::Shot)))))
+        << "the samples are whole after the device was closed";
+    FSOUND_StopSound(FSOUND_ALL);
+    out.shutdown();
+    set_device_on_demand(false);
+    EXPECT_FALSE(library_state().device_open);
+}
+
 TEST(Sound, NoAudioDeviceAtAll) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MemoryStore store;
