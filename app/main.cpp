@@ -124,8 +124,10 @@ int Program::run() {
     // The audio device is opened when sound may come, not at start.
     sound::set_device_on_demand(true);
     sound_rest_ = std::make_unique<app::SoundRest>(
-        host_, app::SoundRest::Device{.wake = [] { return sound::wake_device(); },
+        host_, app::SoundRest::Device{.wake = [this] { return !sound_.muted() && sound::wake_device(); },
                                       .rest = [] { return sound::rest_device(); }});
+    main_window_.sound_keeper().set_output({.set_volume = [](int percent) { sound::set_volume(percent); },
+                                            .set_muted = [this](bool muted) { sound_.set_muted(muted); }});
     create_windows();
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
     start_gamepads();

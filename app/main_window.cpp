@@ -50,6 +50,8 @@ void TForm1::FormCreate() {
     connect(popup_->menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
     keeper_ = new GameKeeper(host_, *this);
     popup_->menu()->insertMenu(popup_->action(Pm::N2), keeper_->menu());
+    sound_keeper_ = new SoundKeeper(host_.store(), *this);
+    popup_->menu()->insertMenu(popup_->action(Pm::N2), sound_keeper_->menu());
     connect(keeper_, &GameKeeper::banner_changed, this, [this] { repaint_all(); });
     connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
     replays_ = new ReplayKeeper(host_, this);

@@ -22,6 +22,7 @@
 #include "app/game_menu.h"
 #include "app/replay_keeper.h"
 #include "app/popup_menu.h"
+#include "app/sound_keeper.h"
 #include "host/host.h"
 #include "input/key_codes.h"
 #include "skin/frame.h"
@@ -98,6 +99,7 @@ public:
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
     GameKeeper& keeper() { return *keeper_; }
+    SoundKeeper& sound_keeper() { return *sound_keeper_; }
     ReplayKeeper& replays() { return *replays_; }
     // Saves what the window shows as a PNG in the pictures folder and says
     // where (in the banner), or why not.
@@ -178,6 +180,7 @@ private:
     std::unique_ptr<PopupMenu> popup_;
     GameMenu* game_menu_ = nullptr;
     GameKeeper* keeper_ = nullptr;
+    SoundKeeper* sound_keeper_ = nullptr;
     ReplayKeeper* replays_ = nullptr;
     QAction* replays_item_ = nullptr;
     Openers openers_;

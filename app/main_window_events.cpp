@@ -21,6 +21,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
         if (!e->isAutoRepeat()) save_screenshot();
         return;
     }
+    if (sound_keeper_->key(e->key(), true, e->isAutoRepeat())) return;
     // While a replay plays, its own keys come first and the player's game waits.
     if (replays_->key(e->key(), e->isAutoRepeat())) return;
     if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), true, e->isAutoRepeat())) return;
@@ -41,7 +42,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    if (e->key() == ReplayKeeper::kScreenshotKey) return;
+    if (e->key() == ReplayKeeper::kScreenshotKey || e->key() == SoundKeeper::kMuteKey) return;
     if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), false, e->isAutoRepeat())) return;
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;

@@ -16,6 +16,9 @@ enum class Setting : int {
     // Keeping games: pause when the window loses the keyboard, and bring a
     // game closed mid-way back at the next start.
     PauseOnFocusLoss, ResumeGame,
+    // The player's own sound control, beside the unit's: a volume in
+    // percent and a mute.
+    Volume, Mute,
     Count
 };
 
@@ -38,6 +41,8 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "WindowY",
     "PauseOnFocusLoss",
     "ResumeGame",
+    "Volume",
+    "Mute",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

@@ -57,5 +57,7 @@ bool wake_device();
 // Closes the device while nothing plays; true when it is (now) resting.
 bool rest_device();
 bool device_resting();
+// The loudness of every channel, 0 to 100 percent of the samples' own.
+void set_volume(int percent);
 
 }  // namespace ignivar::sound

@@ -46,6 +46,7 @@ struct Library {
     bool wake_failed = false;  // not tried again at every sample until restarted
     int rate = 22050;
     int channels = 64;
+    int volume = MIX_MAX_VOLUME;
     int output_type = FSOUND_OUTPUT_DSOUND;
     std::vector<FSOUND_SAMPLE*> samples;  // loaded and not yet freed
     std::uint64_t budget_used = 0;
@@ -97,6 +98,7 @@ bool open_device() {
     }
     g.device_open = true;
     Mix_AllocateChannels(g.channels);
+    Mix_Volume(-1, g.volume);
     for (FSOUND_SAMPLE* s : g.samples) make_chunk(*s);
     return true;
 }
@@ -206,6 +208,11 @@ bool rest_device() {
 }
 
 bool device_resting() { return g.resting; }
+
+void set_volume(int percent) {
+    g.volume = std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
+    if (g.device_open) Mix_Volume(-1, g.volume);
+}
 
 LibraryState library_state() {
     LibraryState s;

@@ -49,8 +49,13 @@ void SoundOutput::shutdown() {
     active_ = false;
 }
 
+void SoundOutput::set_muted(bool muted) {
+    if (muted && !muted_) stop_all();
+    muted_ = muted;
+}
+
 void SoundOutput::play(Sample s) {
-    if (active_) FSOUND_PlaySound(FSOUND_FREE, handle(s));
+    if (active_ && !muted_) FSOUND_PlaySound(FSOUND_FREE, handle(s));
 }
 
 void SoundOutput::stop_all() {

@@ -49,6 +49,11 @@ public:
     bool active() const { return active_; }
     FSOUND_SAMPLE* handle(Sample s) const { return handles_[static_cast<int>(s)]; }
 
+    // The player's mute, beside the unit's own switch: while on, no sample
+    // is handed to the library; the unit plays on as it would.
+    void set_muted(bool muted);
+    bool muted() const { return muted_; }
+
     // SoundSink: the unit calls these only when it should really sound.
     void play(Sample s) override;
     void stop_all() override;
@@ -59,6 +64,7 @@ public:
 private:
     std::string program_dir_;
     bool active_ = false;
+    bool muted_ = false;
     std::array<FSOUND_SAMPLE*, kSampleCount> handles_{};
 };
 

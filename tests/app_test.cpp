@@ -92,6 +92,50 @@ TEST(SoundRest, TheDeviceIsOpenOnlyWhileSoundCanCome) {
     step("the sample ended", [&] { playing = false; }, false);
 }
 
+// A store that keeps every write, in order.
+class WriteLog : public MemoryStore {
+public:
+    std::vector<std::string> writes;
+
+protected:
+    Status store_text(std::string_view name, std::string_view text) override {
+        writes.push_back(std::string(name) + "=" + std::string(text));
+        return MemoryStore::store_text(name, text);
+    }
+};
+
+// The player's mute and volume: by key and menu, handed to the output,
+// stored only when they change, and read back at the next start.
+TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
+    test::BasicDesk<WriteLog> win(false);
+    win.w->power_on();
+    const int mode = win.host.unit().state().mode;
+    SoundKeeper& keeper = win.w->sound_keeper();
+    std::vector<std::string> told;
+    keeper.set_output({.set_volume = [&](int v) { told.push_back("volume " + std::to_string(v)); },
+                       .set_muted = [&](bool m) { told.push_back(m ? "muted" : "unmuted"); }});
+    EXPECT_EQ(told, (std::vector<std::string>{"volume 100", "unmuted"})) << "the stored choices, at once";
+    win.store.writes.clear();
+    told.clear();
+    EXPECT_FALSE(PopupMenu::item_for_shortcut(SoundKeeper::kMuteKey)) << "not one of the menu's shortcuts";
+    QTest::keyClick(win.w.get(), static_cast<Qt::Key>(SoundKeeper::kMuteKey));
+    EXPECT_TRUE(keeper.muted());
+    QAction* mute = keeper.menu()->actions().front();
+    EXPECT_TRUE(mute->isChecked());
+    mute->trigger();  // the menu item: unmuted again
+    keeper.set_muted(false);
+    keeper.set_volume(100);  // unchanged
+    keeper.set_volume(60);   // not a step
+    keeper.set_volume(50);
+    keeper.set_volume(50);
+    EXPECT_EQ(win.store.writes, (std::vector<std::string>{"Mute=1", "Mute=0", "Volume=50"}));
+    EXPECT_EQ(told, (std::vector<std::string>{"muted", "unmuted", "volume 50"}));
+    EXPECT_EQ(win.host.unit().state().mode, mode) << "the key is not the unit's";
+    SoundKeeper again(win.store, *win.w);
+    EXPECT_EQ(again.volume(), 50);
+    EXPECT_FALSE(again.muted());
+}
+
 TEST(MainWindow, KeyMapping) {
     struct Case { int key; int code; };
     const Case cases[] = {{Qt::Key_0, 0x30}, {Qt::Key_9, 0x39}, {Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -213,6 +214,35 @@ TEST(Sound, TheDeviceOnDemand) {
     out.shutdown();
     set_device_on_demand(false);
     EXPECT_FALSE(library_state().device_open);
+}
+
+// The player's mute silences every sample; the unit's own switch goes on
+// as without it, and unmuted the next sample sounds.
+TEST(Sound, MuteSilencesEverySample) {
+    DiskAudio disk;
+    MemoryStore store;
+    SoundOutput out(kDir);
+    ASSERT_TRUE(out.startup("Microsoft DirectSound", store).ok());
+    Clock clock;
+    RandomCoin coin(1);
+    Unit unit(store, out, clock, coin);
+    unit.set_sound_output(out.active());
+    unit.power_on();
+    out.set_muted(true);
+    unit.Inp_time_down();
+    unit.Inp_time_up();
+    unit.Inp_game_a_down();
+    unit.Inp_game_a_up();
+    EXPECT_TRUE(unit.state().game_sound) << "the unit's switch is its own";
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    for (int i = 0; i < kSampleCount; ++i) out.play(static_cast<Sample>(i));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    out.set_muted(false);
+    SDL_LockAudio();
+    out.play(Sample::Shot);
+    SDL_UnlockAudio();
+    EXPECT_TRUE(recorded(disk.file, opening(stereo_pcm(out.sample_path(Sample::Shot)))));
+    out.shutdown();
 }
 
 TEST(Sound, NoAudioDeviceAtAll) {
