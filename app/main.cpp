@@ -18,6 +18,7 @@
 #include "app/diagnostics.h"
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
+#include "app/clip_module.h"
 #include "app/replays_window.h"
 #include "app/signals.h"
 #include "app/sound_rest.h"
@@ -84,6 +85,10 @@ public:
 
 private:
     void create_windows();
+    windows::TAboutForm& about();
+    input::TKeysForm& keys();
+    windows::TManualForm& manual();
+    app::ReplaysWindow& replays();
     void wire_popup_menu();
     windows::TSplashForm::Hooks splash_hooks();
     bool sound_startup(const std::string& driver);
@@ -130,7 +135,9 @@ int Program::run() {
                                             .set_muted = [this](bool muted) { sound_.set_muted(muted); }});
     create_windows();
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
-    start_gamepads();
+    // Gamepads are looked for once the unit's first frame is up.
+    QObject::connect(&main_window_, &app::TForm1::painted, &main_window_, [this] { start_gamepads(); },
+                     Qt::SingleShotConnection);
     if (!splash_->skipped()) splash_->show();
     QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
     if (ending_) return end_status_;
@@ -144,41 +151,66 @@ int Program::run() {
 }
 
 void Program::create_windows() {
-    const std::string& dir = files_.data_dir;
-    about_ = std::make_unique<windows::TAboutForm>(dir, [](const QString& url) {
-        windows::open_with_desktop(QUrl(url), {});
-    });
-    keys_ = std::make_unique<input::TKeysForm>(host_.controls(), store_,
-                                               [this](bool on) { main_window_.setEnabled(on); });
-    manual_ = std::make_unique<windows::TManualForm>(
-        files_.config, dir,
-        [](const std::string& message) { ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(message)); },
-        files_.own_dir());
-    replays_ = new app::ReplaysWindow(
-        main_window_.replays(),
-        [this] { return std::pair(main_window_.files().config, main_window_.files().data_dir); },
-        [this] {
-            main_window_.raise();
-            main_window_.activateWindow();
-        },
-        &main_window_);
-    for (QWidget* own : std::initializer_list<QWidget*>{about_.get(), keys_.get(), manual_.get()})
-        app::make_own(*own, main_window_);
+    // The other windows are made as they are first opened: nothing of
+    // theirs is read or drawn before the unit's first frame.
     wire_popup_menu();
-    splash_ = std::make_unique<windows::TSplashForm>(store_, dir, splash_hooks());
+    splash_ = std::make_unique<windows::TSplashForm>(store_, files_.data_dir, splash_hooks());
+}
+
+windows::TAboutForm& Program::about() {
+    if (!about_) {
+        about_ = std::make_unique<windows::TAboutForm>(files_.data_dir, [](const QString& url) {
+            windows::open_with_desktop(QUrl(url), {});
+        });
+        app::make_own(*about_, main_window_);
+    }
+    return *about_;
+}
+
+input::TKeysForm& Program::keys() {
+    if (!keys_) {
+        keys_ = std::make_unique<input::TKeysForm>(host_.controls(), store_,
+                                                   [this](bool on) { main_window_.setEnabled(on); });
+        app::make_own(*keys_, main_window_);
+    }
+    return *keys_;
+}
+
+windows::TManualForm& Program::manual() {
+    if (!manual_) {
+        manual_ = std::make_unique<windows::TManualForm>(
+            files_.config, files_.data_dir,
+            [](const std::string& message) { ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(message)); },
+            files_.own_dir());
+        app::make_own(*manual_, main_window_);
+    }
+    return *manual_;
+}
+
+app::ReplaysWindow& Program::replays() {
+    if (!replays_)
+        replays_ = new app::ReplaysWindow(
+            main_window_.replays(),
+            [this] { return std::pair(main_window_.files().config, main_window_.files().data_dir); },
+            [this] {
+                main_window_.raise();
+                main_window_.activateWindow();
+            },
+            app::export_clip_through_module, &main_window_);
+    return *replays_;
 }
 
 void Program::wire_popup_menu() {
     main_window_.set_openers({
-        .about = [this] { about_->present(); },
+        .about = [this] { about().present(); },
         .manual =
             [this] {
-                manual_->show();
-                manual_->raise();
-                manual_->activateWindow();
+                manual().show();
+                manual().raise();
+                manual().activateWindow();
             },
-        .keys = [this] { keys_->open(); },
-        .replays = [this] { replays_->present(); },
+        .keys = [this] { keys().open(); },
+        .replays = [this] { replays().present(); },
         .splash_checkbox = [this] { return splash_->chb_splashscreen()->isChecked(); },
         .open_file = [](const QUrl& file,
                         std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },

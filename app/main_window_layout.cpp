@@ -47,6 +47,12 @@ void TForm1::load_skin() {
     // skin pixels.
     int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
     int cap = 64;  // the largest factor whose frames fit the memory budget, once known
+    // The unit's size before its first load, so that "fit" loads the
+    // pictures once, at the right scale.
+    if (skin_.game_width <= 0 || skin_.game_height <= 0) {
+        const skin::Extent size = skin::game_size(req.config_path);
+        skin_.game_width = size.width, skin_.game_height = size.height;
+    }
     Status r;
     for (int attempt = 0; attempt < 4; ++attempt) {
         if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});

@@ -91,8 +91,13 @@ clips::ExportRequest ExportDialog::request() const {
     return r;
 }
 
-ReplaysWindow::ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function<void()> play, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), keeper_(keeper), skin_(std::move(skin)), play_(std::move(play)) {
+ReplaysWindow::ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function<void()> play, Exporter exporter,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Dialog),
+      keeper_(keeper),
+      skin_(std::move(skin)),
+      play_(std::move(play)),
+      exporter_(std::move(exporter)) {
     setWindowTitle("Replays and high scores");
     tabs_ = new QTabWidget;
     const char* titles[] = {"Game A", "Game B", "Recent games"};
@@ -249,7 +254,7 @@ Status ReplaysWindow::export_with_progress(const host::Replay& replay, const cli
     // The clip is made on a thread of its own: the windows stay alive and
     // the player can cancel.
     std::thread worker([&] {
-        result = clips::export_clip(replay, request, [&](double f) {
+        result = exporter_(replay, request, [&](double f) {
             done_per_mille = static_cast<int>(f * 1000);
             return !cancel.load();
         });

@@ -45,8 +45,13 @@ public:
     // `skin` gives the Config.ini in use and the folder of the program's
     // files, for clips that look as the unit does; `play`: a replay began
     // to play in the unit (which comes forward).
+    // `exporter` makes the clips (in the program, through the exporter's
+    // module, loaded at the first clip).
     using SkinInUse = std::function<std::pair<std::string, std::string>()>;
-    ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function<void()> play, QWidget* parent = nullptr);
+    using Exporter = std::function<Status(const host::Replay&, const clips::ExportRequest&,
+                                          const std::function<bool(double)>&)>;
+    ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function<void()> play, Exporter exporter,
+                  QWidget* parent = nullptr);
     ~ReplaysWindow() override;
 
     // Reads the folder anew and shows the window, in front.
@@ -73,6 +78,7 @@ private:
     ReplayKeeper& keeper_;
     SkinInUse skin_;
     std::function<void()> play_;
+    Exporter exporter_;
     std::vector<host::KeptReplay> all_;
     QTabWidget* tabs_ = nullptr;
     QTreeWidget* lists_[3] = {};

@@ -1,6 +1,7 @@
 // Key press to painted frame on a real X server (run it under xvfb-run):
 // xdotool types the time key; for each press the time from the event
 // reaching the window to the end of the paint that shows its effect.
+// Usage: bench_keys [PRESSES] [window|fullscreen]
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/main_window.h"
@@ -39,8 +41,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::atoi(argv[1]) : 200;
     input::request_detectable_autorepeat();
+    const bool fullscreen = argc > 2 && std::string(argv[2]) == "fullscreen";
     MemoryStore store;
-    store.write_text("FullscreenMode", "0");
+    store.write_text("FullscreenMode", fullscreen ? "1" : "0");
     SilentSink sound;
     host::RealTime time;
     host::SystemClock system_clock;
@@ -71,8 +74,9 @@ int main(int argc, char** argv) {
                 QCoreApplication::exit(1);
                 return;
             }
-            std::printf("key press to painted frame, %zu presses: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-                        ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+            std::printf("key press to painted frame, %s %dx%d, %zu presses: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                        fullscreen ? "full screen" : "window", w.width(), w.height(), ms.size(), ms[ms.size() / 2],
+                        ms[ms.size() * 99 / 100], ms.back());
             QCoreApplication::exit(0);
         });
     });

@@ -430,25 +430,6 @@ private:
 
 }  // namespace
 
-std::optional<Format> format_named(std::string_view name) {
-    if (name == "mp4") return Format::Mp4;
-    if (name == "webm") return Format::Webm;
-    if (name == "gif") return Format::Gif;
-    if (name == "webp") return Format::Webp;
-    return std::nullopt;
-}
-
-std::optional<Format> format_of_file(std::string_view path) {
-    const auto dot = path.rfind('.');
-    if (dot == std::string_view::npos) return std::nullopt;
-    std::string ext(path.substr(dot + 1));
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return format_named(ext);
-}
-
-const char* format_name(Format f) { return kind_of(f).muxer; }
-bool has_sound(Format f) { return kind_of(f).audio != nullptr; }
-
 Result<std::unique_ptr<Writer>> Writer::open(const std::string& path, const ClipShape& shape,
                                              const std::vector<std::uint8_t>& palette) {
     av_log_set_level(AV_LOG_ERROR);  // the encoders' chatter is no message for the player

@@ -5,6 +5,8 @@
 
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME program)
 install(TARGETS ignivar ignivar-sim ignivar-face RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The clip exporter, which the program loads when a clip is made.
+install(TARGETS ignivar-clips LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/ignivar)
 
 # The shipped skin file is the one the generator made, even where a
 # developer edited the build tree's copy.

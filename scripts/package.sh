@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build-deb -DIGNIVAR_DEBIAN_LAYOUT=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 # Only what the package holds.
-cmake --build build-deb -j"$(nproc)" --target ignivar ignivar-sim ignivar-face assets docs ignivar_libretro core_docs
+cmake --build build-deb -j"$(nproc)" --target ignivar ignivar-clips ignivar-sim ignivar-face assets docs ignivar_libretro core_docs
 (cd build-deb && rm -f ./*.deb && cpack >/dev/null)
 desktop-file-validate data/ignivar.desktop
 appstreamcli validate --no-net --pedantic build-deb/data/org.example.ignivar.metainfo.xml

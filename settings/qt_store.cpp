@@ -209,9 +209,13 @@ std::vector<std::pair<std::string, std::string>> QtStore::all_values() {
 }
 
 Status QtStore::store_text(std::string_view name, std::string_view text) {
+    return store_texts({{std::string(name), std::string(text)}});
+}
+
+Status QtStore::store_texts(const Values& values) {
     if (!settings_ || !unwritable_.empty() || !(unwritable_ = writable_now()).empty()) {
-        // The run goes on with the value; it is only not kept.
-        unstored_[std::string(name)] = std::string(text);
+        // The run goes on with the values; they are only not kept.
+        for (const auto& [name, text] : values) unstored_[name] = text;
         return failure(settings_ ? unwritable_ : refused_);
     }
     if (must_back_up_ && !backed_up_) {
@@ -221,7 +225,7 @@ Status QtStore::store_text(std::string_view name, std::string_view text) {
             return failure("cannot save a copy of the unreadable " + file_name() + " before writing it");
         backed_up_ = true;
     }
-    settings_->setValue(QString::fromStdString(stored_key(name)), qstr(text));
+    for (const auto& [name, text] : values) settings_->setValue(QString::fromStdString(stored_key(name)), qstr(text));
     settings_->sync();
     // A format error found when the file was read stays in status(); only an
     // access error means that this write did not reach the file.

@@ -37,6 +37,7 @@ public:
 
 protected:
     Status store_text(std::string_view name, std::string_view text) override;
+    Status store_texts(const Values& values) override;
 
 private:
     void open();

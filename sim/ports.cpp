@@ -26,6 +26,19 @@ Status SettingsStore::write_text(std::string_view name, std::string_view text) {
     return stored;
 }
 
+Status SettingsStore::write_texts(const Values& values) {
+    if (values.empty()) return {};
+    Status stored = store_texts(values);
+    if (!stored && on_failure_) on_failure_(stored.message());
+    return stored;
+}
+
+Status SettingsStore::store_texts(const Values& values) {
+    for (const auto& [name, text] : values)
+        if (Status s = store_text(name, text); !s) return s;
+    return {};
+}
+
 std::int32_t SettingsStore::read_number(std::string_view name, std::int32_t fallback) {
     const auto text = read_text(name);
     if (!text) return fallback;

@@ -97,6 +97,10 @@ public:
     // Stores a value so that it survives at once. A value that could not be
     // stored fails, and the failure handler hears of it too.
     Status write_text(std::string_view name, std::string_view text);
+    // Stores several values together: where the store keeps a file, in one
+    // write of it.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    Status write_texts(const Values& values);
 
     std::int32_t read_number(std::string_view name, std::int32_t fallback);
     bool read_flag(std::string_view name, bool fallback);
@@ -112,6 +116,8 @@ public:
 
 protected:
     virtual Status store_text(std::string_view name, std::string_view text) = 0;
+    // One value after the other, unless the store can do better.
+    virtual Status store_texts(const Values& values);
 
 private:
     FailureHandler on_failure_;

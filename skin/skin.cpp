@@ -94,6 +94,12 @@ std::uint64_t frame_bytes(int client_width, int client_height, int scale) {
            4 * kFrameCopies;
 }
 
+Extent game_size(const std::string& config_path) {
+    const auto ini = IniFile::load(config_path);
+    if (!ini) return {540, 360};
+    return {ini->read_integer("Common", "GameWidth", 540), ini->read_integer("Common", "GameHeight", 360)};
+}
+
 Status load_skin(const LoadRequest& req, Skin& skin) {
     try {
         return load_skin_within_budget(req, skin);

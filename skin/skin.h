@@ -107,6 +107,11 @@ inline constexpr Extent kGameMenuFolded{36, 32};
 // player; it is fatal when Config.ini is missing (the program must end).
 Status load_skin(const LoadRequest& request, Skin& skin);
 
+// The unit's size as a skin file gives it ("GameWidth", "GameHeight"),
+// read without loading any picture; the usual size when the file cannot
+// be read (the load then says why).
+Extent game_size(const std::string& config_path);
+
 // Turns a path from Config.ini into one to open: "\" and "/" both separate;
 // a relative path is taken from the current directory, or from the
 // program's folder when it is not there.

@@ -3,6 +3,8 @@
 // picture, and the game's sound where it was played.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -17,6 +19,7 @@ extern "C" {
 #include <memory>
 
 #include "clips/exporter.h"
+#include "clips/module.h"
 #include "files/places.h"
 #include "files/read.h"
 #include "recorded_game.h"
@@ -206,8 +209,14 @@ TEST(Clips, GifAndWebpHoldTheirFrames) {
     TempDir dir;
     const host::Replay replay = recorded_game(dir, false);
     const Millis length = clips::clip_length(replay);
+    // The GIF through the module the desktop program loads for its clips.
+    void* module = dlopen(IGNIVAR_CLIPS_MODULE, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    using Entry = clips::ExportFunction (*)();
+    const auto entry = reinterpret_cast<Entry>(dlsym(module, clips::kModuleEntry));
+    ASSERT_NE(entry, nullptr);
     const clips::ExportRequest gif = request(clips::Format::Gif, 10, dir.file("game.gif"));
-    ASSERT_TRUE(clips::export_clip(replay, gif).ok());
+    ASSERT_TRUE(entry()(replay, gif, {}).ok());
     EXPECT_EQ(read_back(gif.out).frames, length * 10 / 1000);
 
     clips::ExportRequest webp = request(clips::Format::Webp, 10, dir.file("game.webp"));

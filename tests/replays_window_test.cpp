@@ -152,7 +152,7 @@ TEST(ReplaysInTheProgram, TheWindowListsProvesAndPlaysThemAfterARestartWithAnoth
     test::Desk desk(DataPaths{kDir, own, {}, false, false}, false);
     desk.w->power_on();
     desk.w->replays().set_folder(dir.file("replays"));
-    ReplaysWindow window(desk.w->replays(), [&] { return std::pair(own, kDir); }, {});
+    ReplaysWindow window(desk.w->replays(), [&] { return std::pair(own, kDir); }, {}, clips::export_clip);
     window.present();
     ASSERT_EQ(window.list(1)->topLevelItemCount(), 1);  // game B's table
     EXPECT_EQ(window.list(0)->topLevelItemCount(), 0);

@@ -97,6 +97,14 @@ TEST(QtStoreFile, EveryWriteReachesTheFileAtOnce) {
     QtStore later(file.string());
     EXPECT_EQ(later.read_number("HiScore2", 0), 560);
     EXPECT_NE(slurp(file).find("HiScore2=560"), std::string::npos);
+    // Several values together reach it too, and a failed batch is kept for the run.
+    ASSERT_TRUE(store.write_texts({{"Key1", "5"}, {"Key2", "6"}}));
+    EXPECT_EQ(QtStore(file.string()).read_number("Key2", 0), 6);
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file.string() + ".lock");
+    EXPECT_FALSE(store.write_texts({{"Key1", "7"}, {"Key2", "8"}}));
+    EXPECT_EQ(store.read_number("Key1", 0), 7);
+    EXPECT_EQ(store.read_number("Key2", 0), 8);
 }
 
 TEST(QtStoreFile, FailedWriteIsReportedNotHidden) {
