@@ -1,23 +1,116 @@
 #!/usr/bin/env bash
-# The desktop program's figures under Xvfb: time to the splash window
-# painted (first run), to the unit's first frame when the splash window is
-# skipped, CPU while showing the time, and the game tick's real period.
+# The desktop program's figures under Xvfb, each beside its baseline from
+# the same run:
+#   start to the unit's first frame (full screen, splash skipped) and to the
+#   splash window painted, against a bare Qt window showing one picture;
+#   wake-ups and CPU while the time is shown, with a sound output and without;
+#   painting at 3840 x 2160 against the 1x window (bench_paint);
+#   CPU of a running game in full screen at 3840 x 2160 against the 1x window;
+#   key press to painted frame in that full screen;
+#   then CPU while the time is shown and the game tick's real period (bench_gui).
 # Usage: scripts/bench_gui.sh [IDLE_SECONDS] [GAME_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bin=build/bin
-config=$(mktemp -d)
-trap 'rm -rf "$config"' EXIT
-run() {
-  XDG_CONFIG_HOME="$config" IGNIVAR_FIRST_PAINT=1 SDL_AUDIODRIVER=dummy timeout 5 \
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/ignivar" 2>&1 | grep 'painted' || true
+self=$PWD/scripts/bench_gui.sh
+inner=
+if [ "${1:-}" = --inner ]; then inner=$2; shift 2; fi
+idle=${1:-15}
+game=${2:-15}
+bin=$PWD/build/bin
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
+# A fresh set of the player's folders; the settings given as lines.
+homes() {
+  rm -rf "${home:?}"/*
+  mkdir -p "$home/config/Zandrel"
+  printf '[General]\n' > "$home/config/Zandrel/Brasquel50.ini"
+  for kv in "$@"; do echo "$kv" >> "$home/config/Zandrel/Brasquel50.ini"; done
 }
-for i in 1 2 3; do
-  rm -rf "${config:?}"/*
-  run
-done
-mkdir -p "$config/Zandrel"
-printf '[General]\nSoundMode=0\nSplashScreen=0\n' > "$config/Zandrel/Brasquel50.ini"
-for i in 1 2 3; do run; done
-xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_gui "${1:-60}" "${2:-40}"
+export XDG_CONFIG_HOME=$home/config XDG_STATE_HOME=$home/state XDG_DATA_HOME=$home/data
+export SDL_AUDIODRIVER=dummy IGNIVAR_FIRST_PAINT=1
+
+median() { sort -n | awk '{a[NR]=$1} END{print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+# Milliseconds from start to the first paint a program reports.
+first_paint() { timeout 5 "$@" 2>&1 | sed -n 's/.*painted \([0-9.]*\) ms.*/\1/p' | head -1 || true; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", a/b}'; }
+
+start_figures() {
+  local bare=() unit=() splash=()
+  for i in 1 2 3 4 5; do
+    bare+=("$(first_paint build/bench/bench_bare)")
+    homes SoundMode=0 SplashScreen=0
+    unit+=("$(first_paint "$bin/ignivar")")
+    homes
+    splash+=("$(first_paint "$bin/ignivar")")
+  done
+  local b u s
+  b=$(printf '%s\n' "${bare[@]}" | median)
+  u=$(printf '%s\n' "${unit[@]}" | median)
+  s=$(printf '%s\n' "${splash[@]}" | median)
+  echo "start, bare Qt window:            first frame $b ms (median of 5)"
+  echo "start, unit (full screen):        first frame $u ms: $(ratio "$u" "$b") the bare window"
+  echo "start, splash window:             painted $s ms: $(ratio "$s" "$b") the bare window"
+}
+
+# Voluntary context switches of all threads and CPU ticks of a process.
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/{s+=$2} END{print s+0}'; }
+ticks() { awk '{print $14+$15}' /proc/"$1"/stat; }
+
+# Starts the program in the background; its pid.
+launch() {
+  homes "$@"
+  "$bin/ignivar" >/dev/null 2>&1 &
+  echo $!
+}
+
+idle_figures() {
+  for mode in 0 2; do
+    local pid s0 t0 s1 t1
+    pid=$(launch SoundMode=$mode SplashScreen=0 FullscreenMode=0)
+    sleep 3
+    s0=$(switches "$pid") t0=$(ticks "$pid")
+    sleep "$idle"
+    s1=$(switches "$pid") t1=$(ticks "$pid")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    local what="no sound  "
+    [ "$mode" = 0 ] && what="sound on  "
+    echo "time shown, $what            $(awk -v s=$((s1 - s0)) -v n="$idle" 'BEGIN{printf "%.1f", s/n}') wake-ups/s, $((t1 - t0)) CPU ticks in $idle s"
+  done
+}
+
+# CPU ticks of $game seconds of game A, in the window given by the settings.
+game_ticks() {
+  local pid t0 t1 win
+  pid=$(launch SoundMode=0 SplashScreen=0 "$@")
+  sleep 3
+  win=$(xdotool search --pid "$pid" --onlyvisible | head -1)
+  xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+  xdotool key --window "$win" 3; sleep 0.3; xdotool key --window "$win" 1; sleep 0.5
+  t0=$(ticks "$pid")
+  sleep "$game"
+  t1=$(ticks "$pid")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo $((t1 - t0))
+}
+
+# Parts run on an X server of their own: the script again, inside xvfb-run.
+if [ -n "$inner" ]; then
+  $inner
+  exit
+fi
+within() { local size=$1; shift; xvfb-run -a -s "-screen 0 ${size}x24" bash "$self" --inner "$@"; }
+
+echo "== on a 1920 x 1080 screen"
+within 1920x1080 start_figures "$idle" "$game"
+within 1920x1080 idle_figures "$idle" "$game"
+echo "== painting (bench_paint)"
+QT_QPA_PLATFORM=offscreen build/bench/bench_paint 2>/dev/null
+echo "== a game, full screen on 3840 x 2160 against the 1x window"
+big=$(within 3840x2160 "game_ticks FullscreenMode=1" "$idle" "$game")
+small=$(within 1920x1080 "game_ticks FullscreenMode=0 Zoom=1" "$idle" "$game")
+echo "game A for $game s: $big CPU ticks full screen 3840x2160, $small in the 1x window: $(ratio "$((big + 1))" "$((small + 1))") (ticks + 1)"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 200 fullscreen 2>/dev/null
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_keys 200 2>/dev/null
+echo "== the window's timing (bench_gui)"
+xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_gui "$idle" "$game"
