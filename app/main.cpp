@@ -46,8 +46,8 @@ constexpr const char* kHelp =
     "\n"
     "Keys: 1 game A, 2 game B, 3 time, the arrows move, Ctrl and Alt shoot;\n"
     "F1 about, F4 manual, F12 window or full screen, Esc ends; F6 pause, F5 and\n"
-    "F9 quick save and load, hold Backspace to rewind, F8 screenshot. Right-click\n"
-    "the unit for its menu; \"Play\" lists the replays and high scores.\n"
+    "F9 quick save and load, hold Backspace to rewind, F8 screenshot, F7 mute.\n"
+    "Right-click the unit for its menu; \"Play\" lists the replays and high scores.\n"
     "\n"
     "Settings: $XDG_CONFIG_HOME/Zandrel/Brasquel50.ini; a Config.ini beside it\n"
     "is used instead of the shipped skin file.\n";
