@@ -144,6 +144,8 @@ protected:
 private:
     void FormCreate();
     void load_skin();
+    // Loads the skin at the zoom chosen or the largest that fits; the zoom in `factor`.
+    Status load_at_fitting_zoom(int& factor);
     void apply_layout();
     void hide_logo_under_unit();
     void update_shape();

@@ -33,7 +33,7 @@ int TForm1::fit_factor(QSize screen, QSize unit) {
     return std::clamp(std::min(screen.width() / unit.width(), screen.height() / unit.height()), 1, 8);
 }
 
-void TForm1::load_skin() {
+Status TForm1::load_at_fitting_zoom(int& factor) {
     skin::LoadRequest req;
     req.config_path = files_.config;
     req.program_dir = files_.data_dir;
@@ -45,7 +45,7 @@ void TForm1::load_skin() {
     // The factor: as chosen for the window; in full screen as chosen or the
     // largest that fits, the skin then laid out on the screen's size in
     // skin pixels.
-    int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
     int cap = 64;  // the largest factor whose frames fit the memory budget, once known
     // The unit's size before its first load, so that "fit" loads the
     // pictures once, at the right scale.
@@ -76,6 +76,12 @@ void TForm1::load_skin() {
             break;
         factor = 0;
     }
+    return r;
+}
+
+void TForm1::load_skin() {
+    int factor = 1;
+    const Status r = load_at_fitting_zoom(factor);
     if (!r && r.error().fatal && files_.player_config) {
         // The player's own skin file cannot be read: the shipped one stands in.
         ui::tell(this, ui::Tone::Warning, QString::fromStdString(r.message()) + "\nThe shipped skin is used instead.");

@@ -107,14 +107,14 @@ QtStore::~QtStore() = default;
 std::string QtStore::file_name() const { return target_.empty() ? path_ : target_; }
 std::string QtStore::backup_name() const { return backup_.empty() ? free_backup_name(file_name()) : backup_; }
 
-void QtStore::open() {
+bool QtStore::find_target() {
     // Qt names files in UTF-8: a folder whose name is not would be another
     // folder to it, so settings are not kept rather than kept elsewhere.
     if (!valid_utf8(path_)) {
         refused_ = "The settings folder's name is not valid UTF-8 (" + QString::fromUtf8(path_.c_str()).toStdString() +
                    "), so settings cannot be kept and will be lost when the program ends";
         open_problem_ = refused_;
-        return;
+        return false;
     }
     // Only a regular file is ever read or written: a link is followed to
     // the regular file it leads to (a dotfile folder kept elsewhere); a
@@ -136,35 +136,20 @@ void QtStore::open() {
             refused_ = path_ + " is not a regular file (" + (kind.empty() ? std::string("a folder, device or pipe") : kind) +
                        "), so settings cannot be kept and will be lost when the program ends";
             open_problem_ = refused_;
-            return;
+            return false;
         }
     }
+    return true;
+}
+
+void QtStore::open() {
+    if (!find_target()) return;
     const QString target = QString::fromStdString(target_);
     // QSettings waits up to half a minute for a lock nobody holds any more.
     if (stale_lock(target + ".lock")) QFile::remove(target + ".lock");
     // What killed writers left beside the file.
     files::remove_stale_temporaries(target_);
-
-    if (const auto size = files::regular_file_size(target_)) {
-        const auto bytes = *size > kMaxSettingsFile ? Result<files::Bytes>(failure("")) :
-                                                      files::read_regular_file(target_, kMaxSettingsFile);
-        if (*size <= kMaxSettingsFile && !bytes) {
-            open_problem_ = "cannot read " + target_;
-        } else if (*size > kMaxSettingsFile) {
-            // Far larger than any settings file: not read at all, but kept.
-            backup_ = free_backup_name(target_);
-            if (!QFile::rename(target, QString::fromStdString(backup_))) {
-                refused_ = target_ + " is far too large to be a settings file and cannot be moved aside";
-                open_problem_ = refused_;
-                return;
-            }
-            open_problem_ = target_ + " was far too large to be a settings file; it is kept as " + backup_name() +
-                            " and the settings start from their defaults";
-        } else if (!fully_understood(QByteArray(reinterpret_cast<const char*>(bytes->data()),
-                                                static_cast<qsizetype>(bytes->size())))) {
-            must_back_up_ = true;
-        }
-    }
+    if (!check_existing_file()) return;
     settings_ = std::make_unique<QSettings>(target, QSettings::IniFormat);
     if (settings_->status() != QSettings::NoError) must_back_up_ = true;
     if (must_back_up_) backup_ = free_backup_name(target_);
@@ -172,6 +157,30 @@ void QtStore::open() {
         open_problem_ = target_ + ": " + status_text(QSettings::FormatError) +
                         "; what cannot be read takes its default, and a copy of the file is kept as " +
                         backup_name() + " before it is written";
+}
+
+bool QtStore::check_existing_file() {
+    const auto size = files::regular_file_size(target_);
+    if (!size) return true;
+    const auto bytes = *size > kMaxSettingsFile ? Result<files::Bytes>(failure("")) :
+                                                  files::read_regular_file(target_, kMaxSettingsFile);
+    if (*size <= kMaxSettingsFile && !bytes) {
+        open_problem_ = "cannot read " + target_;
+    } else if (*size > kMaxSettingsFile) {
+        // Far larger than any settings file: not read at all, but kept.
+        backup_ = free_backup_name(target_);
+        if (!QFile::rename(QString::fromStdString(target_), QString::fromStdString(backup_))) {
+            refused_ = target_ + " is far too large to be a settings file and cannot be moved aside";
+            open_problem_ = refused_;
+            return false;
+        }
+        open_problem_ = target_ + " was far too large to be a settings file; it is kept as " + backup_name() +
+                        " and the settings start from their defaults";
+    } else if (!fully_understood(QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                            static_cast<qsizetype>(bytes->size())))) {
+        must_back_up_ = true;
+    }
+    return true;
 }
 
 std::string QtStore::stored_key(std::string_view name) {

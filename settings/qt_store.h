@@ -41,6 +41,12 @@ protected:
 
 private:
     void open();
+    // The regular file to read and write (a link followed), or false when
+    // nothing in its place may be.
+    bool find_target();
+    // An existing file: read, or moved aside when far too large; false
+    // when it can be neither.
+    bool check_existing_file();
     std::string stored_key(std::string_view name);
     // Why a write cannot be made now (the lock), or empty.
     std::string writable_now();
