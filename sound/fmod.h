@@ -54,7 +54,7 @@ void set_device_on_demand(bool on);
 // Opens a resting device; true when a device is open. A device that could
 // not be opened is not tried again until the library is started again.
 bool wake_device();
-// Closes the device while nothing plays; true when it is (now) resting.
+// Closes the device while nothing plays; true when it is (now) closed.
 bool rest_device();
 bool device_resting();
 // The loudness of every channel, 0 to 100 percent of the samples' own.

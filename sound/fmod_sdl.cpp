@@ -199,7 +199,8 @@ bool wake_device() {
 }
 
 bool rest_device() {
-    if (!g.started || !g.on_demand) return false;
+    // Nothing started (no sound chosen) is nothing to wait for.
+    if (!g.started || !g.on_demand) return !g.device_open;
     if (g.resting) return true;
     if (g.device_open && Mix_Playing(-1) > 0) return false;  // a sample's end is not cut off
     close_device();

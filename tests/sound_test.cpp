@@ -212,6 +212,7 @@ TEST(Sound, TheDeviceOnDemand) {
         << "the samples are whole after the device was closed";
     FSOUND_StopSound(FSOUND_ALL);
     out.shutdown();
+    EXPECT_TRUE(rest_device()) << "no sound started: nothing to wait for";
     set_device_on_demand(false);
     EXPECT_FALSE(library_state().device_open);
 }
