@@ -23,21 +23,11 @@ Result<std::unique_ptr<Scene>> make_scene(const ExportRequest& r) {
     skin::LoadRequest req;
     req.config_path = r.config;
     req.program_dir = r.data_dir;
-    req.fullscreen = true;  // the backdrop shows where the case is see-through
     req.scale = r.zoom;
     req.search_current_dir = false;
-    // Laid out on a "screen" of the unit's own size, known once read.
-    for (int pass = 0; pass < 2; ++pass) {
-        req.screen_width = pass ? skin::usable_extent(scene->skin.game_width) : 540;
-        req.screen_height = pass ? skin::usable_extent(scene->skin.game_height) : 360;
-        scene->skin = skin::Skin();
-        if (Status s = skin::load_skin(req, scene->skin); !s) return s.error();
-        if (scene->skin.game_width == 540 && scene->skin.game_height == 360) break;
-    }
+    if (Status s = skin::load_unit_face(req, scene->skin); !s) return s.error();
     if (scene->skin.max_scale < r.zoom)
         return failure("at zoom " + std::to_string(r.zoom) + " the clip's frames would need more memory than a skin may take");
-    scene->skin.logo.shown = false;
-    scene->skin.menu_shown = false;
     scene->compositor = std::make_unique<skin::Compositor>(scene->skin, r.zoom);
     const skin::Rect lcd = skin::lcd_rect(scene->skin);
     scene->view = r.lcd_only ? skin::Rect{lcd.x * r.zoom, lcd.y * r.zoom, lcd.w * r.zoom, lcd.h * r.zoom}

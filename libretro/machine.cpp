@@ -123,28 +123,16 @@ bool Machine::load_skin(bool from_system) {
     skin::LoadRequest req;
     req.config_path = config_;
     req.program_dir = folder_of(config_);
-    req.fullscreen = true;  // the backdrop and colour show where the case is see-through
     req.scale = options_.size;
     req.search_current_dir = false;
     skin::Skin loaded;
-    // Laid out on a "screen" of the unit's own size, known once read.
-    req.screen_width = 540;
-    req.screen_height = 360;
-    Status r = skin::load_skin(req, loaded);
-    if (r && (loaded.game_width != req.screen_width || loaded.game_height != req.screen_height)) {
-        req.screen_width = skin::usable_extent(loaded.game_width);
-        req.screen_height = skin::usable_extent(loaded.game_height);
-        loaded = skin::Skin();
-        r = skin::load_skin(req, loaded);
-    }
+    Status r = skin::load_unit_face(req, loaded);
     if (r && loaded.max_scale < options_.size)
         r = failure("at " + std::to_string(options_.size) + "x its frames would need more memory than a skin may take");
     if (!r) {
         if (log_) log_(config_ + ": " + r.message());
         return false;
     }
-    loaded.logo.shown = false;
-    loaded.menu_shown = false;
     if (!options_.backdrop) loaded.backdrop.shown = false;
     skin_ = std::move(loaded);
     compositor_ = std::make_unique<skin::Compositor>(skin_, options_.size);

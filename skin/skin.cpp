@@ -100,6 +100,17 @@ Extent game_size(const std::string& config_path) {
     return {ini->read_integer("Common", "GameWidth", 540), ini->read_integer("Common", "GameHeight", 360)};
 }
 
+Status load_unit_face(LoadRequest req, Skin& skin) {
+    const Extent size = game_size(req.config_path);
+    req.fullscreen = true;
+    req.screen_width = usable_extent(size.width);
+    req.screen_height = usable_extent(size.height);
+    const Status loaded = load_skin(req, skin);
+    skin.logo.shown = false;
+    skin.menu_shown = false;
+    return loaded;
+}
+
 Status load_skin(const LoadRequest& req, Skin& skin) {
     try {
         return load_skin_within_budget(req, skin);

@@ -112,6 +112,12 @@ Status load_skin(const LoadRequest& request, Skin& skin);
 // be read (the load then says why).
 Extent game_size(const std::string& config_path);
 
+// Loads the skin as the unit alone is shown outside the window (a clip,
+// the libretro core): laid out full screen on a "screen" of the unit's own
+// size, so that the backdrop shows where the case is see-through, with no
+// logo and no in-game menu.
+Status load_unit_face(LoadRequest request, Skin& skin);
+
 // Turns a path from Config.ini into one to open: "\" and "/" both separate;
 // a relative path is taken from the current directory, or from the
 // program's folder when it is not there.
