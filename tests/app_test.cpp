@@ -92,22 +92,10 @@ TEST(SoundRest, TheDeviceIsOpenOnlyWhileSoundCanCome) {
     step("the sample ended", [&] { playing = false; }, false);
 }
 
-// A store that keeps every write, in order.
-class WriteLog : public MemoryStore {
-public:
-    std::vector<std::string> writes;
-
-protected:
-    Status store_text(std::string_view name, std::string_view text) override {
-        writes.push_back(std::string(name) + "=" + std::string(text));
-        return MemoryStore::store_text(name, text);
-    }
-};
-
 // The player's mute and volume: by key and menu, handed to the output,
 // stored only when they change, and read back at the next start.
 TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
-    test::BasicDesk<WriteLog> win(false);
+    test::BasicDesk<test::RecordingStore> win(false);
     win.w->power_on();
     const int mode = win.host.unit().state().mode;
     SoundKeeper& keeper = win.w->sound_keeper();

@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/main_window.h"
 #include "host/host.h"
@@ -11,6 +13,18 @@
 #include "settings/memory_store.h"
 
 namespace ignivar::test {
+
+// A store that notes every value written, in order.
+class RecordingStore : public MemoryStore {
+public:
+    std::vector<std::string> writes;
+
+protected:
+    Status store_text(std::string_view name, std::string_view text) override {
+        writes.push_back(std::string(name) + "=" + std::string(text));
+        return MemoryStore::store_text(name, text);
+    }
+};
 
 template <typename Store = MemoryStore>
 struct BasicDesk {

@@ -20,19 +20,7 @@ namespace {
 
 const std::string kDir = IGNIVAR_ASSET_DIR;
 
-// Notes every value written, in order.
-class RecordingStore : public MemoryStore {
-public:
-    std::vector<std::string> writes;
-
-protected:
-    Status store_text(std::string_view name, std::string_view text) override {
-        writes.push_back(std::string(name) + "=" + std::string(text));
-        return MemoryStore::store_text(name, text);
-    }
-};
-
-struct Dialog : test::BasicDesk<RecordingStore> {
+struct Dialog : test::BasicDesk<test::RecordingStore> {
     Dialog() : BasicDesk(false), main(w) {
         main->power_on();
         keys = std::make_unique<TKeysForm>(host.controls(), store, [this](bool on) { main->setEnabled(on); });
