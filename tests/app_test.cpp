@@ -33,6 +33,15 @@ namespace {
 const std::string kDir = IGNIVAR_ASSET_DIR;
 
 
+// Reads and accepts the message box that is up, if any.
+void read_box(QString& shown, Qt::TextFormat* format = nullptr) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (format) *format = box->textFormat();
+    shown = box->text();
+    box->accept();
+}
+
 struct Window : test::Desk {
     explicit Window(bool fullscreen) : test::Desk(fullscreen) { w->power_on(); }
 
@@ -361,12 +370,7 @@ TEST(MainWindow, AFileNothingCouldOpenIsReported) {
                             failed();
                         }});
     QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
+    QTimer::singleShot(0, [&] { read_box(shown); });
     win.w->popup().action(Pm::Whatsnew)->trigger();
     ASSERT_EQ(tried.size(), 1);
     EXPECT_TRUE(tried[0].endsWith("/Whatsnew.txt"));
@@ -493,12 +497,7 @@ TEST(MainWindow, ASkinPastTheMemoryBudgetIsReported) {
     for (int n = 1; n <= 100; ++n) ini += "[Image" + std::to_string(n) + "]\nFilename=huge.png\n";
     dir.write("Config.ini", ini);
     QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
+    QTimer::singleShot(0, [&] { read_box(shown); });
     test::Desk desk(false, dir.path.string());
     EXPECT_TRUE(shown.contains("huge.png")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("MiB of memory")) << shown.toStdString();
@@ -524,12 +523,7 @@ TEST(MainWindow, FramesStayWithinTheMemoryBudget) {
         dir.write("Config.ini", c.config);
         QString shown;
         QTimer boxes;  // every message box shown is read and closed
-        QObject::connect(&boxes, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->accept();
-            }
-        });
+        QObject::connect(&boxes, &QTimer::timeout, [&] { read_box(shown); });
         boxes.start(10);
         test::Desk desk(false, dir.path.string());
         desk.store.write_text("Zoom", "4");
@@ -573,12 +567,7 @@ TEST(MainWindow, AnUnreadableOwnSkinFileGivesWayToTheShippedOne) {
     test::TempDir dir;
     const std::string own = dir.write("Config.ini", "[Common]\n" + std::string(2 << 20, ';'));
     QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
+    QTimer::singleShot(0, [&] { read_box(shown); });
     test::Desk desk(DataPaths{kDir, own, dir.path.string(), true, false}, false);
     EXPECT_FALSE(desk.w->must_end());
     EXPECT_TRUE(shown.startsWith("Your own skin file cannot be used")) << shown.toStdString();
@@ -597,13 +586,7 @@ TEST(MainWindow, NamesInMessagesAndTipsAreNotMarkup) {
     dir.write("Config.ini", "[Common]\nSkinDir=Skin\\\n[Image1]\nFilename=" + name + "\n");
     Qt::TextFormat format = Qt::RichText;
     QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            format = box->textFormat();
-            shown = box->text();
-            box->accept();
-        }
-    });
+    QTimer::singleShot(0, [&] { read_box(shown, &format); });
     test::Desk desk(false, dir.path.string());
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(shown.contains(QString::fromStdString(name))) << shown.toStdString();
