@@ -56,7 +56,6 @@ void set_device_on_demand(bool on);
 bool wake_device();
 // Closes the device while nothing plays; true when it is (now) closed.
 bool rest_device();
-bool device_resting();
 // The loudness of every channel, 0 to 100 percent of the samples' own.
 void set_volume(int percent);
 

@@ -19,6 +19,7 @@
 struct FSOUND_SAMPLE {
     ignivar::sound::Samples decoded;     // 16-bit, at the file's rate
     std::vector<std::int16_t> converted;  // 16-bit stereo at the device's rate
+    int converted_rate = 0;               // the rate `converted` was made for (0: none)
     Mix_Chunk* chunk = nullptr;           // playing `converted`, while a device is open
     std::uint64_t bytes = 0;              // counted against the budget
 };
@@ -60,7 +61,6 @@ void close_device() {
         for (FSOUND_SAMPLE* s : g.samples) {
             if (s->chunk) Mix_FreeChunk(s->chunk);
             s->chunk = nullptr;
-            s->converted = {};
         }
         Mix_CloseAudio();
         g.device_open = false;
@@ -72,10 +72,15 @@ void close_device() {
 }
 
 // The device is opened as 16-bit stereo at g.rate and SDL converts for
-// the hardware, so the chunk holds exactly that.
+// the hardware, so the chunk holds exactly that. The conversion is kept
+// while the device rests (the budget counts it all along): waking it at a
+// key press makes only the chunks.
 void make_chunk(FSOUND_SAMPLE& s) {
     if (!g.device_open || s.decoded.values.empty()) return;
-    s.converted = ignivar::sound::to_stereo_at(s.decoded, g.rate);
+    if (s.converted_rate != g.rate) {
+        s.converted = ignivar::sound::to_stereo_at(s.decoded, g.rate);
+        s.converted_rate = g.rate;
+    }
     if (s.converted.empty()) return;
     s.chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s.converted.data()),
                                 static_cast<Uint32>(s.converted.size() * sizeof(std::int16_t)));
@@ -207,8 +212,6 @@ bool rest_device() {
     g.resting = true;
     return true;
 }
-
-bool device_resting() { return g.resting; }
 
 void set_volume(int percent) {
     g.volume = std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
