@@ -93,11 +93,8 @@ std::vector<skin::FrameItem> TForm1::frame_items() const {
 
 void TForm1::paint_into(QImage& frame, const QRegion& region) {
     QPainter p(&frame);
-    View v = view();
-    v.region = region;
-    painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
-    p.setClipRegion(region);
-    paint_game_menu(p);
+    p.setClipRegion(region);  // as the window system clips a widget's paint
+    paint_frame(p, region);
 }
 
 void TForm1::tell_store_failure(const std::string& message) {
@@ -201,14 +198,18 @@ void TForm1::paint_game_menu(QPainter& p) {
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    paint_frame(p, event->region());
+    first_paint_.painted();
+    emit painted();
+}
+
+void TForm1::paint_frame(QPainter& p, const QRegion& region) {
     if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
     View v = view();
-    if (event->region() != QRegion(rect())) v.region = event->region();
+    if (region != QRegion(rect())) v.region = region;  // what changed only
     painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
     paint_game_menu(p);
     if (const QString text = banner(); !text.isEmpty()) paint_banner(p, text);
-    first_paint_.painted();
-    emit painted();
 }
 
 QString TForm1::banner() const {

@@ -170,6 +170,8 @@ private:
     void im_backgroundMouseMove(QPoint pos);
     const QImage& game_menu_picture(int scale);
     void paint_game_menu(QPainter& p);
+    // The window's picture where `region` says: the face, the in-game menu, the banner.
+    void paint_frame(QPainter& p, const QRegion& region);
     void paint_banner(QPainter& p, const QString& text);
     QString banner() const;
     void add_replay_items();
