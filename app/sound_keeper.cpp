@@ -46,8 +46,9 @@ void SoundKeeper::set_muted(bool muted) {
 }
 
 void SoundKeeper::set_volume(int percent) {
+    if (std::find(kVolumes.begin(), kVolumes.end(), percent) == kVolumes.end()) return;  // not one of the steps
     for (std::size_t i = 0; i < kVolumes.size(); ++i) volume_items_[i]->setChecked(kVolumes[i] == percent);
-    if (percent == volume_ || std::find(kVolumes.begin(), kVolumes.end(), percent) == kVolumes.end()) return;
+    if (percent == volume_) return;
     volume_ = percent;
     (void)store_.write_number(Setting::Volume, percent);
     if (output_.set_volume) output_.set_volume(percent);

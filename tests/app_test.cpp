@@ -123,6 +123,7 @@ TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
     keeper.set_muted(false);
     keeper.set_volume(100);  // unchanged
     keeper.set_volume(60);   // not a step
+    EXPECT_TRUE(keeper.menu()->actions().at(2)->isChecked()) << "100 % still marked";
     keeper.set_volume(50);
     keeper.set_volume(50);
     EXPECT_EQ(win.store.writes, (std::vector<std::string>{"Mute=1", "Mute=0", "Volume=50"}));
