@@ -54,4 +54,28 @@ echo "windows: $(basename "$dll") $(stat -c %s "$dll") bytes, needs only: $(x86_
 export WINEPREFIX=$root/$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export IGNIVAR_CORE="Z:$root/$dll" IGNIVAR_ASSET_DIR="Z:$root/build/bin"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-"$wine" "$out/core/tests/retro/retro_tests.exe"
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+# A fresh prefix made on its own and waited for, rather than while the tests
+# start. Wine answers 53 (kernel32.dll could not be loaded, status c0000135)
+# when a prefix is left half made; that run started nothing of ours, so it is
+# made again from scratch once. A test that fails is never run again.
+make_prefix() {
+  "$wineserver" -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+  "$wine" wineboot --init >/dev/null 2>&1 || true
+  "$wineserver" -w
+  [ -f "$WINEPREFIX/system.reg" ]
+}
+wine_state() {
+  echo "windows: wine $("$wine" --version 2>&1), address space $(ulimit -v), $(df -h "$root/$out" | tail -1)"
+  ls "$WINEPREFIX" 2>&1 | tr '\n' ' '; echo
+}
+make_prefix || { wine_state; echo "windows: the Wine prefix was not made; making it again"; make_prefix; }
+rc=0; "$wine" "$out/core/tests/retro/retro_tests.exe" || rc=$?
+if [ "$rc" = 53 ]; then
+  wine_state; echo "windows: Wine could not start the tests (53); a new prefix, once"
+  make_prefix; rc=0; "$wine" "$out/core/tests/retro/retro_tests.exe" || rc=$?
+fi
+"$wineserver" -w
+exit "$rc"
