@@ -637,8 +637,10 @@ TEST(Zoom, FitPicksTheLargestWholeFactor) {
         EXPECT_EQ(TForm1::fit_factor(c.screen, c.unit), c.factor) << c.screen.width() << "x" << c.screen.height();
 }
 
-// Leaving out the backdrop under the case changes no pixel of a frame.
-TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
+// Leaving out what is painted over (the backdrop under the case, the window
+// colour under the backdrop, blending inside the case) changes no pixel of a
+// frame, with every segment lit as well.
+TEST(Zoom, WhatIsPaintedOverIsLeftOutUnseen) {
     for (int zoom : {1, 2, 3}) {
         Window win(true);
         win.w->set_zoom(zoom);
@@ -646,10 +648,12 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
         View view;
         view.zoom = win.w->zoom();
         const skin::GameMenuLook menu{};
-        const QImage culled = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
-        view.cull_backdrop = false;
-        const QImage whole = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
-        EXPECT_EQ(culled, whole) << "zoom " << zoom;
+        Display everything;
+        everything.Vid_Show_All(true);
+        const QImage culled = painter.render(win.w->skin(), everything, menu, view);
+        view.skip_unseen = false;
+        const QImage whole = painter.render(win.w->skin(), everything, menu, view);
+        EXPECT_EQ(culled, whole) << "zoom " << view.zoom;
     }
 }
 
