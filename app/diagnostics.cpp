@@ -18,6 +18,12 @@ double ms_since_process_start() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_start).count();
 }
 
+void report_start_phase(std::string_view phase) {
+    if (const char* v = std::getenv("IGNIVAR_FIRST_PAINT"); v && *v)
+        std::fprintf(stderr, "start: %.*s %.1f ms\n", static_cast<int>(phase.size()), phase.data(),
+                     ms_since_process_start());
+}
+
 void FirstPaintReport::painted() {
     if (done_) return;
     done_ = true;

@@ -1,5 +1,5 @@
 // What the program reports on itself for measuring it: the time from start
-// to the first painted frame (IGNIVAR_FIRST_PAINT=1) and a line per timer
+// to the first painted frame and its phases (IGNIVAR_FIRST_PAINT=1) and a line per timer
 // firing (IGNIVAR_TIMER_LOG=FILE).
 #pragma once
 
@@ -13,6 +13,10 @@ namespace ignivar::app {
 // When the process started, for the time-to-first-frame figures.
 void mark_process_start();
 double ms_since_process_start();
+
+// Prints "start: <phase> N ms" when the first-frame report is asked for,
+// to see where the time before it goes.
+void report_start_phase(std::string_view phase);
 
 // Prints "<what> painted N ms after start" once, when asked to.
 class FirstPaintReport {

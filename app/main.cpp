@@ -134,6 +134,7 @@ int Program::run() {
     main_window_.sound_keeper().set_output({.set_volume = [](int percent) { sound::set_volume(percent); },
                                             .set_muted = [this](bool muted) { sound_.set_muted(muted); }});
     create_windows();
+    app::report_start_phase("windows made");
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
     // Gamepads are looked for once the unit's first frame is up.
     QObject::connect(&main_window_, &app::TForm1::painted, &main_window_, [this] { start_gamepads(); },
@@ -299,7 +300,9 @@ int main(int argc, char** argv) {
                 if (qobject_cast<app::TForm1*>(w) && w->isVisible()) w->close();
             QCoreApplication::exit(0);
         });
+        app::report_start_phase("Qt up");
         Program program(files);
+        app::report_start_phase("unit made");
         status = program.run();
     }
     std::fesetenv(&saved);

@@ -64,7 +64,9 @@ void TForm1::FormCreate() {
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = host_.create([this](bool fullscreen) {
         fullscreen_ = fullscreen;
+        report_start_phase("settings read");
         load_skin();
+        report_start_phase("skin loaded");
     });
     build_zoom_menu();
     popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
@@ -204,7 +206,12 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::paint_frame(QPainter& p, const QRegion& region) {
-    if (fullscreen_) p.fillRect(rect(), window_colour(skin_.colour));  // past the whole factor's part
+    if (fullscreen_) {
+        // Past the whole factor's part, which the frame paints itself.
+        const int z = std::max(1, zoom_);
+        const QRect frame(0, 0, skin::usable_extent(skin_.client_width) * z, skin::usable_extent(skin_.client_height) * z);
+        for (const QRect& r : QRegion(rect()) - frame) p.fillRect(r, window_colour(skin_.colour));
+    }
     View v = view();
     if (region != QRegion(rect())) v.region = region;  // what changed only
     painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
