@@ -1,7 +1,10 @@
 #include "skin/picture_budget.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <new>
+#include <thread>
 
 namespace ignivar::skin {
 
@@ -10,9 +13,87 @@ Error budget_message(const std::string& path, std::uint64_t limit) {
                    " MiB of memory, so loading stops here");
 }
 
+namespace {
+
+void prepare(Picture& p, PictureBudget::Use use, Format format) {
+    if (use == PictureBudget::Use::Opaque) make_opaque(p);
+    else if (use == PictureBudget::Use::Transparent && format == Format::Bmp) key_out_bottom_left(p);
+}
+
+}  // namespace
+
+std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& file, std::uint64_t allowed) {
+    const Format format = format_of(file.first);
+    if (format == Format::Unknown) return std::nullopt;
+    try {
+        auto bytes = read_picture_file(file.first);
+        if (!bytes) return std::nullopt;
+        const auto header = picture_size(format, bytes->data(), bytes->size());
+        if (header && header->bytes() > allowed) return std::nullopt;
+        Decoded d = decode_picture(file.first, *bytes, allowed);
+        if (!d || d->rgba.size() > allowed) return std::nullopt;
+        auto p = std::make_shared<Picture>(std::move(d).value());
+        prepare(*p, file.second, format);
+        return Early{std::move(p), header, allowed};
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+void PictureBudget::decode_ahead(const std::vector<FileUse>& named, unsigned threads) {
+    // A file named again (a skin may name one file in many places) is decoded once.
+    std::vector<FileUse> files;
+    for (const FileUse& f : named)
+        if (!loaded_.contains(f) && std::find(files.begin(), files.end(), f) == files.end()) files.push_back(f);
+    threads = std::clamp<unsigned>(threads, 1, 8);
+    if (threads < 2 || files.size() < 2) return;
+    // Each decoder may use a share of what is left, taken from one pool
+    // while it decodes; a picture it keeps stays taken. Half the pool is for
+    // the decoders at work, half for the pictures they keep.
+    const std::uint64_t share = left() / (2 * threads);
+    std::atomic<std::uint64_t> pool = left();
+    std::atomic<std::size_t> next = 0;
+    std::mutex done;
+    const auto work = [&] {
+        while (true) {
+            const std::size_t i = next++;
+            if (i >= files.size()) return;
+            std::uint64_t have = pool.load();
+            while (have >= share && !pool.compare_exchange_weak(have, have - share)) {
+            }
+            if (have < share) return;
+            auto early = decode_early(files[i], share);
+            pool += share - (early ? early->picture->rgba.size() : 0);
+            if (!early) continue;
+            const std::lock_guard<std::mutex> lock(done);
+            early_.emplace(files[i], std::move(*early));
+        }
+    };
+    std::vector<std::thread> helpers;
+    try {
+        for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for: the ones there are do the work.
+    }
+    work();
+    for (std::thread& t : helpers) t.join();
+}
+
 Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& path, Use use) {
     const auto key = std::make_pair(path, use);
     if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
+    if (const auto it = early_.find(key); it != early_.end()) {
+        Early early = std::move(it->second);
+        early_.erase(it);
+        // Decoded with no more than it would be allowed now: the same picture.
+        if (early.allowed <= left()) {
+            if (early.header && used_ + early.header->bytes() > limit_) return budget_message(path, limit_);
+            if (used_ + early.picture->rgba.size() > limit_) return budget_message(path, limit_);
+            used_ += early.picture->rgba.size();
+            loaded_.emplace(key, early.picture);
+            return early.picture;
+        }
+    }
     const Format format = format_of(path);
     if (format == Format::Unknown) return unknown_extension(path);
     try {
@@ -30,8 +111,7 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         auto p = std::make_shared<Picture>(std::move(d).value());
         if (used_ + p->rgba.size() > limit_) return budget_message(path, limit_);
         used_ += p->rgba.size();
-        if (use == Use::Opaque) make_opaque(*p);
-        else if (use == Use::Transparent && format == Format::Bmp) key_out_bottom_left(*p);
+        prepare(*p, use, format);
         std::shared_ptr<const Picture> done = std::move(p);
         loaded_.emplace(key, done);
         return done;

@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin/picture.h"
 
@@ -28,6 +31,14 @@ public:
     // The picture of a file, or the message (naming the file) that stops the load.
     Result<std::shared_ptr<const Picture>> load(const std::string& path, Use use);
 
+    using FileUse = std::pair<std::string, Use>;
+    // Decodes these files on up to `threads` threads before they are loaded.
+    // What the decoders hold at once stays within what is left of the
+    // budget. A load takes a file's early picture only where decoding it
+    // then would have given the same, so pictures and messages are those of
+    // loading one file after the other; what failed early is decoded again.
+    void decode_ahead(const std::vector<FileUse>& files, unsigned threads);
+
     std::uint64_t used() const { return used_; }
     std::uint64_t left() const { return used_ < limit_ ? limit_ - used_ : 0; }
     std::uint64_t limit() const { return limit_; }
@@ -42,7 +53,17 @@ public:
 private:
     std::uint64_t limit_;
     std::uint64_t used_ = 0;
-    std::map<std::pair<std::string, Use>, std::shared_ptr<const Picture>> loaded_;
+    std::map<FileUse, std::shared_ptr<const Picture>> loaded_;
+    // A picture decoded ahead, with what its header promised and the most
+    // its decoder was allowed.
+    struct Early {
+        std::shared_ptr<const Picture> picture;
+        std::optional<PictureSize> header;
+        std::uint64_t allowed = 0;
+    };
+    std::map<FileUse, Early> early_;
+    // Decoded and prepared for its use, within `allowed`; nothing on any failure.
+    static std::optional<Early> decode_early(const FileUse& file, std::uint64_t allowed);
 };
 
 Error budget_message(const std::string& path, std::uint64_t limit);

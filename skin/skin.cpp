@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <new>
+#include <thread>
 
 #include "files/places.h"
 #include "files/read.h"
@@ -125,7 +126,15 @@ namespace {
 // pictures are decoded within.
 class Loader {
 public:
-    Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin) : req_(req), cfg_(cfg), skin_(skin) {}
+    // With `listing`, nothing is decoded: the files a load would decode are
+    // listed there, in order, each standing in as a placeholder.
+    Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin,
+           std::vector<PictureBudget::FileUse>* listing = nullptr)
+        : req_(req), cfg_(cfg), skin_(skin), listing_(listing) {}
+
+    void decode_ahead(const std::vector<PictureBudget::FileUse>& files) {
+        budget_.decode_ahead(files, std::thread::hardware_concurrency());
+    }
 
     Status run() {
         const std::string skin_dir = as_folder(cfg_.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
@@ -148,8 +157,14 @@ private:
 
     // Loads a picture; on failure the message stops the whole load.
     Status load_into(const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
-        auto loaded = budget_.load(resolved(file),
-                                   transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque);
+        const PictureBudget::Use use = transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque;
+        if (listing_) {
+            static const auto stand_in = std::make_shared<const Picture>(placeholder());
+            listing_->emplace_back(resolved(file), use);
+            out = stand_in;
+            return {};
+        }
+        auto loaded = budget_.load(resolved(file), use);
         if (!loaded) return loaded.error();
         out = *loaded;
         return {};
@@ -264,6 +279,7 @@ private:
     const LoadRequest& req_;
     const IniFile& cfg_;
     Skin& skin_;
+    std::vector<PictureBudget::FileUse>* listing_;
     PictureBudget budget_;
 };
 
@@ -277,7 +293,13 @@ Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         status = req.own_dir.empty() ? Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true}
                                      : Error{"Your own skin file cannot be used: " + ini.message(), true};
     } else {
-        status = Loader(req, *ini, skin).run();
+        // The pictures are decoded side by side first, then taken in order.
+        std::vector<PictureBudget::FileUse> files;
+        Skin listed;
+        (void)Loader(req, *ini, listed, &files).run();
+        Loader loader(req, *ini, skin);
+        loader.decode_ahead(files);
+        status = loader.run();
         if (!status) return status;  // the load stops where the error is: the rest is not done
     }
     skin.menu_shown = req.fullscreen;

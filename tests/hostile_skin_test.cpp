@@ -216,6 +216,45 @@ TEST(HostileSkin, TheBudgetCountsWhatTheDecoderAllocates) {
     }
 }
 
+// Pictures decoded side by side before their loads are the ones, and fail
+// with the messages, that loading them one after the other gives, also
+// where the budget runs out part way.
+TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
+    test::TempDir dir;
+    ASSERT_TRUE(write_png(textured(900, 900), dir.file("big.png")).ok());  // 3.24 MB of pixels
+    ASSERT_TRUE(write_png(textured(40, 30), dir.file("small.png")).ok());
+    ASSERT_TRUE(write_jpeg(textured(700, 700), dir.file("progressive.jpg"), 90, true).ok());
+    std::ofstream(dir.file("keyed.bmp"), std::ios::binary) << bmp_header(4, 4) << std::string(48, '\x7f');
+    dir.write("header_only.png", png_header(64, 64));
+    dir.write("odd.xyz", "");
+    using Use = PictureBudget::Use;
+    const std::vector<PictureBudget::FileUse> files = {
+        {dir.file("keyed.bmp"), Use::Transparent}, {dir.file("keyed.bmp"), Use::Opaque},
+        {dir.file("header_only.png"), Use::Opaque}, {dir.file("odd.xyz"), Use::Opaque},
+        {dir.file("missing.png"), Use::Opaque},     {dir.file("small.png"), Use::Transparent},
+        {dir.file("big.png"), Use::Opaque},         {dir.file("progressive.jpg"), Use::Opaque},
+        {dir.file("small.png"), Use::Opaque},
+    };
+    const auto load_all = [&](std::uint64_t limit, unsigned threads) {
+        PictureBudget budget(limit);
+        budget.decode_ahead(files, threads);
+        std::vector<std::string> out;
+        for (const auto& [path, use] : files) {
+            const auto loaded = budget.load(path, use);
+            out.push_back(loaded ? std::to_string((*loaded)->width) + "x" + std::to_string((*loaded)->height) + " " +
+                                       std::to_string(std::hash<std::string_view>()(std::string_view(
+                                           reinterpret_cast<const char*>((*loaded)->rgba.data()), (*loaded)->rgba.size())))
+                                 : loaded.message());
+        }
+        out.push_back("used " + std::to_string(budget.used()));
+        return out;
+    };
+    for (const std::uint64_t limit : {kPictureBudget, std::uint64_t{5} << 20, std::uint64_t{4} << 20, std::uint64_t{1} << 20}) {
+        const std::vector<std::string> in_order = load_all(limit, 1);
+        for (unsigned threads : {2u, 4u}) EXPECT_EQ(load_all(limit, threads), in_order) << limit << " bytes, " << threads;
+    }
+}
+
 TEST(HostileSkin, AnOs2BitmapIsReadAsTheDecoderReadsIt) {
     // A 12-byte core header: 16-bit width and height, a 24-bit picture of 2 x 2.
     std::string bmp("BM\x00\x00\x00\x00\x00\x00\x00\x00\x1A\x00\x00\x00\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x18\x00", 26);
