@@ -13,7 +13,45 @@ QColor window_colour(std::uint32_t colour) {
     return QColor(rgba[0], rgba[1], rgba[2]);
 }
 
+FramePainter::~FramePainter() {
+    if (warming_.valid()) warming_.wait();
+}
+
+void FramePainter::warm_up(const skin::Skin& skin, const Display& display, const View& view) {
+    reset();
+    View plain = view;
+    plain.base = nullptr;  // the window's own, not to be read from another thread; not kept either
+    plain.region = QRegion();
+    const QSize size = QSize(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height)) *
+                       std::max(1, view.zoom);
+    try {
+        warming_ = std::async(std::launch::async, [&skin, display, plain, size] {
+            auto warm = std::make_unique<FramePainter>();
+            QImage scratch(size, plain.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            QPainter p(&scratch);
+            warm->paint(p, skin, display, {}, plain);
+            return warm;
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: the first paint converts the pictures itself.
+    }
+}
+
+void FramePainter::take_warmed() {
+    if (!warming_.valid()) return;
+    std::unique_ptr<FramePainter> warm = warming_.get();
+    cache_ = std::move(warm->cache_);
+    scaled_ = std::move(warm->scaled_);
+    content_ = std::move(warm->content_);
+    core_ = std::move(warm->core_);
+    copied_bytes_ = warm->copied_bytes_;
+    stretched_ = std::move(warm->stretched_);
+    stretched_source_ = warm->stretched_source_;
+}
+
 void FramePainter::reset() {
+    if (warming_.valid()) warming_.wait();
+    warming_ = {};
     cache_.clear();
     scaled_.clear();
     content_.clear();
@@ -238,6 +276,7 @@ void FramePainter::blit(QPainter& p, const QImage& image, QPoint origin, const Q
 
 void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display,
                          const skin::GameMenuLook& game_menu, const View& view) {
+    take_warmed();
     const int zoom = std::max(1, view.zoom);
     const QSize skin_size(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height));
     const QRect window(QPoint(0, 0), skin_size * zoom);

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <future>
 #include <map>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -43,8 +45,17 @@ QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::ve
 
 class FramePainter {
 public:
-    // Forgets the converted pictures: call after every skin load.
+    FramePainter() = default;
+    FramePainter(const FramePainter&) = delete;
+    FramePainter& operator=(const FramePainter&) = delete;
+    ~FramePainter();
+
+    // Forgets the converted pictures: call before and after every skin load.
     void reset();
+    // Converts the pictures of a frame of `display` on another thread, from
+    // now until the next paint, which takes them: the window shows its first
+    // frame sooner. `skin` must stay as it is until then.
+    void warm_up(const skin::Skin& skin, const Display& display, const View& view);
     void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
                const View& view = {});
     // The frame as an image of the window's size: premultiplied ARGB in the
@@ -98,6 +109,9 @@ private:
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;
+    // A painter that has drawn the frame once, off this thread.
+    std::future<std::unique_ptr<FramePainter>> warming_;
+    void take_warmed();
 };
 
 QColor window_colour(std::uint32_t colour);

@@ -80,6 +80,7 @@ Status TForm1::load_at_fitting_zoom(int& factor) {
 }
 
 void TForm1::load_skin() {
+    painter_.reset();  // nothing of the old pictures is touched while they go
     int factor = 1;
     const Status r = load_at_fitting_zoom(factor);
     if (!r && r.error().fatal && files_.player_config) {
@@ -104,6 +105,7 @@ void TForm1::load_skin() {
     hide_logo_under_unit();
     apply_layout();
     repaint_all();  // the pictures themselves changed
+    painter_.warm_up(skin_, replays_->shown_unit().display(), view());
 }
 
 void TForm1::hide_logo_under_unit() {
