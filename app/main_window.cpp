@@ -56,6 +56,7 @@ void TForm1::FormCreate() {
     connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
     replays_ = new ReplayKeeper(host_, this);
     connect(replays_, &ReplayKeeper::changed, this, [this] { repaint_all(); });
+    connect(replays_, &ReplayKeeper::face_changed, this, [this] { repaint_changed(); });
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
     connect(keeper_, &GameKeeper::moment_replaced, this, [this] { replays_->recorder().stop(); });
@@ -74,13 +75,17 @@ void TForm1::FormCreate() {
     set_openers({});
 
     host_.on_change([this] {
-        // Only the places of the segments and buttons that changed.
-        const std::vector<skin::FrameItem> now = frame_items();
-        update(changed_region(shown_items_, now, zoom_).intersected(rect()));
-        shown_items_ = now;
+        repaint_changed();
         emit changed();
     });
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
+}
+
+void TForm1::repaint_changed() {
+    // Only the places of the segments and buttons that changed.
+    const std::vector<skin::FrameItem> now = frame_items();
+    update(changed_region(shown_items_, now, zoom_).intersected(rect()));
+    shown_items_ = now;
 }
 
 void TForm1::repaint_all() {

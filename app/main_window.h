@@ -165,6 +165,8 @@ private:
     void open_path(const QString& path);
     void tell_store_failure(const std::string& message);
     void repaint_all();
+    // Asks for the places of the face that differ from what was last shown.
+    void repaint_changed();
     void let_go_of_everything();
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);

@@ -73,7 +73,7 @@ void ReplayKeeper::advance(Millis ms) {
     }
     if (run_->host().unit().display().changes() != shown_changes_) {
         shown_changes_ = run_->host().unit().display().changes();
-        emit changed();
+        emit face_changed();
     }
 }
 

@@ -63,6 +63,7 @@ public:
 
 signals:
     void changed();          // the shown face or the banner changed
+    void face_changed();     // only the shown face changed, as the replay plays on
     void started();          // a replay began to play
     void finished_game(const QString& file);  // a game was kept as a replay
 
