@@ -75,7 +75,11 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
       store_(store),
       program_dir_(program_dir),
       hooks_(std::move(hooks)) {
-    build();
+    setObjectName("TSplashForm");
+    setWindowTitle("About this game...");
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(false);
+    build_choices();
     // Creation: the stored driver and box.
     const int mode = store_.read_number(Setting::SoundMode, -1);
     cb_sound_->setCurrentIndex(mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1);
@@ -85,22 +89,18 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
         move(-width(), -height());
         if (hooks_.splash_pending) *hooks_.splash_pending = false;
         btn_playClick();
-        return;
+        return;  // the rest of the window is made only if it is ever shown
     }
-    cb_soundChange();
-    connect(cb_sound_, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
+    build();
 }
 
 void TSplashForm::build() {
-    setObjectName("TSplashForm");
-    setWindowTitle("About this game...");
-    setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(false);
     build_texts();
-    build_choices();
     build_buttons();
     // The window sees the keys before its controls.
     new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+    cb_soundChange();
+    connect(cb_sound_, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
 }
 
 void TSplashForm::build_texts() {
@@ -195,6 +195,7 @@ void TSplashForm::cb_soundChange() {
 }
 
 void TSplashForm::present() {
+    if (!btn_play_) build();
     ui::centre(*this);
     show();
     raise();

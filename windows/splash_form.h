@@ -60,6 +60,7 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    // All but the driver list and the box, which are made first.
     void build();
     void build_texts();
     void build_choices();
