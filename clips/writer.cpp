@@ -165,6 +165,11 @@ private:
     Status open_video();
     Status open_audio();
     Status encode(AVCodecContext* c, AVStream* s, AVFrame* f);
+    // The encoder of this name, with a context for it.
+    Status new_encoder(const char* name, CodecPtr& context);
+    // Opens the encoder with its options (freed here) and adds the clip's
+    // stream for it.
+    Status start_stream(AVCodecContext* c, const char* name, AVDictionary* opts, AVStream*& stream);
     Status encode_audio(bool all);
     void close(bool keep);
 
@@ -215,11 +220,29 @@ Status FfWriter::open(const std::vector<std::uint8_t>& palette) {
     return {};
 }
 
+Status FfWriter::new_encoder(const char* name, CodecPtr& context) {
+    const AVCodec* codec = avcodec_find_encoder_by_name(name);
+    if (!codec) return failure(std::string("this FFmpeg has no ") + name + " encoder");
+    context.reset(avcodec_alloc_context3(codec));
+    if (!context) return failure(std::string("there is not enough memory for the ") + name + " encoder");
+    if (oc_->oformat->flags & AVFMT_GLOBALHEADER) context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    return {};
+}
+
+Status FfWriter::start_stream(AVCodecContext* c, const char* name, AVDictionary* opts, AVStream*& stream) {
+    const int e = avcodec_open2(c, c->codec, &opts);
+    av_dict_free(&opts);
+    if (e < 0) return av_failure(std::string("cannot start the ") + name + " encoder", e);
+    stream = avformat_new_stream(oc_, nullptr);
+    if (!stream) return failure("cannot write " + path_);
+    stream->time_base = c->time_base;
+    avcodec_parameters_from_context(stream->codecpar, c);
+    return {};
+}
+
 Status FfWriter::open_video() {
     const Kind k = kind_of(shape_.format);
-    const AVCodec* codec = avcodec_find_encoder_by_name(k.video);
-    if (!codec) return failure(std::string("this FFmpeg has no ") + k.video + " encoder");
-    video_.reset(avcodec_alloc_context3(codec));
+    if (Status s = new_encoder(k.video, video_); !s) return s;
     AVCodecContext* c = video_.get();
     c->width = shape_.width;
     c->height = shape_.height;
@@ -227,7 +250,6 @@ Status FfWriter::open_video() {
     c->time_base = {1, shape_.fps};
     c->framerate = {shape_.fps, 1};
     c->gop_size = shape_.fps * 2;
-    if (oc_->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* opts = nullptr;
     if (shape_.format == Format::Mp4) {
         av_dict_set(&opts, "preset", "ultrafast", 0);
@@ -242,12 +264,7 @@ Status FfWriter::open_video() {
     } else if (shape_.format == Format::Webp) {
         av_dict_set(&opts, "quality", "85", 0);
     }
-    const int e = avcodec_open2(c, codec, &opts);
-    av_dict_free(&opts);
-    if (e < 0) return av_failure(std::string("cannot start the ") + k.video + " encoder", e);
-    vs_ = avformat_new_stream(oc_, nullptr);
-    vs_->time_base = c->time_base;
-    avcodec_parameters_from_context(vs_->codecpar, c);
+    if (Status s = start_stream(c, k.video, opts, vs_); !s) return s;
     if (k.pixels == AV_PIX_FMT_YUV420P)
         sws_.reset(sws_getContext(shape_.width, shape_.height, AV_PIX_FMT_BGRA, shape_.width, shape_.height,
                                   AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
@@ -256,9 +273,7 @@ Status FfWriter::open_video() {
 
 Status FfWriter::open_audio() {
     const Kind k = kind_of(shape_.format);
-    const AVCodec* codec = avcodec_find_encoder_by_name(k.audio);
-    if (!codec) return failure(std::string("this FFmpeg has no ") + k.audio + " encoder");
-    audio_.reset(avcodec_alloc_context3(codec));
+    if (Status s = new_encoder(k.audio, audio_); !s) return s;
     AVCodecContext* c = audio_.get();
     c->sample_rate = shape_.rate;
     c->sample_fmt = shape_.format == Format::Mp4 ? AV_SAMPLE_FMT_FLTP : AV_SAMPLE_FMT_S16;
@@ -266,15 +281,9 @@ Status FfWriter::open_audio() {
     av_channel_layout_copy(&c->ch_layout, &stereo);
     c->bit_rate = 128000;
     c->time_base = {1, shape_.rate};
-    if (oc_->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* opts = nullptr;
     if (shape_.format == Format::Mp4) av_dict_set(&opts, "aac_coder", "fast", 0);
-    const int e = avcodec_open2(c, codec, &opts);
-    av_dict_free(&opts);
-    if (e < 0) return av_failure(std::string("cannot start the ") + k.audio + " encoder", e);
-    as_ = avformat_new_stream(oc_, nullptr);
-    as_->time_base = c->time_base;
-    avcodec_parameters_from_context(as_->codecpar, c);
+    if (Status s = start_stream(c, k.audio, opts, as_); !s) return s;
     fifo_.reset(av_audio_fifo_alloc(c->sample_fmt, 2, c->frame_size > 0 ? c->frame_size * 4 : 4096));
     return {};
 }
