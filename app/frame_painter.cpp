@@ -148,7 +148,7 @@ const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h
 QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view) {
     // The backdrop is not drawn where the unit's case covers it wholly: at
     // full screen on a large screen that copy is a good part of a frame.
-    if (!view.skip_unseen || view.see_through) return {};
+    if (!view.cull_backdrop || view.see_through) return {};
     for (const skin::FrameItem& item : items) {
         if (item.stretch || item.screen_logo) continue;
         if (!item.transparent || item.picture->empty()) return {};
@@ -158,17 +158,6 @@ QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, in
             .intersected(QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom));
     }
     return {};
-}
-
-std::vector<QRect> FramePainter::outside(const QRect& all, const QRect& inner) {
-    // Above, below, left and right of `inner`, which lies within `all`.
-    std::vector<QRect> out;
-    for (const QRect& r : {QRect(all.left(), all.top(), all.width(), inner.top() - all.top()),
-                           QRect(all.left(), inner.bottom() + 1, all.width(), all.bottom() - inner.bottom()),
-                           QRect(all.left(), inner.top(), inner.left() - all.left(), inner.height()),
-                           QRect(inner.right() + 1, inner.top(), all.right() - inner.right(), inner.height())})
-        if (!r.isEmpty()) out.push_back(r);
-    return out;
 }
 
 void FramePainter::draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden) {
@@ -182,7 +171,12 @@ void FramePainter::draw_stretched(QPainter& p, const skin::FrameItem& item, int 
         p.drawImage(at, back);
         return;
     }
-    for (const QRect& r : outside(all, h)) p.drawImage(r.topLeft(), back, r.translated(-at));
+    // Above, below, left and right of the hidden part.
+    for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
+                           QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
+                           QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
+                           QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
+        if (!r.isEmpty()) p.drawImage(r.topLeft(), back, r.translated(-at));
 }
 
 void FramePainter::draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size) {
@@ -220,58 +214,22 @@ void FramePainter::draw_picture(QPainter& p, const skin::FrameItem& item, int zo
                                                               : QPainter::CompositionMode_Source);
     const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
                        static_cast<int>(y1 - vy) * zoom);
-    const QPoint origin(item.x * zoom, item.y * zoom);  // where the picture's first pixel lands
     if (hires || zoom == 1) {
         const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s, static_cast<int>(x1 - vx) * s,
                            static_cast<int>(y1 - vy) * s);
         const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
         if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        if (s == zoom && view.dpr == 1.0) {
-            const skin::Picture* drawn = hires ? item.hires : item.picture;
-            blit(p, img, origin, target, opaque_part(drawn, item, view, origin, 1));
-        } else {
-            p.drawImage(target, img, source);
-        }
+        if (s == zoom && view.dpr == 1.0) p.drawImage(target.topLeft(), img, source);
+        else p.drawImage(target, img, source);
         if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         return;
     }
     // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
     const QImage& big = scaled(item.picture, img, zoom);
-    if (!big.isNull()) {
-        blit(p, big, origin, target, opaque_part(item.picture, item, view, origin, zoom));
-        return;
-    }
-    const QRect source(static_cast<int>(vx - x0), static_cast<int>(vy - y0), static_cast<int>(x1 - vx),
-                       static_cast<int>(y1 - vy));
-    p.drawImage(target, img, source);
-}
-
-QRect FramePainter::opaque_part(const skin::Picture* drawn, const skin::FrameItem& item, const View& view,
-                                QPoint origin, int scale) {
-    // Worth finding only for a large see-through picture (the unit's case)
-    // drawn over the window colour, not over the desktop.
-    constexpr int kLargeArea = 64 * 64;
-    if (!view.skip_unseen || !item.transparent || view.see_through || view.base ||
-        drawn->width * drawn->height < kLargeArea)
-        return {};
-    const QRect c = core(drawn);
-    if (c.isEmpty()) return {};
-    return QRect(origin + c.topLeft() * scale, c.size() * scale);
-}
-
-void FramePainter::blit(QPainter& p, const QImage& image, QPoint origin, const QRect& target, const QRect& opaque) {
-    // Where the picture is wholly opaque, blending gives its own pixels: a
-    // plain copy there, blending only around it.
-    const QRect o = opaque.intersected(target);
-    if (o.isEmpty()) {
-        p.drawImage(target.topLeft(), image, target.translated(-origin));
-        return;
-    }
-    const QPainter::CompositionMode mode = p.compositionMode();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(o.topLeft(), image, o.translated(-origin));
-    p.setCompositionMode(mode);
-    for (const QRect& r : outside(target, o)) p.drawImage(r.topLeft(), image, r.translated(-origin));
+    const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
+                       static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
+    if (!big.isNull()) p.drawImage(target.topLeft(), big, source);
+    else p.drawImage(target, img, QRect(source.topLeft() / zoom, source.size() / zoom));
 }
 
 void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display,
@@ -282,20 +240,11 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const QRect window(QPoint(0, 0), skin_size * zoom);
     if (!view.region.isEmpty()) p.setClipRegion(view.region, Qt::IntersectClip);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
-    if (view.base) {
-        p.drawImage(0, 0, *view.base);
-    } else if (view.see_through) {
-        p.fillRect(window, Qt::transparent);
-    } else {
-        // Not under a backdrop, which is opaque and covers its part whole.
-        QRegion bare(window);
-        for (const skin::FrameItem& item : items)
-            if (view.skip_unseen && item.stretch && !item.picture->empty() && item.clip_w > 0 && item.clip_h > 0)
-                bare -= QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom);
-        for (const QRect& r : bare) p.fillRect(r, window_colour(skin.colour));
-    }
+    if (view.base) p.drawImage(0, 0, *view.base);
+    else if (view.see_through) p.fillRect(window, Qt::transparent);
+    else p.fillRect(window, window_colour(skin.colour));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
     const QRect hidden = hidden_by_case(items, zoom, view);
     for (const skin::FrameItem& item : items) {
         if (item.picture->empty()) continue;

@@ -28,11 +28,9 @@ struct View {
     // Under the face where the desktop cannot blend (no compositing): each
     // edge pixel's own colour, opaque, so that no see-through colour fringes it.
     const QImage* base = nullptr;
-    // Leave out what would be painted over anyway: the backdrop where the
-    // unit's case covers it wholly, the window colour under the backdrop, and
-    // blending where the case is wholly opaque (the frame is the same; off
-    // only to check just that).
-    bool skip_unseen = true;
+    // Leave out the backdrop where the unit's case covers it wholly (the
+    // frame is the same; off only to check just that).
+    bool cull_backdrop = true;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
 };
@@ -78,16 +76,6 @@ private:
     void draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden);
     void draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size);
     void draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size);
-    // Where in the window `drawn` (the picture of `item` whose first pixel
-    // lands at `origin`, `scale` window pixels to one of its own) is wholly
-    // opaque, when that is worth knowing; else empty.
-    QRect opaque_part(const skin::Picture* drawn, const skin::FrameItem& item, const View& view, QPoint origin,
-                      int scale);
-    // `target` drawn from `image` placed at `origin`: copied where `opaque`
-    // says the image is opaque, in the painter's mode elsewhere.
-    static void blit(QPainter& p, const QImage& image, QPoint origin, const QRect& target, const QRect& opaque);
-    // The parts of `all` around `inner` (at most four rectangles).
-    static std::vector<QRect> outside(const QRect& all, const QRect& inner);
 
     struct Key {
         const skin::Picture* picture;
