@@ -2,7 +2,6 @@
 #include "app/frame_painter.h"
 
 #include <algorithm>
-
 #include <cmath>
 
 namespace ignivar::app {
@@ -22,14 +21,10 @@ void FramePainter::warm_up(const skin::Skin& skin, const Display& display, const
     View plain = view;
     plain.base = nullptr;  // the window's own, not to be read from another thread; not kept either
     plain.region = QRegion();
-    const QSize size = QSize(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height)) *
-                       std::max(1, view.zoom);
     try {
-        warming_ = std::async(std::launch::async, [&skin, display, plain, size] {
+        warming_ = std::async(std::launch::async, [&skin, display, plain] {
             auto warm = std::make_unique<FramePainter>();
-            QImage scratch(size, plain.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-            QPainter p(&scratch);
-            warm->paint(p, skin, display, {}, plain);
+            (void)warm->render(skin, display, {}, plain);
             return warm;
         });
     } catch (const std::system_error&) {
@@ -236,8 +231,8 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
                          const skin::GameMenuLook& game_menu, const View& view) {
     take_warmed();
     const int zoom = std::max(1, view.zoom);
-    const QSize skin_size(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height));
-    const QRect window(QPoint(0, 0), skin_size * zoom);
+    const QSize skin_size = frame_size(skin, 1);
+    const QRect window(QPoint(0, 0), frame_size(skin, zoom));
     if (!view.region.isEmpty()) p.setClipRegion(view.region, Qt::IntersectClip);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     if (view.base) p.drawImage(0, 0, *view.base);
@@ -260,12 +255,14 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
 
 QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
                             const View& view) {
-    const int zoom = std::max(1, view.zoom);
-    QImage out(skin::usable_extent(skin.client_width) * zoom, skin::usable_extent(skin.client_height) * zoom,
-               view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage out(frame_size(skin, view.zoom), view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QPainter p(&out);
     paint(p, skin, display, game_menu, view);
     return out;
+}
+
+QSize frame_size(const skin::Skin& skin, int zoom) {
+    return QSize(skin::usable_extent(skin.client_width), skin::usable_extent(skin.client_height)) * std::max(1, zoom);
 }
 
 QRect item_rect(const skin::FrameItem& item, int zoom) {

@@ -35,6 +35,9 @@ struct View {
     QRegion region;
 };
 
+// The frame's size in window pixels at a zoom: the skin's client area, as
+// large as a picture may be.
+QSize frame_size(const skin::Skin& skin, int zoom);
 // Where an item of the frame is drawn in the window, at a zoom.
 QRect item_rect(const skin::FrameItem& item, int zoom);
 // The part of the window that differs between two frames' items: the

@@ -213,9 +213,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::paint_frame(QPainter& p, const QRegion& region) {
     if (fullscreen_) {
         // Past the whole factor's part, which the frame paints itself.
-        const int z = std::max(1, zoom_);
-        const QRect frame(0, 0, skin::usable_extent(skin_.client_width) * z, skin::usable_extent(skin_.client_height) * z);
-        for (const QRect& r : QRegion(rect()) - frame) p.fillRect(r, window_colour(skin_.colour));
+        for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_))) p.fillRect(r, window_colour(skin_.colour));
     }
     View v = view();
     if (region != QRegion(rect())) v.region = region;  // what changed only

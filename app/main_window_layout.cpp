@@ -136,9 +136,9 @@ void TForm1::apply_layout() {
         // The screen's size; the frame covers the whole factor's part of it.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
+        resize(frame_size(skin_, zoom_));
     } else {
-        setFixedSize(skin::usable_extent(skin_.client_width) * zoom_, skin::usable_extent(skin_.client_height) * zoom_);
+        setFixedSize(frame_size(skin_, zoom_));
     }
     update_shape();
     repaint_all();
