@@ -55,14 +55,8 @@ void Controls::load_bindings(SettingsStore& store) {
     for (int n = 1; n <= kBindingCount; ++n)
         indices[n - 1] = store.read_number(key_setting(n), kDefaultKeyIndex[n - 1]);
     // Written back as read (a value that was missing or unreadable as the
-    // default), the seven in one write.
-    SettingsStore::Values values;
-    for (int n = 1; n <= kBindingCount; ++n) {
-        values.emplace_back(setting_name(key_setting(n)), std::to_string(indices[n - 1]));
-        bindings_.AssignWord(n, indices[n - 1]);
-    }
-    (void)store.write_texts(values);
-    rebuild_hints();
+    // default).
+    apply_bindings(store, indices);
 }
 
 void Controls::apply_bindings(SettingsStore& store, const std::array<int, kBindingCount>& indices) {
