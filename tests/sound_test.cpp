@@ -94,6 +94,24 @@ public:
     LocalTime now() override { return {}; }
 };
 
+// A unit switched on that sounds through `out`, as the start window leaves it.
+struct SoundingUnit {
+    Clock clock;
+    RandomCoin coin{1};
+    Unit unit;
+    SoundingUnit(MemoryStore& store, SoundOutput& out) : unit(store, out, clock, coin) {
+        unit.set_sound_output(out.active());
+        unit.power_on();
+    }
+    // The time, then game A, which plays its Start sample.
+    void start_game_a() {
+        unit.Inp_time_down();
+        unit.Inp_time_up();
+        unit.Inp_game_a_down();
+        unit.Inp_game_a_up();
+    }
+};
+
 TEST(Sound, StartingAGamePlaysTheStartSample) {
     DiskAudio disk;
     MemoryStore store;
@@ -106,15 +124,8 @@ TEST(Sound, StartingAGamePlaysTheStartSample) {
     EXPECT_EQ(lib.channels, 64);
     EXPECT_LE(lib.buffer_frames * 1000 / lib.rate, 25) << "ms of output latency";
 
-    Clock clock;
-    RandomCoin coin(1);
-    Unit unit(store, out, clock, coin);
-    unit.set_sound_output(out.active());
-    unit.power_on();
-    unit.Inp_time_down();
-    unit.Inp_time_up();
-    unit.Inp_game_a_down();
-    unit.Inp_game_a_up();  // enters game A: the Start sample
+    SoundingUnit sounding(store, out);
+    sounding.start_game_a();
     EXPECT_TRUE(recorded(disk.file, opening(stereo_pcm(out.sample_path(Sample::Start)))));
     out.shutdown();
     EXPECT_FALSE(library_state().device_open);
@@ -224,17 +235,10 @@ TEST(Sound, MuteSilencesEverySample) {
     MemoryStore store;
     SoundOutput out(kDir);
     ASSERT_TRUE(out.startup("Microsoft DirectSound", store).ok());
-    Clock clock;
-    RandomCoin coin(1);
-    Unit unit(store, out, clock, coin);
-    unit.set_sound_output(out.active());
-    unit.power_on();
+    SoundingUnit sounding(store, out);
     out.set_muted(true);
-    unit.Inp_time_down();
-    unit.Inp_time_up();
-    unit.Inp_game_a_down();
-    unit.Inp_game_a_up();
-    EXPECT_TRUE(unit.state().game_sound) << "the unit's switch is its own";
+    sounding.start_game_a();
+    EXPECT_TRUE(sounding.unit.state().game_sound) << "the unit's switch is its own";
     EXPECT_EQ(Mix_Playing(-1), 0);
     for (int i = 0; i < kSampleCount; ++i) out.play(static_cast<Sample>(i));
     EXPECT_EQ(Mix_Playing(-1), 0);
