@@ -9,13 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <thread>
 #include <vector>
 
 #include <SDL.h>
-
-#include <functional>
 
 #include "settings/memory_store.h"
 #include "sound/sound_output.h"
