@@ -178,12 +178,15 @@ QImage draw_face(const std::vector<Segment>& segs, const char* pressed, int scal
     return img;
 }
 
-// The glass's sheen and the bezel's inner rim, drawn over everything.
+// The glass's sheen and the bezel's inner rim, drawn over everything: a
+// picture of the glass's size only, as nothing of it lies outside (a picture
+// of the whole face would be mostly see-through, and slow to decode).
 QImage draw_screen_top(int scale = 1) {
-    QImage img = transparent_image(kWidth * scale, kHeight * scale);
+    QImage img = transparent_image(kGlass.width() * scale, kGlass.height() * scale);
     QPainter p(&img);
     prepare(p);
     p.scale(scale, scale);
+    p.translate(-kGlass.topLeft());
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 90), 3));
     p.drawRect(QRectF(kGlass).adjusted(1.5, 1.5, -1.5, -1.5));
@@ -317,7 +320,7 @@ std::map<std::string, std::pair<std::string, QRect>> placements(const std::vecto
         }
     for (int c = 1; c <= 5; ++c) placed["im_panel_digit_pos_" + std::to_string(c)] = {"", kCells[c]};
     placed["im_background"] = {"background.png", QRect(0, 0, kWidth, kHeight)};
-    placed["im_background_screen_top"] = {"screen_top.png", QRect(0, 0, kWidth, kHeight)};
+    placed["im_background_screen_top"] = {"screen_top.png", kGlass};
     for (const Button& b : kButtons) {
         const std::string id = b.id;
         placed["btn_" + id + "_top"] = {"", b.rect};  // the area only: the case shows the button
