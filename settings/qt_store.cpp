@@ -221,7 +221,23 @@ Status QtStore::store_text(std::string_view name, std::string_view text) {
     return store_texts({{std::string(name), std::string(text)}});
 }
 
-Status QtStore::store_texts(const Values& values) {
+QtStore::Values QtStore::not_held_yet(const Values& values) {
+    settings_->sync();  // nothing is pending: this only reads what another program wrote since
+    Values out;
+    for (const auto& [name, text] : values) {
+        const QString key = QString::fromStdString(stored_key(name));
+        const QVariant held = settings_->value(key);
+        const bool same = settings_->contains(key) && held.typeId() == QMetaType::QString && held.toString() == qstr(text);
+        if (!same || unstored_.count(name)) out.emplace_back(name, text);
+    }
+    return out;
+}
+
+Status QtStore::store_texts(const Values& asked) {
+    // What the file holds already is not written again: a start that
+    // changes no setting writes nothing.
+    const Values values = settings_ && unwritable_.empty() ? not_held_yet(asked) : asked;
+    if (values.empty()) return {};
     if (!settings_ || !unwritable_.empty() || !(unwritable_ = writable_now()).empty()) {
         // The run goes on with the values; they are only not kept.
         for (const auto& [name, text] : values) unstored_[name] = text;

@@ -48,6 +48,8 @@ private:
     // when it can be neither.
     bool check_existing_file();
     std::string stored_key(std::string_view name);
+    // The values that the file does not hold as they are.
+    Values not_held_yet(const Values& values);
     // Why a write cannot be made now (the lock), or empty.
     std::string writable_now();
 

@@ -107,6 +107,25 @@ TEST(QtStoreFile, EveryWriteReachesTheFileAtOnce) {
     EXPECT_EQ(store.read_number("Key2", 0), 8);
 }
 
+TEST(QtStoreFile, WhatTheFileHoldsAlreadyIsNotWrittenAgain) {
+    TempDir dir;
+    const auto file = dir.path / "Brasquel50.ini";
+    QtStore store(file.string());
+    ASSERT_TRUE(store.write_texts({{"Key1", "5"}, {"SoundMode", "0"}}));
+    // A comment, which a write of the store does not keep: it tells whether the file was written anew.
+    const auto mark = [&] { std::ofstream(file, std::ios::app) << "; untouched\n"; };
+    const auto untouched = [&] { return slurp(file).find("; untouched") != std::string::npos; };
+    mark();
+    EXPECT_TRUE(store.write_number("key1", 5));
+    EXPECT_TRUE(store.write_texts({{"Key1", "5"}, {"SoundMode", "0"}}));
+    EXPECT_TRUE(untouched());
+    // What another program wrote since counts: the value asked for is written over it.
+    std::ofstream(file) << "[General]\nKey1=99\nSoundMode=0\n; untouched\n";
+    EXPECT_TRUE(store.write_number("Key1", 5));
+    EXPECT_FALSE(untouched());
+    EXPECT_EQ(QtStore(file.string()).read_number("Key1", 0), 5);
+}
+
 TEST(QtStoreFile, FailedWriteIsReportedNotHidden) {
     TempDir dir;
     // A plain file where the store's folder should be: no write can succeed,
