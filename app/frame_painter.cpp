@@ -24,7 +24,11 @@ void FramePainter::warm_up(const skin::Skin& skin, const Display& display, const
     try {
         warming_ = std::async(std::launch::async, [&skin, display, plain] {
             auto warm = std::make_unique<FramePainter>();
-            (void)warm->render(skin, display, {}, plain);
+            // Painting the frame makes its pictures ready; the pixels are not
+            // wanted, so they are drawn into one, clipped away.
+            QImage scratch(1, 1, QImage::Format_RGB32);
+            QPainter p(&scratch);
+            warm->paint(p, skin, display, {}, plain);
             return warm;
         });
     } catch (const std::system_error&) {
