@@ -144,6 +144,24 @@ const QImage& FramePainter::stretched(const skin::Picture* picture, int w, int h
     return stretched_;
 }
 
+QRect FramePainter::variant_core(const skin::Picture* variant, const QRect& core, int scale) {
+    if (const auto it = core_.find(variant); it != core_.end()) return it->second;
+    const QRect r(core.topLeft() * scale, core.size() * scale);
+    bool opaque = true;
+    for (int y = r.top(); y <= r.bottom() && opaque; ++y) {
+        const std::uint8_t* row = variant->pixel(r.left(), y);
+        std::uint8_t alpha = 255;
+        for (int i = 0; i < r.width(); ++i) alpha &= row[i * 4 + 3];
+        opaque = alpha == 255;
+    }
+    return core_.emplace(variant, opaque ? r : QRect()).first->second;
+}
+
+int drawn_scale(const skin::FrameItem& item, int zoom, const View& view) {
+    const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
+    return item.hires && item.hires_scale == device_scale ? device_scale : 1;
+}
+
 QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view) {
     // The backdrop is not drawn where the unit's case covers it wholly: at
     // full screen on a large screen that copy is a good part of a frame.
@@ -153,10 +171,26 @@ QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, in
         if (!item.transparent || item.picture->empty()) return {};
         const QRect c = core(item.picture);
         if (c.isEmpty()) return {};
-        return QRect((item.x + c.left()) * zoom, (item.y + c.top()) * zoom, c.width() * zoom, c.height() * zoom)
+        // A finer variant drawn instead must be wholly opaque there too.
+        const int s = drawn_scale(item, zoom, view);
+        if (s > 1 && variant_core(item.hires, c, s).isEmpty()) return {};
+        // Drawn at a fractional desktop scale, its edge may blend with what
+        // lies around it: a pixel further in.
+        const int edge = std::abs(zoom * view.dpr - std::round(zoom * view.dpr)) > 0.01 ? 1 : 0;
+        return QRect((item.x + c.left()) * zoom + edge, (item.y + c.top()) * zoom + edge, c.width() * zoom - 2 * edge,
+                     c.height() * zoom - 2 * edge)
             .intersected(QRect(item.x * zoom, item.y * zoom, item.clip_w * zoom, item.clip_h * zoom));
     }
     return {};
+}
+
+bool FramePainter::backdrop_covers(const std::vector<skin::FrameItem>& items, int zoom, const QRect& window) {
+    // A stretched backdrop fills the client area, opaque, apart from where
+    // the case's opaque core lies over it: the window colour would show nowhere.
+    if (items.empty() || !items.front().stretch || items.front().picture->empty()) return false;
+    const skin::FrameItem& b = items.front();
+    return QRect(b.x * zoom, b.y * zoom, b.clip_w * zoom, b.clip_h * zoom).contains(window) &&
+           !stretched(b.picture, b.clip_w * zoom, b.clip_h * zoom).isNull();
 }
 
 void FramePainter::draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden) {
@@ -192,9 +226,8 @@ void FramePainter::draw_picture(QPainter& p, const skin::FrameItem& item, int zo
     // A variant drawn for the screen's pixels at this zoom is used pixel for
     // pixel (or smoothly brought down to a fractional desktop scale);
     // otherwise the picture is scaled by the whole factor.
-    const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
-    const bool hires = item.hires && item.hires_scale == device_scale;
-    const int s = hires ? device_scale : 1;
+    const int s = drawn_scale(item, zoom, view);
+    const bool hires = s > 1;
     const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
     // Only the part inside the client area, worked out in 64 bits (in skin
     // pixels): a skin may place a picture anywhere in 32 bits.
@@ -239,11 +272,11 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const QRect window(QPoint(0, 0), frame_size(skin, zoom));
     if (!view.region.isEmpty()) p.setClipRegion(view.region, Qt::IntersectClip);
     p.setCompositionMode(QPainter::CompositionMode_Source);
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
     if (view.base) p.drawImage(0, 0, *view.base);
     else if (view.see_through) p.fillRect(window, Qt::transparent);
-    else p.fillRect(window, window_colour(skin.colour));
+    else if (!backdrop_covers(items, zoom, window)) p.fillRect(window, window_colour(skin.colour));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
-    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
     const QRect hidden = hidden_by_case(items, zoom, view);
     for (const skin::FrameItem& item : items) {
         if (item.picture->empty()) continue;

@@ -38,6 +38,9 @@ struct View {
 // The frame's size in window pixels at a zoom: the skin's client area, as
 // large as a picture may be.
 QSize frame_size(const skin::Skin& skin, int zoom);
+// The scale of the picture an item is drawn from: its variant's where
+// that is drawn for the screen's pixels at this zoom, else 1.
+int drawn_scale(const skin::FrameItem& item, int zoom, const View& view);
 // Where an item of the frame is drawn in the window, at a zoom.
 QRect item_rect(const skin::FrameItem& item, int zoom);
 // The part of the window that differs between two frames' items: the
@@ -74,8 +77,13 @@ private:
     QRect content(const skin::Picture* picture);
     // A rectangle of it that is wholly opaque (possibly empty).
     QRect core(const skin::Picture* picture);
+    // The same rectangle of a variant `scale` times the size, if it is
+    // wholly opaque there too; else empty.
+    QRect variant_core(const skin::Picture* variant, const QRect& core, int scale);
     // Where the unit's case hides the backdrop wholly, in window pixels.
     QRect hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view);
+    // Whether the backdrop is drawn opaque over the whole window.
+    bool backdrop_covers(const std::vector<skin::FrameItem>& items, int zoom, const QRect& window);
     void draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden);
     void draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size);
     void draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size);

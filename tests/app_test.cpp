@@ -653,6 +653,54 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
     }
 }
 
+// Nor where the case's finer variant is see-through inside the part where
+// the case itself is opaque, nor at a fractional desktop scale.
+TEST(Zoom, TheBackdropIsLeftOutOnlyUnderAnOpaqueCase) {
+    const auto picture = [](int w, int h, int scale, bool hole) {
+        auto p = std::make_shared<skin::Picture>(w * scale, h * scale);
+        for (int y = 0; y < p->height; ++y)
+            for (int x = 0; x < p->width; ++x) {
+                std::uint8_t* d = p->pixel(x, y);
+                const bool corner = (x < scale || x >= p->width - scale) && (y < scale || y >= p->height - scale);
+                const bool in_hole = hole && std::abs(x - p->width / 2) < scale && std::abs(y - p->height / 2) < scale;
+                d[0] = static_cast<std::uint8_t>(40 + x * 7), d[1] = static_cast<std::uint8_t>(y * 11), d[2] = 90;
+                // Half see-through just above the part that is wholly opaque.
+                d[3] = corner || in_hole ? 0 : y / scale == 3 ? 128 : 255;
+            }
+        return p;
+    };
+    skin::Skin skin;
+    skin.client_width = skin.game_width = 24;
+    skin.client_height = skin.game_height = 12;
+    skin.backdrop.shown = skin.backdrop.stretch = true;
+    skin.backdrop.picture = picture(5, 3, 1, false);
+    skin::PlacedPicture& face = skin.pictures[skin::section_of_picture("im_background") - 1];
+    face.picture = picture(20, 10, 1, false);
+    face.transparent = true;
+    face.left = 2, face.top = 1, face.width = 20, face.height = 10;
+    const Display display;
+    for (const auto& [scale, hole, dpr] : {std::tuple{2, true, 1.0}, std::tuple{3, false, 1.25}, std::tuple{2, false, 1.0}}) {
+        face.hires = picture(20, 10, scale, hole);
+        face.hires_scale = scale;
+        FramePainter painter;
+        View view;
+        view.zoom = 2;
+        view.dpr = dpr;
+        // As in a window on such a desktop; what no picture covers stays magenta.
+        const auto paint = [&] {
+            QImage out(frame_size(skin, view.zoom) * dpr, QImage::Format_RGB32);
+            out.setDevicePixelRatio(dpr);
+            out.fill(Qt::magenta);
+            QPainter p(&out);
+            painter.paint(p, skin, display, {}, view);
+            return out;
+        };
+        const QImage culled = paint();
+        view.cull_backdrop = false;
+        EXPECT_EQ(culled, paint()) << "variant at " << scale << "x, desktop scale " << dpr;
+    }
+}
+
 // No pixel of the see-through colour is left in the windowed frame, nor
 // blended into the antialiased edges of the unit's shape.
 TEST(MainWindow, NoSeeThroughColourInTheWindowedFrame) {
