@@ -186,11 +186,15 @@ const QImage& TForm1::game_menu_picture(int scale) {
     return it->second;
 }
 
+int TForm1::game_menu_scale() const {
+    return static_cast<int>(std::ceil(game_menu_->zoom() * devicePixelRatioF() - 0.01));
+}
+
 void TForm1::paint_game_menu(QPainter& p) {
     // Over the unit, at the menu's own zoom and the screen's own pixels.
     if (!skin_.menu_shown) return;
     const int z = game_menu_->zoom();
-    const int device = static_cast<int>(std::ceil(z * devicePixelRatioF() - 0.01));
+    const int device = game_menu_scale();
     const QImage* picture = &game_menu_picture(device);
     int scale = device;
     if (picture->isNull()) picture = &game_menu_picture(scale = 1);
@@ -215,6 +219,8 @@ void TForm1::paint_frame(QPainter& p, const QRegion& region) {
         // Past the whole factor's part, which the frame paints itself.
         for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_))) p.fillRect(r, window_colour(skin_.colour));
     }
+    // Read while the first frame's pictures may still be being converted.
+    if (skin_.menu_shown) (void)game_menu_picture(game_menu_scale());
     View v = view();
     if (region != QRegion(rect())) v.region = region;  // what changed only
     painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);

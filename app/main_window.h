@@ -170,6 +170,8 @@ private:
     void let_go_of_everything();
     void im_backgroundMouseDown(QPoint pos);
     void im_backgroundMouseMove(QPoint pos);
+    // The screen pixels per skin pixel of the in-game menu.
+    int game_menu_scale() const;
     const QImage& game_menu_picture(int scale);
     void paint_game_menu(QPainter& p);
     // The window's picture where `region` says: the face, the in-game menu, the banner.
