@@ -127,7 +127,6 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
     // Everything that must outlive a longjmp lives outside this frame's
     // automatic variables that change after setjmp.
     auto picture = std::make_unique<Picture>();
-    auto row = std::make_unique<std::vector<std::uint8_t>>();
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
         return failure(err.message);
@@ -155,21 +154,16 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
         return failure(std::string(kPastLimit));
     }
     if (limit != kNoLimit) cinfo.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(limit - pixels, LONG_MAX));
-    cinfo.out_color_space = JCS_RGB;
+    // Straight into the picture's rows, the alpha filled in by libjpeg-turbo.
+    cinfo.out_color_space = JCS_EXT_RGBA;
     jpeg_start_decompress(&cinfo);
     *picture = Picture(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
-    row->resize(static_cast<std::size_t>(cinfo.output_width) * 3);
     while (cinfo.output_scanline < cinfo.output_height) {
-        const int y = static_cast<int>(cinfo.output_scanline);
-        JSAMPROW rows[1] = {row->data()};
-        jpeg_read_scanlines(&cinfo, rows, 1);
-        for (int x = 0; x < picture->width; ++x) {
-            std::uint8_t* d = picture->pixel(x, y);
-            d[0] = (*row)[x * 3];
-            d[1] = (*row)[x * 3 + 1];
-            d[2] = (*row)[x * 3 + 2];
-            d[3] = 255;
-        }
+        JSAMPROW rows[16];
+        const JDIMENSION first = cinfo.output_scanline;
+        const JDIMENSION n = std::min<JDIMENSION>(16, cinfo.output_height - first);
+        for (JDIMENSION i = 0; i < n; ++i) rows[i] = picture->pixel(0, static_cast<int>(first + i));
+        jpeg_read_scanlines(&cinfo, rows, n);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);

@@ -141,12 +141,17 @@ TEST(Pictures, RoundTripThroughEveryFormat) {
         make_opaque(opaque);
         EXPECT_EQ(bmp.rgba, opaque.rgba) << name;
     }
-    const Picture jpg = load_picture(dir.file("a.jpg")).value();
-    ASSERT_EQ(jpg.width, 16);
-    ASSERT_EQ(jpg.height, 8);
-    for (std::size_t i = 0; i < jpg.rgba.size(); i += 4) {
-        EXPECT_NEAR(jpg.rgba[i], p.rgba[i], 24) << i;
-        EXPECT_EQ(jpg.rgba[i + 3], 255);
+    // Taller than the rows the decoder takes at a time.
+    const Picture tall = gradient(16, 40);
+    ASSERT_EQ(test::error_text(write_jpeg(tall, dir.file("tall.jpg"), 100)), "");
+    for (const auto& [name, original] : {std::pair{"a.jpg", &p}, std::pair{"tall.jpg", &tall}}) {
+        const Picture jpg = load_picture(dir.file(name)).value();
+        ASSERT_EQ(jpg.width, original->width);
+        ASSERT_EQ(jpg.height, original->height);
+        for (std::size_t i = 0; i < jpg.rgba.size(); i += 4) {
+            for (std::size_t c = 0; c < 3; ++c) EXPECT_NEAR(jpg.rgba[i + c], original->rgba[i + c], 24) << name << " " << i;
+            EXPECT_EQ(jpg.rgba[i + 3], 255);
+        }
     }
 }
 
