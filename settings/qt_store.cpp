@@ -235,8 +235,11 @@ QtStore::Values QtStore::not_held_yet(const Values& values) {
 
 Status QtStore::store_texts(const Values& asked) {
     // What the file holds already is not written again: a start that
-    // changes no setting writes nothing.
-    const Values values = settings_ && unwritable_.empty() ? not_held_yet(asked) : asked;
+    // changes no setting writes nothing. A file not wholly understood is
+    // written anew all the same at the first write, beside a copy of it, so
+    // that it is not found unreadable at every start.
+    const bool anew = must_back_up_ && !backed_up_;
+    const Values values = settings_ && unwritable_.empty() && !anew ? not_held_yet(asked) : asked;
     if (values.empty()) return {};
     if (!settings_ || !unwritable_.empty() || !(unwritable_ = writable_now()).empty()) {
         // The run goes on with the values; they are only not kept.

@@ -149,8 +149,11 @@ TEST(QtStoreFile, UnreadableFileGivesDefaultsAndIsKept) {
     EXPECT_FALSE(store.open_problem().empty());
     EXPECT_EQ(store.read_number("Key1", 2), 2);
     EXPECT_EQ(slurp(file), broken);  // reading changes nothing
-    ASSERT_TRUE(store.write_number("Key1", 2));
+    // The first write makes the copy and the file anew, even of a value it holds.
+    ASSERT_TRUE(store.write_number("HiScore1", 70));
     EXPECT_EQ(slurp(store.backup_name()), broken);
+    EXPECT_TRUE(QtStore(file.string()).open_problem().empty());
+    ASSERT_TRUE(store.write_number("Key1", 2));
     EXPECT_EQ(QtStore(file.string()).read_number("Key1", 0), 2);
 }
 
