@@ -157,9 +157,11 @@ QRect FramePainter::variant_core(const skin::Picture* variant, const QRect& core
     return core_.emplace(variant, opaque ? r : QRect()).first->second;
 }
 
+int device_scale(int zoom, qreal dpr) { return static_cast<int>(std::ceil(zoom * dpr - 0.01)); }
+
 int drawn_scale(const skin::FrameItem& item, int zoom, const View& view) {
-    const int device_scale = static_cast<int>(std::ceil(zoom * view.dpr - 0.01));
-    return item.hires && item.hires_scale == device_scale ? device_scale : 1;
+    const int device = device_scale(zoom, view.dpr);
+    return item.hires && item.hires_scale == device ? device : 1;
 }
 
 QRect FramePainter::hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view) {

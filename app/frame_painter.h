@@ -38,6 +38,10 @@ struct View {
 // The frame's size in window pixels at a zoom: the skin's client area, as
 // large as a picture may be.
 QSize frame_size(const skin::Skin& skin, int zoom);
+// The screen's pixels per skin pixel at a zoom on a desktop scale, as a
+// whole number (a fractional one rounded up): the scale of the pictures
+// drawn for it.
+int device_scale(int zoom, qreal dpr);
 // The scale of the picture an item is drawn from: its variant's where
 // that is drawn for the screen's pixels at this zoom, else 1.
 int drawn_scale(const skin::FrameItem& item, int zoom, const View& view);

@@ -187,7 +187,7 @@ const QImage& TForm1::game_menu_picture(int scale) {
 }
 
 int TForm1::game_menu_scale() const {
-    return static_cast<int>(std::ceil(game_menu_->zoom() * devicePixelRatioF() - 0.01));
+    return device_scale(game_menu_->zoom(), devicePixelRatioF());
 }
 
 void TForm1::paint_game_menu(QPainter& p) {

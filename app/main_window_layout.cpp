@@ -59,7 +59,7 @@ Status TForm1::load_at_fitting_zoom(int& factor) {
         factor = std::clamp(factor, 1, cap);
         req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
         req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
-        req.scale = static_cast<int>(std::ceil(factor * dpr - 0.01));
+        req.scale = device_scale(factor, dpr);
         r = skin::load_skin(req, skin_);
         if (!r && r.error().fatal) break;
         if (skin_.max_scale < req.scale && factor > 1) {
