@@ -224,12 +224,8 @@ Status QtStore::store_text(std::string_view name, std::string_view text) {
 QtStore::Values QtStore::not_held_yet(const Values& values) {
     settings_->sync();  // nothing is pending: this only reads what another program wrote since
     Values out;
-    for (const auto& [name, text] : values) {
-        const QString key = QString::fromStdString(stored_key(name));
-        const QVariant held = settings_->value(key);
-        const bool same = settings_->contains(key) && held.typeId() == QMetaType::QString && held.toString() == qstr(text);
-        if (!same || unstored_.count(name)) out.emplace_back(name, text);
-    }
+    for (const auto& [name, text] : values)
+        if (read_text(name) != text) out.emplace_back(name, text);
     return out;
 }
 
