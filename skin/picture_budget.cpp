@@ -79,6 +79,13 @@ void PictureBudget::decode_ahead(const std::vector<FileUse>& named, unsigned thr
     for (std::thread& t : helpers) t.join();
 }
 
+Result<std::shared_ptr<const Picture>> PictureBudget::keep(const FileUse& file, std::shared_ptr<const Picture> p) {
+    if (used_ + p->rgba.size() > limit_) return budget_message(file.first, limit_);
+    used_ += p->rgba.size();
+    loaded_.emplace(file, p);
+    return p;
+}
+
 Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& path, Use use) {
     const auto key = std::make_pair(path, use);
     if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
@@ -88,10 +95,7 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         // Decoded with no more than it would be allowed now: the same picture.
         if (early.allowed <= left()) {
             if (early.header && used_ + early.header->bytes() > limit_) return budget_message(path, limit_);
-            if (used_ + early.picture->rgba.size() > limit_) return budget_message(path, limit_);
-            used_ += early.picture->rgba.size();
-            loaded_.emplace(key, early.picture);
-            return early.picture;
+            return keep(key, std::move(early.picture));
         }
     }
     const Format format = format_of(path);
@@ -109,12 +113,8 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         if (!d && d.message().ends_with(kPastLimit)) return budget_message(path, limit_);
         if (!d) return d.error();
         auto p = std::make_shared<Picture>(std::move(d).value());
-        if (used_ + p->rgba.size() > limit_) return budget_message(path, limit_);
-        used_ += p->rgba.size();
         prepare(*p, use, format);
-        std::shared_ptr<const Picture> done = std::move(p);
-        loaded_.emplace(key, done);
-        return done;
+        return keep(key, std::move(p));
     } catch (const std::bad_alloc&) {
         return failure(path + ": there is not enough memory to load this picture");
     }

@@ -62,6 +62,8 @@ private:
         std::uint64_t allowed = 0;
     };
     std::map<FileUse, Early> early_;
+    // A decoded picture counted against the budget and kept, if it fits.
+    Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
     // Decoded and prepared for its use, within `allowed`; nothing on any failure.
     static std::optional<Early> decode_early(const FileUse& file, std::uint64_t allowed);
 };
