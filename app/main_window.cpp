@@ -217,7 +217,8 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::paint_frame(QPainter& p, const QRegion& region) {
     if (fullscreen_) {
         // Past the whole factor's part, which the frame paints itself.
-        for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_))) p.fillRect(r, window_colour(skin_.colour));
+        for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_)))
+            p.fillRect(r, window_colour(skin_.colour));
     }
     // Read while the first frame's pictures may still be being converted.
     if (skin_.menu_shown) (void)game_menu_picture(game_menu_scale());
