@@ -109,6 +109,8 @@ TEST(Splash, SkippedWhenADriverIsStoredAndTheBoxIsClear) {
     Splash s({{"SoundMode", "1"}, {"SplashScreen", "0"}});
     EXPECT_TRUE(s.form->skipped());
     EXPECT_FALSE(s.form->isVisible());
+    EXPECT_EQ(s.form->cb_sound(), nullptr);  // nothing made that is never seen
+    EXPECT_FALSE(s.form->splash_checked());
     EXPECT_FALSE(s.pending);
     EXPECT_EQ(s.calls, (std::vector<std::string>{"sound Windows MultiMedia", "menu check off", "power on"}));
     EXPECT_TRUE(s.sound.active());

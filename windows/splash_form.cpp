@@ -79,28 +79,40 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
     setWindowTitle("About this game...");
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(false);
-    build_choices();
     // Creation: the stored driver and box.
     const int mode = store_.read_number(Setting::SoundMode, -1);
-    cb_sound_->setCurrentIndex(mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1);
-    chb_splashscreen_->setChecked(store_.read_flag(Setting::SplashScreen, true));
-    if (cb_sound_->currentIndex() >= 0 && !chb_splashscreen_->isChecked()) {
+    stored_mode_ = mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1;
+    stored_checked_ = store_.read_flag(Setting::SplashScreen, true);
+    if (stored_mode_ >= 0 && !stored_checked_) {
+        // Never seen: its controls (and the fonts and style they would
+        // load before the unit's first frame) are made only if it is shown.
         skipped_ = true;
         move(-width(), -height());
         if (hooks_.splash_pending) *hooks_.splash_pending = false;
         btn_playClick();
-        return;  // the rest of the window is made only if it is ever shown
+        return;
     }
     build();
 }
 
 void TSplashForm::build() {
+    build_choices();
+    cb_sound_->setCurrentIndex(stored_mode_);
+    chb_splashscreen_->setChecked(stored_checked_);
     build_texts();
     build_buttons();
     // The window sees the keys before its controls.
     new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
     cb_soundChange();
     connect(cb_sound_, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
+}
+
+bool TSplashForm::splash_checked() const { return chb_splashscreen_ ? chb_splashscreen_->isChecked() : stored_checked_; }
+
+std::string TSplashForm::driver_text() const {
+    if (cb_sound_) return cb_sound_->currentText().toStdString();
+    if (stored_mode_ < 0) return {};
+    return std::string(sound::kDrivers[static_cast<std::size_t>(stored_mode_)].text);
 }
 
 void TSplashForm::build_texts() {
@@ -203,16 +215,18 @@ void TSplashForm::present() {
     FormActivate();
 }
 
-void TSplashForm::FormActivate() { cb_sound_->setFocus(Qt::ActiveWindowFocusReason); }
+void TSplashForm::FormActivate() {
+    if (cb_sound_) cb_sound_->setFocus(Qt::ActiveWindowFocusReason);
+}
 
 void TSplashForm::btn_playClick() {
     if (played_) return;  // the start-up runs once per run
     played_ = true;
-    if (hooks_.sound_startup && !hooks_.sound_startup(cb_sound_->currentText().toStdString())) {
+    if (hooks_.sound_startup && !hooks_.sound_startup(driver_text())) {
         if (hooks_.end_program) hooks_.end_program(1);
         return;
     }
-    const bool checked = chb_splashscreen_->isChecked();
+    const bool checked = splash_checked();
     store_.write_flag(Setting::SplashScreen, checked);
     if (hooks_.set_splash_menu_check) hooks_.set_splash_menu_check(checked);
     if (hooks_.power_on) hooks_.power_on();

@@ -49,6 +49,10 @@ public:
     void present();
     void btn_playClick();
 
+    // The "show at startup" box's state, also when the window was skipped.
+    bool splash_checked() const;
+
+    // The controls; a skipped window has none until it is presented.
     QComboBox* cb_sound() const { return cb_sound_; }
     QCheckBox* chb_splashscreen() const { return chb_splashscreen_; }
     ClickLabel* btn_play() const { return btn_play_; }
@@ -60,10 +64,11 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    // All but the driver list and the box, which are made first.
+    // The controls, set to the stored driver and box.
     void build();
     void build_texts();
     void build_choices();
+    std::string driver_text() const;
     void build_buttons();
     void cb_soundChange();
     void FormActivate();
@@ -74,6 +79,9 @@ private:
     Hooks hooks_;
     bool skipped_ = false;
     bool played_ = false;
+    // The stored driver row (-1: none) and box, read at creation.
+    int stored_mode_ = -1;
+    bool stored_checked_ = true;
     QComboBox* cb_sound_ = nullptr;
     QCheckBox* chb_splashscreen_ = nullptr;
     ClickLabel* btn_play_ = nullptr;
