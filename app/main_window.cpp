@@ -146,6 +146,7 @@ void TForm1::save_screenshot() {
 }
 
 void TForm1::power_on() {
+    read_game_menu_picture_ahead();  // while the window comes up
     show_layout();
     raise();
     activateWindow();
@@ -173,17 +174,44 @@ QImage TForm1::render_frame(bool soft_edges) {
     return frame;
 }
 
+namespace {
+
+// The in-game menu's picture for a scale, its pixels left where they were
+// decoded; a null image when the program has none for that scale.
+QImage read_game_menu_picture(const std::string& data_dir, int scale) {
+    const std::string name = scale == 1 ? "game_menu.png" : "game_menu@" + std::to_string(scale) + "x.png";
+    auto decoded = skin::load_picture(files::program_picture(data_dir, name));
+    if (!decoded) return {};
+    auto* picture = new skin::Picture(std::move(decoded).value());
+    return QImage(
+        picture->rgba.data(), picture->width, picture->height, picture->width * 4, QImage::Format_RGBA8888,
+        [](void* p) { delete static_cast<skin::Picture*>(p); }, picture);
+}
+
+}  // namespace
+
 const QImage& TForm1::game_menu_picture(int scale) {
     // The picture drawn for the screen's pixels at this scale, if there is one.
     auto it = game_menu_pictures_.find(scale);
-    if (it == game_menu_pictures_.end()) {
-        const std::string name = scale == 1 ? "game_menu.png" : "game_menu@" + std::to_string(scale) + "x.png";
-        QImage image;
-        if (auto picture = skin::load_picture(files::program_picture(files_.data_dir, name)))
-            image = QImage(picture->rgba.data(), picture->width, picture->height, QImage::Format_RGBA8888).copy();
-        it = game_menu_pictures_.emplace(scale, std::move(image)).first;
+    if (it != game_menu_pictures_.end()) return it->second;
+    QImage image;
+    if (auto coming = game_menu_coming_.find(scale); coming != game_menu_coming_.end()) {
+        image = coming->second.get();
+        game_menu_coming_.erase(coming);
+    } else {
+        image = read_game_menu_picture(files_.data_dir, scale);
     }
-    return it->second;
+    return game_menu_pictures_.emplace(scale, std::move(image)).first->second;
+}
+
+void TForm1::read_game_menu_picture_ahead() {
+    const int scale = game_menu_scale();
+    if (!skin_.menu_shown || game_menu_pictures_.contains(scale) || game_menu_coming_.contains(scale)) return;
+    try {
+        game_menu_coming_.emplace(scale, std::async(std::launch::async, read_game_menu_picture, files_.data_dir, scale));
+    } catch (const std::system_error&) {
+        // No thread to spare: read when first drawn.
+    }
 }
 
 int TForm1::game_menu_scale() const {

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
 #include <optional>
@@ -173,6 +174,8 @@ private:
     // The screen pixels per skin pixel of the in-game menu.
     int game_menu_scale() const;
     const QImage& game_menu_picture(int scale);
+    // Starts reading the picture for the menu's scale on another thread.
+    void read_game_menu_picture_ahead();
     void paint_game_menu(QPainter& p);
     // The window's picture where `region` says: the face, the in-game menu, the banner.
     void paint_frame(QPainter& p, const QRegion& region);
@@ -194,6 +197,7 @@ private:
     Openers openers_;
     skin::Skin skin_;
     std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
+    std::map<int, std::future<QImage>> game_menu_coming_;  // being read, by scale
     std::vector<skin::FrameItem> shown_items_;   // as last asked to be painted
     FramePainter painter_;
     FirstPaintReport first_paint_{"frame"};

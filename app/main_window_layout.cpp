@@ -102,6 +102,7 @@ void TForm1::load_skin() {
     const QScreen* screen_now = unit_screen();
     const int screen_height = fullscreen_ && screen_now ? screen_now->geometry().height() : screen_area().height();
     game_menu_->set_zoom(std::min(zoom_, GameMenu::fitting_zoom(screen_height)));
+    if (isVisible()) read_game_menu_picture_ahead();  // else as the unit is switched on
     hide_logo_under_unit();
     apply_layout();
     repaint_all();  // the pictures themselves changed
