@@ -93,6 +93,7 @@ private:
     windows::TSplashForm::Hooks splash_hooks();
     bool sound_startup(const std::string& driver);
     void start_gamepads();
+    void set_window_icon();
     void form_activate();
     void end_program(int status);
 
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<app::SoundRest> sound_rest_;
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
+    bool icon_asked_ = false;
     // An ending asked for before the event loop runs (a failed start-up in
     // the skipped splash window) must stop it from running at all.
     bool ending_ = false;
@@ -137,7 +139,11 @@ int Program::run() {
     app::report_start_phase("windows made");
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
     // Gamepads are looked for once the unit's first frame is up.
-    QObject::connect(&main_window_, &app::TForm1::painted, &main_window_, [this] { start_gamepads(); },
+    QObject::connect(&main_window_, &app::TForm1::painted, &main_window_,
+                     [this] {
+                         set_window_icon();
+                         start_gamepads();
+                     },
                      Qt::SingleShotConnection);
     if (!splash_->skipped()) splash_->show();
     QTimer::singleShot(0, [this] { form_activate(); });  // as the event loop starts
@@ -212,7 +218,7 @@ void Program::wire_popup_menu() {
             },
         .keys = [this] { keys().open(); },
         .replays = [this] { replays().present(); },
-        .splash_checkbox = [this] { return splash_->chb_splashscreen()->isChecked(); },
+        .splash_checkbox = [this] { return splash_->splash_checked(); },
         .open_file = [](const QUrl& file,
                         std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },
     });
@@ -227,7 +233,10 @@ windows::TSplashForm::Hooks Program::splash_hooks() {
     hooks.power_on = [this] { main_window_.power_on(); };
     hooks.end_program = [this](int status) { end_program(status); };
     hooks.splash_pending = &splash_pending_;
-    hooks.painted = [this] { splash_paint_.painted(); };
+    hooks.painted = [this] {
+        splash_paint_.painted();
+        set_window_icon();
+    };
     return hooks;
 }
 
@@ -240,6 +249,19 @@ bool Program::sound_startup(const std::string& driver) {
     }
     host_.unit().set_sound_output(sound_.active());
     return true;
+}
+
+// The windows' icon, given once the first window is painted: reading it
+// and handing every size of it to the window system is no part of that
+// first frame.
+void Program::set_window_icon() {
+    if (icon_asked_) return;
+    icon_asked_ = true;
+    // After the paint that asked: the icon goes to every window at once.
+    QTimer::singleShot(0, [file = QString::fromStdString(files::join(files_.data_dir, files::kIconFile))] {
+        // The installed theme's icon, or the one beside a build tree's program.
+        QApplication::setWindowIcon(QIcon::fromTheme("ignivar", QIcon(file)));
+    });
 }
 
 void Program::start_gamepads() {
@@ -289,9 +311,6 @@ int main(int argc, char** argv) {
         input::request_detectable_autorepeat();
         const app::DataPaths files = app::find_data_paths(QCoreApplication::applicationDirPath().toStdString(),
                                                           app::player_folder(), kDataFromBin);
-        // The installed theme's icon, or the one beside a build tree's program.
-        QApplication::setWindowIcon(QIcon::fromTheme(
-            "ignivar", QIcon(QString::fromStdString(files::join(files.data_dir, files::kIconFile)))));
         QGuiApplication::setDesktopFileName("ignivar");
         // A signal ends the program as closing its window does, on whatever
         // window is up; set up before the sound and gamepads start.
