@@ -7,6 +7,12 @@ namespace ignivar::app {
 
 GamepadPump::GamepadPump(host::Host& host, const std::string& mapping_file, QObject* parent)
     : QObject(parent), host_(host) {
+    if (const std::string why = gamepad::unreadable_reason(); !why.empty()) {
+        // Nothing of the mapping can be understood then: only that is told.
+        pads_ = std::make_unique<gamepad::Gamepads>(gamepad::Mapping{}, nullptr);
+        unavailable_ = "gamepads cannot be read: " + why;
+        return;
+    }
     auto mapping = gamepad::load_mapping_file(mapping_file, problems_);
     const bool enabled = mapping.enabled;
     pads_ = std::make_unique<gamepad::Gamepads>(std::move(mapping), [this](input::Button b, bool pressed) {

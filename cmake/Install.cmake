@@ -87,7 +87,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IGNIVAR_WEBSITE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
+# SDL and SDL_mixer are opened at run time (for sound and gamepads), so the
+# scan of linked libraries does not see them.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
+    "fonts-dejavu-core, fonts-liberation, libsdl2-2.0-0 (>= 2.24), libsdl2-mixer-2.0-0 (>= 2.6)")
 # On a Wayland desktop the program is a Wayland client with Qt's plugin
 # (without it, Qt runs it through XWayland).
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-wayland")

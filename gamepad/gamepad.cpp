@@ -1,7 +1,5 @@
 #include "gamepad/gamepad.h"
 
-#include <SDL.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 
 #include "files/read.h"
 #include "files/write.h"
+#include "sound/sdl_library.h"
 
 namespace ignivar::gamepad {
 namespace {
@@ -27,17 +26,22 @@ std::string lower(std::string s) {
     return s;
 }
 
-// "a", "dpleft", "leftx-", "lefttrigger" (an axis that only goes one way).
+// SDL, opened at the first need; pads are opened only once it is there.
+const sdl::Functions* lib() { return sdl::functions(); }
+
+// "a", "dpleft", "leftx-", "lefttrigger" (an axis that only goes one way):
+// SDL's own names. Without SDL no name is known, and no pad is read.
 std::optional<PadInput> pad_input(const std::string& name) {
-    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
+    if (!lib()) return std::nullopt;
+    const SDL_GameControllerButton b = lib()->SDL_GameControllerGetButtonFromString(name.c_str());
     if (b != SDL_CONTROLLER_BUTTON_INVALID) return PadInput{PadInput::Kind::Button, b};
     if (!name.empty() && (name.back() == '-' || name.back() == '+')) {
         const std::string axis = name.substr(0, name.size() - 1);
-        const SDL_GameControllerAxis a = SDL_GameControllerGetAxisFromString(axis.c_str());
+        const SDL_GameControllerAxis a = lib()->SDL_GameControllerGetAxisFromString(axis.c_str());
         if (a != SDL_CONTROLLER_AXIS_INVALID)
             return PadInput{name.back() == '-' ? PadInput::Kind::AxisMinus : PadInput::Kind::AxisPlus, a};
     }
-    const SDL_GameControllerAxis a = SDL_GameControllerGetAxisFromString(name.c_str());
+    const SDL_GameControllerAxis a = lib()->SDL_GameControllerGetAxisFromString(name.c_str());
     if (a == SDL_CONTROLLER_AXIS_TRIGGERLEFT || a == SDL_CONTROLLER_AXIS_TRIGGERRIGHT)
         return PadInput{PadInput::Kind::AxisPlus, a};
     return std::nullopt;
@@ -168,34 +172,37 @@ struct Gamepads::Pad {
     std::map<PadInput, bool> down;  // inputs held now
 };
 
+std::string unreadable_reason() { return lib() ? std::string() : sdl::problem(); }
+
 Gamepads::Gamepads(Mapping mapping, Route route) : mapping_(std::move(mapping)), route_(std::move(route)) {}
 
 Gamepads::~Gamepads() {
     for (Pad* p : pads_) {
-        SDL_GameControllerClose(p->controller);
+        lib()->SDL_GameControllerClose(p->controller);
         delete p;
     }
     pads_.clear();
-    if (started_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (started_) lib()->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 Status Gamepads::start() {
     if (!mapping_.enabled) return failure("switched off in the mapping file");
+    if (!lib()) return failure(sdl::problem());
     // The program has no SDL window: pads count whichever window has the keyboard.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return failure(SDL_GetError());
+    lib()->SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (lib()->SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return failure(lib()->SDL_GetError());
     started_ = true;
     // Pads already plugged in arrive as "added" events at the first poll.
     return {};
 }
 
 void Gamepads::open(int device_index) {
-    if (!SDL_IsGameController(device_index)) return;  // no mapping for it: not a pad SDL knows
-    SDL_GameController* c = SDL_GameControllerOpen(device_index);
+    if (!lib()->SDL_IsGameController(device_index)) return;  // no mapping for it: not a pad SDL knows
+    SDL_GameController* c = lib()->SDL_GameControllerOpen(device_index);
     if (!c) return;
-    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+    const int id = lib()->SDL_JoystickInstanceID(lib()->SDL_GameControllerGetJoystick(c));
     if (std::any_of(pads_.begin(), pads_.end(), [id](const Pad* p) { return p->instance == id; })) {
-        SDL_GameControllerClose(c);  // already open
+        lib()->SDL_GameControllerClose(c);  // already open
         return;
     }
     pads_.push_back(new Pad{c, id, {}});
@@ -208,7 +215,7 @@ void Gamepads::close(int instance_id) {
     // A pad pulled out lets go of everything it held.
     for (auto& [in, down] : pad->down)
         if (down) input_changed(*pad, in, false);
-    SDL_GameControllerClose(pad->controller);
+    lib()->SDL_GameControllerClose(pad->controller);
     pads_.erase(it);
     delete pad;
 }
@@ -223,9 +230,9 @@ void Gamepads::input_changed(Pad& pad, PadInput in, bool down) {
 
 void Gamepads::poll() {
     if (!started_) return;
-    SDL_PumpEvents();
+    lib()->SDL_PumpEvents();
     SDL_Event e;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+    while (lib()->SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         switch (e.type) {
             case SDL_CONTROLLERDEVICEADDED: open(e.cdevice.which); break;
             case SDL_CONTROLLERDEVICEREMOVED: close(e.cdevice.which); break;
@@ -260,7 +267,7 @@ void Gamepads::poll() {
 void Gamepads::rumble(int ms, double strength) {
     if (!mapping_.rumble) return;
     const auto level = static_cast<Uint16>(std::clamp(strength, 0.0, 1.0) * 0xFFFF);
-    for (Pad* p : pads_) SDL_GameControllerRumble(p->controller, level, level, static_cast<Uint32>(ms));
+    for (Pad* p : pads_) lib()->SDL_GameControllerRumble(p->controller, level, level, static_cast<Uint32>(ms));
 }
 
 }  // namespace ignivar::gamepad

@@ -49,6 +49,10 @@ Mapping parse_mapping(std::string_view text, Report& problems);
 inline constexpr std::uint64_t kMaxMappingFile = 64 * 1024;
 Mapping load_mapping_file(const std::string& file, Report& problems);
 
+// Why no pad can be read at all (SDL cannot be opened); empty when pads
+// can be. Without SDL no input name of a mapping is known either.
+std::string unreadable_reason();
+
 // Where a stick direction counts as pressed, and where as released again.
 inline constexpr int kStickPress = 16384;   // half way
 inline constexpr int kStickRelease = 8192;  // a quarter of the way

@@ -1,8 +1,5 @@
 // The FSOUND functions on SDL2_mixer. Everything is called from the user
 // interface thread; SDL mixes on its own audio thread.
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -11,6 +8,7 @@
 
 #include "files/read.h"
 #include "sound/fmod.h"
+#include "sound/sdl_library.h"
 #include "sound/wav.h"
 
 // A sample is decoded by our own WAV reader, which checks the file first;
@@ -55,18 +53,21 @@ struct Library {
 
 Library g;
 
+// SDL, once a device has been opened (which needs it).
+const ignivar::sdl::Functions* lib() { return ignivar::sdl::functions(); }
+
 void close_device() {
     if (g.device_open) {
-        Mix_HaltChannel(-1);
+        lib()->Mix_HaltChannel(-1);
         for (FSOUND_SAMPLE* s : g.samples) {
-            if (s->chunk) Mix_FreeChunk(s->chunk);
+            if (s->chunk) lib()->Mix_FreeChunk(s->chunk);
             s->chunk = nullptr;
         }
-        Mix_CloseAudio();
+        lib()->Mix_CloseAudio();
         g.device_open = false;
     }
     if (g.sdl_audio) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        lib()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         g.sdl_audio = false;
     }
 }
@@ -82,28 +83,29 @@ void make_chunk(FSOUND_SAMPLE& s) {
         s.converted_rate = g.rate;
     }
     if (s.converted.empty()) return;
-    s.chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s.converted.data()),
+    s.chunk = lib()->Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s.converted.data()),
                                 static_cast<Uint32>(s.converted.size() * sizeof(std::int16_t)));
 }
 
 // Opens the device on the current output type; false when there is none.
 bool open_device() {
+    if (!lib()) return false;  // the libraries cannot be opened: no device
     // Output type 1 asks for ALSA; type 2 lets SDL choose in its own order.
     // A driver the user names in SDL_AUDIODRIVER wins over both.
-    const char* named = SDL_getenv("SDL_AUDIODRIVER");
+    const char* named = lib()->SDL_getenv("SDL_AUDIODRIVER");
     const bool alsa = g.output_type == FSOUND_OUTPUT_WINMM && !(named && *named);
-    if (alsa) SDL_SetHint(SDL_HINT_AUDIODRIVER, "alsa");
-    const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (alsa) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (alsa) lib()->SDL_SetHint(SDL_HINT_AUDIODRIVER, "alsa");
+    const bool up = lib()->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (alsa) lib()->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     if (!up) return false;
     g.sdl_audio = true;
-    if (Mix_OpenAudioDevice(g.rate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
+    if (lib()->Mix_OpenAudioDevice(g.rate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
         close_device();
         return false;
     }
     g.device_open = true;
-    Mix_AllocateChannels(g.channels);
-    Mix_Volume(-1, g.volume);
+    lib()->Mix_AllocateChannels(g.channels);
+    lib()->Mix_Volume(-1, g.volume);
     for (FSOUND_SAMPLE* s : g.samples) make_chunk(*s);
     return true;
 }
@@ -157,13 +159,13 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
 int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
     if (g.resting && sample) ignivar::sound::wake_device();
     if (!g.device_open || !sample || !sample->chunk) return -1;
-    return Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
+    return lib()->Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
 }
 
 bool FSOUND_StopSound(int channel) {
     if (g.resting) return true;  // nothing plays on a closed device
     if (!g.device_open) return false;
-    Mix_HaltChannel(channel == FSOUND_ALL ? -1 : channel);
+    lib()->Mix_HaltChannel(channel == FSOUND_ALL ? -1 : channel);
     return true;
 }
 
@@ -172,8 +174,8 @@ void FSOUND_Sample_Free(FSOUND_SAMPLE* sample) {
     if (sample->chunk) {
         // A chunk still playing must not be freed under the mixer.
         for (int c = 0; g.device_open && c < g.channels; ++c)
-            if (Mix_GetChunk(c) == sample->chunk) Mix_HaltChannel(c);
-        Mix_FreeChunk(sample->chunk);
+            if (lib()->Mix_GetChunk(c) == sample->chunk) lib()->Mix_HaltChannel(c);
+        lib()->Mix_FreeChunk(sample->chunk);
     }
     g.budget_used -= sample->bytes;
     std::erase(g.samples, sample);
@@ -207,7 +209,7 @@ bool rest_device() {
     // Nothing started (no sound chosen) is nothing to wait for.
     if (!g.started || !g.on_demand) return !g.device_open;
     if (g.resting) return true;
-    if (g.device_open && Mix_Playing(-1) > 0) return false;  // a sample's end is not cut off
+    if (g.device_open && lib()->Mix_Playing(-1) > 0) return false;  // a sample's end is not cut off
     close_device();
     g.resting = true;
     return true;
@@ -215,7 +217,7 @@ bool rest_device() {
 
 void set_volume(int percent) {
     g.volume = std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
-    if (g.device_open) Mix_Volume(-1, g.volume);
+    if (g.device_open) lib()->Mix_Volume(-1, g.volume);
 }
 
 LibraryState library_state() {
@@ -225,11 +227,11 @@ LibraryState library_state() {
     if (g.device_open) {
         int freq = 0, chans = 0;
         Uint16 format = 0;
-        Mix_QuerySpec(&freq, &format, &chans);
+        lib()->Mix_QuerySpec(&freq, &format, &chans);
         s.rate = freq;
-        s.channels = Mix_AllocateChannels(-1);
+        s.channels = lib()->Mix_AllocateChannels(-1);
         s.buffer_frames = kBufferFrames;
-        if (const char* d = SDL_GetCurrentAudioDriver()) s.driver = d;
+        if (const char* d = lib()->SDL_GetCurrentAudioDriver()) s.driver = d;
     }
     return s;
 }
