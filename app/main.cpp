@@ -22,6 +22,7 @@
 #include "app/replays_window.h"
 #include "app/signals.h"
 #include "app/sound_rest.h"
+#include "app/start_pictures.h"
 #include "files/places.h"
 #include "host/host.h"
 #include "host/system_clock.h"
@@ -138,10 +139,12 @@ int Program::run() {
     create_windows();
     app::report_start_phase("windows made");
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
-    // Gamepads are looked for once the unit's first frame is up.
+    // Gamepads are looked for once the unit's first frame is up; then too
+    // the pictures it needed are kept as the list for the next start.
     QObject::connect(&main_window_, &app::TForm1::painted, &main_window_,
                      [this] {
                          set_window_icon();
+                         app::keep_start_pictures(main_window_.skin_files());
                          start_gamepads();
                      },
                      Qt::SingleShotConnection);
@@ -300,6 +303,7 @@ void Program::end_program(int status) {
 int main(int argc, char** argv) {
     if (const auto answered = answer_command_line(argc, argv)) return *answered;
     app::mark_process_start();
+    app::prefetch_start_pictures();
     // Floating-point exceptions are masked while the program runs, and the
     // caller's state is given back at the end.
     std::fenv_t saved;

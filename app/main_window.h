@@ -96,6 +96,8 @@ public:
     const DataPaths& files() const { return files_; }
     host::Host& host() { return host_; }
     const skin::Skin& skin() const { return skin_; }
+    // The picture files the last skin load decoded, in order.
+    const std::vector<skin::PictureBudget::FileUse>& skin_files() const { return skin_files_; }
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
@@ -196,6 +198,7 @@ private:
     QAction* replays_item_ = nullptr;
     Openers openers_;
     skin::Skin skin_;
+    std::vector<skin::PictureBudget::FileUse> skin_files_;  // the picture files the last skin load decoded
     std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
     std::map<int, std::future<QImage>> game_menu_coming_;  // being read, by scale
     std::vector<skin::FrameItem> shown_items_;   // as last asked to be painted

@@ -39,6 +39,7 @@ Status TForm1::load_at_fitting_zoom(int& factor) {
     req.program_dir = files_.data_dir;
     req.own_dir = files_.own_dir();
     req.fullscreen = fullscreen_;
+    req.listing = &skin_files_;
     const QScreen* s = unit_screen();
     const QSize screen = screen_area().size();
     const qreal dpr = s ? s->devicePixelRatio() : 1.0;

@@ -26,6 +26,7 @@ std::string base(const char* variable, const char* fallback) {
 std::string config_home() { return base("XDG_CONFIG_HOME", ".config"); }
 std::string state_home() { return base("XDG_STATE_HOME", ".local/state"); }
 std::string data_home() { return base("XDG_DATA_HOME", ".local/share"); }
+std::string cache_home() { return base("XDG_CACHE_HOME", ".cache"); }
 
 std::string pictures_dir() {
     if (const char* set = std::getenv("XDG_PICTURES_DIR"); set && set[0] == '/') return set;

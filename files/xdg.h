@@ -13,6 +13,8 @@ std::string config_home();
 std::string state_home();
 // $XDG_DATA_HOME, else ~/.local/share.
 std::string data_home();
+// $XDG_CACHE_HOME, else ~/.cache.
+std::string cache_home();
 // The desktop's pictures folder: XDG_PICTURES_DIR from user-dirs.dirs,
 // else ~/Pictures.
 std::string pictures_dir();

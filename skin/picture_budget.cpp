@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <new>
+#include <set>
 #include <thread>
 
 namespace ignivar::skin {
@@ -40,11 +42,133 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
     }
 }
 
+// The pictures of the one prefetch there is, shared by its threads and the
+// loads that take them.
+class PictureBudget::Prefetch {
+public:
+    static Prefetch& the() {
+        static Prefetch prefetch;
+        return prefetch;
+    }
+    ~Prefetch() { stop(); }
+
+    void start(std::vector<FileUse> files, unsigned threads) {
+        stop();
+        {
+            const std::lock_guard<std::mutex> lock(m_);
+            queue_ = std::move(files);
+            stopping_ = false;
+            active_ = true;
+            pool_ = kPictureBudget / 2;
+        }
+        try {
+            for (unsigned t = 0; t < std::clamp<unsigned>(threads, 1, 4); ++t) threads_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+            // Fewer threads, or none: the loads decode the rest themselves.
+        }
+    }
+
+    // Only from the thread that started it.
+    void stop() {
+        {
+            const std::lock_guard<std::mutex> lock(m_);
+            stopping_ = true;
+        }
+        for (std::thread& t : threads_) t.join();
+        threads_.clear();
+        const std::lock_guard<std::mutex> lock(m_);
+        active_ = false;
+        queue_.clear();
+        next_ = 0;
+        done_.clear();
+        claimed_.clear();
+    }
+
+    std::optional<Early> take(const FileUse& file) {
+        std::unique_lock<std::mutex> lock(m_);
+        if (!active_) return std::nullopt;
+        cv_.wait(lock, [&] { return !busy_.contains(file); });
+        const auto it = done_.find(file);
+        if (it == done_.end()) {
+            claimed_.insert(file);  // decoded by the load itself: not here as well
+            return std::nullopt;
+        }
+        Early early = std::move(it->second);
+        done_.erase(it);
+        return early;
+    }
+
+    // Whether the prefetch has the file; if not, it is left to the caller.
+    bool has(const FileUse& file) {
+        const std::lock_guard<std::mutex> lock(m_);
+        if (!active_) return false;
+        if (busy_.contains(file) || done_.contains(file)) return true;
+        claimed_.insert(file);
+        return false;
+    }
+
+private:
+    Prefetch() = default;
+
+    void work() {
+        // Each picture may take a share of what the pictures may take at
+        // all; those kept together stay within half of it.
+        constexpr std::uint64_t kShare = kPictureBudget / 8;
+        while (true) {
+            FileUse file;
+            {
+                const std::lock_guard<std::mutex> lock(m_);
+                const auto wanted = [&](const FileUse& f) {
+                    return !claimed_.contains(f) && !busy_.contains(f) && !done_.contains(f);
+                };
+                while (next_ < queue_.size() && !wanted(queue_[next_])) ++next_;
+                if (stopping_ || next_ >= queue_.size() || pool_ < kShare) return;
+                file = queue_[next_++];
+                busy_.insert(file);
+                pool_ -= kShare;
+            }
+            std::optional<Early> early = decode_early(file, kShare);
+            {
+                const std::lock_guard<std::mutex> lock(m_);
+                busy_.erase(file);
+                pool_ += kShare - (early ? early->picture->rgba.size() : 0);
+                if (early && !stopping_) done_.emplace(file, std::move(*early));
+            }
+            cv_.notify_all();
+        }
+    }
+
+    std::mutex m_;
+    std::condition_variable cv_;
+    std::vector<FileUse> queue_;
+    std::size_t next_ = 0;
+    bool stopping_ = false;
+    bool active_ = false;  // started and not yet stopped
+    std::uint64_t pool_ = 0;
+    std::set<FileUse> busy_, claimed_;
+    std::map<FileUse, Early> done_;
+    std::vector<std::thread> threads_;
+};
+
+void PictureBudget::prefetch(std::vector<FileUse> files, unsigned threads) {
+    Prefetch::the().start(std::move(files), threads);
+}
+
+void PictureBudget::end_prefetch() { Prefetch::the().stop(); }
+
+std::optional<PictureBudget::Early> PictureBudget::take_prefetched(const FileUse& file) {
+    return Prefetch::the().take(file);
+}
+
+bool PictureBudget::prefetching(const FileUse& file) { return Prefetch::the().has(file); }
+
 void PictureBudget::decode_ahead(const std::vector<FileUse>& named, unsigned threads) {
-    // A file named again (a skin may name one file in many places) is decoded once.
+    // A file named again (a skin may name one file in many places) is decoded
+    // once, and one being prefetched is left to that.
     std::vector<FileUse> files;
     for (const FileUse& f : named)
-        if (!loaded_.contains(f) && std::find(files.begin(), files.end(), f) == files.end()) files.push_back(f);
+        if (!loaded_.contains(f) && std::find(files.begin(), files.end(), f) == files.end() && !prefetching(f))
+            files.push_back(f);
     threads = std::clamp<unsigned>(threads, 1, 8);
     if (threads < 2 || files.size() < 2) return;
     // Each decoder may use a share of what is left, taken from one pool
@@ -89,14 +213,17 @@ Result<std::shared_ptr<const Picture>> PictureBudget::keep(const FileUse& file, 
 Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& path, Use use) {
     const auto key = std::make_pair(path, use);
     if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
+    std::optional<Early> early;
     if (const auto it = early_.find(key); it != early_.end()) {
-        Early early = std::move(it->second);
+        early = std::move(it->second);
         early_.erase(it);
-        // Decoded with no more than it would be allowed now: the same picture.
-        if (early.allowed <= left()) {
-            if (early.header && used_ + early.header->bytes() > limit_) return budget_message(path, limit_);
-            return keep(key, std::move(early.picture));
-        }
+    } else {
+        early = take_prefetched(key);
+    }
+    // Decoded with no more than it would be allowed now: the same picture.
+    if (early && early->allowed <= left()) {
+        if (early->header && used_ + early->header->bytes() > limit_) return budget_message(path, limit_);
+        return keep(key, std::move(early->picture));
     }
     const Format format = format_of(path);
     if (format == Format::Unknown) return unknown_extension(path);

@@ -39,6 +39,14 @@ public:
     // loading one file after the other; what failed early is decoded again.
     void decode_ahead(const std::vector<FileUse>& files, unsigned threads);
 
+    // Pictures decoded before any load asks for them: the program starts
+    // decoding, on `threads` threads, what its last start loaded while the
+    // window system is still being brought up. A load takes such a picture
+    // (waiting while it is being decoded) where decoding it then would have
+    // given the same; whatever no load took goes at end_prefetch().
+    static void prefetch(std::vector<FileUse> files, unsigned threads);
+    static void end_prefetch();
+
     std::uint64_t used() const { return used_; }
     std::uint64_t left() const { return used_ < limit_ ? limit_ - used_ : 0; }
     std::uint64_t limit() const { return limit_; }
@@ -62,6 +70,12 @@ private:
         std::uint64_t allowed = 0;
     };
     std::map<FileUse, Early> early_;
+    class Prefetch;
+    // The prefetched picture of a file, waited for while it is decoded;
+    // nothing when it was not prefetched or could not be decoded.
+    static std::optional<Early> take_prefetched(const FileUse& file);
+    // Whether a prefetch has the file (decoded or being decoded).
+    static bool prefetching(const FileUse& file);
     // A decoded picture counted against the budget and kept, if it fits.
     Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
     // Decoded and prepared for its use, within `allowed`; nothing on any failure.

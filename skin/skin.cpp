@@ -297,6 +297,7 @@ Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         std::vector<PictureBudget::FileUse> files;
         Skin listed;
         (void)Loader(req, *ini, listed, &files).run();
+        if (req.listing) *req.listing = files;
         Loader loader(req, *ini, skin);
         loader.decode_ahead(files);
         status = loader.run();

@@ -15,6 +15,7 @@
 #include "sim/pictures.h"
 #include "skin/ini.h"
 #include "skin/picture.h"
+#include "skin/picture_budget.h"
 
 namespace ignivar::skin {
 
@@ -91,6 +92,8 @@ struct LoadRequest {
     // program's own platform starts it in its folder); a front end that is
     // started anywhere says no.
     bool search_current_dir = true;
+    // When given, filled with the picture files the load decodes, in order.
+    std::vector<PictureBudget::FileUse>* listing = nullptr;
 };
 
 inline constexpr const char* kMissingConfig =

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <limits>
+#include <sys/stat.h>
 
 #include "input/key_codes.h"
 #include "input/controls.h"
@@ -21,6 +22,7 @@
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "app/sound_rest.h"
+#include "app/start_pictures.h"
 #include "settings/memory_store.h"
 #include "desk.h"
 #include "ui/kit.h"
@@ -741,3 +743,36 @@ TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
 }  // namespace ignivar::app
 
 
+
+namespace ignivar::app {
+namespace {
+
+// The pictures a start loaded are kept for the next start: written when
+// they change and only then, and read back without lines that name none.
+TEST(StartPictures, KeptWhenChangedAndReadBackWithoutJunk) {
+    using Use = skin::PictureBudget::Use;
+    const PictureFiles files = {{"/a/b.png", Use::Opaque}, {"/c d/e.jpg", Use::Transparent}, {"/f.bmp", Use::AsIs}};
+    EXPECT_EQ(parse_start_pictures(start_pictures_text(files)), files);
+    EXPECT_EQ(parse_start_pictures("o /a.png\nx /b.png\nt relative.png\n\no\not /c.png\nt /d.png"),
+              (PictureFiles{{"/a.png", Use::Opaque}, {"/d.png", Use::Transparent}}));
+
+    test::TempDir dir;
+    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir.path.string()));
+    const std::string list = dir.file("Zandrel/start-pictures.txt");
+    const auto inode = [&] {
+        struct stat st {};
+        return ::stat(list.c_str(), &st) == 0 ? st.st_ino : 0;
+    };
+    keep_start_pictures(files);
+    const auto first = inode();
+    EXPECT_NE(first, 0u);
+    keep_start_pictures(files);
+    EXPECT_EQ(inode(), first);  // the same list: not written again
+    keep_start_pictures({{"/g.png", Use::Opaque}});
+    EXPECT_NE(inode(), first);
+    saved.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved);
+}
+
+}  // namespace
+}  // namespace ignivar::app

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -216,9 +217,9 @@ TEST(HostileSkin, TheBudgetCountsWhatTheDecoderAllocates) {
     }
 }
 
-// Pictures decoded side by side before their loads are the ones, and fail
-// with the messages, that loading them one after the other gives, also
-// where the budget runs out part way.
+// Pictures decoded side by side before their loads, or prefetched before
+// the load begins, are the ones, and fail with the messages, that loading
+// them one after the other gives, also where the budget runs out part way.
 TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
     test::TempDir dir;
     ASSERT_TRUE(write_png(textured(900, 900), dir.file("big.png")).ok());  // 3.24 MB of pixels
@@ -235,7 +236,12 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
         {dir.file("big.png"), Use::Opaque},         {dir.file("progressive.jpg"), Use::Opaque},
         {dir.file("small.png"), Use::Opaque},
     };
-    const auto load_all = [&](std::uint64_t limit, unsigned threads) {
+    // A prefetch may name what no load asks for, and what is no picture.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.png").c_str(), 0600), 0);
+    std::vector<PictureBudget::FileUse> prefetched = {{dir.file("fifo.png"), Use::Opaque}, {dir.path.string(), Use::Opaque}};
+    prefetched.insert(prefetched.end(), files.rbegin(), files.rend());
+    const auto load_all = [&](std::uint64_t limit, unsigned threads, bool prefetch = false) {
+        if (prefetch) PictureBudget::prefetch(prefetched, threads);
         PictureBudget budget(limit);
         budget.decode_ahead(files, threads);
         std::vector<std::string> out;
@@ -247,11 +253,16 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
                                  : loaded.message());
         }
         out.push_back("used " + std::to_string(budget.used()));
+        PictureBudget::end_prefetch();
         return out;
     };
     for (const std::uint64_t limit : {kPictureBudget, std::uint64_t{5} << 20, std::uint64_t{4} << 20, std::uint64_t{1} << 20}) {
         const std::vector<std::string> in_order = load_all(limit, 1);
-        for (unsigned threads : {2u, 4u}) EXPECT_EQ(load_all(limit, threads), in_order) << limit << " bytes, " << threads;
+        for (unsigned threads : {2u, 4u}) {
+            EXPECT_EQ(load_all(limit, threads), in_order) << limit << " bytes, " << threads;
+            EXPECT_EQ(load_all(limit, threads, true), in_order) << limit << " bytes, prefetched, " << threads;
+        }
+        EXPECT_EQ(load_all(limit, 1, true), in_order) << limit << " bytes, prefetched alone";
     }
 }
 

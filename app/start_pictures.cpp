@@ -1,0 +1,84 @@
+#include "app/start_pictures.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "files/places.h"
+#include "files/read.h"
+#include "files/write.h"
+#include "files/xdg.h"
+
+namespace ignivar::app {
+namespace {
+
+using Use = skin::PictureBudget::Use;
+
+// Far more than a skin names, and little to read.
+constexpr std::size_t kMostPictures = 1024;
+constexpr std::uint64_t kMostBytes = 256 * 1024;
+
+std::string list_file() {
+    return files::join(files::join(files::cache_home(), files::kVendorFolder), "start-pictures.txt");
+}
+
+char letter(Use use) {
+    switch (use) {
+        case Use::Opaque: return 'o';
+        case Use::Transparent: return 't';
+        default: return 'a';
+    }
+}
+
+PictureFiles read_list() {
+    auto bytes = files::read_regular_file(list_file(), kMostBytes);
+    if (!bytes) return {};
+    return parse_start_pictures(std::string(bytes->begin(), bytes->end()));
+}
+
+}  // namespace
+
+std::string start_pictures_text(const PictureFiles& files) {
+    std::string text;
+    for (const auto& [path, use] : files)
+        if (path.find('\n') == std::string::npos) text += std::string(1, letter(use)) + ' ' + path + '\n';
+    return text;
+}
+
+PictureFiles parse_start_pictures(const std::string& text) {
+    PictureFiles files;
+    std::size_t from = 0;
+    while (from < text.size() && files.size() < kMostPictures) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(from, end - from);
+        from = end + 1;
+        if (line.size() < 3 || line[1] != ' ' || line[2] != '/') continue;
+        const std::string path = line.substr(2);
+        switch (line[0]) {
+            case 'o': files.emplace_back(path, Use::Opaque); break;
+            case 't': files.emplace_back(path, Use::Transparent); break;
+            case 'a': files.emplace_back(path, Use::AsIs); break;
+            default: break;
+        }
+    }
+    return files;
+}
+
+void prefetch_start_pictures() {
+    PictureFiles files = read_list();
+    if (files.empty()) return;
+    // The start's own thread brings up Qt; the others decode.
+    const unsigned cores = std::max(2U, std::thread::hardware_concurrency());
+    skin::PictureBudget::prefetch(std::move(files), cores - 1);
+}
+
+void keep_start_pictures(const PictureFiles& files) {
+    skin::PictureBudget::end_prefetch();
+    const std::string text = start_pictures_text(files);
+    const PictureFiles kept = parse_start_pictures(text);
+    if (kept.empty() || read_list() == kept) return;
+    // A cache: if it cannot be written, the next start is only slower.
+    (void)files::write_atomically(list_file(), text);
+}
+
+}  // namespace ignivar::app

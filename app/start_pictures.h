@@ -1,0 +1,27 @@
+// The pictures the last start loaded, decoded again from the first moment
+// of this one, while Qt is still coming up. Their list is kept in the
+// desktop's cache folder: losing it or finding it stale costs nothing but
+// that head start, since every picture is still read from its file now.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "skin/picture_budget.h"
+
+namespace ignivar::app {
+
+using PictureFiles = std::vector<skin::PictureBudget::FileUse>;
+
+// The list's text, and the list in a text: lines of a use letter and an
+// absolute path; lines that are not such are left out.
+std::string start_pictures_text(const PictureFiles& files);
+PictureFiles parse_start_pictures(const std::string& text);
+
+// Starts decoding the pictures of the kept list, if there is one.
+void prefetch_start_pictures();
+// Ends that (what no load took is dropped) and keeps `files` for the next
+// start; the file is written only when the list changed.
+void keep_start_pictures(const PictureFiles& files);
+
+}  // namespace ignivar::app
