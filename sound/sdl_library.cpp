@@ -11,8 +11,7 @@ constexpr const char* kMixerFile = "libSDL2_mixer-2.0.so.0";
 
 struct Opened {
     Functions functions;
-    std::string problem;
-    bool ok = false;
+    std::string problem;  // empty when every function was found
 };
 
 Opened open_libraries() {
@@ -25,15 +24,14 @@ Opened open_libraries() {
         return o;
     }
     // Looked up in SDL_mixer and in the libraries it depends on (SDL).
-#define IGNIVAR_SDL_LOOK_UP(name)                                                                   \
-    o.functions.name = reinterpret_cast<decltype(&::name)>(::dlsym(mixer, #name));                  \
-    if (!o.functions.name) {                                                                        \
+#define IGNIVAR_SDL_LOOK_UP(name)                                                                        \
+    o.functions.name = reinterpret_cast<decltype(&::name)>(::dlsym(mixer, #name));                       \
+    if (!o.functions.name) {                                                                             \
         o.problem = "the SDL libraries found have no " #name ": they are older than this program needs"; \
-        return o;                                                                                   \
+        return o;                                                                                        \
     }
     IGNIVAR_SDL_FUNCTIONS(IGNIVAR_SDL_LOOK_UP)
 #undef IGNIVAR_SDL_LOOK_UP
-    o.ok = true;
     return o;
 }
 
@@ -44,7 +42,7 @@ const Opened& opened() {
 
 }  // namespace
 
-const Functions* functions() { return opened().ok ? &opened().functions : nullptr; }
+const Functions* functions() { return opened().problem.empty() ? &opened().functions : nullptr; }
 
 std::string problem() { return opened().problem; }
 
