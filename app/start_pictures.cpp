@@ -1,6 +1,7 @@
 #include "app/start_pictures.h"
 
 #include <algorithm>
+#include <utility>
 #include <thread>
 
 #include "files/places.h"
@@ -21,13 +22,8 @@ std::string list_file() {
     return files::join(files::join(files::cache_home(), files::kVendorFolder), "start-pictures.txt");
 }
 
-char letter(Use use) {
-    switch (use) {
-        case Use::Opaque: return 'o';
-        case Use::Transparent: return 't';
-        default: return 'a';
-    }
-}
+// Each use's letter in the list.
+constexpr std::pair<char, Use> kLetters[] = {{'o', Use::Opaque}, {'t', Use::Transparent}, {'a', Use::AsIs}};
 
 PictureFiles read_list() {
     auto bytes = files::read_regular_file(list_file(), kMostBytes);
@@ -39,8 +35,11 @@ PictureFiles read_list() {
 
 std::string start_pictures_text(const PictureFiles& files) {
     std::string text;
-    for (const auto& [path, use] : files)
-        if (path.find('\n') == std::string::npos) text += std::string(1, letter(use)) + ' ' + path + '\n';
+    for (const auto& [path, use] : files) {
+        if (path.find('\n') != std::string::npos) continue;  // a line each
+        for (const auto& [letter, its_use] : kLetters)
+            if (its_use == use) text += letter + (" " + path) + '\n';
+    }
     return text;
 }
 
@@ -53,13 +52,8 @@ PictureFiles parse_start_pictures(const std::string& text) {
         const std::string line = text.substr(from, end - from);
         from = end + 1;
         if (line.size() < 3 || line[1] != ' ' || line[2] != '/') continue;
-        const std::string path = line.substr(2);
-        switch (line[0]) {
-            case 'o': files.emplace_back(path, Use::Opaque); break;
-            case 't': files.emplace_back(path, Use::Transparent); break;
-            case 'a': files.emplace_back(path, Use::AsIs); break;
-            default: break;
-        }
+        for (const auto& [letter, use] : kLetters)
+            if (line[0] == letter) files.emplace_back(line.substr(2), use);
     }
     return files;
 }
