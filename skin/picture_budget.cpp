@@ -62,7 +62,8 @@ public:
             pool_ = kPictureBudget / 2;
         }
         try {
-            for (unsigned t = 0; t < std::clamp<unsigned>(threads, 1, 4); ++t) threads_.emplace_back([this] { work(); });
+            for (unsigned t = 0; t < std::clamp<unsigned>(threads, 1, 4); ++t)
+                threads_.emplace_back([this] { work(); });
         } catch (const std::system_error&) {
             // Fewer threads, or none: the loads decode the rest themselves.
         }
@@ -98,7 +99,8 @@ public:
         return early;
     }
 
-    // Whether the prefetch has the file; if not, it is left to the caller.
+    // Whether the prefetch has the file; if not, it is left to the caller
+    // and not decoded here any more.
     bool has(const FileUse& file) {
         const std::lock_guard<std::mutex> lock(m_);
         if (!active_) return false;

@@ -74,7 +74,8 @@ private:
     // The prefetched picture of a file, waited for while it is decoded;
     // nothing when it was not prefetched or could not be decoded.
     static std::optional<Early> take_prefetched(const FileUse& file);
-    // Whether a prefetch has the file (decoded or being decoded).
+    // Whether a prefetch has the file (decoded or being decoded); if not,
+    // it is left to the caller and the prefetch no longer decodes it.
     static bool prefetching(const FileUse& file);
     // A decoded picture counted against the budget and kept, if it fits.
     Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
