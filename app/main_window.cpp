@@ -248,8 +248,6 @@ void TForm1::paint_frame(QPainter& p, const QRegion& region) {
         for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_)))
             p.fillRect(r, window_colour(skin_.colour));
     }
-    // Read while the first frame's pictures may still be being converted.
-    if (skin_.menu_shown) (void)game_menu_picture(game_menu_scale());
     View v = view();
     if (region != QRegion(rect())) v.region = region;  // what changed only
     painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
