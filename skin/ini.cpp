@@ -8,15 +8,15 @@
 namespace ignivar::skin {
 namespace {
 
-bool same_text(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
+// The name a section and key are found by: both in lower case (ASCII only,
+// as the platform's reader compares them).
+std::string lookup_name(std::string_view section, std::string_view key) {
+    std::string name;
+    name.reserve(section.size() + 1 + key.size());
+    for (const char c : section) name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    name += '\0';
+    for (const char c : key) name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return name;
 }
 
 std::string_view trim(std::string_view s) {
@@ -55,7 +55,7 @@ IniFile IniFile::parse(std::string_view text) {
             value = value.substr(1, value.size() - 2);
         if (value.size() > kMaxValueLength) value = value.substr(0, kMaxValueLength);
         if (key.empty()) continue;
-        ini.entries_.push_back({section, std::string(key), std::string(value)});
+        ini.values_.try_emplace(lookup_name(section, key), value);
     }
     return ini;
 }
@@ -68,9 +68,9 @@ Result<IniFile> IniFile::load(const std::string& path) {
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
     // The first occurrence counts, as with the platform's reader.
-    for (const Entry& e : entries_)
-        if (same_text(e.section, section) && same_text(e.key, key)) return e.value;
-    return std::nullopt;
+    const auto it = values_.find(lookup_name(section, key));
+    if (it == values_.end()) return std::nullopt;
+    return it->second;
 }
 
 std::string IniFile::read_string(std::string_view section, std::string_view key, std::string_view fallback) const {

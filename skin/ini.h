@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "base/result.h"
 
@@ -31,10 +31,9 @@ public:
     std::int32_t read_integer(std::string_view section, std::string_view key, std::int32_t fallback) const;
 
 private:
-    struct Entry {
-        std::string section, key, value;
-    };
-    std::vector<Entry> entries_;
+    // Each section and key, in lower case, to the value of its first line:
+    // a skin reads hundreds of keys from hundreds of lines.
+    std::unordered_map<std::string, std::string> values_;
 };
 
 // Converts the text of an integer the way the skin's number keys are read:
