@@ -10,6 +10,7 @@
 #include <cfenv>
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -112,6 +113,7 @@ private:
     app::ReplaysWindow* replays_ = nullptr;  // in front of the unit, owned by it
     std::unique_ptr<app::GamepadPump> gamepads_;
     std::unique_ptr<app::SoundRest> sound_rest_;
+    std::future<void> pictures_kept_;  // waited for as the program ends
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
     bool icon_asked_ = false;
@@ -144,7 +146,7 @@ int Program::run() {
     QObject::connect(&main_window_, &app::TForm1::painted, &main_window_,
                      [this] {
                          set_window_icon();
-                         app::keep_start_pictures(main_window_.skin_files());
+                         pictures_kept_ = app::keep_start_pictures(main_window_.skin_files());
                          start_gamepads();
                      },
                      Qt::SingleShotConnection);

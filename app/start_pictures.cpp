@@ -1,6 +1,8 @@
 #include "app/start_pictures.h"
 
 #include <algorithm>
+#include <future>
+#include <system_error>
 #include <utility>
 #include <thread>
 
@@ -8,6 +10,8 @@
 #include "files/read.h"
 #include "files/write.h"
 #include "files/xdg.h"
+#include "product.h"
+#include "skin/picture_cache.h"
 
 namespace ignivar::app {
 namespace {
@@ -59,6 +63,10 @@ PictureFiles parse_start_pictures(const std::string& text) {
 }
 
 void prefetch_start_pictures() {
+    // The pictures are kept decoded for the next start too; another build's
+    // decoders might give other pixels, so its entries are not taken.
+    skin::picture_cache::set_folder(files::join(files::join(files::cache_home(), files::kVendorFolder), "pictures"),
+                                    kProgramVersion);
     PictureFiles files = read_list();
     if (files.empty()) return;
     // The start's own thread brings up Qt; the others decode.
@@ -66,13 +74,17 @@ void prefetch_start_pictures() {
     skin::PictureBudget::prefetch(std::move(files), cores - 1);
 }
 
-void keep_start_pictures(const PictureFiles& files) {
+std::future<void> keep_start_pictures(const PictureFiles& files) {
     skin::PictureBudget::end_prefetch();
     const std::string text = start_pictures_text(files);
     const PictureFiles kept = parse_start_pictures(text);
-    if (kept.empty() || read_list() == kept) return;
     // A cache: if it cannot be written, the next start is only slower.
-    (void)files::write_atomically(list_file(), text);
+    if (!kept.empty() && read_list() != kept) (void)files::write_atomically(list_file(), text);
+    try {
+        return std::async(std::launch::async, skin::picture_cache::keep_noted);
+    } catch (const std::system_error&) {
+        return {};  // no thread to spare: decoded again next time
+    }
 }
 
 }  // namespace ignivar::app

@@ -1,9 +1,11 @@
 // The pictures the last start loaded, decoded again from the first moment
-// of this one, while Qt is still coming up. Their list is kept in the
-// desktop's cache folder: losing it or finding it stale costs nothing but
-// that head start, since every picture is still read from its file now.
+// of this one, while Qt is still coming up, or read as that start kept
+// them decoded. Their list and those pixels are kept in the desktop's cache
+// folder: losing them or finding them stale costs nothing but that head
+// start, since a kept picture is taken only for the file it came from.
 #pragma once
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,8 @@ PictureFiles parse_start_pictures(const std::string& text);
 // Starts decoding the pictures of the kept list, if there is one.
 void prefetch_start_pictures();
 // Ends that (what no load took is dropped) and keeps `files` for the next
-// start; the file is written only when the list changed.
-void keep_start_pictures(const PictureFiles& files);
+// start; the file is written only when the list changed. The pictures the
+// start had to decode are kept decoded, on a thread: the future ends with it.
+std::future<void> keep_start_pictures(const PictureFiles& files);
 
 }  // namespace ignivar::app

@@ -8,6 +8,8 @@
 #include <set>
 #include <thread>
 
+#include "skin/picture_cache.h"
+
 namespace ignivar::skin {
 
 Error budget_message(const std::string& path, std::uint64_t limit) {
@@ -28,6 +30,15 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
     const Format format = format_of(file.first);
     if (format == Format::Unknown) return std::nullopt;
     try {
+        // A kept picture of this very file is what decoding it gives; its
+        // size is what the file's header promises.
+        const auto stamp = picture_cache::stamp(file.first);
+        if (stamp) {
+            if (auto kept = picture_cache::read(file, *stamp, allowed)) {
+                const PictureSize size{static_cast<std::uint32_t>(kept->width), static_cast<std::uint32_t>(kept->height)};
+                return Early{std::make_shared<Picture>(std::move(*kept)), size, allowed};
+            }
+        }
         auto bytes = read_picture_file(file.first);
         if (!bytes) return std::nullopt;
         const auto header = picture_size(format, bytes->data(), bytes->size());
@@ -36,6 +47,7 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
         if (!d || d->rgba.size() > allowed) return std::nullopt;
         auto p = std::make_shared<Picture>(std::move(d).value());
         prepare(*p, file.second, format);
+        if (stamp) picture_cache::note(file, *stamp, p);
         return Early{std::move(p), header, allowed};
     } catch (const std::bad_alloc&) {
         return std::nullopt;

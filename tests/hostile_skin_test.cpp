@@ -10,12 +10,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
 #include "results.h"
 #include "skin/manual.h"
 #include "skin/picture_budget.h"
+#include "skin/picture_cache.h"
 #include "skin/skin.h"
 #include "temp_dir.h"
 
@@ -155,12 +157,12 @@ std::string file_bytes(const std::string& path) {
 }
 
 // A grey picture with a little texture, so that JPEG has something to code.
-Picture textured(int w, int h) {
+Picture textured(int w, int h, int seed = 0) {
     Picture p(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             std::uint8_t* d = p.pixel(x, y);
-            d[0] = d[1] = d[2] = static_cast<std::uint8_t>((x * 7 + y * 13) % 251);
+            d[0] = d[1] = d[2] = static_cast<std::uint8_t>((x * 7 + y * 13 + seed) % 251);
             d[3] = 255;
         }
     return p;
@@ -263,7 +265,59 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
             EXPECT_EQ(load_all(limit, threads, true), in_order) << limit << " bytes, prefetched, " << threads;
         }
         EXPECT_EQ(load_all(limit, 1, true), in_order) << limit << " bytes, prefetched alone";
+        // Kept decoded by one start and read back by the next: the same.
+        picture_cache::set_folder(dir.file("kept"), "build");
+        EXPECT_EQ(load_all(limit, 2, true), in_order) << limit << " bytes, kept";
+        picture_cache::keep_noted();
+        EXPECT_EQ(load_all(limit, 2, true), in_order) << limit << " bytes, read back";
+        picture_cache::set_folder("", "");
     }
+    EXPECT_FALSE(std::filesystem::is_empty(dir.file("kept")));
+}
+
+TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
+    test::TempDir dir;
+    const std::string png = dir.file("a.png");
+    ASSERT_TRUE(write_png(textured(30, 20), png).ok());
+    const PictureBudget::FileUse file{png, PictureBudget::Use::Transparent};
+    const auto keep = [&] {
+        picture_cache::set_folder(dir.file("kept"), "build");
+        PictureBudget().decode_ahead({file, {dir.file("none.png"), file.second}}, 2);
+        picture_cache::keep_noted();
+    };
+    const auto entry = [&] { return std::filesystem::directory_iterator(dir.file("kept"))->path(); };
+    const auto decoded = [&] { return load_picture(png)->rgba; };
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        std::uint64_t allowed;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"as kept", [] {}, kPictureBudget, true},
+        {"larger than allowed", [] {}, 30 * 20 * 4 - 1, false},
+        {"of another build", [&] { picture_cache::set_folder(dir.file("kept"), "other"); }, kPictureBudget, false},
+        {"cut short", [&] { std::filesystem::resize_file(entry(), std::filesystem::file_size(entry()) - 1); },
+         kPictureBudget, false},
+        {"grown", [&] { std::ofstream(entry(), std::ios::app) << 'x'; }, kPictureBudget, false},
+        {"not ours", [&] { std::ofstream(entry(), std::ios::binary) << std::string(2480, '\xff'); }, kPictureBudget,
+         false},
+        {"of a file since rewritten",
+         [&] { ASSERT_TRUE(write_png(textured(30, 20, 7), png).ok()); }, kPictureBudget, false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.file("kept"));
+        keep();
+        c.change();
+        const auto stamp = picture_cache::stamp(png);
+        ASSERT_TRUE(stamp.has_value()) << c.what;
+        const std::optional<Picture> kept = picture_cache::read(file, *stamp, c.allowed);
+        EXPECT_EQ(kept.has_value(), c.taken) << c.what;
+        if (kept) {
+            EXPECT_EQ(kept->rgba, decoded()) << c.what;
+        }
+    }
+    picture_cache::set_folder("", "");
 }
 
 TEST(HostileSkin, AnOs2BitmapIsReadAsTheDecoderReadsIt) {

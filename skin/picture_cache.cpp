@@ -1,0 +1,237 @@
+#include "skin/picture_cache.h"
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <mutex>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "files/places.h"
+#include "files/write.h"  // make_folder
+
+#ifndef _WIN32
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace ignivar::skin::picture_cache {
+
+#ifdef _WIN32
+
+// Only the desktop program keeps pictures, and it is not built for Windows.
+void set_folder(const std::string&, const std::string&) {}
+std::optional<Stamp> stamp(const std::string&) { return std::nullopt; }
+std::optional<Picture> read(const PictureBudget::FileUse&, const Stamp&, std::uint64_t) { return std::nullopt; }
+void note(const PictureBudget::FileUse&, const Stamp&, std::shared_ptr<const Picture>) {}
+void keep_noted() {}
+
+#else
+
+namespace {
+
+constexpr char kMagic[8] = {'I', 'G', 'N', 'P', 'I', 'X', '1', '\n'};
+// Far more than one skin's start names; the rest are not kept.
+constexpr std::size_t kMostNoted = 1024;
+
+// An entry: this header, the picture file's path, the build, the pixels.
+struct Header {
+    char magic[8];
+    std::uint32_t width, height;
+    std::uint32_t use;
+    std::uint32_t path_bytes, build_bytes;
+    std::uint32_t unused;
+    Stamp stamp;
+};
+
+struct Noted {
+    PictureBudget::FileUse file;
+    Stamp stamp;
+    std::shared_ptr<const Picture> picture;
+};
+
+struct State {
+    std::mutex m;
+    std::string folder, build;
+    std::vector<Noted> noted;
+    bool noting = true;  // until the start's pictures are kept
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+std::pair<std::string, std::string> folder_and_build() {
+    State& s = state();
+    const std::lock_guard<std::mutex> lock(s.m);
+    return {s.folder, s.build};
+}
+
+// One entry per file and use, named by a hash of both (FNV-1a).
+std::string entry_path(const std::string& folder, const PictureBudget::FileUse& file) {
+    std::uint64_t h = 14695981039346656037ULL;
+    const auto mix = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ULL; };
+    for (const char c : file.first) mix(static_cast<unsigned char>(c));
+    mix(static_cast<unsigned char>(file.second));
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string name(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4) name[static_cast<std::size_t>(i)] = kHex[h & 15];
+    return files::join(folder, name + ".pixels");
+}
+
+bool read_all(int fd, void* to, std::size_t bytes) {
+    auto* p = static_cast<char*>(to);
+    while (bytes > 0) {
+        const ssize_t n = ::read(fd, p, std::min<std::size_t>(bytes, 1u << 30));
+        if (n <= 0) return false;
+        p += n;
+        bytes -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool write_all(int fd, const void* from, std::size_t bytes) {
+    const auto* p = static_cast<const char*>(from);
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, p, std::min<std::size_t>(bytes, 1u << 30));
+        if (n <= 0) return false;
+        p += n;
+        bytes -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, const Stamp& stamp,
+                                  std::uint64_t allowed, const std::string& build) {
+    struct stat st {};
+    Header h {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !read_all(fd, &h, sizeof h)) return std::nullopt;
+    if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0 || h.use != static_cast<std::uint32_t>(file.second) ||
+        !(h.stamp == stamp) || h.path_bytes != file.first.size() || h.build_bytes != build.size())
+        return std::nullopt;
+    if (h.width == 0 || h.height == 0 || h.width > kMaxPictureSide || h.height > kMaxPictureSide)
+        return std::nullopt;
+    const std::uint64_t pixels = std::uint64_t{h.width} * h.height * 4;
+    if (pixels > allowed ||
+        static_cast<std::uint64_t>(st.st_size) != sizeof h + std::uint64_t{h.path_bytes} + h.build_bytes + pixels)
+        return std::nullopt;
+    std::string names(h.path_bytes + h.build_bytes, '\0');
+    if (!read_all(fd, names.data(), names.size()) || names != file.first + build) return std::nullopt;
+    Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
+    if (!read_all(fd, p.rgba.data(), p.rgba.size())) return std::nullopt;
+    return p;
+}
+
+// What a write killed half way left in the folder: files that are no
+// entries and have not changed for a minute.
+void remove_leftovers(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::time_t minute_ago = std::time(nullptr) - 60;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.find(".pixels.") == std::string::npos) continue;
+        const std::string full = files::join(folder, name);
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
+    }
+    ::closedir(dir);
+}
+
+}  // namespace
+
+void set_folder(const std::string& folder, const std::string& build) {
+    State& s = state();
+    const std::lock_guard<std::mutex> lock(s.m);
+    s.folder = folder;
+    s.build = build;
+    s.noted.clear();
+    s.noting = true;
+}
+
+std::optional<Stamp> stamp(const std::string& path) {
+    if (folder_and_build().first.empty()) return std::nullopt;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return Stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                 static_cast<std::uint64_t>(st.st_size),
+                 std::int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec,
+                 std::int64_t{st.st_ctim.tv_sec} * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+std::optional<Picture> read(const PictureBudget::FileUse& file, const Stamp& stamp, std::uint64_t allowed) {
+    const auto [folder, build] = folder_and_build();
+    if (folder.empty()) return std::nullopt;
+    const int fd = ::open(entry_path(folder, file).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    std::optional<Picture> p;
+    try {
+        p = read_entry(fd, file, stamp, allowed, build);
+    } catch (const std::bad_alloc&) {
+        p.reset();  // decoded from its file instead, within the budget
+    }
+    ::close(fd);
+    return p;
+}
+
+void note(const PictureBudget::FileUse& file, const Stamp& stamp, std::shared_ptr<const Picture> picture) {
+    State& s = state();
+    const std::lock_guard<std::mutex> lock(s.m);
+    if (s.folder.empty() || !s.noting || s.noted.size() >= kMostNoted || !picture || picture->empty()) return;
+    s.noted.push_back({file, stamp, std::move(picture)});
+}
+
+void keep_noted() {
+    std::vector<Noted> noted;
+    std::string folder, build;
+    {
+        State& s = state();
+        const std::lock_guard<std::mutex> lock(s.m);
+        noted.swap(s.noted);
+        s.noting = false;
+        folder = s.folder;
+        build = s.build;
+    }
+    if (noted.empty() || !files::make_folder(folder)) return;
+    remove_leftovers(folder);
+    // Each entry is written beside its place, all of them reach the disk in
+    // one go, and then each takes its place: an entry is there whole or not
+    // at all, also after a crash.
+    std::vector<std::pair<std::string, std::string>> written;  // temporary, entry
+    for (const Noted& n : noted) {
+        std::string temp = entry_path(folder, n.file) + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) continue;
+        Header h {};
+        std::memcpy(h.magic, kMagic, sizeof kMagic);
+        h.width = static_cast<std::uint32_t>(n.picture->width);
+        h.height = static_cast<std::uint32_t>(n.picture->height);
+        h.use = static_cast<std::uint32_t>(n.file.second);
+        h.path_bytes = static_cast<std::uint32_t>(n.file.first.size());
+        h.build_bytes = static_cast<std::uint32_t>(build.size());
+        h.stamp = n.stamp;
+        const bool ok = write_all(fd, &h, sizeof h) && write_all(fd, n.file.first.data(), n.file.first.size()) &&
+                        write_all(fd, build.data(), build.size()) &&
+                        write_all(fd, n.picture->rgba.data(), n.picture->rgba.size());
+        if (::close(fd) != 0 || !ok) {
+            ::unlink(temp.c_str());
+            continue;
+        }
+        written.emplace_back(std::move(temp), entry_path(folder, n.file));
+    }
+    if (written.empty()) return;
+    if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
+    }
+    for (const auto& [temp, entry] : written)
+        if (::rename(temp.c_str(), entry.c_str()) != 0) ::unlink(temp.c_str());
+}
+
+#endif
+
+}  // namespace ignivar::skin::picture_cache
