@@ -65,8 +65,12 @@ const QImage& FramePainter::image(const skin::Picture* picture, bool transparent
     auto it = cache_.find(cache_key);
     if (it != cache_.end()) return it->second;
     // The skin's own pixels; opaque ones have had their alpha set to 255.
+    const bool premultiplied = picture->form == skin::PixelForm::PremultipliedArgb;
     const QImage wrapped(picture->rgba.data(), picture->width, picture->height, picture->width * 4,
-                         transparent ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);
+                         premultiplied ? (transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+                                       : (transparent ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888));
+    // Already in the form that blends fastest: drawn as they are.
+    if (premultiplied && !key) return cache_.emplace(cache_key, wrapped).first->second;
     const std::size_t bytes = picture->rgba.size();
     if (key) {
         // The see-through colour is see-through wherever a picture has it.
@@ -97,10 +101,11 @@ QRect FramePainter::core(const skin::Picture* picture) {
     if (const auto it = core_.find(picture); it != core_.end()) return it->second;
     // The content's rectangle, inset until nothing in it is see-through at
     // all (a rounded case loses its corners).
+    const int a = skin::alpha_index(*picture);
     const auto opaque = [&](const QRect& r) {
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
-                if (picture->pixel(x, y)[3] != 255) return false;
+                if (picture->pixel(x, y)[a] != 255) return false;
         return true;
     };
     const QRect c = content(picture);
@@ -116,9 +121,10 @@ QRect FramePainter::core(const skin::Picture* picture) {
 QRect FramePainter::content(const skin::Picture* picture) {
     if (const auto it = content_.find(picture); it != content_.end()) return it->second;
     int left = picture->width, top = picture->height, right = -1, bottom = -1;
+    const int a = skin::alpha_index(*picture);
     for (int y = 0; y < picture->height; ++y)
         for (int x = 0; x < picture->width; ++x)
-            if (picture->pixel(x, y)[3] != 0) {
+            if (picture->pixel(x, y)[a] != 0) {
                 left = std::min(left, x), right = std::max(right, x);
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
@@ -151,7 +157,7 @@ QRect FramePainter::variant_core(const skin::Picture* variant, const QRect& core
     for (int y = r.top(); y <= r.bottom() && opaque; ++y) {
         const std::uint8_t* row = variant->pixel(r.left(), y);
         std::uint8_t alpha = 255;
-        for (int i = 0; i < r.width(); ++i) alpha &= row[i * 4 + 3];
+        for (int i = 0; i < r.width(); ++i) alpha &= row[i * 4 + skin::alpha_index(*variant)];
         opaque = alpha == 255;
     }
     return core_.emplace(variant, opaque ? r : QRect()).first->second;

@@ -146,7 +146,7 @@ int Program::run() {
     QObject::connect(&main_window_, &app::TForm1::painted, &main_window_,
                      [this] {
                          set_window_icon();
-                         pictures_kept_ = app::keep_start_pictures(main_window_.skin_files());
+                         pictures_kept_ = app::keep_start_pictures({main_window_.skin_files(), main_window_.skin_form()});
                          start_gamepads();
                      },
                      Qt::SingleShotConnection);

@@ -98,6 +98,7 @@ public:
     const skin::Skin& skin() const { return skin_; }
     // The picture files the last skin load decoded, in order.
     const std::vector<skin::PictureBudget::FileUse>& skin_files() const { return skin_files_; }
+    skin::PixelForm skin_form() const { return skin_form_; }
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
@@ -199,6 +200,7 @@ private:
     Openers openers_;
     skin::Skin skin_;
     std::vector<skin::PictureBudget::FileUse> skin_files_;  // the picture files the last skin load decoded
+    skin::PixelForm skin_form_ = skin::PixelForm::Rgba;  // and the form it decoded them in
     std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
     std::map<int, std::future<QImage>> game_menu_coming_;  // being read, by scale
     std::vector<skin::FrameItem> shown_items_;   // as last asked to be painted

@@ -40,6 +40,9 @@ Status TForm1::load_at_fitting_zoom(int& factor) {
     req.own_dir = files_.own_dir();
     req.fullscreen = fullscreen_;
     req.listing = &skin_files_;
+    // Full screen draws the pictures as they are loaded; the windowed
+    // layout keys its see-through colour out of their plain pixels.
+    req.form = skin_form_ = fullscreen_ ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;
     const QScreen* s = unit_screen();
     const QSize screen = screen_area().size();
     const qreal dpr = s ? s->devicePixelRatio() : 1.0;

@@ -29,7 +29,10 @@ std::string list_file() {
 // Each use's letter in the list.
 constexpr std::pair<char, Use> kLetters[] = {{'o', Use::Opaque}, {'t', Use::Transparent}, {'a', Use::AsIs}};
 
-PictureFiles read_list() {
+// The line that names the premultiplied form.
+constexpr const char* kPremultiplied = "premultiplied";
+
+StartList read_list() {
     auto bytes = files::read_regular_file(list_file(), kMostBytes);
     if (!bytes) return {};
     return parse_start_pictures(std::string(bytes->begin(), bytes->end()));
@@ -37,9 +40,10 @@ PictureFiles read_list() {
 
 }  // namespace
 
-std::string start_pictures_text(const PictureFiles& files) {
+std::string start_pictures_text(const StartList& list) {
     std::string text;
-    for (const auto& [path, use] : files) {
+    if (list.form == skin::PixelForm::PremultipliedArgb) text = std::string(kPremultiplied) + '\n';
+    for (const auto& [path, use] : list.files) {
         if (path.find('\n') != std::string::npos) continue;  // a line each
         for (const auto& [letter, its_use] : kLetters)
             if (its_use == use) text += letter + (" " + path) + '\n';
@@ -47,19 +51,21 @@ std::string start_pictures_text(const PictureFiles& files) {
     return text;
 }
 
-PictureFiles parse_start_pictures(const std::string& text) {
-    PictureFiles files;
+StartList parse_start_pictures(const std::string& text) {
+    StartList list;
     std::size_t from = 0;
-    while (from < text.size() && files.size() < kMostPictures) {
+    while (from < text.size() && list.files.size() < kMostPictures) {
         std::size_t end = text.find('\n', from);
         if (end == std::string::npos) end = text.size();
         const std::string line = text.substr(from, end - from);
+        const bool first = from == 0;
         from = end + 1;
+        if (first && line == kPremultiplied) list.form = skin::PixelForm::PremultipliedArgb;
         if (line.size() < 3 || line[1] != ' ' || line[2] != '/') continue;
         for (const auto& [letter, use] : kLetters)
-            if (line[0] == letter) files.emplace_back(line.substr(2), use);
+            if (line[0] == letter) list.files.emplace_back(line.substr(2), use);
     }
-    return files;
+    return list;
 }
 
 void prefetch_start_pictures() {
@@ -67,19 +73,19 @@ void prefetch_start_pictures() {
     // decoders might give other pixels, so its entries are not taken.
     skin::picture_cache::set_folder(files::join(files::join(files::cache_home(), files::kVendorFolder), "pictures"),
                                     kProgramVersion);
-    PictureFiles files = read_list();
-    if (files.empty()) return;
+    StartList list = read_list();
+    if (list.files.empty()) return;
     // The start's own thread brings up Qt; the others decode.
     const unsigned cores = std::max(2U, std::thread::hardware_concurrency());
-    skin::PictureBudget::prefetch(std::move(files), cores - 1);
+    skin::PictureBudget::prefetch(std::move(list.files), cores - 1, list.form);
 }
 
-std::future<void> keep_start_pictures(const PictureFiles& files) {
+std::future<void> keep_start_pictures(const StartList& list) {
     skin::PictureBudget::end_prefetch();
-    const std::string text = start_pictures_text(files);
-    const PictureFiles kept = parse_start_pictures(text);
+    const std::string text = start_pictures_text(list);
+    const StartList kept = parse_start_pictures(text);
     // A cache: if it cannot be written, the next start is only slower.
-    if (!kept.empty() && read_list() != kept) (void)files::write_atomically(list_file(), text);
+    if (!kept.files.empty() && read_list() != kept) (void)files::write_atomically(list_file(), text);
     try {
         return std::async(std::launch::async, skin::picture_cache::keep_noted);
     } catch (const std::system_error&) {

@@ -2,6 +2,7 @@
 // the top. Decoders for BMP (our own), PNG (libpng) and JPEG (libjpeg).
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,10 +18,18 @@ namespace ignivar::skin {
 // before memory is allocated for it.
 inline constexpr int kMaxPictureSide = 16384;
 
+// How a picture's four bytes a pixel are laid out: RGBA with straight
+// alpha, as every decoder gives them and every reader here takes them; or
+// what the desktop's painter draws without converting: each pixel a 32-bit
+// word 0xAARRGGBB in the machine's byte order, its colour premultiplied by
+// its alpha.
+enum class PixelForm : std::uint8_t { Rgba, PremultipliedArgb };
+
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba;  // width * height * 4 bytes
+    std::vector<std::uint8_t> rgba;  // width * height * 4 bytes, in `form`
+    PixelForm form = PixelForm::Rgba;
 
     Picture() = default;
     Picture(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
@@ -74,6 +83,12 @@ Decoded load_picture(const std::string& path);
 void key_out_bottom_left(Picture& p);
 // Drops the alpha channel: for pictures drawn opaque.
 void make_opaque(Picture& p);
+// Brings an RGBA picture into the premultiplied ARGB form, in place.
+void premultiply(Picture& p);
+// Where a pixel's alpha byte lies among its four.
+inline int alpha_index(const Picture& p) {
+    return p.form == PixelForm::Rgba || std::endian::native == std::endian::little ? 3 : 0;
+}
 
 // The red 10 by 10 square with a black outline that stands in for a
 // missing picture.

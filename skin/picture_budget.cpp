@@ -19,14 +19,16 @@ Error budget_message(const std::string& path, std::uint64_t limit) {
 
 namespace {
 
-void prepare(Picture& p, PictureBudget::Use use, Format format) {
+void prepare(Picture& p, PictureBudget::Use use, Format format, PixelForm form) {
     if (use == PictureBudget::Use::Opaque) make_opaque(p);
     else if (use == PictureBudget::Use::Transparent && format == Format::Bmp) key_out_bottom_left(p);
+    if (form == PixelForm::PremultipliedArgb) premultiply(p);
 }
 
 }  // namespace
 
-std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& file, std::uint64_t allowed) {
+std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& file, PixelForm form,
+                                                                std::uint64_t allowed) {
     const Format format = format_of(file.first);
     if (format == Format::Unknown) return std::nullopt;
     try {
@@ -34,7 +36,7 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
         // size is what the file's header promises.
         const auto stamp = picture_cache::stamp(file.first);
         if (stamp) {
-            if (auto kept = picture_cache::read(file, *stamp, allowed)) {
+            if (auto kept = picture_cache::read(file, form, *stamp, allowed)) {
                 const PictureSize size{static_cast<std::uint32_t>(kept->width), static_cast<std::uint32_t>(kept->height)};
                 return Early{std::make_shared<Picture>(std::move(*kept)), size, allowed};
             }
@@ -46,7 +48,7 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
         Decoded d = decode_picture(file.first, *bytes, allowed);
         if (!d || d->rgba.size() > allowed) return std::nullopt;
         auto p = std::make_shared<Picture>(std::move(d).value());
-        prepare(*p, file.second, format);
+        prepare(*p, file.second, format, form);
         if (stamp) picture_cache::note(file, *stamp, p);
         return Early{std::move(p), header, allowed};
     } catch (const std::bad_alloc&) {
@@ -64,11 +66,12 @@ public:
     }
     ~Prefetch() { stop(); }
 
-    void start(std::vector<FileUse> files, unsigned threads) {
+    void start(std::vector<FileUse> files, unsigned threads, PixelForm form) {
         stop();
         {
             const std::lock_guard<std::mutex> lock(m_);
             queue_ = std::move(files);
+            form_ = form;
             stopping_ = false;
             active_ = true;
             pool_ = kPictureBudget / 2;
@@ -97,9 +100,9 @@ public:
         claimed_.clear();
     }
 
-    std::optional<Early> take(const FileUse& file) {
+    std::optional<Early> take(const FileUse& file, PixelForm form) {
         std::unique_lock<std::mutex> lock(m_);
-        if (!active_) return std::nullopt;
+        if (!active_ || form != form_) return std::nullopt;
         cv_.wait(lock, [&] { return !busy_.contains(file); });
         const auto it = done_.find(file);
         if (it == done_.end()) {
@@ -113,9 +116,9 @@ public:
 
     // Whether the prefetch has the file; if not, it is left to the caller
     // and not decoded here any more.
-    bool has(const FileUse& file) {
+    bool has(const FileUse& file, PixelForm form) {
         const std::lock_guard<std::mutex> lock(m_);
-        if (!active_) return false;
+        if (!active_ || form != form_) return false;
         if (busy_.contains(file) || done_.contains(file)) return true;
         claimed_.insert(file);
         return false;
@@ -141,7 +144,7 @@ private:
                 busy_.insert(file);
                 pool_ -= kShare;
             }
-            std::optional<Early> early = decode_early(file, kShare);
+            std::optional<Early> early = decode_early(file, form_, kShare);
             {
                 const std::lock_guard<std::mutex> lock(m_);
                 busy_.erase(file);
@@ -158,30 +161,31 @@ private:
     std::size_t next_ = 0;
     bool stopping_ = false;
     bool active_ = false;  // started and not yet stopped
+    PixelForm form_ = PixelForm::Rgba;
     std::uint64_t pool_ = 0;
     std::set<FileUse> busy_, claimed_;
     std::map<FileUse, Early> done_;
     std::vector<std::thread> threads_;
 };
 
-void PictureBudget::prefetch(std::vector<FileUse> files, unsigned threads) {
-    Prefetch::the().start(std::move(files), threads);
+void PictureBudget::prefetch(std::vector<FileUse> files, unsigned threads, PixelForm form) {
+    Prefetch::the().start(std::move(files), threads, form);
 }
 
 void PictureBudget::end_prefetch() { Prefetch::the().stop(); }
 
-std::optional<PictureBudget::Early> PictureBudget::take_prefetched(const FileUse& file) {
-    return Prefetch::the().take(file);
+std::optional<PictureBudget::Early> PictureBudget::take_prefetched(const FileUse& file, PixelForm form) {
+    return Prefetch::the().take(file, form);
 }
 
-bool PictureBudget::prefetching(const FileUse& file) { return Prefetch::the().has(file); }
+bool PictureBudget::prefetching(const FileUse& file, PixelForm form) { return Prefetch::the().has(file, form); }
 
 void PictureBudget::decode_ahead(const std::vector<FileUse>& named, unsigned threads) {
     // A file named again (a skin may name one file in many places) is decoded
     // once, and one being prefetched is left to that.
     std::vector<FileUse> files;
     for (const FileUse& f : named)
-        if (!loaded_.contains(f) && std::find(files.begin(), files.end(), f) == files.end() && !prefetching(f))
+        if (!loaded_.contains(f) && std::find(files.begin(), files.end(), f) == files.end() && !prefetching(f, form_))
             files.push_back(f);
     threads = std::clamp<unsigned>(threads, 1, 8);
     if (threads < 2 || files.size() < 2) return;
@@ -200,7 +204,7 @@ void PictureBudget::decode_ahead(const std::vector<FileUse>& named, unsigned thr
             while (have >= share && !pool.compare_exchange_weak(have, have - share)) {
             }
             if (have < share) return;
-            auto early = decode_early(files[i], share);
+            auto early = decode_early(files[i], form_, share);
             pool += share - (early ? early->picture->rgba.size() : 0);
             if (!early) continue;
             const std::lock_guard<std::mutex> lock(done);
@@ -232,7 +236,7 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         early = std::move(it->second);
         early_.erase(it);
     } else {
-        early = take_prefetched(key);
+        early = take_prefetched(key, form_);
     }
     // Decoded with no more than it would be allowed now: the same picture.
     if (early && early->allowed <= left()) {
@@ -254,7 +258,7 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         if (!d && d.message().ends_with(kPastLimit)) return budget_message(path, limit_);
         if (!d) return d.error();
         auto p = std::make_shared<Picture>(std::move(d).value());
-        prepare(*p, use, format);
+        prepare(*p, use, format, form_);
         return keep(key, std::move(p));
     } catch (const std::bad_alloc&) {
         return failure(path + ": there is not enough memory to load this picture");

@@ -26,7 +26,9 @@ public:
     // How a picture is drawn, which decides how its pixels are prepared.
     enum class Use { AsIs, Opaque, Transparent };
 
-    explicit PictureBudget(std::uint64_t limit = kPictureBudget) : limit_(limit) {}
+    // Its pictures come in `form`, prepared for their use.
+    explicit PictureBudget(std::uint64_t limit = kPictureBudget, PixelForm form = PixelForm::Rgba)
+        : limit_(limit), form_(form) {}
 
     // The picture of a file, or the message (naming the file) that stops the load.
     Result<std::shared_ptr<const Picture>> load(const std::string& path, Use use);
@@ -43,8 +45,9 @@ public:
     // decoding, on `threads` threads, what its last start loaded while the
     // window system is still being brought up. A load takes such a picture
     // (waiting while it is being decoded) where decoding it then would have
-    // given the same; whatever no load took goes at end_prefetch().
-    static void prefetch(std::vector<FileUse> files, unsigned threads);
+    // given the same (in the same form); whatever no load took goes at
+    // end_prefetch().
+    static void prefetch(std::vector<FileUse> files, unsigned threads, PixelForm form = PixelForm::Rgba);
     static void end_prefetch();
 
     std::uint64_t used() const { return used_; }
@@ -60,6 +63,7 @@ public:
 
 private:
     std::uint64_t limit_;
+    PixelForm form_;
     std::uint64_t used_ = 0;
     std::map<FileUse, std::shared_ptr<const Picture>> loaded_;
     // A picture decoded ahead, with what its header promised and the most
@@ -71,16 +75,17 @@ private:
     };
     std::map<FileUse, Early> early_;
     class Prefetch;
-    // The prefetched picture of a file, waited for while it is decoded;
-    // nothing when it was not prefetched or could not be decoded.
-    static std::optional<Early> take_prefetched(const FileUse& file);
-    // Whether a prefetch has the file (decoded or being decoded); if not,
-    // it is left to the caller and the prefetch no longer decodes it.
-    static bool prefetching(const FileUse& file);
+    // The prefetched picture of a file in a form, waited for while it is
+    // decoded; nothing when it was not prefetched or could not be decoded.
+    static std::optional<Early> take_prefetched(const FileUse& file, PixelForm form);
+    // Whether a prefetch has the file in a form (decoded or being decoded);
+    // if not, it is left to the caller and the prefetch no longer decodes it.
+    static bool prefetching(const FileUse& file, PixelForm form);
     // A decoded picture counted against the budget and kept, if it fits.
     Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
-    // Decoded and prepared for its use, within `allowed`; nothing on any failure.
-    static std::optional<Early> decode_early(const FileUse& file, std::uint64_t allowed);
+    // Decoded and prepared for its use, in a form, within `allowed`;
+    // nothing on any failure.
+    static std::optional<Early> decode_early(const FileUse& file, PixelForm form, std::uint64_t allowed);
 };
 
 Error budget_message(const std::string& path, std::uint64_t limit);

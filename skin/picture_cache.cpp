@@ -25,7 +25,9 @@ namespace ignivar::skin::picture_cache {
 // Only the desktop program keeps pictures, and it is not built for Windows.
 void set_folder(const std::string&, const std::string&) {}
 std::optional<Stamp> stamp(const std::string&) { return std::nullopt; }
-std::optional<Picture> read(const PictureBudget::FileUse&, const Stamp&, std::uint64_t) { return std::nullopt; }
+std::optional<Picture> read(const PictureBudget::FileUse&, PixelForm, const Stamp&, std::uint64_t) {
+    return std::nullopt;
+}
 void note(const PictureBudget::FileUse&, const Stamp&, std::shared_ptr<const Picture>) {}
 void keep_noted() {}
 
@@ -43,7 +45,7 @@ struct Header {
     std::uint32_t width, height;
     std::uint32_t use;
     std::uint32_t path_bytes, build_bytes;
-    std::uint32_t unused;
+    std::uint32_t form;
     Stamp stamp;
 };
 
@@ -71,12 +73,13 @@ std::pair<std::string, std::string> folder_and_build() {
     return {s.folder, s.build};
 }
 
-// One entry per file and use, named by a hash of both (FNV-1a).
-std::string entry_path(const std::string& folder, const PictureBudget::FileUse& file) {
+// One entry per file, use and form, named by a hash of them (FNV-1a).
+std::string entry_path(const std::string& folder, const PictureBudget::FileUse& file, PixelForm form) {
     std::uint64_t h = 14695981039346656037ULL;
     const auto mix = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ULL; };
     for (const char c : file.first) mix(static_cast<unsigned char>(c));
     mix(static_cast<unsigned char>(file.second));
+    mix(static_cast<unsigned char>(form));
     static constexpr char kHex[] = "0123456789abcdef";
     std::string name(16, '0');
     for (int i = 15; i >= 0; --i, h >>= 4) name[static_cast<std::size_t>(i)] = kHex[h & 15];
@@ -105,12 +108,13 @@ bool write_all(int fd, const void* from, std::size_t bytes) {
     return true;
 }
 
-std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, const Stamp& stamp,
+std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
                                   std::uint64_t allowed, const std::string& build) {
     struct stat st {};
     Header h {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !read_all(fd, &h, sizeof h)) return std::nullopt;
     if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0 || h.use != static_cast<std::uint32_t>(file.second) ||
+        h.form != static_cast<std::uint32_t>(form) ||
         !(h.stamp == stamp) || h.path_bytes != file.first.size() || h.build_bytes != build.size())
         return std::nullopt;
     if (h.width == 0 || h.height == 0 || h.width > kMaxPictureSide || h.height > kMaxPictureSide)
@@ -123,6 +127,7 @@ std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, co
     if (!read_all(fd, names.data(), names.size()) || names != file.first + build) return std::nullopt;
     Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
     if (!read_all(fd, p.rgba.data(), p.rgba.size())) return std::nullopt;
+    p.form = form;
     return p;
 }
 
@@ -163,14 +168,15 @@ std::optional<Stamp> stamp(const std::string& path) {
                  std::int64_t{st.st_ctim.tv_sec} * 1000000000 + st.st_ctim.tv_nsec};
 }
 
-std::optional<Picture> read(const PictureBudget::FileUse& file, const Stamp& stamp, std::uint64_t allowed) {
+std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
+                            std::uint64_t allowed) {
     const auto [folder, build] = folder_and_build();
     if (folder.empty()) return std::nullopt;
-    const int fd = ::open(entry_path(folder, file).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(entry_path(folder, file, form).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     std::optional<Picture> p;
     try {
-        p = read_entry(fd, file, stamp, allowed, build);
+        p = read_entry(fd, file, form, stamp, allowed, build);
     } catch (const std::bad_alloc&) {
         p.reset();  // decoded from its file instead, within the budget
     }
@@ -203,7 +209,8 @@ void keep_noted() {
     // at all, also after a crash.
     std::vector<std::pair<std::string, std::string>> written;  // temporary, entry
     for (const Noted& n : noted) {
-        std::string temp = entry_path(folder, n.file) + ".XXXXXX";
+        const std::string entry = entry_path(folder, n.file, n.picture->form);
+        std::string temp = entry + ".XXXXXX";
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) continue;
         Header h {};
@@ -211,6 +218,7 @@ void keep_noted() {
         h.width = static_cast<std::uint32_t>(n.picture->width);
         h.height = static_cast<std::uint32_t>(n.picture->height);
         h.use = static_cast<std::uint32_t>(n.file.second);
+        h.form = static_cast<std::uint32_t>(n.picture->form);
         h.path_bytes = static_cast<std::uint32_t>(n.file.first.size());
         h.build_bytes = static_cast<std::uint32_t>(build.size());
         h.stamp = n.stamp;
@@ -221,7 +229,7 @@ void keep_noted() {
             ::unlink(temp.c_str());
             continue;
         }
-        written.emplace_back(std::move(temp), entry_path(folder, n.file));
+        written.emplace_back(std::move(temp), entry);
     }
     if (written.empty()) return;
     if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {

@@ -1,6 +1,6 @@
 // Decoded pictures kept on disk between runs of the desktop program, so
 // that its start reads pixels instead of inflating and decoding them again.
-// An entry stands for one picture file and use. It is taken only while that
+// An entry stands for one picture file, use and pixel form. It is taken only while that
 // file is the very one it was decoded from: the same device, inode, size,
 // modification and change times, and a decoder of the same build. Anything
 // else about an entry (cut short, of another size or file, not ours at
@@ -34,13 +34,14 @@ struct Stamp {
 };
 std::optional<Stamp> stamp(const std::string& path);
 
-// The kept picture of a file for a use, prepared for that use; nothing when
-// there is no entry that stands for the file as stamped, or when the
-// picture would take more than `allowed` bytes.
-std::optional<Picture> read(const PictureBudget::FileUse& file, const Stamp& stamp, std::uint64_t allowed);
+// The kept picture of a file for a use, prepared for that use, in a form;
+// nothing when there is no entry that stands for the file as stamped, or
+// when the picture would take more than `allowed` bytes.
+std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
+                            std::uint64_t allowed);
 
-// A picture decoded from a file as stamped (and prepared for its use), to
-// be kept by keep_noted().
+// A picture decoded from a file as stamped (and prepared for its use, in
+// its form), to be kept by keep_noted().
 void note(const PictureBudget::FileUse& file, const Stamp& stamp, std::shared_ptr<const Picture> picture);
 
 // Writes the noted pictures as entries, each in one step, and forgets them;

@@ -130,7 +130,7 @@ public:
     // listed there, in order, each standing in as a placeholder.
     Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin,
            std::vector<PictureBudget::FileUse>* listing = nullptr)
-        : req_(req), cfg_(cfg), skin_(skin), listing_(listing) {}
+        : req_(req), cfg_(cfg), skin_(skin), listing_(listing), budget_(kPictureBudget, req.form) {}
 
     void decode_ahead(const std::vector<PictureBudget::FileUse>& files) {
         budget_.decode_ahead(files, std::thread::hardware_concurrency());

@@ -94,6 +94,9 @@ struct LoadRequest {
     bool search_current_dir = true;
     // When given, filled with the picture files the load decodes, in order.
     std::vector<PictureBudget::FileUse>* listing = nullptr;
+    // The form of the pictures' pixels (the premultiplied one is only for
+    // a painter that takes it).
+    PixelForm form = PixelForm::Rgba;
 };
 
 inline constexpr const char* kMissingConfig =

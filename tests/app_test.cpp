@@ -655,6 +655,38 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
     }
 }
 
+// Full screen draws the skin's pictures in the premultiplied form they were
+// loaded in, unconverted: the frames are those of the plain form, pixel for
+// pixel, and every colour at every alpha is premultiplied as the painter does.
+TEST(Zoom, PremultipliedPicturesPaintTheSameFrames) {
+    skin::Picture every(256, 256);
+    for (int i = 0; i < 256 * 256; ++i) {
+        every.rgba[i * 4] = static_cast<std::uint8_t>(i % 256), every.rgba[i * 4 + 1] = 255;
+        every.rgba[i * 4 + 2] = static_cast<std::uint8_t>(255 - i % 256), every.rgba[i * 4 + 3] = static_cast<std::uint8_t>(i / 256);
+    }
+    const QImage by_painter = QImage(every.rgba.data(), 256, 256, QImage::Format_RGBA8888)
+                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    skin::premultiply(every);
+    EXPECT_EQ(QImage(every.rgba.data(), 256, 256, QImage::Format_ARGB32_Premultiplied), by_painter);
+    for (int scale : {1, 3}) {
+        skin::LoadRequest req;
+        req.config_path = kDir + "/Config.ini";
+        req.program_dir = kDir;
+        req.fullscreen = true;
+        req.screen_width = 1920 / scale, req.screen_height = 1080 / scale, req.scale = scale;
+        skin::Skin plain, premultiplied;
+        ASSERT_TRUE(skin::load_skin(req, plain).ok());
+        req.form = skin::PixelForm::PremultipliedArgb;
+        ASSERT_TRUE(skin::load_skin(req, premultiplied).ok());
+        Display all;
+        all.Vid_Show_All(true);
+        View view;
+        view.zoom = scale;
+        FramePainter a, b;
+        EXPECT_EQ(a.render(plain, all, {}, view), b.render(premultiplied, all, {}, view)) << "scale " << scale;
+    }
+}
+
 // Nor where the case's finer variant is see-through inside the part where
 // the case itself is opaque, nor at a fractional desktop scale.
 TEST(Zoom, TheBackdropIsLeftOutOnlyUnderAnOpaqueCase) {
@@ -751,10 +783,12 @@ namespace {
 // they change and only then, and read back without lines that name none.
 TEST(StartPictures, KeptWhenChangedAndReadBackWithoutJunk) {
     using Use = skin::PictureBudget::Use;
-    const PictureFiles files = {{"/a/b.png", Use::Opaque}, {"/c d/e.jpg", Use::Transparent}, {"/f.bmp", Use::AsIs}};
+    const StartList files = {{{"/a/b.png", Use::Opaque}, {"/c d/e.jpg", Use::Transparent}, {"/f.bmp", Use::AsIs}}};
     EXPECT_EQ(parse_start_pictures(start_pictures_text(files)), files);
-    EXPECT_EQ(parse_start_pictures("o /a.png\nx /b.png\nt relative.png\n\no\not /c.png\nt /d.png"),
-              (PictureFiles{{"/a.png", Use::Opaque}, {"/d.png", Use::Transparent}}));
+    const StartList premultiplied = {files.files, skin::PixelForm::PremultipliedArgb};
+    EXPECT_EQ(parse_start_pictures(start_pictures_text(premultiplied)), premultiplied);
+    EXPECT_EQ(parse_start_pictures("o /a.png\nx /b.png\nt relative.png\n\no\not /c.png\npremultiplied\nt /d.png"),
+              (StartList{{{"/a.png", Use::Opaque}, {"/d.png", Use::Transparent}}}));
 
     test::TempDir dir;
     const QByteArray saved = qgetenv("XDG_CACHE_HOME");
@@ -769,7 +803,7 @@ TEST(StartPictures, KeptWhenChangedAndReadBackWithoutJunk) {
     EXPECT_NE(first, 0u);
     keep_start_pictures(files);
     EXPECT_EQ(inode(), first);  // the same list: not written again
-    keep_start_pictures({{"/g.png", Use::Opaque}});
+    keep_start_pictures({{{"/g.png", Use::Opaque}}});
     EXPECT_NE(inode(), first);
     saved.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved);
 }

@@ -292,10 +292,12 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
         std::function<void()> change;
         std::uint64_t allowed;
         bool taken;
+        PixelForm form = PixelForm::Rgba;
     };
     const Case cases[] = {
         {"as kept", [] {}, kPictureBudget, true},
         {"larger than allowed", [] {}, 30 * 20 * 4 - 1, false},
+        {"in another form", [] {}, kPictureBudget, false, PixelForm::PremultipliedArgb},
         {"of another build", [&] { picture_cache::set_folder(dir.file("kept"), "other"); }, kPictureBudget, false},
         {"cut short", [&] { std::filesystem::resize_file(entry(), std::filesystem::file_size(entry()) - 1); },
          kPictureBudget, false},
@@ -311,7 +313,7 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
         c.change();
         const auto stamp = picture_cache::stamp(png);
         ASSERT_TRUE(stamp.has_value()) << c.what;
-        const std::optional<Picture> kept = picture_cache::read(file, *stamp, c.allowed);
+        const std::optional<Picture> kept = picture_cache::read(file, c.form, *stamp, c.allowed);
         EXPECT_EQ(kept.has_value(), c.taken) << c.what;
         if (kept) {
             EXPECT_EQ(kept->rgba, decoded()) << c.what;
