@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
         req.screen_width = c.screen_w / c.zoom;
         req.screen_height = c.screen_h / c.zoom;
         req.scale = c.zoom;
+        // In the form the program loads it in for that layout.
+        req.form = c.fullscreen ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;
         skin::Skin s;
         if (const Status r = skin::load_skin(req, s); !r) {
             std::fprintf(stderr, "skin: %s\n", r.message().c_str());
