@@ -95,6 +95,7 @@ private:
     windows::TSplashForm::Hooks splash_hooks();
     bool sound_startup(const std::string& driver);
     void start_gamepads();
+    void first_window_painted();
     void set_window_icon();
     void form_activate();
     void end_program(int status);
@@ -116,7 +117,7 @@ private:
     std::future<void> pictures_kept_;  // waited for as the program ends
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
-    bool icon_asked_ = false;
+    bool first_painted_ = false;
     // An ending asked for before the event loop runs (a failed start-up in
     // the skipped splash window) must stop it from running at all.
     bool ending_ = false;
@@ -141,12 +142,10 @@ int Program::run() {
     create_windows();
     app::report_start_phase("windows made");
     QObject::connect(&main_window_, &app::TForm1::activated, [this] { form_activate(); });
-    // Gamepads are looked for once the unit's first frame is up; then too
-    // the pictures it needed are kept as the list for the next start.
+    // Gamepads are looked for once the unit's first frame is up.
     QObject::connect(&main_window_, &app::TForm1::painted, &main_window_,
                      [this] {
-                         set_window_icon();
-                         pictures_kept_ = app::keep_start_pictures({main_window_.skin_files(), main_window_.skin_form()});
+                         first_window_painted();
                          start_gamepads();
                      },
                      Qt::SingleShotConnection);
@@ -240,7 +239,7 @@ windows::TSplashForm::Hooks Program::splash_hooks() {
     hooks.splash_pending = &splash_pending_;
     hooks.painted = [this] {
         splash_paint_.painted();
-        set_window_icon();
+        first_window_painted();
     };
     return hooks;
 }
@@ -256,12 +255,18 @@ bool Program::sound_startup(const std::string& driver) {
     return true;
 }
 
-// The windows' icon, given once the first window is painted: reading it
-// and handing every size of it to the window system is no part of that
-// first frame.
+// Once the first window (the splash or the unit) is painted: the windows'
+// icon, and the pictures the start loaded kept for the next one (the unit's
+// skin is loaded before the splash is shown). Neither is part of that frame.
+void Program::first_window_painted() {
+    if (first_painted_) return;
+    first_painted_ = true;
+    set_window_icon();
+    pictures_kept_ = app::keep_start_pictures({main_window_.skin_files(), main_window_.skin_form()});
+}
+
+// Reading the icon and handing every size of it to the window system.
 void Program::set_window_icon() {
-    if (icon_asked_) return;
-    icon_asked_ = true;
     // After the paint that asked: the icon goes to every window at once.
     QTimer::singleShot(0, [file = QString::fromStdString(files::join(files_.data_dir, files::kIconFile))] {
         // The installed theme's icon, or the one beside a build tree's program.
