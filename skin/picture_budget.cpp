@@ -37,7 +37,8 @@ std::optional<PictureBudget::Early> PictureBudget::decode_early(const FileUse& f
         const auto stamp = picture_cache::stamp(file.first);
         if (stamp) {
             if (auto kept = picture_cache::read(file, form, *stamp, allowed)) {
-                const PictureSize size{static_cast<std::uint32_t>(kept->width), static_cast<std::uint32_t>(kept->height)};
+                const PictureSize size{static_cast<std::uint32_t>(kept->width),
+                                       static_cast<std::uint32_t>(kept->height)};
                 return Early{std::make_shared<Picture>(std::move(*kept)), size, allowed};
             }
         }

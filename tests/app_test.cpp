@@ -661,8 +661,9 @@ TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
 TEST(Zoom, PremultipliedPicturesPaintTheSameFrames) {
     skin::Picture every(256, 256);
     for (int i = 0; i < 256 * 256; ++i) {
-        every.rgba[i * 4] = static_cast<std::uint8_t>(i % 256), every.rgba[i * 4 + 1] = 255;
-        every.rgba[i * 4 + 2] = static_cast<std::uint8_t>(255 - i % 256), every.rgba[i * 4 + 3] = static_cast<std::uint8_t>(i / 256);
+        std::uint8_t* d = &every.rgba[static_cast<std::size_t>(i) * 4];
+        d[0] = static_cast<std::uint8_t>(i % 256), d[1] = 255;
+        d[2] = static_cast<std::uint8_t>(255 - i % 256), d[3] = static_cast<std::uint8_t>(i / 256);
     }
     const QImage by_painter = QImage(every.rgba.data(), 256, 256, QImage::Format_RGBA8888)
                                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
