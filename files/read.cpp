@@ -110,6 +110,19 @@ std::string describe_non_regular(const std::string& path) {
     return "a link to " + kind_of(target.st_mode);
 }
 
+std::size_t read_fully(int fd, void* to, std::size_t size, int* error) {
+    auto* p = static_cast<std::uint8_t*>(to);
+    std::size_t got = 0;
+    while (got < size) {
+        const auto n = ::read(fd, p + got, static_cast<unsigned>(std::min<std::size_t>(size - got, 1u << 30)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && error) *error = errno;
+        if (n <= 0) break;  // an error, or the file ended (or shrank while it was read)
+        got += static_cast<std::size_t>(n);
+    }
+    return got;
+}
+
 Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes) {
     bool under = false;
     if (const ArchiveEntry* e = archived(path, &under)) {
@@ -134,15 +147,8 @@ Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes
                        std::to_string(max_bytes) + " are read)");
     }
     Bytes bytes(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
     int error = 0;
-    while (got < bytes.size()) {
-        const auto n = ::read(fd, bytes.data() + got, static_cast<unsigned>(std::min<std::size_t>(bytes.size() - got, 1u << 30)));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = errno;
-        if (n <= 0) break;  // an error, or the file shrank while it was read
-        got += static_cast<std::size_t>(n);
-    }
+    const std::size_t got = read_fully(fd, bytes.data(), bytes.size(), &error);
     ::close(fd);
     if (error) return failure("Cannot read file \"" + path + "\": " + std::strerror(error));
     bytes.resize(got);

@@ -20,6 +20,11 @@ using Bytes = std::vector<std::uint8_t>;
 // file, larger than `max_bytes`, unreadable). Messages name the file.
 Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes);
 
+// Reads up to `size` bytes of an open file (again where a signal broke in);
+// the count read, short where the file ends or an error (set in `error`)
+// stops it.
+std::size_t read_fully(int fd, void* to, std::size_t size, int* error = nullptr);
+
 // Whether a regular file (or a link to one) is there.
 bool is_regular_file(const std::string& path);
 // Whether anything is there (a link: what it leads to).

@@ -28,18 +28,44 @@ std::string parent_of(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-Status write_all(int fd, const std::uint8_t* data, std::size_t size) {
+
+// Removes the regular files in `folder` whose names `ours` takes that have
+// not changed for a minute.
+template <typename Ours>
+void remove_stale(const std::string& folder, Ours ours) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::time_t minute_ago = std::time(nullptr) - 60;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (!ours(name)) continue;
+        const std::string full = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
+    }
+    ::closedir(dir);
+}
+
+// Whether a name is `base` followed by a temporary's six letters or digits.
+bool temporary_of(const std::string& name, std::string_view base) {
+    return name.size() == base.size() + 6 && name.compare(0, base.size(), base) == 0 &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(base.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace
+
+Status write_all(int fd, const void* data, std::size_t size) {
+    const auto* p = static_cast<const std::uint8_t*>(data);
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        const ssize_t n = ::write(fd, p, size);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return failure(std::strerror(n < 0 ? errno : EIO));
-        data += n;
+        p += n;
         size -= static_cast<std::size_t>(n);
     }
     return {};
 }
-
-}  // namespace
 
 Status make_folder(const std::string& path) {
     if (path.empty()) return {};
@@ -94,22 +120,17 @@ Status write_atomically(const std::string& path, const std::vector<std::uint8_t>
 }
 
 void remove_stale_temporaries(const std::string& path) {
-    const std::string folder = parent_of(path);
     const std::string base = path.substr(path.find_last_of('/') + 1) + ".";
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
-    const std::time_t minute_ago = std::time(nullptr) - 60;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name.size() != base.size() + 6 || name.compare(0, base.size(), base) != 0) continue;
-        if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(base.size()), name.end(),
-                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
-            continue;
-        const std::string full = folder + "/" + name;
-        struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
-    }
-    ::closedir(dir);
+    remove_stale(parent_of(path), [&](const std::string& name) { return temporary_of(name, base); });
+}
+
+void remove_stale_temporaries_of(const std::string& folder, std::string_view extension) {
+    const std::string tail = std::string(extension) + ".";
+    remove_stale(folder, [&](const std::string& name) {
+        // A name, the extension, a dot and six letters or digits.
+        return name.size() > tail.size() + 6 && name.compare(name.size() - 6 - tail.size(), tail.size(), tail) == 0 &&
+               temporary_of(name, std::string_view(name).substr(0, name.size() - 6));
+    });
 }
 
 Status write_atomically(const std::string& path, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/result.h"
@@ -25,5 +26,10 @@ Status make_folder(const std::string& path);
 // regular files named path.XXXXXX (six letters or digits) that have not
 // changed for a minute (a writer of this moment is left alone).
 void remove_stale_temporaries(const std::string& path);
+// The same for every file in `folder` whose name ends in `extension`.
+void remove_stale_temporaries_of(const std::string& folder, std::string_view extension);
+
+// Writes all of `size` bytes to an open file (again where a signal broke in).
+Status write_all(int fd, const void* data, std::size_t size);
 
 }  // namespace ignivar::files

@@ -1,18 +1,16 @@
 #include "skin/picture_cache.h"
 
-#include <algorithm>
 #include <cstring>
-#include <ctime>
 #include <mutex>
 #include <new>
 #include <utility>
 #include <vector>
 
 #include "files/places.h"
-#include "files/write.h"  // make_folder
+#include "files/read.h"
+#include "files/write.h"
 
 #ifndef _WIN32
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,27 +84,8 @@ std::string entry_path(const std::string& folder, const PictureBudget::FileUse& 
     return files::join(folder, name + ".pixels");
 }
 
-bool read_all(int fd, void* to, std::size_t bytes) {
-    auto* p = static_cast<char*>(to);
-    while (bytes > 0) {
-        const ssize_t n = ::read(fd, p, std::min<std::size_t>(bytes, 1u << 30));
-        if (n <= 0) return false;
-        p += n;
-        bytes -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool write_all(int fd, const void* from, std::size_t bytes) {
-    const auto* p = static_cast<const char*>(from);
-    while (bytes > 0) {
-        const ssize_t n = ::write(fd, p, std::min<std::size_t>(bytes, 1u << 30));
-        if (n <= 0) return false;
-        p += n;
-        bytes -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
+// Whether all `bytes` were read.
+bool read_all(int fd, void* to, std::size_t bytes) { return files::read_fully(fd, to, bytes) == bytes; }
 
 std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
                                   std::uint64_t allowed, const std::string& build) {
@@ -129,22 +108,6 @@ std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, Pi
     if (!read_all(fd, p.rgba.data(), p.rgba.size())) return std::nullopt;
     p.form = form;
     return p;
-}
-
-// What a write killed half way left in the folder: files that are no
-// entries and have not changed for a minute.
-void remove_leftovers(const std::string& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
-    const std::time_t minute_ago = std::time(nullptr) - 60;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name.find(".pixels.") == std::string::npos) continue;
-        const std::string full = files::join(folder, name);
-        struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
-    }
-    ::closedir(dir);
 }
 
 }  // namespace
@@ -203,7 +166,7 @@ void keep_noted() {
         build = s.build;
     }
     if (noted.empty() || !files::make_folder(folder)) return;
-    remove_leftovers(folder);
+    files::remove_stale_temporaries_of(folder, ".pixels");
     // Each entry is written beside its place, all of them reach the disk in
     // one go, and then each takes its place: an entry is there whole or not
     // at all, also after a crash.
@@ -222,9 +185,10 @@ void keep_noted() {
         h.path_bytes = static_cast<std::uint32_t>(n.file.first.size());
         h.build_bytes = static_cast<std::uint32_t>(build.size());
         h.stamp = n.stamp;
-        const bool ok = write_all(fd, &h, sizeof h) && write_all(fd, n.file.first.data(), n.file.first.size()) &&
-                        write_all(fd, build.data(), build.size()) &&
-                        write_all(fd, n.picture->rgba.data(), n.picture->rgba.size());
+        const bool ok = files::write_all(fd, &h, sizeof h) &&
+                        files::write_all(fd, n.file.first.data(), n.file.first.size()) &&
+                        files::write_all(fd, build.data(), build.size()) &&
+                        files::write_all(fd, n.picture->rgba.data(), n.picture->rgba.size());
         if (::close(fd) != 0 || !ok) {
             ::unlink(temp.c_str());
             continue;

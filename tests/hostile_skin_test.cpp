@@ -2,12 +2,14 @@
 // promise far more pixels than their files hold, named many times.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +17,7 @@
 #include <string>
 
 #include "results.h"
+#include "files/write.h"
 #include "skin/manual.h"
 #include "skin/picture_budget.h"
 #include "skin/picture_cache.h"
@@ -273,6 +276,35 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
         picture_cache::set_folder("", "");
     }
     EXPECT_FALSE(std::filesystem::is_empty(dir.file("kept")));
+}
+
+// What writes killed half way left is removed once a minute old; nothing else.
+TEST(HostileSkin, OnlyStaleTemporariesOfKeptPicturesAreRemoved) {
+    test::TempDir dir;
+    struct Case {
+        const char* name;
+        bool old, removed;
+    };
+    const Case cases[] = {
+        {"0123abcd.pixels.Ab12cd", true, true},   {"0123abcd.pixels.Ab12cd.x", true, false},
+        {"0123abcd.pixels.Ab12c", true, false},   {"0123abcd.pixels.Ab1_cd", true, false},
+        {"0123abcd.pixels", true, false},         {"0123abcd.pixel.Ab12cd", true, false},
+        {"0123abcd.pixels.Zz99zz", false, false},
+    };
+    for (const Case& c : cases) {
+        dir.write(c.name, "x");
+        const timespec ago[2] = {{std::time(nullptr) - 120, 0}, {std::time(nullptr) - 120, 0}};
+        if (c.old) {
+            ASSERT_EQ(::utimensat(AT_FDCWD, dir.file(c.name).c_str(), ago, 0), 0);
+        }
+    }
+    files::remove_stale_temporaries_of(dir.path.string(), ".pixels");
+    for (const Case& c : cases) EXPECT_EQ(std::filesystem::exists(dir.file(c.name)), !c.removed) << c.name;
+    // Those of one file alone: its own, not another's.
+    files::remove_stale_temporaries(dir.file("0123abcd"));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("0123abcd.pixel.Ab12cd")));
+    files::remove_stale_temporaries(dir.file("0123abcd.pixel"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("0123abcd.pixel.Ab12cd")));
 }
 
 TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
