@@ -31,6 +31,10 @@ struct View {
     // Leave out the backdrop where the unit's case covers it wholly (the
     // frame is the same; off only to check just that).
     bool cull_backdrop = true;
+    // Keep the layers every frame draws alike composed as one picture, and
+    // paint a large window in bands (the frame is the same; off only to
+    // check just that).
+    bool compose = true;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
 };
@@ -72,6 +76,21 @@ public:
                   const View& view = {});
 
 private:
+    // What one paint draws, worked out once for all its bands.
+    struct Layers {
+        const skin::Skin& skin;
+        const std::vector<skin::FrameItem>& items;
+        int zoom;
+        QRect window;
+        const View& view;
+        QRect hidden;  // the backdrop's part under the case
+    };
+    // Draws items [from, to) inside `area`, over the base if given (which
+    // stands for the items before `from`), else over the window's ground.
+    void draw(QPainter& p, const Layers& l, std::size_t from, std::size_t to, const QImage* base, const QRect& area);
+    // The frame's first items as one picture of the window's size, if it
+    // is kept for these items (made on their second whole paint); else null.
+    const QImage* composed_base(const Layers& l, bool whole);
     const QImage& image(const skin::Picture* picture, bool transparent, std::optional<QRgb> key);
     const QImage& stretched(const skin::Picture* picture, int w, int h);
     // `image` scaled by the zoom, pixel for pixel; a null image once the
@@ -112,6 +131,14 @@ private:
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;
+    // The backdrop, the screen's logo and the unit's case, which every
+    // frame draws alike, composed at the window's size: a whole repaint is
+    // then one copy of it and the few layers above. `base_items_` are the
+    // items it was composed from; `wanted_` those of the last whole paint.
+    QImage base_;
+    std::vector<skin::FrameItem> base_items_, wanted_;
+    int base_zoom_ = 0, wanted_zoom_ = 0;
+    QSize wanted_size_;
     // A painter that has drawn the frame once, off this thread.
     std::future<std::unique_ptr<FramePainter>> warming_;
     void take_warmed();

@@ -149,5 +149,63 @@ TEST(Painting, PartialRepaintsAreWholeOnes) {
     }
 }
 
+// Painting over the layers every frame draws alike, composed once, and a
+// large window in bands or a rectangle at a time, changes no pixel: a game's
+// frames, whole and in part, at another zoom, and of a skin whose first
+// layers come and go (no case), against the same frames painted layer by layer.
+TEST(Painting, ComposedLayersChangeNoPixel) {
+    Window win(true);
+    FramePainter layered, composed;
+    View plain, view;
+    plain.compose = false;
+    QImage kept;
+    std::vector<skin::FrameItem> kept_items;
+    int steps = 0;
+    const auto check = [&](const skin::Skin& skin, const Display& display, const char* what) {
+        ++steps;
+        view.zoom = plain.zoom = steps % 5 == 4 ? win.w->zoom() - 1 : win.w->zoom();
+        const QImage want = layered.render(skin, display, {}, plain);
+        const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, {});
+        if (kept.size() == want.size()) {  // the last frame, with what changed painted over it
+            view.region = changed_region(kept_items, items, view.zoom);
+            QPainter p(&kept);
+            composed.paint(p, skin, display, {}, view);
+            p.end();
+            view.region = QRegion();
+            ASSERT_EQ(kept, want) << what << ", in part, step " << steps;
+        }
+        // The first whole paint in layers and bands, the second composing, the third over what was composed.
+        for (int i = 0; i < 3; ++i) ASSERT_EQ(composed.render(skin, display, {}, view), want) << what << ", " << i;
+        kept = want, kept_items = items;
+    };
+    const skin::Skin& skin = win.w->skin();
+    const Display& display = win.host.unit().display();
+    check(skin, display, "all lit");
+    QWidget* w = win.w.get();
+    QTest::keyClick(w, Qt::Key_3);
+    check(skin, display, "time");
+    QTest::keyClick(w, Qt::Key_1);
+    check(skin, display, "game A");
+    for (int i = 0; i < 12; ++i) {
+        win.host.unit().advance(593);
+        QTest::keyClick(w, i % 2 ? Qt::Key_Left : Qt::Key_Right);
+        check(skin, display, "game");
+    }
+    skin::Skin no_case = skin;
+    no_case.pictures[skin::section_of_picture("im_background") - 1].picture.reset();
+    Display all;  // the buttons' pictures too: the first layer drawn is a pressed button's
+    all.Vid_Show_All(true);
+    for (int i = static_cast<int>(Seg::BtnGameADown); i < kSegmentCount; ++i) all.Vid_Show_Segment(static_cast<Seg>(i), true);
+    composed.reset(), layered.reset();
+    const Display* states[] = {&all, &display, &all, &display};
+    for (const Display* d : states) check(no_case, *d, "no case");
+    // The windowed layout, see-through, in bands at its largest zoom.
+    Window windowed(false);
+    ASSERT_TRUE(windowed.w->skin().transparent_colour);
+    plain.see_through = view.see_through = window_colour(*windowed.w->skin().transparent_colour).rgb();
+    plain.zoom = view.zoom = 4;
+    EXPECT_EQ(composed.render(windowed.w->skin(), all, {}, view), layered.render(windowed.w->skin(), all, {}, plain));
+}
+
 }  // namespace
 }  // namespace ignivar::app
