@@ -21,6 +21,7 @@ void FramePainter::warm_up(const skin::Skin& skin, const Display& display, const
     View plain = view;
     plain.base = nullptr;  // the window's own, not to be read from another thread; not kept either
     plain.region = QRegion();
+    plain.compose = false;  // nothing is drawn: neither bands nor a composed picture
     try {
         warming_ = std::async(std::launch::async, [&skin, display, plain] {
             auto warm = std::make_unique<FramePainter>();
@@ -285,11 +286,17 @@ bool same_item(const skin::FrameItem& a, const skin::FrameItem& b) {
 }
 
 // How many of the frame's first items every frame draws alike: the
-// backdrop, the screen's logo and then the unit's case. None where the
-// desktop shows through (the windowed layout), or at a desktop scale,
-// where the window's pixels are not the frame's.
-std::size_t base_layers(const std::vector<skin::FrameItem>& items, const View& view) {
-    if (!view.compose || view.see_through || view.base || view.dpr != 1.0) return 0;
+// backdrop, the screen's logo and then the unit's case. Only for a frame
+// too large for the processor's cache (a screen beyond 2560 x 1440), where
+// drawing them layer by layer goes through memory once for each; a smaller
+// one is not worth its memory. None where the desktop shows through (the
+// windowed layout), or at a desktop scale, where the window's pixels are
+// not the frame's.
+std::size_t base_layers(const std::vector<skin::FrameItem>& items, const View& view, const QRect& window) {
+    constexpr double kLargeFrameBytes = 16.0 * 1024 * 1024;
+    if (!view.compose || view.see_through || view.base || view.dpr != 1.0 ||
+        4.0 * window.width() * window.height() <= kLargeFrameBytes)
+        return 0;
     std::size_t n = 0;
     while (n < items.size() && (items[n].stretch || items[n].screen_logo)) ++n;
     return n < items.size() ? n + 1 : 0;
@@ -338,7 +345,7 @@ void FramePainter::draw(QPainter& p, const Layers& l, std::size_t from, std::siz
 }
 
 const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
-    const std::size_t n = base_layers(l.items, l.view);
+    const std::size_t n = base_layers(l.items, l.view, l.window);
     const auto drawn_from = [&](const std::vector<skin::FrameItem>& kept) {
         return n > 0 && kept.size() == n && std::equal(kept.begin(), kept.end(), l.items.begin(), same_item);
     };
