@@ -351,7 +351,9 @@ const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     };
     if (!base_.isNull() && base_zoom_ == l.zoom && base_.size() == l.window.size() && drawn_from(base_items_))
         return &base_;
-    if (!whole || n == 0) return nullptr;
+    if (!whole) return nullptr;
+    base_ = QImage();  // of other layers or another size: no use any more
+    if (n == 0) return nullptr;
     // Composed on the second whole paint of the same layers, not the first:
     // the first frame of a start or of a new layout does not wait for it.
     const bool again = wanted_zoom_ == l.zoom && wanted_size_ == l.window.size() && drawn_from(wanted_);
