@@ -60,9 +60,7 @@ void FramePainter::reset() {
     stretched_ = QImage();
     stretched_source_ = nullptr;
     base_ = QImage();
-    base_items_.clear(), wanted_.clear();
-    base_zoom_ = wanted_zoom_ = 0;
-    wanted_size_ = QSize();
+    base_of_ = wanted_ = {};
 }
 
 const QImage& FramePainter::image(const skin::Picture* picture, bool transparent, std::optional<QRgb> key) {
@@ -314,13 +312,18 @@ int band_rows(const QRect& window, const View& view) {
     return std::max(8, static_cast<int>(kBandBytes / row_bytes));
 }
 
+// An item's place with a size, in window pixels at a zoom: worked out in
+// 64 bits, then kept within what a window can be (a skin may place a
+// picture anywhere).
+QRect zoomed(const skin::FrameItem& item, long long w, long long h, int zoom) {
+    const auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
+    return QRect(clamp(1LL * item.x * zoom), clamp(1LL * item.y * zoom), clamp(std::max(0LL, w) * zoom),
+                 clamp(std::max(0LL, h) * zoom));
+}
+
 // All that drawing an item may touch, in window pixels: the size it is
 // clipped to, whatever its picture's.
-QRect drawn_bounds(const skin::FrameItem& item, int zoom) {
-    const auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
-    return QRect(clamp(1LL * item.x * zoom), clamp(1LL * item.y * zoom), clamp(std::max(0LL, 1LL * item.clip_w) * zoom),
-                 clamp(std::max(0LL, 1LL * item.clip_h) * zoom));
-}
+QRect drawn_bounds(const skin::FrameItem& item, int zoom) { return zoomed(item, item.clip_w, item.clip_h, zoom); }
 
 }  // namespace
 
@@ -346,19 +349,18 @@ void FramePainter::draw(QPainter& p, const Layers& l, std::size_t from, std::siz
 
 const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     const std::size_t n = base_layers(l.items, l.view, l.window);
-    const auto drawn_from = [&](const std::vector<skin::FrameItem>& kept) {
-        return n > 0 && kept.size() == n && std::equal(kept.begin(), kept.end(), l.items.begin(), same_item);
+    const auto this_paints = [&](const Layering& k) {
+        return n > 0 && k.zoom == l.zoom && k.size == l.window.size() && k.items.size() == n &&
+               std::equal(k.items.begin(), k.items.end(), l.items.begin(), same_item);
     };
-    if (!base_.isNull() && base_zoom_ == l.zoom && base_.size() == l.window.size() && drawn_from(base_items_))
-        return &base_;
+    if (!base_.isNull() && this_paints(base_of_)) return &base_;
     if (!whole) return nullptr;
     base_ = QImage();  // of other layers or another size: no use any more
     if (n == 0) return nullptr;
     // Composed on the second whole paint of the same layers, not the first:
     // the first frame of a start or of a new layout does not wait for it.
-    const bool again = wanted_zoom_ == l.zoom && wanted_size_ == l.window.size() && drawn_from(wanted_);
-    wanted_.assign(l.items.begin(), l.items.begin() + static_cast<std::ptrdiff_t>(n));
-    wanted_zoom_ = l.zoom, wanted_size_ = l.window.size();
+    const bool again = this_paints(wanted_);
+    wanted_ = {{l.items.begin(), l.items.begin() + static_cast<std::ptrdiff_t>(n)}, l.zoom, l.window.size()};
     if (!again) return nullptr;
     base_ = QImage(l.window.size(), QImage::Format_RGB32);
     if (base_.isNull()) return nullptr;  // no memory to spare: painted in layers, as before
@@ -366,7 +368,7 @@ const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);
     draw(bp, l, 0, n, nullptr, l.window);
     bp.end();
-    base_items_ = wanted_, base_zoom_ = l.zoom;
+    base_of_ = wanted_;
     return &base_;
 }
 
@@ -378,7 +380,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
     const Layers l{skin, items, zoom, window, view, hidden_by_case(items, zoom, view)};
     const QImage* base = composed_base(l, view.region.isEmpty());
-    const std::size_t from = base ? base_items_.size() : 0;
+    const std::size_t from = base ? base_of_.items.size() : 0;
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
     // Painted a rectangle at a time, each clipped to no more than itself
     // (far quicker than one clip of many rectangles): what changed (a
@@ -421,13 +423,8 @@ QSize frame_size(const skin::Skin& skin, int zoom) {
 }
 
 QRect item_rect(const skin::FrameItem& item, int zoom) {
-    const long long w = std::min<long long>(item.clip_w, item.picture ? item.picture->width : 0);
-    const long long h = std::min<long long>(item.clip_h, item.picture ? item.picture->height : 0);
-    // In 64 bits, then kept within what a window can be: a skin may place a
-    // picture anywhere.
-    const auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
-    return QRect(clamp(1LL * item.x * zoom), clamp(1LL * item.y * zoom), clamp(std::max(0LL, w) * zoom),
-                 clamp(std::max(0LL, h) * zoom));
+    return zoomed(item, std::min(item.clip_w, item.picture ? item.picture->width : 0),
+                  std::min(item.clip_h, item.picture ? item.picture->height : 0), zoom);
 }
 
 QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom) {

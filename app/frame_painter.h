@@ -133,12 +133,15 @@ private:
     const skin::Picture* stretched_source_ = nullptr;
     // The backdrop, the screen's logo and the unit's case, which every
     // frame draws alike, composed at the window's size: a whole repaint is
-    // then one copy of it and the few layers above. `base_items_` are the
-    // items it was composed from; `wanted_` those of the last whole paint.
+    // then one copy of it and the few layers above. `base_of_` is what it
+    // was composed from; `wanted_` what the last whole paint drew first.
+    struct Layering {
+        std::vector<skin::FrameItem> items;
+        int zoom = 0;
+        QSize size;
+    };
     QImage base_;
-    std::vector<skin::FrameItem> base_items_, wanted_;
-    int base_zoom_ = 0, wanted_zoom_ = 0;
-    QSize wanted_size_;
+    Layering base_of_, wanted_;
     // A painter that has drawn the frame once, off this thread.
     std::future<std::unique_ptr<FramePainter>> warming_;
     void take_warmed();

@@ -28,7 +28,6 @@ std::string parent_of(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-
 // Removes the regular files in `folder` whose names `ours` takes that have
 // not changed for a minute.
 template <typename Ours>
