@@ -3,8 +3,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
+#include <utility>
+
+#include <QPaintEngine>
 
 namespace ignivar::app {
+
+// A picture's part drawn into the window, or a fill where `image` is null.
+struct Stroke {
+    const QImage* image = nullptr;
+    QRect target;  // in window pixels
+    QRect source;  // in the picture's pixels
+    bool scaled = false;  // source and target differ in size
+    bool smooth = false;
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    QColor colour;
+    QRect reach;  // all it may touch: left out of parts it does not meet; null: none left out
+};
+
+namespace {
+
+Stroke drawing(const QImage* image, const QRect& target, const QRect& source, QPainter::CompositionMode mode,
+               const QRect& reach = {}) {
+    Stroke s;
+    s.image = image, s.target = target, s.source = source, s.mode = mode, s.reach = reach;
+    return s;
+}
+
+}  // namespace
 
 QColor window_colour(std::uint32_t colour) {
     std::uint8_t rgba[4];
@@ -204,77 +231,6 @@ bool FramePainter::backdrop_covers(const std::vector<skin::FrameItem>& items, in
            !stretched(b.picture, b.clip_w * zoom, b.clip_h * zoom).isNull();
 }
 
-void FramePainter::draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden) {
-    if (item.clip_w <= 0 || item.clip_h <= 0) return;
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QPoint at(item.x * zoom, item.y * zoom);
-    const QImage& back = stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom);
-    const QRect all(at, back.size());
-    const QRect h = hidden.intersected(all);
-    if (h.isEmpty()) {
-        p.drawImage(at, back);
-        return;
-    }
-    // Above, below, left and right of the hidden part.
-    for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
-                           QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
-                           QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
-                           QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
-        if (!r.isEmpty()) p.drawImage(r.topLeft(), back, r.translated(-at));
-}
-
-void FramePainter::draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size) {
-    // Decoration of the screen, not of the unit: its own size, in the corner
-    // it was put in.
-    const QImage& logo = image(item.picture, true, std::nullopt);
-    const int x = item.x + logo.width() >= skin_size.width() ? skin_size.width() * zoom - logo.width() : item.x * zoom;
-    const int y = item.y + logo.height() >= skin_size.height() ? skin_size.height() * zoom - logo.height() : item.y * zoom;
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(QPoint(x, y), logo);
-}
-
-void FramePainter::draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size) {
-    // A variant drawn for the screen's pixels at this zoom is used pixel for
-    // pixel (or smoothly brought down to a fractional desktop scale);
-    // otherwise the picture is scaled by the whole factor.
-    const int s = drawn_scale(item, zoom, view);
-    const bool hires = s > 1;
-    const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
-    // Only the part inside the client area, worked out in 64 bits (in skin
-    // pixels): a skin may place a picture anywhere in 32 bits.
-    const long long x0 = item.x, y0 = item.y;
-    long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), skin_size.width());
-    long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), skin_size.height());
-    long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
-    if (item.transparent) {
-        // Nothing to draw where the picture is wholly see-through.
-        const QRect c = content(item.picture);
-        vx = std::max(vx, x0 + c.left()), vy = std::max(vy, y0 + c.top());
-        x1 = std::min(x1, x0 + c.left() + c.width()), y1 = std::min(y1, y0 + c.top() + c.height());
-    }
-    if (vx >= x1 || vy >= y1) return;
-    p.setCompositionMode(item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
-                                                              : QPainter::CompositionMode_Source);
-    const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
-                       static_cast<int>(y1 - vy) * zoom);
-    if (hires || zoom == 1) {
-        const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s, static_cast<int>(x1 - vx) * s,
-                           static_cast<int>(y1 - vy) * s);
-        const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
-        if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        if (s == zoom && view.dpr == 1.0) p.drawImage(target.topLeft(), img, source);
-        else p.drawImage(target, img, source);
-        if (fractional) p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        return;
-    }
-    // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
-    const QImage& big = scaled(item.picture, img, zoom);
-    const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
-                       static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
-    if (!big.isNull()) p.drawImage(target.topLeft(), big, source);
-    else p.drawImage(target, img, QRect(source.topLeft() / zoom, source.size() / zoom));
-}
-
 namespace {
 
 bool same_item(const skin::FrameItem& a, const skin::FrameItem& b) {
@@ -300,16 +256,21 @@ std::size_t base_layers(const std::vector<skin::FrameItem>& items, const View& v
     return n < items.size() ? n + 1 : 0;
 }
 
-// The rows of the window painted at a time in a whole repaint: a large
-// window's every layer is drawn into a band that stays in the processor's
-// cache, instead of each layer going through all of memory in turn. None
-// (0) for a small window, or at a fractional desktop scale, whose band
-// edges would fall between the screen's pixels.
-int band_rows(const QRect& window, const View& view) {
+// The parts of the window painted one after the other in a whole repaint:
+// a large window's every layer is drawn into a band of rows that stays in
+// the processor's cache, instead of each layer going through all of memory
+// in turn. A small window is one part, and so is a window at a fractional
+// desktop scale, whose band edges would fall between the screen's pixels.
+std::vector<QRect> bands(const QRect& window, const View& view) {
     constexpr int kBandBytes = 512 * 1024;
     const double row_bytes = window.width() * view.dpr * view.dpr * 4;
-    if (!view.compose || view.dpr != std::round(view.dpr) || row_bytes * window.height() <= 4.0 * kBandBytes) return 0;
-    return std::max(8, static_cast<int>(kBandBytes / row_bytes));
+    if (!view.compose || view.dpr != std::round(view.dpr) || row_bytes * window.height() <= 4.0 * kBandBytes)
+        return {window};
+    const int rows = std::max(8, static_cast<int>(kBandBytes / row_bytes));
+    std::vector<QRect> out;
+    for (int y = window.top(); y <= window.bottom(); y += rows)
+        out.emplace_back(window.left(), y, window.width(), std::min(rows, window.bottom() + 1 - y));
+    return out;
 }
 
 // An item's place with a size, in window pixels at a zoom: worked out in
@@ -327,25 +288,195 @@ QRect drawn_bounds(const skin::FrameItem& item, int zoom) { return zoomed(item, 
 
 }  // namespace
 
-void FramePainter::draw(QPainter& p, const Layers& l, std::size_t from, std::size_t to, const QImage* base,
-                        const QRect& area) {
+void FramePainter::draw_stretched(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom,
+                                  const QRect& hidden) {
+    if (item.clip_w <= 0 || item.clip_h <= 0) return;
+    const QPoint at(item.x * zoom, item.y * zoom);
+    const QImage& back = stretched(item.picture, item.clip_w * zoom, item.clip_h * zoom);
+    const QRect all(at, back.size());
+    const QRect h = hidden.intersected(all);
+    const auto part = [&](const QRect& r) {
+        if (!r.isEmpty()) out.push_back(drawing(&back, r, r.translated(-at), QPainter::CompositionMode_Source));
+    };
+    if (h.isEmpty()) return part(all);
+    // Above, below, left and right of the hidden part.
+    for (const QRect& r : {QRect(all.left(), all.top(), all.width(), h.top() - all.top()),
+                           QRect(all.left(), h.bottom() + 1, all.width(), all.bottom() - h.bottom()),
+                           QRect(all.left(), h.top(), h.left() - all.left(), h.height()),
+                           QRect(h.right() + 1, h.top(), all.right() - h.right(), h.height())})
+        part(r);
+}
+
+void FramePainter::draw_screen_logo(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom,
+                                    QSize skin_size) {
+    // Decoration of the screen, not of the unit: its own size, in the corner
+    // it was put in.
+    const QImage& logo = image(item.picture, true, std::nullopt);
+    const int x = item.x + logo.width() >= skin_size.width() ? skin_size.width() * zoom - logo.width() : item.x * zoom;
+    const int y = item.y + logo.height() >= skin_size.height() ? skin_size.height() * zoom - logo.height() : item.y * zoom;
+    out.push_back(drawing(&logo, QRect(QPoint(x, y), logo.size()), logo.rect(), QPainter::CompositionMode_SourceOver));
+}
+
+void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, const View& view,
+                                QSize skin_size) {
+    // A variant drawn for the screen's pixels at this zoom is used pixel for
+    // pixel (or smoothly brought down to a fractional desktop scale);
+    // otherwise the picture is scaled by the whole factor.
+    const int s = drawn_scale(item, zoom, view);
+    const bool hires = s > 1;
+    const QImage& img = image(hires ? item.hires : item.picture, item.transparent, view.see_through);
+    // Only the part inside the client area, worked out in 64 bits (in skin
+    // pixels): a skin may place a picture anywhere in 32 bits.
+    const long long x0 = item.x, y0 = item.y;
+    long long x1 = std::min<long long>(x0 + std::min<long long>(item.clip_w, img.width() / s), skin_size.width());
+    long long y1 = std::min<long long>(y0 + std::min<long long>(item.clip_h, img.height() / s), skin_size.height());
+    long long vx = std::max(0LL, x0), vy = std::max(0LL, y0);
+    if (item.transparent) {
+        // Nothing to draw where the picture is wholly see-through.
+        const QRect c = content(item.picture);
+        vx = std::max(vx, x0 + c.left()), vy = std::max(vy, y0 + c.top());
+        x1 = std::min(x1, x0 + c.left() + c.width()), y1 = std::min(y1, y0 + c.top() + c.height());
+    }
+    if (vx >= x1 || vy >= y1) return;
+    const QPainter::CompositionMode mode = item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
+                                                                                : QPainter::CompositionMode_Source;
+    const QRect reach = drawn_bounds(item, zoom);
+    const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
+                       static_cast<int>(y1 - vy) * zoom);
+    if (hires || zoom == 1) {
+        const QRect source(static_cast<int>(vx - x0) * s, static_cast<int>(vy - y0) * s, static_cast<int>(x1 - vx) * s,
+                           static_cast<int>(y1 - vy) * s);
+        const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
+        Stroke d = drawing(&img, target, source, mode, reach);
+        d.scaled = s != zoom, d.smooth = fractional;
+        out.push_back(d);
+        return;
+    }
+    // Scaled once per zoom, pixel for pixel; then every frame is a plain blit.
+    const QImage& big = scaled(item.picture, img, zoom);
+    const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
+                       static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
+    if (!big.isNull()) return out.push_back(drawing(&big, target, source, mode, reach));
+    Stroke d = drawing(&img, target, QRect(source.topLeft() / zoom, source.size() / zoom), mode, reach);
+    d.scaled = true;
+    out.push_back(d);
+}
+
+
+std::vector<Stroke> FramePainter::strokes(const Layers& l, std::size_t from, std::size_t to, const QImage* base) {
     const View& view = l.view;
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    if (base) p.drawImage(area.topLeft(), *base, area);
-    else if (view.base) p.drawImage(0, 0, *view.base);
-    else if (view.see_through) p.fillRect(area, Qt::transparent);
-    else if (!backdrop_covers(l.items, l.zoom, l.window)) p.fillRect(area, window_colour(l.skin.colour));
+    std::vector<Stroke> out;
+    constexpr auto copy = QPainter::CompositionMode_Source;
+    const auto ground = [&](const QColor& c) {
+        Stroke fill = drawing(nullptr, l.window, {}, copy);
+        fill.colour = c;
+        out.push_back(fill);
+    };
+    if (base) out.push_back(drawing(base, l.window, l.window, copy));
+    else if (view.base) out.push_back(drawing(view.base, view.base->rect(), view.base->rect(), copy));
+    else if (view.see_through) ground(Qt::transparent);
+    else if (!backdrop_covers(l.items, l.zoom, l.window)) ground(window_colour(l.skin.colour));
     const QSize skin_size = frame_size(l.skin, 1);
     for (std::size_t i = from; i < to; ++i) {
         const skin::FrameItem& item = l.items[i];
         if (item.picture->empty()) continue;
-        // Only what lies in the part painted now (a game tick's few segments).
-        if (!item.stretch && !item.screen_logo && !drawn_bounds(item, l.zoom).intersects(area)) continue;
-        if (item.stretch) draw_stretched(p, item, l.zoom, l.hidden);
-        else if (item.screen_logo && l.zoom > 1) draw_screen_logo(p, item, l.zoom, skin_size);
-        else draw_picture(p, item, l.zoom, view, skin_size);
+        if (item.stretch) draw_stretched(out, item, l.zoom, l.hidden);
+        else if (item.screen_logo && l.zoom > 1) draw_screen_logo(out, item, l.zoom, skin_size);
+        else draw_picture(out, item, l.zoom, view, skin_size);
     }
+    return out;
 }
+
+namespace {
+
+using Strokes = std::vector<Stroke>;
+
+// Makes the strokes that meet `area`, inside it. A picture drawn pixel for
+// pixel is cut to the area where the window's pixels are whole screen
+// pixels; anything else is left to the clip.
+void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pixels) {
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    for (const Stroke& s : strokes) {
+        if (!s.reach.isNull() && !s.reach.intersects(area)) continue;
+        p.setCompositionMode(s.mode);
+        if (!s.image) {
+            p.fillRect(s.target.intersected(area), s.colour);
+        } else if (s.scaled) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, s.smooth);
+            p.drawImage(s.target, *s.image, s.source);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        } else if (whole_pixels && s.image->devicePixelRatio() == 1.0) {
+            const QRect part = s.target.intersected(area);
+            if (!part.isEmpty())
+                p.drawImage(part.topLeft(), *s.image, part.translated(s.source.topLeft() - s.target.topLeft()));
+        } else {
+            p.drawImage(s.target.topLeft(), *s.image, s.source);
+        }
+    }
+    p.restore();
+}
+
+// The image a painter draws straight into, if another painter may draw
+// the areas into its pixels at the same time: a raster image at a whole
+// desktop scale, not clipped by whoever paints, or clipped to no less than
+// the areas.
+QImage* shared_target(QPainter& p, qreal dpr, const std::vector<QRect>& areas) {
+    QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || p.hasClipping()) return nullptr;
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image) return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const QTransform scale = QTransform::fromScale(dpr, dpr);
+    if (image->devicePixelRatio() != dpr || p.deviceTransform() != scale) return nullptr;
+    const QRegion system = engine->systemClip();
+    for (const QRect& a : areas)
+        if (!image->rect().contains(scale.mapRect(a)) ||
+            (!system.isEmpty() && !(QRegion(scale.mapRect(a)) - system).isEmpty()))
+            return nullptr;
+    return image;
+}
+
+// Paints the areas (which never overlap), a large part of them on a second
+// thread at the same time, into the same image: a whole repaint of a large
+// window is bound by how fast memory is written, and one core alone does
+// not write it as fast as two.
+void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr, bool whole_pixels,
+              bool two_threads) {
+    constexpr double kSharedPixels = 1024.0 * 1024;  // a 4 MB frame's worth of screen pixels
+    double pixels = 0;
+    for (const QRect& a : areas) pixels += 1.0 * a.width() * a.height() * dpr * dpr;
+    std::size_t split = areas.size();
+    QImage* target = nullptr;
+    if (two_threads && whole_pixels && areas.size() > 1 && pixels >= kSharedPixels) {
+        double first = 0;
+        for (split = 0; split < areas.size() && first < pixels / 2; ++split)
+            first += 1.0 * areas[split].width() * areas[split].height() * dpr * dpr;
+        const std::vector<QRect> rest(areas.begin() + static_cast<std::ptrdiff_t>(split), areas.end());
+        target = rest.empty() ? nullptr : shared_target(p, dpr, rest);
+    }
+    std::thread helper;
+    if (target) {
+        try {
+            helper = std::thread([&, target, split] {
+                // The same pixels as another image: its painter draws where this one does not.
+                QImage same(const_cast<uchar*>(std::as_const(*target).constBits()), target->width(), target->height(),
+                            target->bytesPerLine(), target->format());
+                same.setDevicePixelRatio(dpr);
+                QPainter q(&same);
+                q.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                for (std::size_t i = split; i < areas.size(); ++i) make(q, strokes, areas[i], whole_pixels);
+            });
+        } catch (const std::system_error&) {
+            // No thread to spare: all painted on this one.
+        }
+    }
+    if (!helper.joinable()) split = areas.size();
+    for (std::size_t i = 0; i < split; ++i) make(p, strokes, areas[i], whole_pixels);
+    if (helper.joinable()) helper.join();
+}
+
+}  // namespace
 
 const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     const std::size_t n = base_layers(l.items, l.view, l.window);
@@ -366,7 +497,7 @@ const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     if (base_.isNull()) return nullptr;  // no memory to spare: painted in layers, as before
     QPainter bp(&base_);
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    draw(bp, l, 0, n, nullptr, l.window);
+    make_all(bp, strokes(l, 0, n, nullptr), bands(l.window, l.view), 1.0, true, true);
     bp.end();
     base_of_ = wanted_;
     return &base_;
@@ -395,18 +526,12 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     } else if (!view.region.isEmpty()) {
         for (const QRect& r : view.region)
             if (const QRect a = r.intersected(window); !a.isEmpty()) areas.push_back(a);
-    } else if (const int rows = band_rows(window, view); rows > 0) {
-        for (int y = 0; y < window.height(); y += rows)
-            areas.emplace_back(0, y, window.width(), std::min(rows, window.height() - y));
     } else {
-        areas.push_back(window);
+        areas = bands(window, view);
     }
-    for (const QRect& area : areas) {
-        p.save();
-        p.setClipRect(area, Qt::IntersectClip);
-        draw(p, l, from, items.size(), base, area);
-        p.restore();
-    }
+    // Worked out before any is drawn, since drawing may go on on two threads.
+    const Strokes all = strokes(l, from, items.size(), base);
+    make_all(p, all, areas, view.dpr, whole_pixels, view.compose);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

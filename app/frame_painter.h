@@ -32,8 +32,8 @@ struct View {
     // frame is the same; off only to check just that).
     bool cull_backdrop = true;
     // Keep the layers every frame draws alike composed as one picture, and
-    // paint a large window in bands (the frame is the same; off only to
-    // check just that).
+    // paint a large window in bands, on two threads (the frame is the same;
+    // off only to check just that).
     bool compose = true;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
@@ -54,6 +54,10 @@ QRect item_rect(const skin::FrameItem& item, int zoom);
 // The part of the window that differs between two frames' items: the
 // places of the items drawn in only one of them.
 QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom);
+
+// One drawing of a paint, worked out once and then made in each part of
+// the window painted.
+struct Stroke;
 
 class FramePainter {
 public:
@@ -85,9 +89,9 @@ private:
         const View& view;
         QRect hidden;  // the backdrop's part under the case
     };
-    // Draws items [from, to) inside `area`, over the base if given (which
-    // stands for the items before `from`), else over the window's ground.
-    void draw(QPainter& p, const Layers& l, std::size_t from, std::size_t to, const QImage* base, const QRect& area);
+    // The strokes of items [from, to), over the base if given (which stands
+    // for the items before `from`), else over the window's ground.
+    std::vector<Stroke> strokes(const Layers& l, std::size_t from, std::size_t to, const QImage* base);
     // The frame's first items as one picture of the window's size, if it
     // is kept for these items (made on their second whole paint); else null.
     const QImage* composed_base(const Layers& l, bool whole);
@@ -107,9 +111,10 @@ private:
     QRect hidden_by_case(const std::vector<skin::FrameItem>& items, int zoom, const View& view);
     // Whether the backdrop is drawn opaque over the whole window.
     bool backdrop_covers(const std::vector<skin::FrameItem>& items, int zoom, const QRect& window);
-    void draw_stretched(QPainter& p, const skin::FrameItem& item, int zoom, const QRect& hidden);
-    void draw_screen_logo(QPainter& p, const skin::FrameItem& item, int zoom, QSize skin_size);
-    void draw_picture(QPainter& p, const skin::FrameItem& item, int zoom, const View& view, QSize skin_size);
+    void draw_stretched(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, const QRect& hidden);
+    void draw_screen_logo(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, QSize skin_size);
+    void draw_picture(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, const View& view,
+                      QSize skin_size);
 
     struct Key {
         const skin::Picture* picture;

@@ -150,9 +150,10 @@ TEST(Painting, PartialRepaintsAreWholeOnes) {
 }
 
 // Painting over the layers every frame draws alike, composed once, and a
-// large window in bands or a rectangle at a time, changes no pixel: a game's
-// frames, whole and in part, at another zoom, and of a skin whose first
-// layers come and go (no case), against the same frames painted layer by layer.
+// large window in bands or a rectangle at a time, on two threads, changes
+// no pixel: a game's frames, whole and in part, at another zoom and desktop
+// scale, and of a skin whose first layers come and go (no case), against
+// the same frames painted layer by layer.
 TEST(Painting, ComposedLayersChangeNoPixel) {
     Window win(true);
     FramePainter layered, composed;
@@ -205,6 +206,16 @@ TEST(Painting, ComposedLayersChangeNoPixel) {
     plain.see_through = view.see_through = window_colour(*windowed.w->skin().transparent_colour).rgb();
     plain.zoom = view.zoom = 4;
     EXPECT_EQ(composed.render(windowed.w->skin(), all, {}, view), layered.render(windowed.w->skin(), all, {}, plain));
+    // At a desktop scale of 2, the finer pictures drawn pixel for pixel.
+    const auto at_2x = [&](FramePainter& painter, View v) {
+        v.dpr = 2, v.zoom = 2;
+        QImage out(frame_size(windowed.w->skin(), v.zoom) * 2, QImage::Format_ARGB32_Premultiplied);
+        out.setDevicePixelRatio(2);
+        QPainter p(&out);
+        painter.paint(p, windowed.w->skin(), all, {}, v);
+        return out;
+    };
+    EXPECT_EQ(at_2x(composed, view), at_2x(layered, plain));
 }
 
 }  // namespace
