@@ -2,6 +2,7 @@
 #include "app/frame_painter.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <thread>
 #include <utility>
@@ -440,39 +441,37 @@ QImage* shared_target(QPainter& p, qreal dpr, const std::vector<QRect>& areas) {
 // Paints the areas (which never overlap), a large part of them on a second
 // thread at the same time, into the same image: a whole repaint of a large
 // window is bound by how fast memory is written, and one core alone does
-// not write it as fast as two.
+// not write it as fast as two. Each thread takes the next area not yet
+// taken, so that one started late, or slowed, only does less.
 void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr, bool whole_pixels,
               bool two_threads) {
     constexpr double kSharedPixels = 1024.0 * 1024;  // a 4 MB frame's worth of screen pixels
     double pixels = 0;
     for (const QRect& a : areas) pixels += 1.0 * a.width() * a.height() * dpr * dpr;
-    std::size_t split = areas.size();
-    QImage* target = nullptr;
-    if (two_threads && whole_pixels && areas.size() > 1 && pixels >= kSharedPixels) {
-        double first = 0;
-        for (split = 0; split < areas.size() && first < pixels / 2; ++split)
-            first += 1.0 * areas[split].width() * areas[split].height() * dpr * dpr;
-        const std::vector<QRect> rest(areas.begin() + static_cast<std::ptrdiff_t>(split), areas.end());
-        target = rest.empty() ? nullptr : shared_target(p, dpr, rest);
-    }
+    QImage* target = two_threads && whole_pixels && areas.size() > 1 && pixels >= kSharedPixels
+                         ? shared_target(p, dpr, areas)
+                         : nullptr;
+    std::atomic<std::size_t> next{0};
+    const auto take = [&](QPainter& painter) {
+        for (std::size_t i; (i = next.fetch_add(1)) < areas.size();) make(painter, strokes, areas[i], whole_pixels);
+    };
     std::thread helper;
     if (target) {
         try {
-            helper = std::thread([&, target, split] {
-                // The same pixels as another image: its painter draws where this one does not.
+            helper = std::thread([&, target] {
+                // The same pixels as the other image: its painter draws where this one does not.
                 QImage same(const_cast<uchar*>(std::as_const(*target).constBits()), target->width(), target->height(),
                             target->bytesPerLine(), target->format());
                 same.setDevicePixelRatio(dpr);
                 QPainter q(&same);
                 q.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                for (std::size_t i = split; i < areas.size(); ++i) make(q, strokes, areas[i], whole_pixels);
+                take(q);
             });
         } catch (const std::system_error&) {
             // No thread to spare: all painted on this one.
         }
     }
-    if (!helper.joinable()) split = areas.size();
-    for (std::size_t i = 0; i < split; ++i) make(p, strokes, areas[i], whole_pixels);
+    take(p);
     if (helper.joinable()) helper.join();
 }
 
