@@ -29,18 +29,18 @@ std::string parent_of(const std::string& path) {
 }
 
 // Removes the regular files in `folder` whose names `ours` takes that have
-// not changed for a minute.
+// not changed for `seconds` (a minute: what a writer of this moment is not).
 template <typename Ours>
-void remove_stale(const std::string& folder, Ours ours) {
+void remove_stale(const std::string& folder, Ours ours, std::time_t seconds = 60) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
-    const std::time_t minute_ago = std::time(nullptr) - 60;
+    const std::time_t before = std::time(nullptr) - seconds;
     while (const dirent* e = ::readdir(dir)) {
         const std::string name = e->d_name;
         if (!ours(name)) continue;
         const std::string full = folder + "/" + name;
         struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < minute_ago) ::unlink(full.c_str());
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < before) ::unlink(full.c_str());
     }
     ::closedir(dir);
 }
@@ -130,6 +130,16 @@ void remove_stale_temporaries_of(const std::string& folder, std::string_view ext
         return name.size() > tail.size() + 6 && name.compare(name.size() - 6 - tail.size(), tail.size(), tail) == 0 &&
                temporary_of(name, std::string_view(name).substr(0, name.size() - 6));
     });
+}
+
+void remove_unchanged_for(const std::string& folder, std::string_view extension, std::time_t seconds) {
+    remove_stale(
+        folder,
+        [&](const std::string& name) {
+            return name.size() > extension.size() &&
+                   name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+        },
+        seconds);
 }
 
 Status write_atomically(const std::string& path, const std::string& text) {

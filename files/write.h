@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ Status make_folder(const std::string& path);
 void remove_stale_temporaries(const std::string& path);
 // The same for every file in `folder` whose name ends in `extension`.
 void remove_stale_temporaries_of(const std::string& folder, std::string_view extension);
+// Removes the regular files in `folder` whose names end in `extension` and
+// that have not changed for `seconds`.
+void remove_unchanged_for(const std::string& folder, std::string_view extension, std::time_t seconds);
 
 // Writes all of `size` bytes to an open file (again where a signal broke in).
 Status write_all(int fd, const void* data, std::size_t size);

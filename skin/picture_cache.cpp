@@ -1,6 +1,7 @@
 #include "skin/picture_cache.h"
 
 #include <cstring>
+#include <ctime>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -36,6 +37,11 @@ namespace {
 constexpr char kMagic[8] = {'I', 'G', 'N', 'P', 'I', 'X', '1', '\n'};
 // Far more than one skin's start names; the rest are not kept.
 constexpr std::size_t kMostNoted = 1024;
+// An entry no start has read or written for this long (another skin's, or
+// that of a layout not used) is removed; one read is marked as used once a
+// day at most, a write of its time.
+constexpr std::time_t kDay = 24 * 60 * 60;
+constexpr std::time_t kUnusedFor = 30 * kDay;
 
 // An entry: this header, the picture file's path, the build, the pixels.
 struct Header {
@@ -143,6 +149,8 @@ std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, 
     } catch (const std::bad_alloc&) {
         p.reset();  // decoded from its file instead, within the budget
     }
+    struct stat st {};
+    if (p && ::fstat(fd, &st) == 0 && st.st_mtime < std::time(nullptr) - kDay) ::futimens(fd, nullptr);
     ::close(fd);
     return p;
 }
@@ -165,6 +173,8 @@ void keep_noted() {
         folder = s.folder;
         build = s.build;
     }
+    if (folder.empty()) return;
+    files::remove_unchanged_for(folder, ".pixels", kUnusedFor);
     if (noted.empty() || !files::make_folder(folder)) return;
     files::remove_stale_temporaries_of(folder, ".pixels");
     // Each entry is written beside its place, all of them reach the disk in

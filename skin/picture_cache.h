@@ -36,7 +36,8 @@ std::optional<Stamp> stamp(const std::string& path);
 
 // The kept picture of a file for a use, prepared for that use, in a form;
 // nothing when there is no entry that stands for the file as stamped, or
-// when the picture would take more than `allowed` bytes.
+// when the picture would take more than `allowed` bytes. An entry read is
+// marked as used.
 std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
                             std::uint64_t allowed);
 
@@ -45,9 +46,10 @@ std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, 
 void note(const PictureBudget::FileUse& file, const Stamp& stamp, std::shared_ptr<const Picture> picture);
 
 // Writes the noted pictures as entries, each in one step, and forgets them;
-// an entry that cannot be written is only a slower start later. Nothing is
-// noted after it: it is for the pictures of the start, and meant for a
-// thread of its own once the first frame is up.
+// an entry that cannot be written is only a slower start later. Entries no
+// start has used for 30 days are removed. Nothing is noted after it: it is
+// for the pictures of the start, and meant for a thread of its own once the
+// first frame is up.
 void keep_noted();
 
 }  // namespace ignivar::skin::picture_cache

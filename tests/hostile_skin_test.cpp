@@ -354,6 +354,48 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
     picture_cache::set_folder("", "");
 }
 
+// Keeping removes the entries no start has used for 30 days, and nothing
+// else; an entry read is marked as used.
+TEST(HostileSkin, KeptPicturesUnusedForAMonthAreRemoved) {
+    test::TempDir dir;
+    const std::string png = dir.file("a.png"), kept = dir.file("kept");
+    ASSERT_TRUE(write_png(textured(30, 20), png).ok());
+    const PictureBudget::FileUse file{png, PictureBudget::Use::Transparent};
+    const auto age = [](const std::string& path, int days) {
+        const timespec t{std::time(nullptr) - days * 24 * 60 * 60, 0}, times[2] = {t, t};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+    };
+    const auto keep_again = [&] {
+        picture_cache::set_folder(kept, "build");
+        picture_cache::keep_noted();
+    };
+    picture_cache::set_folder(kept, "build");
+    PictureBudget().decode_ahead({file, {dir.file("none.png"), file.second}}, 2);
+    picture_cache::keep_noted();
+    const std::string entry = std::filesystem::directory_iterator(kept)->path().string();
+    struct Case {
+        const char* name;
+        int days;
+        bool stays;
+    };
+    for (const Case& c : {Case{"0123abcd.pixels", 31, false}, Case{"0123abcd.pixels", 29, true},
+                          Case{"notes.txt", 31, true}, Case{"pixels", 31, true}}) {
+        const std::string path = dir.write(std::string("kept/") + c.name, "x");
+        age(path, c.days);
+        keep_again();
+        EXPECT_EQ(std::filesystem::exists(path), c.stays) << c.name << ", " << c.days << " days";
+    }
+    age(entry, 40);
+    picture_cache::set_folder(kept, "build");
+    EXPECT_TRUE(picture_cache::read(file, PixelForm::Rgba, *picture_cache::stamp(png), kPictureBudget));
+    picture_cache::keep_noted();
+    EXPECT_TRUE(std::filesystem::exists(entry)) << "read 40 days after it was kept";
+    age(entry, 40);
+    keep_again();
+    EXPECT_FALSE(std::filesystem::exists(entry)) << "not read for 40 days";
+    picture_cache::set_folder("", "");
+}
+
 TEST(HostileSkin, AnOs2BitmapIsReadAsTheDecoderReadsIt) {
     // A 12-byte core header: 16-bit width and height, a 24-bit picture of 2 x 2.
     std::string bmp("BM\x00\x00\x00\x00\x00\x00\x00\x00\x1A\x00\x00\x00\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x18\x00", 26);
