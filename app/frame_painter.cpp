@@ -443,8 +443,8 @@ QImage* shared_target(QPainter& p, qreal dpr, const std::vector<QRect>& areas) {
 // window is bound by how fast memory is written, and one core alone does
 // not write it as fast as two. Each thread takes the next area not yet
 // taken, so that one started late, or slowed, only does less.
-void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr, bool whole_pixels,
-              bool two_threads) {
+void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr, bool two_threads) {
+    const bool whole_pixels = dpr == std::round(dpr);
     constexpr double kSharedPixels = 1024.0 * 1024;  // a 4 MB frame's worth of screen pixels
     double pixels = 0;
     for (const QRect& a : areas) pixels += 1.0 * a.width() * a.height() * dpr * dpr;
@@ -496,7 +496,7 @@ const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     if (base_.isNull()) return nullptr;  // no memory to spare: painted in layers, as before
     QPainter bp(&base_);
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    make_all(bp, strokes(l, 0, n, nullptr), bands(l.window, l.view), 1.0, true, true);
+    make_all(bp, strokes(l, 0, n, nullptr), bands(l.window, l.view), 1.0, true);
     bp.end();
     base_of_ = wanted_;
     return &base_;
@@ -530,7 +530,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     }
     // Worked out before any is drawn, since drawing may go on on two threads.
     const Strokes all = strokes(l, from, items.size(), base);
-    make_all(p, all, areas, view.dpr, whole_pixels, view.compose);
+    make_all(p, all, areas, view.dpr, view.compose);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -135,10 +135,7 @@ void remove_stale_temporaries_of(const std::string& folder, std::string_view ext
 void remove_unchanged_for(const std::string& folder, std::string_view extension, std::time_t seconds) {
     remove_stale(
         folder,
-        [&](const std::string& name) {
-            return name.size() > extension.size() &&
-                   name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
-        },
+        [&](const std::string& name) { return name.size() > extension.size() && name.ends_with(extension); },
         seconds);
 }
 

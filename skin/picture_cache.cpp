@@ -93,11 +93,11 @@ std::string entry_path(const std::string& folder, const PictureBudget::FileUse& 
 // Whether all `bytes` were read.
 bool read_all(int fd, void* to, std::size_t bytes) { return files::read_fully(fd, to, bytes) == bytes; }
 
-std::optional<Picture> read_entry(int fd, const PictureBudget::FileUse& file, PixelForm form, const Stamp& stamp,
-                                  std::uint64_t allowed, const std::string& build) {
-    struct stat st {};
+// The entry open as `fd`, whose status is `st`.
+std::optional<Picture> read_entry(int fd, const struct stat& st, const PictureBudget::FileUse& file, PixelForm form,
+                                  const Stamp& stamp, std::uint64_t allowed, const std::string& build) {
     Header h {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !read_all(fd, &h, sizeof h)) return std::nullopt;
+    if (!S_ISREG(st.st_mode) || !read_all(fd, &h, sizeof h)) return std::nullopt;
     if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0 || h.use != static_cast<std::uint32_t>(file.second) ||
         h.form != static_cast<std::uint32_t>(form) ||
         !(h.stamp == stamp) || h.path_bytes != file.first.size() || h.build_bytes != build.size())
@@ -144,13 +144,13 @@ std::optional<Picture> read(const PictureBudget::FileUse& file, PixelForm form, 
     const int fd = ::open(entry_path(folder, file, form).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     std::optional<Picture> p;
+    struct stat st {};
     try {
-        p = read_entry(fd, file, form, stamp, allowed, build);
+        if (::fstat(fd, &st) == 0) p = read_entry(fd, st, file, form, stamp, allowed, build);
     } catch (const std::bad_alloc&) {
         p.reset();  // decoded from its file instead, within the budget
     }
-    struct stat st {};
-    if (p && ::fstat(fd, &st) == 0 && st.st_mtime < std::time(nullptr) - kDay) ::futimens(fd, nullptr);
+    if (p && st.st_mtime < std::time(nullptr) - kDay) ::futimens(fd, nullptr);
     ::close(fd);
     return p;
 }
