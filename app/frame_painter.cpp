@@ -9,6 +9,8 @@
 
 #include <QPaintEngine>
 
+#include "skin/pixel_memory.h"
+
 namespace ignivar::app {
 
 // A picture's part drawn into the window, or a fill where `image` is null.
@@ -233,6 +235,34 @@ bool FramePainter::backdrop_covers(const std::vector<skin::FrameItem>& items, in
 }
 
 namespace {
+
+// An image of a frame's size in memory for large blocks of pixels, which
+// comes in large pages instead of a page fault for every 4 KiB that the
+// first paint into it writes; a null image when there is no memory.
+QImage large_image(QSize size, QImage::Format format) {
+    const qsizetype line = 4 * static_cast<qsizetype>(size.width());
+    const std::size_t bytes = static_cast<std::size_t>(line) * static_cast<std::size_t>(size.height());
+    void* pixels = nullptr;
+    try {
+        pixels = skin::allocate_pixels(bytes);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    // What the image gives back when it goes.
+    struct Block {
+        void* pixels;
+        std::size_t bytes;
+    };
+    auto* block = new Block{pixels, bytes};
+    return QImage(
+        static_cast<uchar*>(pixels), size.width(), size.height(), line, format,
+        [](void* b) {
+            auto* held = static_cast<Block*>(b);
+            skin::free_pixels(held->pixels, held->bytes);
+            delete held;
+        },
+        block);
+}
 
 bool same_item(const skin::FrameItem& a, const skin::FrameItem& b) {
     return a.picture == b.picture && a.x == b.x && a.y == b.y && a.clip_w == b.clip_w && a.clip_h == b.clip_h &&
@@ -492,7 +522,7 @@ const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
     const bool again = this_paints(wanted_);
     wanted_ = {{l.items.begin(), l.items.begin() + static_cast<std::ptrdiff_t>(n)}, l.zoom, l.window.size()};
     if (!again) return nullptr;
-    base_ = QImage(l.window.size(), QImage::Format_RGB32);
+    base_ = large_image(l.window.size(), QImage::Format_RGB32);
     if (base_.isNull()) return nullptr;  // no memory to spare: painted in layers, as before
     QPainter bp(&base_);
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -11,6 +11,7 @@
 
 #include "base/result.h"
 #include "files/read.h"
+#include "skin/pixel_memory.h"
 
 namespace ignivar::skin {
 
@@ -28,11 +29,14 @@ enum class PixelForm : std::uint8_t { Rgba, PremultipliedArgb };
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba;  // width * height * 4 bytes, in `form`
+    PixelBytes rgba;  // width * height * 4 bytes, in `form`
     PixelForm form = PixelForm::Rgba;
 
     Picture() = default;
     Picture(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
+    // Its pixels left unset, for one about to write every one of them.
+    struct Unset {};
+    Picture(int w, int h, Unset) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4) {}
 
     std::uint8_t* pixel(int x, int y) { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
     const std::uint8_t* pixel(int x, int y) const { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }

@@ -110,7 +110,7 @@ std::optional<Picture> read_entry(int fd, const struct stat& st, const PictureBu
         return std::nullopt;
     std::string names(h.path_bytes + h.build_bytes, '\0');
     if (!read_all(fd, names.data(), names.size()) || names != file.first + build) return std::nullopt;
-    Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
+    Picture p(static_cast<int>(h.width), static_cast<int>(h.height), Picture::Unset{});
     if (!read_all(fd, p.rgba.data(), p.rgba.size())) return std::nullopt;
     p.form = form;
     return p;

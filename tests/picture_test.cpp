@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <variant>
 
 #include "results.h"
@@ -152,6 +153,25 @@ TEST(Pictures, RoundTripThroughEveryFormat) {
             for (std::size_t c = 0; c < 3; ++c) EXPECT_NEAR(jpg.rgba[i + c], original->rgba[i + c], 24) << name << " " << i;
             EXPECT_EQ(jpg.rgba[i + 3], 255);
         }
+    }
+}
+
+TEST(Pictures, LargePicturesHoldEveryPixel) {
+    // Either side of where pixels come as large blocks, and across large pages.
+    for (const auto& [w, h] : {std::pair{512, 511}, std::pair{512, 512}, std::pair{1024, 513}, std::pair{1921, 1081}}) {
+        Picture p(w, h);
+        ASSERT_EQ(p.rgba.size(), std::size_t{4} * w * h);
+        EXPECT_EQ(std::count(p.rgba.begin(), p.rgba.end(), 0), static_cast<std::ptrdiff_t>(p.rgba.size())) << w;
+        for (std::size_t i = 0; i < p.rgba.size(); ++i) p.rgba[i] = static_cast<std::uint8_t>(i * 7 + i / 4096);
+        const Picture copy = p;
+        Picture moved = std::move(p);
+        EXPECT_EQ(copy.rgba, moved.rgba) << w;
+        moved = Picture(w, 1);  // the large block given back
+        EXPECT_EQ(copy.rgba.back(), static_cast<std::uint8_t>((copy.rgba.size() - 1) * 7 + (copy.rgba.size() - 1) / 4096));
+        // A picture about to be written whole is not cleared first, and takes the same.
+        Picture unset(w, h, Picture::Unset{});
+        std::copy(copy.rgba.begin(), copy.rgba.end(), unset.rgba.begin());
+        EXPECT_EQ(unset.rgba, copy.rgba) << w;
     }
 }
 
