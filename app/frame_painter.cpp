@@ -290,14 +290,20 @@ std::size_t base_layers(const std::vector<skin::FrameItem>& items, const View& v
 // The parts of the window painted one after the other in a whole repaint:
 // a large window's every layer is drawn into a band of rows that stays in
 // the processor's cache, instead of each layer going through all of memory
-// in turn. A small window is one part, and so is a window at a fractional
-// desktop scale, whose band edges would fall between the screen's pixels.
+// in turn. A band is a few megabytes: two threads' bands and the pictures
+// drawn into them stay in the last-level cache, and there are few enough
+// bands that drawing into each costs little beyond its pixels. Their
+// number is even, so that two threads share them evenly. A small window is
+// one part, and so is a window at a fractional desktop scale, whose band
+// edges would fall between the screen's pixels.
 std::vector<QRect> bands(const QRect& window, const View& view) {
-    constexpr int kBandBytes = 512 * 1024;
-    const double row_bytes = window.width() * view.dpr * view.dpr * 4;
-    if (!view.compose || view.dpr != std::round(view.dpr) || row_bytes * window.height() <= 4.0 * kBandBytes)
-        return {window};
-    const int rows = std::max(8, static_cast<int>(kBandBytes / row_bytes));
+    constexpr double kBandBytes = 3.0 * 1024 * 1024;
+    constexpr double kOnePart = 2.0 * 1024 * 1024;
+    const double bytes = window.width() * view.dpr * view.dpr * 4 * window.height();
+    if (!view.compose || view.dpr != std::round(view.dpr) || bytes <= kOnePart) return {window};
+    int n = static_cast<int>(std::ceil(bytes / kBandBytes));
+    n += n % 2;
+    const int rows = std::max(8, (window.height() + n - 1) / n);
     std::vector<QRect> out;
     for (int y = window.top(); y <= window.bottom(); y += rows)
         out.emplace_back(window.left(), y, window.width(), std::min(rows, window.bottom() + 1 - y));
