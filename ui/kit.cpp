@@ -1,6 +1,7 @@
 #include "ui/kit.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPointer>
@@ -11,6 +12,7 @@
 
 #include "files/places.h"
 #include "product.h"
+#include "skin/picture.h"
 
 namespace ignivar::ui {
 
@@ -38,7 +40,13 @@ void set_text_colour(QWidget* w, const QColor& c) {
 }
 
 QPixmap program_picture(const std::string& data_dir, std::string_view file) {
-    return QPixmap(QString::fromStdString(files::program_picture(data_dir, file)));
+    // By the program's own decoder, as the skin's pictures are: Qt's would
+    // first look through its image plugins, at the cost of the first
+    // window that shows a picture.
+    const auto decoded = skin::load_picture(files::program_picture(data_dir, file));
+    if (!decoded) return {};
+    const skin::Picture& p = *decoded;
+    return QPixmap::fromImage(QImage(p.rgba.data(), p.width, p.height, p.width * 4, QImage::Format_RGBA8888));
 }
 
 QPoint centred(const QRect& area, const QSize& size) {
