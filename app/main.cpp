@@ -32,6 +32,7 @@
 #include "product.h"
 #include "settings/qt_store.h"
 #include "sound/sound_output.h"
+#include "ui/fonts_ahead.h"
 #include "ui/kit.h"
 #include "windows/about_form.h"
 #include "windows/desktop.h"
@@ -79,6 +80,10 @@ class Program {
 public:
     explicit Program(const app::DataPaths& files)
         : files_(files),
+          // The start window's fonts are looked up while the unit is made.
+          fonts_ahead_(windows::TSplashForm::shown_at_start(store_)
+                           ? std::make_unique<ui::FontsAhead>(windows::TSplashForm::fonts())
+                           : nullptr),
           sound_(files.data_dir),
           host_(store_, sound_, time_, clock_seed(), &clock_),
           main_window_(host_, time_, files) {}
@@ -102,6 +107,7 @@ private:
 
     app::DataPaths files_;
     QtStore store_;
+    std::unique_ptr<ui::FontsAhead> fonts_ahead_;
     sound::SoundOutput sound_;
     host::RealTime time_;
     host::SystemClock clock_;

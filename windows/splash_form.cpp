@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 #include "input/key_codes.h"
@@ -68,7 +69,23 @@ const QRect kPaypal(237, 340, 107, 30);
 const QRect kDriverList(217, 308, 144, 21);
 const QRect kCheckBox(12, 391, 444, 17);
 
+// The stored driver's row, or -1 when none is stored.
+int stored_driver(SettingsStore& store) {
+    const int mode = store.read_number(Setting::SoundMode, -1);
+    return mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1;
+}
+
+QFont font_of(Look look) {
+    return pixel_font("Arial", 12, look != Look::Plain, look == Look::Link);
+}
+
 }  // namespace
+
+bool TSplashForm::shown_at_start(SettingsStore& store) {
+    return stored_driver(store) < 0 || store.read_flag(Setting::SplashScreen, true);
+}
+
+std::vector<QFont> TSplashForm::fonts() { return {font_of(Look::Title), font_of(Look::Plain), font_of(Look::Link)}; }
 
 TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, Hooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -80,8 +97,7 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(false);
     // Creation: the stored driver and box.
-    const int mode = store_.read_number(Setting::SoundMode, -1);
-    stored_mode_ = mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1;
+    stored_mode_ = stored_driver(store_);
     stored_checked_ = store_.read_flag(Setting::SplashScreen, true);
     if (stored_mode_ >= 0 && !stored_checked_) {
         // Never seen: its controls (and the fonts and style they would
@@ -121,17 +137,15 @@ void TSplashForm::build_texts() {
         label->setObjectName(t.name);
         label->setGeometry(t.place);
         label->setAlignment((t.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setFont(font_of(t.look));
         switch (t.look) {
             case Look::Title:
-                label->setFont(pixel_font("Arial", 12, true));
                 set_text_colour(label, Qt::white);
                 break;
             case Look::Plain:
-                label->setFont(pixel_font("Arial", 12));
                 set_text_colour(label, Qt::black);
                 break;
             case Look::Link:
-                label->setFont(pixel_font("Arial", 12, true, true));
                 set_text_colour(label, kBlue);
                 label->setCursor(Qt::PointingHandCursor);
                 break;
@@ -154,7 +168,7 @@ void TSplashForm::build_choices() {
     cb_sound_ = new QComboBox(this);
     cb_sound_->setObjectName("cb_sound");
     cb_sound_->setGeometry(kDriverList);
-    cb_sound_->setFont(pixel_font("Arial", 12));
+    cb_sound_->setFont(font_of(Look::Plain));
     for (const sound::DriverRow& d : sound::kDrivers) {
         cb_sound_->addItem(QString::fromUtf8(d.text.data(), static_cast<int>(d.text.size())));
         cb_sound_->setItemData(cb_sound_->count() - 1,
@@ -166,7 +180,7 @@ void TSplashForm::build_choices() {
     chb_splashscreen_ = new QCheckBox("Display this splash screen at startup", this);
     chb_splashscreen_->setObjectName("chb_splashscreen");
     chb_splashscreen_->setGeometry(kCheckBox);
-    chb_splashscreen_->setFont(pixel_font("Arial", 12));
+    chb_splashscreen_->setFont(font_of(Look::Plain));
     set_text_colour(chb_splashscreen_, Qt::white);
     // The label white on the band, the check mark dark in its white box:
     // light grey there looks disabled.
@@ -259,7 +273,11 @@ bool TSplashForm::event(QEvent* e) {
 void TSplashForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (const Band& b : kBands) p.fillRect(QRect(0, b.top, kWidth, b.bottom - b.top + 1), b.colour);
-    if (hooks_.painted) hooks_.painted();
+    // The controls are painted after the window's own paint, in the same
+    // pass: the paint is told once that has been handled.
+    if (painted_ || !hooks_.painted) return;
+    painted_ = true;
+    QTimer::singleShot(0, this, [this] { hooks_.painted(); });
 }
 
 }  // namespace ignivar::windows

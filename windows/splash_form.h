@@ -3,9 +3,11 @@
 // the unit on.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "sim/ports.h"
 
@@ -32,7 +34,8 @@ public:
         std::function<void(int status)> end_program;
         // The flag "splash pending", cleared when the window is skipped.
         bool* splash_pending = nullptr;
-        // After every paint (for the time-to-first-paint figure).
+        // Once the window, its controls too, has been painted (for the
+        // time-to-first-paint figure).
         std::function<void()> painted;
     };
 
@@ -42,6 +45,12 @@ public:
     // the window or, when a driver is stored and the box is clear, runs the
     // Play action at once.
     TSplashForm(SettingsStore& store, const std::string& program_dir, Hooks hooks, QWidget* parent = nullptr);
+
+    // Whether a start with these settings shows the window: else its
+    // creation runs the Play action at once.
+    static bool shown_at_start(SettingsStore& store);
+    // The fonts its texts and controls are drawn in.
+    static std::vector<QFont> fonts();
 
     // The creation ran the Play action: the window is never seen.
     bool skipped() const { return skipped_; }
@@ -79,6 +88,7 @@ private:
     Hooks hooks_;
     bool skipped_ = false;
     bool played_ = false;
+    bool painted_ = false;
     // The stored driver row (-1: none) and box, read at creation.
     int stored_mode_ = -1;
     bool stored_checked_ = true;
