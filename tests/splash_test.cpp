@@ -38,6 +38,11 @@ struct Splash {
         hooks.power_on = [this] { calls.push_back("power on"); };
         hooks.end_program = [this](int status) { calls.push_back("end " + std::to_string(status)); };
         hooks.splash_pending = &pending;
+        hooks.painted = [this] {
+            ++painted;
+            if (on_painted) on_painted();
+        };
+        shown_at_start = TSplashForm::shown_at_start(store);
         form = std::make_unique<TSplashForm>(store, program_dir, hooks);
         if (!form->skipped()) form->present();
     }
@@ -49,6 +54,9 @@ struct Splash {
     std::vector<std::pair<std::string, std::string>> before;
     std::vector<std::string> calls;
     bool pending = true;
+    bool shown_at_start = false;
+    int painted = 0;
+    std::function<void()> on_painted;
     std::unique_ptr<TSplashForm> form;
 
     bool play_shown() const { return form->btn_play()->isVisible() && form->btn_play()->isEnabled(); }
@@ -108,6 +116,7 @@ TEST(Splash, KeysWhilePlayIsEnabled) {
 TEST(Splash, SkippedWhenADriverIsStoredAndTheBoxIsClear) {
     Splash s({{"SoundMode", "1"}, {"SplashScreen", "0"}});
     EXPECT_TRUE(s.form->skipped());
+    EXPECT_FALSE(s.shown_at_start);
     EXPECT_FALSE(s.form->isVisible());
     EXPECT_EQ(s.form->cb_sound(), nullptr);  // nothing made that is never seen
     EXPECT_FALSE(s.form->splash_checked());
@@ -122,12 +131,35 @@ TEST(Splash, ShownWhenTheStoredDriverNamesNoEntry) {
     for (const char* mode : {"-1", "7", "abc"}) {
         Splash s({{"SoundMode", mode}, {"SplashScreen", "0"}});
         EXPECT_FALSE(s.form->skipped()) << mode;
+        EXPECT_TRUE(s.shown_at_start) << mode;
         EXPECT_TRUE(s.form->isVisible()) << mode;
         EXPECT_TRUE(s.pending) << mode;
         EXPECT_EQ(s.form->cb_sound()->currentIndex(), -1) << mode;
         EXPECT_FALSE(s.form->chb_splashscreen()->isChecked()) << mode;
         EXPECT_TRUE(s.calls.empty()) << mode;
     }
+}
+
+TEST(Splash, ToldPaintedOnceItsControlsAreToo) {
+    // The first-paint figure counts the whole window, not its background alone.
+    struct PaintCount : QObject {
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            n += e->type() == QEvent::Paint;
+            return false;
+        }
+    } list, box;
+    Splash s;
+    s.form->cb_sound()->installEventFilter(&list);
+    s.form->chb_splashscreen()->installEventFilter(&box);
+    int list_then = -1, box_then = -1;
+    s.on_painted = [&] { list_then = list.n, box_then = box.n; };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.painted > 0; }));
+    EXPECT_GT(list_then, 0);
+    EXPECT_GT(box_then, 0);
+    s.form->repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(s.painted, 1);  // once
 }
 
 TEST(Splash, EscEndsTheProgramWritingNothing) {
