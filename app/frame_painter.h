@@ -31,9 +31,10 @@ struct View {
     // Leave out the backdrop where the unit's case covers it wholly (the
     // frame is the same; off only to check just that).
     bool cull_backdrop = true;
-    // Keep the layers every frame draws alike composed as one picture, and
-    // paint a large window in bands, on two threads (the frame is the same;
-    // off only to check just that).
+    // Keep the layers every frame draws alike composed as one picture,
+    // paint a large window in bands, on two threads, and draw a large
+    // see-through picture only where it is not wholly see-through (the
+    // frame is the same; off only to check just that).
     bool compose = true;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
@@ -54,6 +55,12 @@ QRect item_rect(const skin::FrameItem& item, int zoom);
 // The part of the window that differs between two frames' items: the
 // places of the items drawn in only one of them.
 QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom);
+// What to repaint where these places changed, on a desktop scale: the
+// places themselves, or the rectangle around them where painting that
+// costs less. Each rectangle painted costs as much again as a good many
+// pixels: two hundred places close together (the whole display going
+// from all lit to the time) are painted sooner as one.
+QRegion repaint_region(const QRegion& changed, qreal dpr);
 
 // One drawing of a paint, worked out once and then made in each part of
 // the window painted.
@@ -115,6 +122,14 @@ private:
     void draw_screen_logo(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, QSize skin_size);
     void draw_picture(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom, const View& view,
                       QSize skin_size);
+    // A large see-through picture (the glass over the display) is mostly
+    // wholly see-through: split into the blocks of it that are not, it is
+    // not read at all where it leaves the frame as it is. `split` off: the
+    // stroke whole (its blocks found all the same, for the paints to come).
+    void push_shown(std::vector<Stroke>& out, const Stroke& stroke, bool split);
+    // The rectangles of 64 x 64 blocks that cover every pixel of an image
+    // that is not wholly see-through.
+    const std::vector<QRect>& shown_blocks(const QImage& image);
 
     struct Key {
         const skin::Picture* picture;
@@ -133,6 +148,7 @@ private:
     std::map<std::pair<const skin::Picture*, int>, QImage> scaled_;
     std::unordered_map<const skin::Picture*, QRect> content_;
     std::unordered_map<const skin::Picture*, QRect> core_;
+    std::unordered_map<const QImage*, std::vector<QRect>> blocks_;
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;

@@ -84,7 +84,7 @@ void TForm1::FormCreate() {
 void TForm1::repaint_changed() {
     // Only the places of the segments and buttons that changed.
     const std::vector<skin::FrameItem> now = frame_items();
-    update(changed_region(shown_items_, now, zoom_).intersected(rect()));
+    update(repaint_region(changed_region(shown_items_, now, zoom_).intersected(rect()), devicePixelRatioF()));
     shown_items_ = now;
 }
 

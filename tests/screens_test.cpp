@@ -120,7 +120,8 @@ TEST(Painting, PartialRepaintsAreWholeOnes) {
         int steps = 0, partial = 0;
         const auto check = [&](const char* what) {
             const std::vector<skin::FrameItem> now = win.w->frame_items();
-            const QRegion region = changed_region(shown, now, win.w->zoom());
+            // What the window asks to repaint.
+            const QRegion region = repaint_region(changed_region(shown, now, win.w->zoom()), 1.0);
             shown = now;
             if (region.isEmpty()) return;
             win.w->paint_into(frame, region);
@@ -146,6 +147,31 @@ TEST(Painting, PartialRepaintsAreWholeOnes) {
         }
         EXPECT_EQ(win.host.unit().state().mode, kGameOver);
         EXPECT_GT(partial, steps / 2) << "most repaints are a small part of the window";
+    }
+}
+
+// Many places changed close together are repainted as the rectangle around
+// them, a few far apart each alone; whatever is repainted covers every change.
+TEST(Painting, ManyCloseChangesAreRepaintedAsOne) {
+    QRegion grid;
+    for (int i = 0; i < 200; ++i) grid += QRect(i % 15 * 20, i / 15 * 20, 10, 10);
+    const struct {
+        const char* what;
+        QRegion changed;
+        qreal dpr;
+        int rects;
+    } cases[] = {
+        {"nothing", QRegion(), 1.0, 0},
+        {"one place", QRegion(5, 5, 40, 30), 1.0, 1},
+        {"two hundred close", grid, 1.0, 1},
+        {"two far apart", QRegion(0, 0, 10, 10) + QRegion(3000, 2000, 10, 10), 1.0, 2},
+        {"two near", QRegion(0, 0, 10, 10) + QRegion(200, 200, 10, 10), 1.0, 1},
+        {"the same two at 2x, four times the screen's pixels", QRegion(0, 0, 10, 10) + QRegion(200, 200, 10, 10), 2.0, 2},
+    };
+    for (const auto& c : cases) {
+        const QRegion out = repaint_region(c.changed, c.dpr);
+        EXPECT_EQ(out.rectCount(), c.rects) << c.what;
+        EXPECT_TRUE((c.changed - out).isEmpty()) << c.what;
     }
 }
 
