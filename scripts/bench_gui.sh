@@ -2,7 +2,8 @@
 # The desktop program's figures under Xvfb, each beside its baseline from
 # the same run:
 #   start to the unit's first frame (full screen, splash skipped) and to the
-#   splash window painted, against a bare Qt window showing one picture;
+#   splash window painted (its controls too), against a bare Qt window
+#   showing one picture, and one showing a line of text over it as well;
 #   wake-ups and CPU while the time is shown, with a sound output and without;
 #   painting at 3840 x 2160 against the 1x window (bench_paint);
 #   CPU of a running game in full screen at 3840 x 2160 against the 1x window;
@@ -36,9 +37,10 @@ first_paint() { timeout 5 "$@" 2>&1 | sed -n 's/.*painted \([0-9.]*\) ms.*/\1/p'
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", a/b}'; }
 
 start_figures() {
-  local bare=() unit=() splash=()
+  local bare=() text=() unit=() splash=()
   for i in 1 2 3 4 5; do
     bare+=("$(first_paint build/bench/bench_bare)")
+    text+=("$(first_paint build/bench/bench_bare --text)")
     # Each from the settings and the cache as a run leaves them (the first
     # run of a fresh file writes what it lacks, and the start's pictures).
     homes SoundMode=0 SplashScreen=0
@@ -48,13 +50,15 @@ start_figures() {
     first_paint "$bin/ignivar" >/dev/null
     splash+=("$(first_paint "$bin/ignivar")")
   done
-  local b u s
+  local b t u s
   b=$(printf '%s\n' "${bare[@]}" | median)
+  t=$(printf '%s\n' "${text[@]}" | median)
   u=$(printf '%s\n' "${unit[@]}" | median)
   s=$(printf '%s\n' "${splash[@]}" | median)
   echo "start, bare Qt window:            first frame $b ms (median of 5)"
+  echo "start, the same with a line of text: first frame $t ms (median of 5; Qt reads the desktop's fonts)"
   echo "start, unit (full screen):        first frame $u ms: $(ratio "$u" "$b") the bare window"
-  echo "start, splash window:             painted $s ms: $(ratio "$s" "$b") the bare window"
+  echo "start, splash window:             painted $s ms: $(ratio "$s" "$b") the bare window, $(ratio "$s" "$t") the one with text"
 }
 
 # Voluntary context switches of all threads and CPU ticks of a process.
