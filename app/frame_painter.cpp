@@ -401,7 +401,6 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
     out.push_back(d);
 }
 
-
 const std::vector<QRect>& FramePainter::shown_blocks(const QImage& image) {
     if (const auto it = blocks_.find(&image); it != blocks_.end()) return it->second;
     constexpr int kBlock = 64;
