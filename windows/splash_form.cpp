@@ -75,6 +75,9 @@ int stored_driver(SettingsStore& store) {
     return mode >= 0 && mode < static_cast<int>(sound::kDrivers.size()) ? mode : -1;
 }
 
+// Whether the window is seen: unless a driver is stored and the box is clear.
+bool shown(int driver, bool checked) { return driver < 0 || checked; }
+
 QFont font_of(Look look) {
     return pixel_font("Arial", 12, look != Look::Plain, look == Look::Link);
 }
@@ -82,7 +85,7 @@ QFont font_of(Look look) {
 }  // namespace
 
 bool TSplashForm::shown_at_start(SettingsStore& store) {
-    return stored_driver(store) < 0 || store.read_flag(Setting::SplashScreen, true);
+    return shown(stored_driver(store), store.read_flag(Setting::SplashScreen, true));
 }
 
 std::vector<QFont> TSplashForm::fonts() { return {font_of(Look::Title), font_of(Look::Plain), font_of(Look::Link)}; }
@@ -99,7 +102,7 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
     // Creation: the stored driver and box.
     stored_mode_ = stored_driver(store_);
     stored_checked_ = store_.read_flag(Setting::SplashScreen, true);
-    if (stored_mode_ >= 0 && !stored_checked_) {
+    if (!shown(stored_mode_, stored_checked_)) {
         // Never seen: its controls (and the fonts and style they would
         // load before the unit's first frame) are made only if it is shown.
         skipped_ = true;
