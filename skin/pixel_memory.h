@@ -1,9 +1,9 @@
 // Memory for large blocks of pixels: a picture's, or a frame's. A large
-// block is asked of the system in one piece and brought in at once, in
-// large pages where the system gives them, instead of by a page fault for
-// every 4 KiB that a decoder, a reader or a painter first writes: on some
-// machines, virtual ones above all, a fault costs more than filling the
-// page. Small blocks come from the heap as ever.
+// block is asked of the system in one piece of whole large pages, so that
+// where the system gives them it comes in by a page fault for every 2 MiB
+// that a decoder, a reader or a painter first writes, not for every 4 KiB:
+// on some machines, virtual ones above all, a fault costs more than
+// filling the page. Small blocks come from the heap as ever.
 #pragma once
 
 #include <cstddef>
