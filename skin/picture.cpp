@@ -44,10 +44,22 @@ std::int32_t le32(const std::uint8_t* p) {
 
 std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, std::size_t n) {
     switch (format) {
-        case Format::Png:
-            // The signature, then IHDR: width and height big-endian.
-            if (n < 24 || std::memcmp(d + 12, "IHDR", 4) != 0) return std::nullopt;
-            return PictureSize{be32(d + 16), be32(d + 20)};
+        case Format::Png: {
+            // The signature, then chunks up to IHDR: width and height
+            // big-endian. libpng passes over unknown ancillary chunks that
+            // come before IHDR, so the walk does too.
+            if (n < 8) return std::nullopt;
+            for (std::size_t i = 8; i + 8 <= n;) {
+                const std::uint64_t len = be32(d + i);
+                if (std::memcmp(d + i + 4, "IHDR", 4) == 0) {
+                    if (i + 16 > n) return std::nullopt;
+                    return PictureSize{be32(d + i + 8), be32(d + i + 12)};
+                }
+                if (len + 12 > n - i) return std::nullopt;
+                i += static_cast<std::size_t>(len) + 12;
+            }
+            return std::nullopt;
+        }
         case Format::Bmp: {
             if (n < 26 || d[0] != 'B' || d[1] != 'M') return std::nullopt;
             if (le32(d + 14) == 12) {

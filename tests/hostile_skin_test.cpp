@@ -396,6 +396,32 @@ TEST(HostileSkin, KeptPicturesUnusedForAMonthAreRemoved) {
     picture_cache::set_folder("", "");
 }
 
+// libpng passes over an unknown ancillary chunk before IHDR; the header check
+// must find the same size there, and a budget just below it must hold.
+TEST(HostileSkin, APngHeaderBehindAnotherChunkIsReadAsTheDecoderReadsIt) {
+    test::TempDir dir;
+    ASSERT_TRUE(write_png(textured(5, 3), dir.file("plain.png")).ok());
+    const std::string plain = file_bytes(dir.file("plain.png"));
+    std::string chunk = "prVt" + std::string(7, 'x');
+    std::string ahead;
+    put32be(ahead, 7);
+    ahead += chunk;
+    put32be(ahead, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(chunk.data()), chunk.size())));
+    for (const std::string& png : {plain, plain.substr(0, 8) + ahead + plain.substr(8)}) {
+        const auto* data = reinterpret_cast<const std::uint8_t*>(png.data());
+        const Decoded d = decode_png(data, png.size());
+        ASSERT_TRUE(d.ok()) << d.message();
+        const auto size = picture_size(Format::Png, data, png.size());
+        ASSERT_TRUE(size.has_value()) << png.size();
+        EXPECT_EQ(size->width, 5u);
+        EXPECT_EQ(size->height, 3u);
+        dir.write("ahead.png", png);
+        PictureBudget budget(size->bytes() - 1);
+        EXPECT_EQ(budget.load(dir.file("ahead.png"), PictureBudget::Use::Opaque).message(),
+                  budget_message(dir.file("ahead.png"), size->bytes() - 1).message);
+    }
+}
+
 TEST(HostileSkin, AnOs2BitmapIsReadAsTheDecoderReadsIt) {
     // A 12-byte core header: 16-bit width and height, a 24-bit picture of 2 x 2.
     std::string bmp("BM\x00\x00\x00\x00\x00\x00\x00\x00\x1A\x00\x00\x00\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x18\x00", 26);
