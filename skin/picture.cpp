@@ -42,6 +42,13 @@ std::int32_t le32(const std::uint8_t* p) {
 
 }  // namespace
 
+std::optional<std::size_t> png_chunk_end(const std::uint8_t* d, std::size_t n, std::size_t at) {
+    if (at > n || n - at < 8) return std::nullopt;
+    const std::uint64_t len = be32(d + at);
+    if (len + 12 > n - at) return std::nullopt;
+    return at + static_cast<std::size_t>(len) + 12;
+}
+
 std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, std::size_t n) {
     switch (format) {
         case Format::Png: {
@@ -50,13 +57,13 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
             // come before IHDR, so the walk does too.
             if (n < 8) return std::nullopt;
             for (std::size_t i = 8; i + 8 <= n;) {
-                const std::uint64_t len = be32(d + i);
                 if (std::memcmp(d + i + 4, "IHDR", 4) == 0) {
                     if (i + 16 > n) return std::nullopt;
                     return PictureSize{be32(d + i + 8), be32(d + i + 12)};
                 }
-                if (len + 12 > n - i) return std::nullopt;
-                i += static_cast<std::size_t>(len) + 12;
+                const auto end = png_chunk_end(d, n, i);
+                if (!end) return std::nullopt;
+                i = *end;
             }
             return std::nullopt;
         }

@@ -77,6 +77,10 @@ struct PictureSize {
     std::uint64_t bytes() const { return std::uint64_t{width} * height * 4; }
 };
 std::optional<PictureSize> picture_size(Format format, const std::uint8_t* data, std::size_t size);
+// Where the PNG chunk that begins at byte `at` of a file's `size` bytes
+// ends (after its length, type, data and check sum), or nothing where it
+// runs past the end of the file.
+std::optional<std::size_t> png_chunk_end(const std::uint8_t* data, std::size_t size, std::size_t at);
 // Decodes a file's bytes by its extension; a message names the file.
 Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit = kNoLimit);
 // Reads and decodes a picture file, chosen by its extension.

@@ -46,12 +46,11 @@ namespace {
 Status check_png_chunks(const std::uint8_t* data, std::size_t size) {
     std::size_t i = 8;  // after the signature
     while (i + 8 <= size) {
-        const std::uint64_t len = (std::uint64_t{data[i]} << 24) | (std::uint64_t{data[i + 1]} << 16) |
-                                  (std::uint64_t{data[i + 2]} << 8) | data[i + 3];
-        if (len + 12 > size - i)
+        const auto end = png_chunk_end(data, size, i);
+        if (!end)
             return failure("PNG chunk \"" + std::string(reinterpret_cast<const char*>(data + i + 4), 4) +
                            "\" runs past the end of the file");
-        i += static_cast<std::size_t>(len) + 12;
+        i = *end;
     }
     return {};
 }
