@@ -165,8 +165,9 @@ TEST(Painting, ManyCloseChangesAreRepaintedAsOne) {
         {"one place", QRegion(5, 5, 40, 30), 1.0, 1},
         {"two hundred close", grid, 1.0, 1},
         {"two far apart", QRegion(0, 0, 10, 10) + QRegion(3000, 2000, 10, 10), 1.0, 2},
-        {"two near", QRegion(0, 0, 10, 10) + QRegion(200, 200, 10, 10), 1.0, 1},
-        {"the same two at 2x, four times the screen's pixels", QRegion(0, 0, 10, 10) + QRegion(200, 200, 10, 10), 2.0, 2},
+        {"two near", QRegion(0, 0, 10, 10) + QRegion(60, 60, 10, 10), 1.0, 1},
+        {"the same two at 2x, four times the screen's pixels", QRegion(0, 0, 10, 10) + QRegion(60, 60, 10, 10), 2.0, 2},
+        {"two a little further apart", QRegion(0, 0, 10, 10) + QRegion(200, 200, 10, 10), 1.0, 2},
     };
     for (const auto& c : cases) {
         const QRegion out = repaint_region(c.changed, c.dpr);
