@@ -57,9 +57,9 @@ QRect item_rect(const skin::FrameItem& item, int zoom);
 QRegion changed_region(const std::vector<skin::FrameItem>& before, const std::vector<skin::FrameItem>& now, int zoom);
 // What to repaint where these places changed, on a desktop scale: the
 // places themselves, or the rectangle around them where painting that
-// costs less. Each rectangle painted costs as much again as a good many
-// pixels: two hundred places close together (the whole display going
-// from all lit to the time) are painted sooner as one.
+// costs less. Each rectangle painted costs as much again as some
+// thousands of pixels: many small places packed close together are
+// painted sooner as one, the display's changes as they are.
 QRegion repaint_region(const QRegion& changed, qreal dpr);
 
 // One drawing of a paint, worked out once and then made in each part of
