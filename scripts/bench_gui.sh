@@ -7,7 +7,8 @@
 #   wake-ups and CPU while the time is shown, with a sound output and without;
 #   painting at 3840 x 2160 against the 1x window (bench_paint);
 #   CPU of a running game in full screen at 3840 x 2160 against the 1x window;
-#   key press to painted frame in that full screen;
+#   key press to painted frame in that full screen, against a bare Qt window
+#   there filling one rectangle on each press;
 #   then CPU while the time is shown and the game tick's real period (bench_gui).
 # Usage: scripts/bench_gui.sh [IDLE_SECONDS] [GAME_SECONDS]
 set -euo pipefail
@@ -118,6 +119,7 @@ echo "== a game, full screen on 3840 x 2160 against the 1x window"
 big=$(within 3840x2160 "game_ticks FullscreenMode=1" "$idle" "$game")
 small=$(within 1920x1080 "game_ticks FullscreenMode=0 Zoom=1" "$idle" "$game")
 echo "game A for $game s: $big CPU ticks full screen 3840x2160, $small in the 1x window: $(ratio "$((big + 1))" "$((small + 1))") (ticks + 1)"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 200 bare 2>/dev/null
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 200 fullscreen 2>/dev/null
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_keys 200 2>/dev/null
 echo "== the window's timing (bench_gui)"
