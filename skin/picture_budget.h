@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "skin/picture.h"
 
@@ -21,34 +20,36 @@ namespace ignivar::skin {
 // 3 MiB), and far less than would bring a desktop machine down.
 inline constexpr std::uint64_t kPictureBudget = 512ULL * 1024 * 1024;
 
+// How a picture is drawn, which decides how its pixels are prepared.
+enum class PictureUse { AsIs, Opaque, Transparent };
+// A picture file and its use: what a decoded picture stands for.
+using FileUse = std::pair<std::string, PictureUse>;
+
+// Where decoded pictures may be kept between runs, so that a start reads
+// pixels instead of decoding them again.
+class PictureKeeper {
+public:
+    virtual ~PictureKeeper() = default;
+    // The picture of a file as decoding it now would give it (prepared for
+    // its use, in `form`), if one was kept for that very file and takes no
+    // more than `allowed` bytes.
+    virtual std::optional<Picture> read(const FileUse& file, PixelForm form, std::uint64_t allowed) = 0;
+    // A picture just decoded from a file (and prepared), to be kept.
+    virtual void note(const FileUse& file, std::shared_ptr<const Picture> picture) = 0;
+};
+
 class PictureBudget {
 public:
-    // How a picture is drawn, which decides how its pixels are prepared.
-    enum class Use { AsIs, Opaque, Transparent };
+    using Use = PictureUse;
 
-    // Its pictures come in `form`, prepared for their use.
-    explicit PictureBudget(std::uint64_t limit = kPictureBudget, PixelForm form = PixelForm::Rgba)
-        : limit_(limit), form_(form) {}
+    // Its pictures come in `form`, prepared for their use; taken from
+    // `keeper` where it has them, and handed to it when decoded.
+    explicit PictureBudget(std::uint64_t limit = kPictureBudget, PixelForm form = PixelForm::Rgba,
+                           PictureKeeper* keeper = nullptr)
+        : limit_(limit), form_(form), keeper_(keeper) {}
 
     // The picture of a file, or the message (naming the file) that stops the load.
     Result<std::shared_ptr<const Picture>> load(const std::string& path, Use use);
-
-    using FileUse = std::pair<std::string, Use>;
-    // Decodes these files on up to `threads` threads before they are loaded.
-    // What the decoders hold at once stays within what is left of the
-    // budget. A load takes a file's early picture only where decoding it
-    // then would have given the same, so pictures and messages are those of
-    // loading one file after the other; what failed early is decoded again.
-    void decode_ahead(const std::vector<FileUse>& files, unsigned threads);
-
-    // Pictures decoded before any load asks for them: the program starts
-    // decoding, on `threads` threads, what its last start loaded while the
-    // window system is still being brought up. A load takes such a picture
-    // (waiting while it is being decoded) where decoding it then would have
-    // given the same (in the same form); whatever no load took goes at
-    // end_prefetch().
-    static void prefetch(std::vector<FileUse> files, unsigned threads, PixelForm form = PixelForm::Rgba);
-    static void end_prefetch();
 
     std::uint64_t used() const { return used_; }
     std::uint64_t left() const { return used_ < limit_ ? limit_ - used_ : 0; }
@@ -62,30 +63,15 @@ public:
     }
 
 private:
+    Result<std::shared_ptr<const Picture>> decode(const FileUse& file);
+    // A picture counted against the budget and kept, if it fits.
+    Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
+
     std::uint64_t limit_;
     PixelForm form_;
+    PictureKeeper* keeper_;
     std::uint64_t used_ = 0;
     std::map<FileUse, std::shared_ptr<const Picture>> loaded_;
-    // A picture decoded ahead, with what its header promised and the most
-    // its decoder was allowed.
-    struct Early {
-        std::shared_ptr<const Picture> picture;
-        std::optional<PictureSize> header;
-        std::uint64_t allowed = 0;
-    };
-    std::map<FileUse, Early> early_;
-    class Prefetch;
-    // The prefetched picture of a file in a form, waited for while it is
-    // decoded; nothing when it was not prefetched or could not be decoded.
-    static std::optional<Early> take_prefetched(const FileUse& file, PixelForm form);
-    // Whether a prefetch has the file in a form (decoded or being decoded);
-    // if not, it is left to the caller and the prefetch no longer decodes it.
-    static bool prefetching(const FileUse& file, PixelForm form);
-    // A decoded picture counted against the budget and kept, if it fits.
-    Result<std::shared_ptr<const Picture>> keep(const FileUse& file, std::shared_ptr<const Picture> p);
-    // Decoded and prepared for its use, in a form, within `allowed`;
-    // nothing on any failure.
-    static std::optional<Early> decode_early(const FileUse& file, PixelForm form, std::uint64_t allowed);
 };
 
 Error budget_message(const std::string& path, std::uint64_t limit);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <new>
-#include <thread>
 
 #include "files/places.h"
 #include "files/read.h"
@@ -95,6 +94,12 @@ std::uint64_t frame_bytes(int client_width, int client_height, int scale) {
            4 * kFrameCopies;
 }
 
+int largest_scale(int client_width, int client_height, int wanted) {
+    int scale = std::max(1, wanted);
+    while (scale > 1 && frame_bytes(client_width, client_height, scale) > kPictureBudget) --scale;
+    return scale;
+}
+
 Extent game_size(const std::string& config_path) {
     const auto ini = IniFile::load(config_path);
     if (!ini) return {540, 360};
@@ -126,15 +131,8 @@ namespace {
 // pictures are decoded within.
 class Loader {
 public:
-    // With `listing`, nothing is decoded: the files a load would decode are
-    // listed there, in order, each standing in as a placeholder.
-    Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin,
-           std::vector<PictureBudget::FileUse>* listing = nullptr)
-        : req_(req), cfg_(cfg), skin_(skin), listing_(listing), budget_(kPictureBudget, req.form) {}
-
-    void decode_ahead(const std::vector<PictureBudget::FileUse>& files) {
-        budget_.decode_ahead(files, std::thread::hardware_concurrency());
-    }
+    Loader(const LoadRequest& req, const IniFile& cfg, Skin& skin)
+        : req_(req), cfg_(cfg), skin_(skin), budget_(kPictureBudget, req.form, req.keeper) {}
 
     Status run() {
         const std::string skin_dir = as_folder(cfg_.read_string("Common", "SkinDir", "Graphics\\Skin\\"));
@@ -142,8 +140,8 @@ public:
         skin_.client_width = cfg_.read_integer("Common", "GameWidth", 540);
         skin_.game_width = skin_.client_width;
         skin_.game_height = skin_.client_height;
-        if (Status s = req_.fullscreen ? full_screen() : windowed(); !s) return s;
         if (Status s = frames(); !s) return s;
+        if (Status s = req_.fullscreen ? full_screen() : windowed(); !s) return s;
         for (int n = 1; n <= kSections; ++n)
             if (Status s = section(n, skin_dir); !s) return s;
         return {};
@@ -158,12 +156,6 @@ private:
     // Loads a picture; on failure the message stops the whole load.
     Status load_into(const std::string& file, bool transparent, std::shared_ptr<const Picture>& out) {
         const PictureBudget::Use use = transparent ? PictureBudget::Use::Transparent : PictureBudget::Use::Opaque;
-        if (listing_) {
-            static const auto stand_in = std::make_shared<const Picture>(placeholder());
-            listing_->emplace_back(resolved(file), use);
-            out = stand_in;
-            return {};
-        }
         auto loaded = budget_.load(resolved(file), use);
         if (!loaded) return loaded.error();
         out = *loaded;
@@ -209,15 +201,15 @@ private:
         return {};
     }
 
-    // The window's frames come out of the pictures' budget: at the scale
-    // asked for, or the largest below it that fits. A unit too large for
-    // any is not loaded, and keeps a size a window can have.
+    // The window's frames come out of the pictures' budget first: at the
+    // scale asked for, or the largest below it that fits (which depends on
+    // the client area alone, so a front end can work it out beforehand). A
+    // unit too large for any is not loaded, and keeps a size a window can have.
     Status frames() {
-        const int w = usable_extent(skin_.client_width), h = usable_extent(skin_.client_height);
-        int scale = std::max(1, req_.scale);
-        while (scale > 1 && frame_bytes(w, h, scale) > budget_.left()) --scale;
-        skin_.max_scale = scale;
-        if (budget_.reserve(frame_bytes(w, h, scale))) return {};
+        const int w = usable_extent(req_.fullscreen ? req_.screen_width : skin_.client_width);
+        const int h = usable_extent(req_.fullscreen ? req_.screen_height : skin_.client_height);
+        skin_.max_scale = largest_scale(w, h, req_.scale);
+        if (budget_.reserve(frame_bytes(w, h, skin_.max_scale))) return {};
         skin_.client_width = skin_.game_width = 540;
         skin_.client_height = skin_.game_height = 360;
         return failure(req_.config_path + ": a unit of " + std::to_string(w) + " x " + std::to_string(h) +
@@ -279,7 +271,6 @@ private:
     const LoadRequest& req_;
     const IniFile& cfg_;
     Skin& skin_;
-    std::vector<PictureBudget::FileUse>* listing_;
     PictureBudget budget_;
 };
 
@@ -293,14 +284,7 @@ Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
         status = req.own_dir.empty() ? Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true}
                                      : Error{"Your own skin file cannot be used: " + ini.message(), true};
     } else {
-        // The pictures are decoded side by side first, then taken in order.
-        std::vector<PictureBudget::FileUse> files;
-        Skin listed;
-        (void)Loader(req, *ini, listed, &files).run();
-        if (req.listing) *req.listing = files;
-        Loader loader(req, *ini, skin);
-        loader.decode_ahead(files);
-        status = loader.run();
+        status = Loader(req, *ini, skin).run();
         if (!status) return status;  // the load stops where the error is: the rest is not done
     }
     skin.menu_shown = req.fullscreen;

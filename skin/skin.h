@@ -78,6 +78,9 @@ int usable_extent(int requested);
 // buffer, the frame drawn and its edges, each 4 bytes a pixel.
 inline constexpr int kFrameCopies = 3;
 std::uint64_t frame_bytes(int client_width, int client_height, int scale);
+// The largest scale, up to `wanted`, at which the frames of a client area
+// fit the memory budget (at least 1).
+int largest_scale(int client_width, int client_height, int wanted);
 
 struct LoadRequest {
     std::string config_path;  // Config.ini beside the program, or the player's own
@@ -92,8 +95,8 @@ struct LoadRequest {
     // program's own platform starts it in its folder); a front end that is
     // started anywhere says no.
     bool search_current_dir = true;
-    // When given, filled with the picture files the load decodes, in order.
-    std::vector<PictureBudget::FileUse>* listing = nullptr;
+    // Where decoded pictures are kept between runs (the desktop program's).
+    PictureKeeper* keeper = nullptr;
     // The form of the pictures' pixels (the premultiplied one is only for
     // a painter that takes it).
     PixelForm form = PixelForm::Rgba;

@@ -20,7 +20,7 @@
 #include "files/write.h"
 #include "skin/manual.h"
 #include "skin/picture_budget.h"
-#include "skin/picture_cache.h"
+#include "skin/kept_pictures.h"
 #include "skin/skin.h"
 #include "temp_dir.h"
 
@@ -222,10 +222,9 @@ TEST(HostileSkin, TheBudgetCountsWhatTheDecoderAllocates) {
     }
 }
 
-// Pictures decoded side by side before their loads, or prefetched before
-// the load begins, are the ones, and fail with the messages, that loading
-// them one after the other gives, also where the budget runs out part way.
-TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
+// Pictures read back as one run kept them are the ones, and fail with the
+// messages, that decoding them gives, also where the budget runs out part way.
+TEST(HostileSkin, KeptPicturesChangeNoPictureNorMessage) {
     test::TempDir dir;
     ASSERT_TRUE(write_png(textured(900, 900), dir.file("big.png")).ok());  // 3.24 MB of pixels
     ASSERT_TRUE(write_png(textured(40, 30), dir.file("small.png")).ok());
@@ -233,22 +232,16 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
     std::ofstream(dir.file("keyed.bmp"), std::ios::binary) << bmp_header(4, 4) << std::string(48, '\x7f');
     dir.write("header_only.png", png_header(64, 64));
     dir.write("odd.xyz", "");
-    using Use = PictureBudget::Use;
-    const std::vector<PictureBudget::FileUse> files = {
+    using Use = PictureUse;
+    const std::vector<FileUse> files = {
         {dir.file("keyed.bmp"), Use::Transparent}, {dir.file("keyed.bmp"), Use::Opaque},
         {dir.file("header_only.png"), Use::Opaque}, {dir.file("odd.xyz"), Use::Opaque},
         {dir.file("missing.png"), Use::Opaque},     {dir.file("small.png"), Use::Transparent},
         {dir.file("big.png"), Use::Opaque},         {dir.file("progressive.jpg"), Use::Opaque},
         {dir.file("small.png"), Use::Opaque},
     };
-    // A prefetch may name what no load asks for, and what is no picture.
-    ASSERT_EQ(::mkfifo(dir.file("fifo.png").c_str(), 0600), 0);
-    std::vector<PictureBudget::FileUse> prefetched = {{dir.file("fifo.png"), Use::Opaque}, {dir.path.string(), Use::Opaque}};
-    prefetched.insert(prefetched.end(), files.rbegin(), files.rend());
-    const auto load_all = [&](std::uint64_t limit, unsigned threads, bool prefetch = false) {
-        if (prefetch) PictureBudget::prefetch(prefetched, threads);
-        PictureBudget budget(limit);
-        budget.decode_ahead(files, threads);
+    const auto load_all = [&](std::uint64_t limit, PictureKeeper* keeper) {
+        PictureBudget budget(limit, PixelForm::Rgba, keeper);
         std::vector<std::string> out;
         for (const auto& [path, use] : files) {
             const auto loaded = budget.load(path, use);
@@ -258,24 +251,18 @@ TEST(HostileSkin, DecodingAheadChangesNoPictureNorMessage) {
                                  : loaded.message());
         }
         out.push_back("used " + std::to_string(budget.used()));
-        PictureBudget::end_prefetch();
         return out;
     };
     for (const std::uint64_t limit : {kPictureBudget, std::uint64_t{5} << 20, std::uint64_t{4} << 20, std::uint64_t{1} << 20}) {
-        const std::vector<std::string> in_order = load_all(limit, 1);
-        for (unsigned threads : {2u, 4u}) {
-            EXPECT_EQ(load_all(limit, threads), in_order) << limit << " bytes, " << threads;
-            EXPECT_EQ(load_all(limit, threads, true), in_order) << limit << " bytes, prefetched, " << threads;
-        }
-        EXPECT_EQ(load_all(limit, 1, true), in_order) << limit << " bytes, prefetched alone";
-        // Kept decoded by one start and read back by the next: the same.
-        picture_cache::set_folder(dir.file("kept"), "build");
-        EXPECT_EQ(load_all(limit, 2, true), in_order) << limit << " bytes, kept";
-        picture_cache::keep_noted();
-        EXPECT_EQ(load_all(limit, 2, true), in_order) << limit << " bytes, read back";
-        picture_cache::set_folder("", "");
+        const std::vector<std::string> decoded = load_all(limit, nullptr);
+        std::filesystem::remove_all(dir.file("kept"));
+        KeptPictures kept(dir.file("kept"), "build");
+        EXPECT_EQ(load_all(limit, &kept), decoded) << limit << " bytes, kept";
+        kept.keep();
+        KeptPictures next_run(dir.file("kept"), "build");
+        EXPECT_EQ(load_all(limit, &next_run), decoded) << limit << " bytes, read back";
+        EXPECT_FALSE(next_run.has_noted()) << limit << " bytes: all read, nothing decoded again";
     }
-    EXPECT_FALSE(std::filesystem::is_empty(dir.file("kept")));
 }
 
 // What writes killed half way left is removed once a minute old; nothing else.
@@ -311,14 +298,15 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
     test::TempDir dir;
     const std::string png = dir.file("a.png");
     ASSERT_TRUE(write_png(textured(30, 20), png).ok());
-    const PictureBudget::FileUse file{png, PictureBudget::Use::Transparent};
+    const FileUse file{png, PictureUse::Transparent};
     const auto keep = [&] {
-        picture_cache::set_folder(dir.file("kept"), "build");
-        PictureBudget().decode_ahead({file, {dir.file("none.png"), file.second}}, 2);
-        picture_cache::keep_noted();
+        KeptPictures kept(dir.file("kept"), "build");
+        ASSERT_TRUE(PictureBudget(kPictureBudget, PixelForm::Rgba, &kept).load(png, file.second).ok());
+        ASSERT_EQ(kept.keep(), 1u);
     };
     const auto entry = [&] { return std::filesystem::directory_iterator(dir.file("kept"))->path(); };
     const auto decoded = [&] { return load_picture(png)->rgba; };
+    std::string build = "build";
     struct Case {
         const char* what;
         std::function<void()> change;
@@ -330,7 +318,7 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
         {"as kept", [] {}, kPictureBudget, true},
         {"larger than allowed", [] {}, 30 * 20 * 4 - 1, false},
         {"in another form", [] {}, kPictureBudget, false, PixelForm::PremultipliedArgb},
-        {"of another build", [&] { picture_cache::set_folder(dir.file("kept"), "other"); }, kPictureBudget, false},
+        {"of another build", [&] { build = "other"; }, kPictureBudget, false},
         {"cut short", [&] { std::filesystem::resize_file(entry(), std::filesystem::file_size(entry()) - 1); },
          kPictureBudget, false},
         {"grown", [&] { std::ofstream(entry(), std::ios::app) << 'x'; }, kPictureBudget, false},
@@ -338,41 +326,40 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
          false},
         {"of a file since rewritten",
          [&] { ASSERT_TRUE(write_png(textured(30, 20, 7), png).ok()); }, kPictureBudget, false},
+        {"of a file of another size since", [&] { ASSERT_TRUE(write_png(textured(31, 20), png).ok()); },
+         kPictureBudget, false},
     };
     for (const Case& c : cases) {
         std::filesystem::remove_all(dir.file("kept"));
+        build = "build";
         keep();
         c.change();
-        const auto stamp = picture_cache::stamp(png);
-        ASSERT_TRUE(stamp.has_value()) << c.what;
-        const std::optional<Picture> kept = picture_cache::read(file, c.form, *stamp, c.allowed);
+        KeptPictures next_run(dir.file("kept"), build);
+        const std::optional<Picture> kept = next_run.read(file, c.form, c.allowed);
         EXPECT_EQ(kept.has_value(), c.taken) << c.what;
         if (kept) {
             EXPECT_EQ(kept->rgba, decoded()) << c.what;
         }
     }
-    picture_cache::set_folder("", "");
 }
 
-// Keeping removes the entries no start has used for 30 days, and nothing
+// Keeping removes the entries no run has used for 30 days, and nothing
 // else; an entry read is marked as used.
 TEST(HostileSkin, KeptPicturesUnusedForAMonthAreRemoved) {
     test::TempDir dir;
-    const std::string png = dir.file("a.png"), kept = dir.file("kept");
+    const std::string png = dir.file("a.png"), folder = dir.file("kept");
     ASSERT_TRUE(write_png(textured(30, 20), png).ok());
-    const PictureBudget::FileUse file{png, PictureBudget::Use::Transparent};
+    const FileUse file{png, PictureUse::Transparent};
     const auto age = [](const std::string& path, int days) {
         const timespec t{std::time(nullptr) - days * 24 * 60 * 60, 0}, times[2] = {t, t};
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
     };
-    const auto keep_again = [&] {
-        picture_cache::set_folder(kept, "build");
-        picture_cache::keep_noted();
-    };
-    picture_cache::set_folder(kept, "build");
-    PictureBudget().decode_ahead({file, {dir.file("none.png"), file.second}}, 2);
-    picture_cache::keep_noted();
-    const std::string entry = std::filesystem::directory_iterator(kept)->path().string();
+    {
+        KeptPictures kept(folder, "build");
+        ASSERT_TRUE(PictureBudget(kPictureBudget, PixelForm::Rgba, &kept).load(png, file.second).ok());
+        ASSERT_EQ(kept.keep(), 1u);
+    }
+    const std::string entry = std::filesystem::directory_iterator(folder)->path().string();
     struct Case {
         const char* name;
         int days;
@@ -382,18 +369,19 @@ TEST(HostileSkin, KeptPicturesUnusedForAMonthAreRemoved) {
                           Case{"notes.txt", 31, true}, Case{"pixels", 31, true}}) {
         const std::string path = dir.write(std::string("kept/") + c.name, "x");
         age(path, c.days);
-        keep_again();
+        KeptPictures(folder, "build").keep();
         EXPECT_EQ(std::filesystem::exists(path), c.stays) << c.name << ", " << c.days << " days";
     }
     age(entry, 40);
-    picture_cache::set_folder(kept, "build");
-    EXPECT_TRUE(picture_cache::read(file, PixelForm::Rgba, *picture_cache::stamp(png), kPictureBudget));
-    picture_cache::keep_noted();
+    {
+        KeptPictures run(folder, "build");
+        EXPECT_TRUE(run.read(file, PixelForm::Rgba, kPictureBudget));
+        run.keep();
+    }
     EXPECT_TRUE(std::filesystem::exists(entry)) << "read 40 days after it was kept";
     age(entry, 40);
-    keep_again();
+    KeptPictures(folder, "build").keep();
     EXPECT_FALSE(std::filesystem::exists(entry)) << "not read for 40 days";
-    picture_cache::set_folder("", "");
 }
 
 // libpng passes over an unknown ancillary chunk before IHDR; the header check
