@@ -9,7 +9,7 @@
 
 #include "files/read.h"
 #include "files/write.h"
-#include "sound/sdl_library.h"
+#include "sdl/library.h"
 
 namespace ignivar::gamepad {
 namespace {

@@ -16,7 +16,7 @@ run=(
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
 )
 test=(
-  libgtest-dev libgmock-dev libswresample-dev libwebp-dev
+  python3 libgtest-dev libgmock-dev libswresample-dev libwebp-dev
   xvfb xauth xdotool imagemagick qt6-wayland
   lintian desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev

@@ -8,7 +8,7 @@
 
 #include "files/read.h"
 #include "sound/fmod.h"
-#include "sound/sdl_library.h"
+#include "sdl/library.h"
 #include "sound/wav.h"
 
 // A sample is decoded by our own WAV reader, which checks the file first;

@@ -1,4 +1,4 @@
-#include "sound/sdl_library.h"
+#include "sdl/library.h"
 
 #include <dlfcn.h>
 
