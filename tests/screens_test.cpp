@@ -177,8 +177,7 @@ TEST(Painting, ManyCloseChangesAreRepaintedAsOne) {
 }
 
 // Painting over the layers every frame draws alike, composed once, and a
-// large window in bands or a rectangle at a time, on two threads, changes
-// no pixel: a game's frames, whole and in part, at another zoom and desktop
+// rectangle at a time, changes no pixel: a game's frames, whole and in part, at another zoom and desktop
 // scale, and of a skin whose first layers come and go (no case), against
 // the same frames painted layer by layer.
 TEST(Painting, ComposedLayersChangeNoPixel) {
@@ -202,7 +201,7 @@ TEST(Painting, ComposedLayersChangeNoPixel) {
             view.region = QRegion();
             ASSERT_EQ(kept, want) << what << ", in part, step " << steps;
         }
-        // The first whole paint in layers and bands, the second composing, the third over what was composed.
+        // The first whole paint in layers, the second composing, the third over what was composed.
         for (int i = 0; i < 3; ++i) ASSERT_EQ(composed.render(skin, display, {}, view), want) << what << ", " << i;
         kept = want, kept_items = items;
     };
@@ -227,7 +226,7 @@ TEST(Painting, ComposedLayersChangeNoPixel) {
     composed.reset(), layered.reset();
     const Display* states[] = {&all, &display, &all, &display};
     for (const Display* d : states) check(no_case, *d, "no case");
-    // The windowed layout, see-through, in bands at its largest zoom.
+    // The windowed layout, see-through, at its largest zoom.
     Window windowed(false);
     ASSERT_TRUE(windowed.w->skin().transparent_colour);
     plain.see_through = view.see_through = window_colour(*windowed.w->skin().transparent_colour).rgb();
