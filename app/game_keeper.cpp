@@ -1,22 +1,14 @@
 // Pause, rewind, quick save and load, and a game kept over a closed program.
 #include "app/game_keeper.h"
 
-#include <QAction>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <filesystem>
 
+#include "app/actions.h"
 #include "host/state_file.h"
 #include "ui/kit.h"
 
 namespace ignivar::app {
-namespace {
-
-QString with_key(const char* text, int key) {
-    return QString(text) + '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
-}
-
-}  // namespace
 
 GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), host_(host), window_(window) {
     rewind_timer_.setInterval(kRewindStepMs);
@@ -29,55 +21,6 @@ GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), ho
         emit banner_changed();
     });
     host_.on_wake([this](std::optional<Millis>) { rewind_.note(host_); });
-    build_menu();
-}
-
-void GameKeeper::build_menu() {
-    SettingsStore& store = host_.store();
-    menu_ = new QMenu("Play", &window_);
-    menu_->setObjectName("pm_play");
-    pause_ = menu_->addAction(with_key("Pause", kPauseKey), this, [this] { toggle_pause(); });
-    pause_->setCheckable(true);
-    pause_on_focus_loss_ = menu_->addAction("Pause when the window loses the keyboard");
-    pause_on_focus_loss_->setCheckable(true);
-    pause_on_focus_loss_->setChecked(store.read_flag(Setting::PauseOnFocusLoss, false));
-    connect(pause_on_focus_loss_, &QAction::toggled, this,
-            [&store](bool on) { store.write_flag(Setting::PauseOnFocusLoss, on); });
-    menu_->addSeparator();
-    quick_save_ = menu_->addAction(with_key("Quick save", kQuickSaveKey), this, [this] { quick_save(); });
-    quick_load_ = menu_->addAction(with_key("Quick load", kQuickLoadKey), this, [this] { quick_load(); });
-    menu_->addAction("Rewind: hold " + QKeySequence(kRewindKey).toString(QKeySequence::NativeText))->setEnabled(false);
-    menu_->addSeparator();
-    resume_ = menu_->addAction("Resume where I left off");
-    resume_->setCheckable(true);
-    resume_->setChecked(store.read_flag(Setting::ResumeGame, false));
-    connect(resume_, &QAction::toggled, this, [&store](bool on) { store.write_flag(Setting::ResumeGame, on); });
-    connect(menu_, &QMenu::aboutToShow, this, [this] { update_menu(); });
-}
-
-void GameKeeper::update_menu() {
-    pause_->setChecked(host_.paused());
-    // While a replay plays, the player's own game waits untouched.
-    const bool free = !host_.inputs_held();
-    pause_->setEnabled(host_.game_on() && free);
-    for (QAction* a : {quick_save_, quick_load_}) a->setEnabled(free);
-}
-
-bool GameKeeper::own_key(int k) {
-    return k == kRewindKey || k == kPauseKey || k == Qt::Key_Pause || k == kQuickSaveKey || k == kQuickLoadKey;
-}
-
-bool GameKeeper::key(int qt_key, bool pressed, bool repeat) {
-    if (qt_key == kRewindKey) {
-        if (pressed && !repeat) start_rewind();
-        if (!pressed && !repeat) stop_rewind();
-        return true;
-    }
-    if (!own_key(qt_key) || !pressed || repeat) return own_key(qt_key);
-    if (qt_key == kQuickSaveKey) quick_save();
-    else if (qt_key == kQuickLoadKey) quick_load();
-    else toggle_pause();
-    return true;
 }
 
 void GameKeeper::toggle_pause() {
@@ -109,7 +52,7 @@ void GameKeeper::let_go_of_loaded_buttons() {
 }
 
 void GameKeeper::focus_lost() {
-    if (pause_on_focus_loss_->isChecked() && host_.game_on() && !host_.paused() && !rewinding()) set_paused(true);
+    if (host_.store().read_flag(Setting::PauseOnFocusLoss, false) && host_.game_on() && !host_.paused() && !rewinding()) set_paused(true);
 }
 
 char GameKeeper::slot_game() const {
@@ -179,7 +122,7 @@ void GameKeeper::stop_rewind() {
 }
 
 void GameKeeper::resume_kept_game() {
-    if (!resume_->isChecked()) return;
+    if (!host_.store().read_flag(Setting::ResumeGame, false)) return;
     const std::string file = host::resume_file();
     if (!QFileInfo::exists(QString::fromStdString(file))) return;
     auto bytes = host::read_state_file(file);
@@ -195,7 +138,7 @@ void GameKeeper::resume_kept_game() {
 }
 
 void GameKeeper::keep_game_for_next_start() {
-    if (!resume_->isChecked()) return;
+    if (!host_.store().read_flag(Setting::ResumeGame, false)) return;
     const std::string file = host::resume_file();
     if (rewinding()) stop_rewind();
     host_.sync();
@@ -217,7 +160,7 @@ void GameKeeper::note(const QString& text) {
 QString GameKeeper::banner() const {
     if (rewinding()) return "REWIND";
     if (!note_.isEmpty()) return note_;
-    if (host_.paused()) return "PAUSED \u00b7 " + QKeySequence(kPauseKey).toString(QKeySequence::NativeText) + " plays on";
+    if (host_.paused()) return "PAUSED \u00b7 " + key_text(action("pm_pause").keys[0]) + " plays on";
     return {};
 }
 

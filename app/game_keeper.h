@@ -1,13 +1,14 @@
 // Keeping a game, beside the unit's own behaviour: pause (by key, menu or,
 // as an option, when the window loses the keyboard), rewind while a key is
 // held, a quick-save slot per game, and a game kept over a closed program.
-// The window routes its keys here and shows the banner this gives it.
+// The action table's keys and menu items reach it; the window shows the
+// banner this gives it.
 #pragma once
 
-#include <QMenu>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 #include <optional>
 
 #include "host/host.h"
@@ -18,20 +19,9 @@ namespace ignivar::app {
 class GameKeeper : public QObject {
     Q_OBJECT
 public:
-    // Keys outside the key table and the menu's shortcuts.
-    static constexpr int kQuickSaveKey = Qt::Key_F5;
-    static constexpr int kPauseKey = Qt::Key_F6;
-    static constexpr int kQuickLoadKey = Qt::Key_F9;
-    static constexpr int kRewindKey = Qt::Key_Backspace;
     static constexpr int kRewindStepMs = 33;  // a tenth of a second of play every 33 ms: three times as fast
 
     GameKeeper(host::Host& host, QWidget& window);
-
-    // The "Play" submenu of the popup menu.
-    QMenu* menu() const { return menu_; }
-
-    // A key of its own (press or release): true when it was one.
-    bool key(int qt_key, bool pressed, bool repeat);
 
     void toggle_pause();
     void quick_save();
@@ -55,8 +45,6 @@ public:
     // Shows a short note in the banner for a moment.
     void note(const QString& text);
     bool noting() const { return !note_.isEmpty(); }
-    // One of its keys, whether or not it acts now.
-    static bool own_key(int qt_key);
 
     const host::Rewind& rewind() const { return rewind_; }
 
@@ -70,8 +58,6 @@ signals:
     void moment_replaced();
 
 private:
-    void build_menu();
-    void update_menu();
     char slot_game() const;
     void set_paused(bool paused);
     void let_go_of_loaded_buttons();
@@ -81,12 +67,6 @@ private:
     host::Rewind rewind_;
     QTimer rewind_timer_;
     bool paused_before_rewind_ = false;
-    QMenu* menu_ = nullptr;
-    QAction* pause_ = nullptr;
-    QAction* pause_on_focus_loss_ = nullptr;
-    QAction* quick_save_ = nullptr;
-    QAction* quick_load_ = nullptr;
-    QAction* resume_ = nullptr;
     QString note_;
     QTimer note_timer_;
     char last_slot_ = 0;

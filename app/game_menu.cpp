@@ -36,13 +36,14 @@ void GameMenu::Vid_Display_Game_Menu() {
     if (open_) {
         QFont font("Arial");
         font.setPixelSize(kFontPixels * zoom_);
-        for (const PmRow& row : pm_rows()) {
-            const int i = static_cast<int>(row.item);
+        menu_.refresh();
+        for (int i = 1; i <= kMenuRows; ++i) {
+            const Action& row = menu_rows()[i - 1];
             auto* label = new QLabel(&window_);
             label->setGeometry(0, kRowHeight * i * zoom_, kRowWidth * zoom_, kRowHeight * zoom_);
             label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             if (row.caption != "-") {
-                const QAction* a = menu_.action(row.item);
+                const QAction* a = menu_.item(row.name);
                 const QString caption = QString::fromUtf8(row.caption.data(), static_cast<int>(row.caption.size()));
                 label->setText("   " + caption + (a->isChecked() ? " [V]" : ""));
                 // A row's text stays inside its row: a long one is set a little smaller.
@@ -72,7 +73,7 @@ void GameMenu::la_menu_itemMouseEnter(QLabel* label) { label->setAutoFillBackgro
 void GameMenu::la_menu_itemMouseLeave(QLabel* label) { label->setAutoFillBackground(false); }
 
 void GameMenu::la_menu_itemMouseUp(QLabel* label) {
-    menu_.choose(static_cast<Pm>(label->property("item").toInt()));
+    menu_.choose(menu_rows()[label->property("item").toInt() - 1]);
     fold();
 }
 

@@ -1,5 +1,5 @@
 // The in-game menu of the full-screen layout: a click area at the window's
-// top left corner that unfolds the popup menu's 13 items as rows of labels
+// top left corner that unfolds the popup menu's own 13 rows as rows of labels
 // over a translucent panel, and folds them again.
 #pragma once
 
@@ -39,7 +39,7 @@ public:
     int zoom() const { return zoom_; }
     // The largest zoom at which the unfolded menu fits a window `height` tall.
     static int fitting_zoom(int height) { return std::max(1, height / kUnfolded.height()); }
-    const std::array<QLabel*, kPmItems>& labels() const { return labels_; }
+    const std::array<QLabel*, kMenuRows>& labels() const { return labels_; }
 
     // Toggles the menu.
     void btn_game_menu_topClick();
@@ -64,7 +64,7 @@ private:
     PopupMenu& menu_;
     bool open_ = false;
     int zoom_ = 1;
-    std::array<QLabel*, kPmItems> labels_{};
+    std::array<QLabel*, kMenuRows> labels_{};
 };
 
 }  // namespace ignivar::app

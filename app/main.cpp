@@ -10,10 +10,10 @@
 #include <cfenv>
 #include <chrono>
 #include <cstdio>
-#include <future>
 #include <memory>
 #include <optional>
 
+#include "app/actions.h"
 #include "app/data_paths.h"
 #include "app/desktop.h"
 #include "app/diagnostics.h"
@@ -23,8 +23,8 @@
 #include "app/replays_window.h"
 #include "app/signals.h"
 #include "app/sound_rest.h"
-#include "app/start_pictures.h"
 #include "files/places.h"
+#include "files/xdg.h"
 #include "host/host.h"
 #include "host/system_clock.h"
 #include "input/key_codes.h"
@@ -32,7 +32,6 @@
 #include "product.h"
 #include "settings/qt_store.h"
 #include "sound/sound_output.h"
-#include "ui/fonts_ahead.h"
 #include "ui/kit.h"
 #include "windows/about_form.h"
 #include "windows/desktop.h"
@@ -47,10 +46,10 @@ constexpr const char* kHelp =
     "Usage: ignivar [--help] [--version]\n"
     "Simulator of the Ignivar pocket LCD game and watch.\n"
     "\n"
-    "Keys: 1 game A, 2 game B, 3 time, the arrows move, Ctrl and Alt shoot;\n"
-    "F1 about, F4 manual, F12 window or full screen, Esc ends; F6 pause, F5 and\n"
-    "F9 quick save and load, hold Backspace to rewind, F8 screenshot, F7 mute.\n"
-    "Right-click the unit for its menu; \"Play\" lists the replays and high scores.\n"
+    "The unit's keys: 1 game A, 2 game B, 3 time, the arrows move, Ctrl and Alt\n"
+    "shoot (\"Key settings\" binds them to others). Right-click the unit for its\n"
+    "menu. The program's own keys:\n";
+constexpr const char* kHelpEnd =
     "\n"
     "Settings: $XDG_CONFIG_HOME/Zandrel/Brasquel50.ini; a Config.ini beside it\n"
     "is used instead of the shipped skin file.\n";
@@ -61,6 +60,8 @@ std::optional<int> answer_command_line(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kHelp, stdout);
+            std::fputs(app::key_list().c_str(), stdout);
+            std::fputs(kHelpEnd, stdout);
             return 0;
         }
         if (arg == "--version") {
@@ -80,13 +81,13 @@ class Program {
 public:
     explicit Program(const app::DataPaths& files)
         : files_(files),
-          // The start window's fonts are looked up while the unit is made.
-          fonts_ahead_(windows::TSplashForm::shown_at_start(store_)
-                           ? std::make_unique<ui::FontsAhead>(windows::TSplashForm::fonts())
-                           : nullptr),
+          // The skin's pictures are kept decoded for the next start; another
+          // build's decoders might give other pixels, so its entries are not taken.
+          kept_pictures_(files::join(files::join(files::cache_home(), files::kVendorFolder), "pictures"),
+                         kProgramVersion),
           sound_(files.data_dir),
           host_(store_, sound_, time_, clock_seed(), &clock_),
-          main_window_(host_, time_, files) {}
+          main_window_(host_, time_, files, &kept_pictures_) {}
 
     int run();
 
@@ -107,7 +108,7 @@ private:
 
     app::DataPaths files_;
     QtStore store_;
-    std::unique_ptr<ui::FontsAhead> fonts_ahead_;
+    skin::KeptPictures kept_pictures_;
     sound::SoundOutput sound_;
     host::RealTime time_;
     host::SystemClock clock_;
@@ -120,7 +121,6 @@ private:
     app::ReplaysWindow* replays_ = nullptr;  // in front of the unit, owned by it
     std::unique_ptr<app::GamepadPump> gamepads_;
     std::unique_ptr<app::SoundRest> sound_rest_;
-    std::future<void> pictures_kept_;  // waited for as the program ends
     app::FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
     bool first_painted_ = false;
@@ -188,6 +188,7 @@ input::TKeysForm& Program::keys() {
     if (!keys_) {
         keys_ = std::make_unique<input::TKeysForm>(host_.controls(), store_,
                                                    [this](bool on) { main_window_.setEnabled(on); });
+        keys_->set_program_keys(app::program_key_use);
         app::make_own(*keys_, main_window_);
     }
     return *keys_;
@@ -228,7 +229,7 @@ void Program::wire_popup_menu() {
             },
         .keys = [this] { keys().open(); },
         .replays = [this] { replays().present(); },
-        .splash_checkbox = [this] { return splash_->splash_checked(); },
+        .splash_checkbox = [this] { return !splash_ || splash_->splash_checked(); },
         .open_file = [](const QUrl& file,
                         std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },
     });
@@ -237,9 +238,7 @@ void Program::wire_popup_menu() {
 windows::TSplashForm::Hooks Program::splash_hooks() {
     windows::TSplashForm::Hooks hooks;
     hooks.sound_startup = [this](const std::string& driver) { return sound_startup(driver); };
-    hooks.set_splash_menu_check = [this](bool checked) {
-        main_window_.popup().action(app::Pm::Splashscreen)->setChecked(checked);
-    };
+    hooks.set_splash_menu_check = [this](bool) { main_window_.popup().refresh(); };
     hooks.power_on = [this] { main_window_.power_on(); };
     hooks.end_program = [this](int status) { end_program(status); };
     hooks.splash_pending = &splash_pending_;
@@ -262,13 +261,13 @@ bool Program::sound_startup(const std::string& driver) {
 }
 
 // Once the first window (the splash or the unit) is painted: the windows'
-// icon, and the pictures the start loaded kept for the next one (the unit's
-// skin is loaded before the splash is shown). Neither is part of that frame.
+// icon, and the unit's pictures kept decoded for the next start (its skin
+// is loaded before the splash shows). Neither is part of that frame.
 void Program::first_window_painted() {
     if (first_painted_) return;
     first_painted_ = true;
     set_window_icon();
-    pictures_kept_ = app::keep_start_pictures({main_window_.skin_files(), main_window_.skin_form()});
+    QTimer::singleShot(0, [this] { kept_pictures_.keep(); });
 }
 
 // Reading the icon and handing every size of it to the window system.
@@ -316,7 +315,6 @@ void Program::end_program(int status) {
 int main(int argc, char** argv) {
     if (const auto answered = answer_command_line(argc, argv)) return *answered;
     app::mark_process_start();
-    app::prefetch_start_pictures();
     // Floating-point exceptions are masked while the program runs, and the
     // caller's state is given back at the end.
     std::fenv_t saved;

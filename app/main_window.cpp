@@ -7,7 +7,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "app/desktop.h"
 #include "app/timer_pump.h"
@@ -19,10 +21,15 @@ namespace ignivar::app {
 
 TForm1::TForm1(host::Host& host, host::RealTime& time, const std::string& program_dir, QWidget* parent)
     : TForm1(host, time,
-             DataPaths{program_dir, files::join(program_dir, files::kConfigFile), {}, false, false}, parent) {}
+             DataPaths{program_dir, files::join(program_dir, files::kConfigFile), {}, false, false}, nullptr, parent) {}
 
-TForm1::TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(host), store_(host.store()), files_(files) {
+TForm1::TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, skin::KeptPictures* keeper,
+               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      host_(host),
+      store_(host.store()),
+      files_(files),
+      keeper_pictures_(keeper) {
     FormCreate();
     pump_ = new TimerPump(host_, time, this);
 }
@@ -44,23 +51,20 @@ void TForm1::FormCreate() {
 
     // The unit's segment tables came with the host; then the store, the
     // skin, the bindings and the high scores, in that order.
+    keeper_ = new GameKeeper(host_, *this);
+    sound_keeper_ = new SoundKeeper(host_.store(), this);
+    replays_ = new ReplayKeeper(host_, this);
     popup_ = std::make_unique<PopupMenu>(*this);
     game_menu_ = new GameMenu(*this, *popup_);
     connect(game_menu_, &GameMenu::changed, this, [this] { repaint_all(); });
     connect(popup_->menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
-    keeper_ = new GameKeeper(host_, *this);
-    popup_->menu()->insertMenu(popup_->action(Pm::N2), keeper_->menu());
-    sound_keeper_ = new SoundKeeper(host_.store(), *this);
-    popup_->menu()->insertMenu(popup_->action(Pm::N2), sound_keeper_->menu());
     connect(keeper_, &GameKeeper::banner_changed, this, [this] { repaint_all(); });
     connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
-    replays_ = new ReplayKeeper(host_, this);
     connect(replays_, &ReplayKeeper::changed, this, [this] { repaint_all(); });
     connect(replays_, &ReplayKeeper::face_changed, this, [this] { repaint_changed(); });
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
     connect(keeper_, &GameKeeper::moment_replaced, this, [this] { replays_->recorder().stop(); });
-    add_replay_items();
     windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = host_.create([this](bool fullscreen) {
@@ -69,9 +73,6 @@ void TForm1::FormCreate() {
         load_skin();
         report_start_phase("skin loaded");
     });
-    build_zoom_menu();
-    popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
-    popup_->action(Pm::Splashscreen)->setChecked(true);
     set_openers({});
 
     host_.on_change([this] {
@@ -116,23 +117,7 @@ void TForm1::tell_store_failure(const std::string& message) {
 
 void TForm1::set_openers(Openers openers) {
     openers_ = std::move(openers);
-    popup_->action(Pm::About)->setEnabled(bool(openers_.about));
-    popup_->action(Pm::Manual)->setEnabled(bool(openers_.manual));
-    popup_->action(Pm::Keys)->setEnabled(bool(openers_.keys));
-    replays_item_->setEnabled(bool(openers_.replays));
-}
-
-void TForm1::add_replay_items() {
-    QMenu* play = keeper_->menu();
-    play->addSeparator();
-    replays_item_ = play->addAction("Replays and high scores...", this, [this] {
-        if (openers_.replays) openers_.replays();
-    });
-    play->addAction("Save a screenshot\t" + QKeySequence(ReplayKeeper::kScreenshotKey).toString(QKeySequence::NativeText),
-                    this, [this] { save_screenshot(); });
-    QAction* stop = play->addAction("Stop the replay\t" + QKeySequence(ReplayKeeper::kStopKey).toString(QKeySequence::NativeText),
-                                    this, [this] { replays_->stop(); });
-    connect(play, &QMenu::aboutToShow, stop, [this, stop] { stop->setVisible(replays_->watching()); });
+    popup_->refresh();
 }
 
 void TForm1::save_screenshot() {
@@ -146,7 +131,6 @@ void TForm1::save_screenshot() {
 }
 
 void TForm1::power_on() {
-    read_game_menu_picture_ahead();  // while the window comes up
     show_layout();
     raise();
     activateWindow();
@@ -193,25 +177,9 @@ QImage read_game_menu_picture(const std::string& data_dir, int scale) {
 const QImage& TForm1::game_menu_picture(int scale) {
     // The picture drawn for the screen's pixels at this scale, if there is one.
     auto it = game_menu_pictures_.find(scale);
-    if (it != game_menu_pictures_.end()) return it->second;
-    QImage image;
-    if (auto coming = game_menu_coming_.find(scale); coming != game_menu_coming_.end()) {
-        image = coming->second.get();
-        game_menu_coming_.erase(coming);
-    } else {
-        image = read_game_menu_picture(files_.data_dir, scale);
-    }
-    return game_menu_pictures_.emplace(scale, std::move(image)).first->second;
-}
-
-void TForm1::read_game_menu_picture_ahead() {
-    const int scale = game_menu_scale();
-    if (!skin_.menu_shown || game_menu_pictures_.contains(scale) || game_menu_coming_.contains(scale)) return;
-    try {
-        game_menu_coming_.emplace(scale, std::async(std::launch::async, read_game_menu_picture, files_.data_dir, scale));
-    } catch (const std::system_error&) {
-        // No thread to spare: read when first drawn.
-    }
+    if (it == game_menu_pictures_.end())
+        it = game_menu_pictures_.emplace(scale, read_game_menu_picture(files_.data_dir, scale)).first;
+    return it->second;
 }
 
 int TForm1::game_menu_scale() const {
@@ -239,6 +207,8 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     paint_frame(p, event->region());
     first_paint_.painted();
+    if (std::exchange(keep_pictures_, false) && keeper_pictures_ && keeper_pictures_->has_noted())
+        QTimer::singleShot(0, this, [this] { keeper_pictures_->keep(); });  // once this frame is on the screen
     emit painted();
 }
 

@@ -10,7 +10,6 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
-#include <future>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,6 +26,7 @@
 #include "host/host.h"
 #include "input/key_codes.h"
 #include "skin/frame.h"
+#include "skin/kept_pictures.h"
 #include "skin/skin.h"
 
 namespace ignivar::app {
@@ -51,7 +51,9 @@ public:
 
     // FormCreate: the host's creation sequence with this window's skin.
     // `host` and the time it runs on outlive the window.
-    TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, QWidget* parent = nullptr);
+    // `keeper`, when given, keeps the skin's decoded pictures between runs.
+    TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, skin::KeptPictures* keeper = nullptr,
+           QWidget* parent = nullptr);
     // With the shipped files of `program_dir` only (tests, tools).
     TForm1(host::Host& host, host::RealTime& time, const std::string& program_dir, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -73,8 +75,10 @@ public:
     void zoom_out();
     // The largest whole factor at which a unit of `unit` fits `screen`.
     static int fit_factor(QSize screen, QSize unit);
-    // The largest windowed zoom whose window fits the screen's free area.
+    // The largest windowed zoom whose window fits the screen's free area,
+    // for this unit or a unit of `unit`'s size.
     int largest_windowed_zoom() const;
+    int largest_windowed_zoom(QSize unit) const;
     // Whether the window is translucent (the desktop composites).
     bool translucent() const { return translucent_; }
     // The end of the splash window's Play action: centre, then power on.
@@ -90,21 +94,27 @@ public:
     void pm_7_keysClick();
     void pm_8_hiscoreClick();
     void pm_10_fullscreenClick();
-    void pm_11_splashscreenClick();
+    void pm_11_splashscreenClick(bool on);
     void pm_14_exitClick();
+    // Whether the splash window shows at the next start: the stored choice,
+    // the splash window's check box until there is one.
+    bool splash_at_start() const;
 
     const DataPaths& files() const { return files_; }
     host::Host& host() { return host_; }
+    const host::Host& host() const { return host_; }
+    const Openers& openers() const { return openers_; }
     const skin::Skin& skin() const { return skin_; }
-    // The picture files the last skin load decoded, in order.
-    const std::vector<skin::PictureBudget::FileUse>& skin_files() const { return skin_files_; }
-    skin::PixelForm skin_form() const { return skin_form_; }
+    // How many times the skin has been loaded.
+    int skin_loads() const { return skin_loads_; }
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
     GameMenu& game_menu() { return *game_menu_; }
     GameKeeper& keeper() { return *keeper_; }
     SoundKeeper& sound_keeper() { return *sound_keeper_; }
+    const SoundKeeper& sound_keeper() const { return *sound_keeper_; }
     ReplayKeeper& replays() { return *replays_; }
+    const ReplayKeeper& replays() const { return *replays_; }
     // Saves what the window shows as a PNG in the pictures folder and says
     // where (in the banner), or why not.
     void save_screenshot();
@@ -148,8 +158,10 @@ protected:
 private:
     void FormCreate();
     void load_skin();
-    // Loads the skin at the zoom chosen or the largest that fits; the zoom in `factor`.
-    Status load_at_fitting_zoom(int& factor);
+    // The zoom chosen, or the largest below it that fits the screen and the
+    // memory budget, for a unit of `unit`'s size.
+    int zoom_for(QSize unit) const;
+    Status load_at_zoom(int factor);
     void apply_layout();
     void hide_logo_under_unit();
     void update_shape();
@@ -162,8 +174,6 @@ private:
     void place(const QRect& geometry);
     void show_layout();
     bool restore_position();
-    void build_zoom_menu();
-    void update_zoom_menu();
     View view() const;
     void open_file(const QString& name);
     void open_path(const QString& path);
@@ -177,14 +187,11 @@ private:
     // The screen pixels per skin pixel of the in-game menu.
     int game_menu_scale() const;
     const QImage& game_menu_picture(int scale);
-    // Starts reading the picture for the menu's scale on another thread.
-    void read_game_menu_picture_ahead();
     void paint_game_menu(QPainter& p);
     // The window's picture where `region` says: the face, the in-game menu, the banner.
     void paint_frame(QPainter& p, const QRegion& region);
     void paint_banner(QPainter& p, const QString& text);
     QString banner() const;
-    void add_replay_items();
 
     host::Host& host_;
     SettingsStore& store_;
@@ -196,13 +203,12 @@ private:
     GameKeeper* keeper_ = nullptr;
     SoundKeeper* sound_keeper_ = nullptr;
     ReplayKeeper* replays_ = nullptr;
-    QAction* replays_item_ = nullptr;
     Openers openers_;
     skin::Skin skin_;
-    std::vector<skin::PictureBudget::FileUse> skin_files_;  // the picture files the last skin load decoded
-    skin::PixelForm skin_form_ = skin::PixelForm::Rgba;  // and the form it decoded them in
+    skin::KeptPictures* keeper_pictures_ = nullptr;
+    bool keep_pictures_ = false;  // the pictures just loaded are kept once painted
+    int skin_loads_ = 0;
     std::map<int, QImage> game_menu_pictures_;  // the in-game menu's picture by scale, as first drawn
-    std::map<int, std::future<QImage>> game_menu_coming_;  // being read, by scale
     std::vector<skin::FrameItem> shown_items_;   // as last asked to be painted
     FramePainter painter_;
     FirstPaintReport first_paint_{"frame"};
@@ -215,7 +221,6 @@ private:
     bool player_moving_ = false;  // the player drags the window
     bool system_move_ = false;    // the window manager moves it for the player
     QImage edge_base_;      // opaque edge colours, where the desktop cannot blend
-    QMenu* zoom_menu_ = nullptr;
     bool must_end_ = false;
     bool store_failure_told_ = false;
     input::HeldKeys held_keys_;

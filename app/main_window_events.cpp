@@ -1,5 +1,5 @@
 // TForm1: forwarding of the window's key and mouse events. Keys go to the
-// popup menu's shortcuts first, then to the key bindings; clicks go to the
+// program's own keys (the action table) first, then to the key bindings; clicks go to the
 // button areas, the in-game menu's click area or the dragging.
 #include <QApplication>
 #include <QHelpEvent>
@@ -17,33 +17,13 @@
 namespace ignivar::app {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == ReplayKeeper::kScreenshotKey) {
-        if (!e->isAutoRepeat()) save_screenshot();
-        return;
-    }
-    if (sound_keeper_->key(e->key(), true, e->isAutoRepeat())) return;
-    // While a replay plays, its own keys come first and the player's game waits.
-    if (replays_->key(e->key(), e->isAutoRepeat())) return;
-    if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), true, e->isAutoRepeat())) return;
-    // Zoom: keys that neither the key table nor the menu's shortcuts use.
-    if (e->key() == Qt::Key_Plus || e->key() == Qt::Key_Equal) {
-        if (!e->isAutoRepeat()) zoom_in();
-        return;
-    }
-    if (e->key() == Qt::Key_Minus) {
-        if (!e->isAutoRepeat()) zoom_out();
-        return;
-    }
-    if (const auto item = PopupMenu::item_for_shortcut(e->key())) {
-        host_.handle([&] { popup_->choose(*item); });
-        return;
-    }
+    // The program's own keys act before the key bindings see a key.
+    if (popup_->key(e->key(), true, e->isAutoRepeat())) return;
     if (const std::uint16_t code = held_keys_.press(*e)) host_.key_down(code);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    if (e->key() == ReplayKeeper::kScreenshotKey || e->key() == SoundKeeper::kMuteKey) return;
-    if (replays_->watching() ? GameKeeper::own_key(e->key()) : keeper_->key(e->key(), false, e->isAutoRepeat())) return;
+    if (popup_->key(e->key(), false, e->isAutoRepeat())) return;
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
     if (const std::uint16_t code = held_keys_.release(*e)) host_.key_up(code);

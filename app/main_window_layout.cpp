@@ -33,60 +33,48 @@ int TForm1::fit_factor(QSize screen, QSize unit) {
     return std::clamp(std::min(screen.width() / unit.width(), screen.height() / unit.height()), 1, 8);
 }
 
-Status TForm1::load_at_fitting_zoom(int& factor) {
+int TForm1::zoom_for(QSize unit) const {
+    const QSize screen = screen_area().size();
+    const qreal dpr = unit_screen() ? unit_screen()->devicePixelRatio() : 1.0;
+    // As chosen for the window, or for the full screen (0: the largest that fits).
+    int factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
+    if (fullscreen_ && factor == 0) factor = fit_factor(screen, unit);
+    if (!fullscreen_) factor = std::min(factor, largest_windowed_zoom(unit));
+    factor = std::max(1, factor);
+    // The largest whose frames fit the memory budget: full screen lays the
+    // skin out on the screen's size in skin pixels.
+    const auto client = [&](int f) { return fullscreen_ ? screen / f : unit; };
+    while (factor > 1 && skin::largest_scale(client(factor).width(), client(factor).height(), device_scale(factor, dpr)) <
+                             device_scale(factor, dpr))
+        --factor;
+    return factor;
+}
+
+Status TForm1::load_at_zoom(int factor) {
     skin::LoadRequest req;
     req.config_path = files_.config;
     req.program_dir = files_.data_dir;
     req.own_dir = files_.own_dir();
     req.fullscreen = fullscreen_;
-    req.listing = &skin_files_;
+    req.keeper = keeper_pictures_;
     // Full screen draws the pictures as they are loaded; the windowed
     // layout keys its see-through colour out of their plain pixels.
-    req.form = skin_form_ = fullscreen_ ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;
-    const QScreen* s = unit_screen();
+    req.form = fullscreen_ ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;
     const QSize screen = screen_area().size();
-    const qreal dpr = s ? s->devicePixelRatio() : 1.0;
-    // The factor: as chosen for the window; in full screen as chosen or the
-    // largest that fits, the skin then laid out on the screen's size in
-    // skin pixels.
-    factor = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
-    int cap = 64;  // the largest factor whose frames fit the memory budget, once known
-    // The unit's size before its first load, so that "fit" loads the
-    // pictures once, at the right scale.
-    if (skin_.game_width <= 0 || skin_.game_height <= 0) {
-        const skin::Extent size = skin::game_size(req.config_path);
-        skin_.game_width = size.width, skin_.game_height = size.height;
-    }
-    Status r;
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        if (fullscreen_ && factor == 0) factor = fit_factor(screen, {skin_.game_width, skin_.game_height});
-        factor = std::clamp(factor, 1, cap);
-        req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
-        req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
-        req.scale = device_scale(factor, dpr);
-        r = skin::load_skin(req, skin_);
-        if (!r && r.error().fatal) break;
-        if (skin_.max_scale < req.scale && factor > 1) {
-            cap = std::max(1, static_cast<int>(skin_.max_scale / dpr));
-            continue;  // loaded again at the largest zoom that fits
-        }
-        if (!fullscreen_ && factor > largest_windowed_zoom()) {
-            cap = largest_windowed_zoom();
-            continue;  // a window larger than the screen: the largest that fits it
-        }
-        // The unit's size is known once the skin is read: fit again with it.
-        if (!(fullscreen_ && fullscreen_zoom_ == 0) ||
-            factor == std::min(cap, fit_factor(screen, {skin_.game_width, skin_.game_height})))
-            break;
-        factor = 0;
-    }
-    return r;
+    req.screen_width = fullscreen_ ? screen.width() / factor : screen.width();
+    req.screen_height = fullscreen_ ? screen.height() / factor : screen.height();
+    req.scale = device_scale(factor, unit_screen() ? unit_screen()->devicePixelRatio() : 1.0);
+    ++skin_loads_;
+    return skin::load_skin(req, skin_);
 }
 
 void TForm1::load_skin() {
     painter_.reset();  // nothing of the old pictures is touched while they go
-    int factor = 1;
-    const Status r = load_at_fitting_zoom(factor);
+    // The factor is worked out from the unit's size before the pictures
+    // are loaded, so that they are loaded once, at the scale they are drawn at.
+    const skin::Extent unit = skin::game_size(files_.config);
+    const int factor = zoom_for({unit.width, unit.height});
+    const Status r = load_at_zoom(factor);
     if (!r && r.error().fatal && files_.player_config) {
         // The player's own skin file cannot be read: the shipped one stands in.
         ui::tell(this, ui::Tone::Warning, QString::fromStdString(r.message()) + "\nThe shipped skin is used instead.");
@@ -106,11 +94,10 @@ void TForm1::load_skin() {
     const QScreen* screen_now = unit_screen();
     const int screen_height = fullscreen_ && screen_now ? screen_now->geometry().height() : screen_area().height();
     game_menu_->set_zoom(std::min(zoom_, GameMenu::fitting_zoom(screen_height)));
-    if (isVisible()) read_game_menu_picture_ahead();  // else as the unit is switched on
     hide_logo_under_unit();
     apply_layout();
     repaint_all();  // the pictures themselves changed
-    painter_.warm_up(skin_, replays_->shown_unit().display(), view());
+    keep_pictures_ = keeper_pictures_ != nullptr;  // once the first frame of them is painted
 }
 
 void TForm1::hide_logo_under_unit() {

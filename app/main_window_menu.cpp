@@ -1,7 +1,4 @@
 // TForm1: the popup menu's handlers and its zoom submenu.
-#include <QAction>
-#include <QActionGroup>
-#include <QMenu>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -16,10 +13,13 @@
 namespace ignivar::app {
 
 void TForm1::pm_0_menuPopup() {
-    const bool box = openers_.splash_checkbox ? openers_.splash_checkbox()
-                                              : popup_->action(Pm::Splashscreen)->isChecked();
-    popup_->action(Pm::Splashscreen)->setChecked(store_.read_flag(Setting::SplashScreen, box));
+    // The splash item's check mark comes from the store (see splash_at_start).
     if (fullscreen_) game_menu_->fold();
+}
+
+bool TForm1::splash_at_start() const {
+    const bool box = openers_.splash_checkbox ? openers_.splash_checkbox() : true;
+    return store_.read_flag(Setting::SplashScreen, box);
 }
 
 void TForm1::pm_1_aboutClick() {
@@ -62,7 +62,6 @@ void TForm1::pm_8_hiscoreClick() {
 
 void TForm1::pm_10_fullscreenClick() {
     fullscreen_ = !fullscreen_;
-    popup_->action(Pm::Fullscreen)->setChecked(fullscreen_);
     game_menu_->fold();
     store_.write_flag(Setting::FullscreenMode, fullscreen_);
     if (!fullscreen_) {
@@ -79,46 +78,14 @@ void TForm1::pm_10_fullscreenClick() {
         centre();
         show();
     }
-    update_zoom_menu();
 }
 
-void TForm1::build_zoom_menu() {
-    // Beside the table's items, so that the in-game menu keeps its 13 rows.
-    zoom_menu_ = new QMenu("Zoom", this);
-    zoom_menu_->setObjectName("pm_zoom");
-    auto* group = new QActionGroup(zoom_menu_);
-    const auto add = [&](const QString& text, int factor) {
-        QAction* a = zoom_menu_->addAction(text);
-        a->setCheckable(true);
-        a->setData(factor);
-        group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, factor] { set_zoom(factor); });
-    };
-    add("Fit the screen", 0);
-    for (int f = 1; f <= 4; ++f) add(QString("%1x").arg(f), f);
-    zoom_menu_->addSeparator();
-    zoom_menu_->addAction("Larger\t+", this, [this] { zoom_in(); });
-    zoom_menu_->addAction("Smaller\t-", this, [this] { zoom_out(); });
-    popup_->menu()->insertMenu(popup_->action(Pm::N2), zoom_menu_);
-    update_zoom_menu();
-}
+int TForm1::largest_windowed_zoom() const { return largest_windowed_zoom({skin_.game_width, skin_.game_height}); }
 
-void TForm1::update_zoom_menu() {
-    if (!zoom_menu_) return;
-    const int chosen = fullscreen_ ? fullscreen_zoom_ : windowed_zoom_;
-    for (QAction* a : zoom_menu_->actions()) {
-        if (!a->isCheckable()) continue;
-        const int factor = a->data().toInt();
-        a->setVisible(fullscreen_ || factor != 0);  // "fit" is for the full screen
-        a->setEnabled(fullscreen_ || factor <= largest_windowed_zoom());
-        a->setChecked(factor == chosen);
-    }
-}
-
-int TForm1::largest_windowed_zoom() const {
+int TForm1::largest_windowed_zoom(QSize unit) const {
     // The largest at which the whole window fits the screen's free area.
     const QSize area = screen_area().size();
-    return std::clamp(std::min(area.width() / std::max(1, skin_.game_width), area.height() / std::max(1, skin_.game_height)), 1, 4);
+    return std::clamp(std::min(area.width() / std::max(1, unit.width()), area.height() / std::max(1, unit.height())), 1, 4);
 }
 
 void TForm1::set_zoom(int factor) {
@@ -140,7 +107,6 @@ void TForm1::set_zoom(int factor) {
         wanted.moveTop(std::clamp(wanted.top(), area.top(), std::max(area.top(), area.bottom() + 1 - wanted.height())));
         place(wanted);
     }
-    update_zoom_menu();
 }
 
 void TForm1::zoom_in() {
@@ -152,9 +118,7 @@ void TForm1::zoom_out() {
     if (zoom_ > 1) set_zoom(zoom_ - 1);
 }
 
-void TForm1::pm_11_splashscreenClick() {
-    store_.write_flag(Setting::SplashScreen, popup_->action(Pm::Splashscreen)->isChecked());
-}
+void TForm1::pm_11_splashscreenClick(bool on) { store_.write_flag(Setting::SplashScreen, on); }
 
 void TForm1::pm_14_exitClick() { QCoreApplication::exit(0); }
 

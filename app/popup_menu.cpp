@@ -1,4 +1,4 @@
-// The popup menu's table and the menu, shortcuts and rows it gives.
+// The menus the action table gives, and the program's own keys.
 #include "app/popup_menu.h"
 
 #include <QAction>
@@ -10,67 +10,98 @@
 namespace ignivar::app {
 namespace {
 
-// clang-format off
-const std::array<PmRow, kPmItems> kRows = {{
-    {Pm::About,        "pm_1_about",         "About...",                         Qt::Key_F1,     false, &TForm1::pm_1_aboutClick},
-    {Pm::Readme,       "pm_2_readme",        "View 'Readme.txt'",                Qt::Key_F2,     false, &TForm1::pm_2_readmeClick},
-    {Pm::Whatsnew,     "pm_3_whatsnew",      "View 'Whatsnew.txt'",              Qt::Key_F3,     false, &TForm1::pm_3_whatsnewClick},
-    {Pm::Manual,       "pm_4_manual",        "View manual",                      Qt::Key_F4,     false, &TForm1::pm_4_manualClick},
-    {Pm::N1,           "pm_5_n1",            "-",                                0,              false, nullptr},
-    {Pm::Config,       "pm_6_config",        "Edit configuration file",          0,              false, &TForm1::pm_6_configClick},
-    {Pm::Keys,         "pm_7_keys",          "Key settings",                     0,              false, &TForm1::pm_7_keysClick},
-    {Pm::Hiscore,      "pm_8_hiscore",       "Reset Hiscores",                   0,              false, &TForm1::pm_8_hiscoreClick},
-    {Pm::N2,           "pm_9_n2",            "-",                                0,              false, nullptr},
-    {Pm::Fullscreen,   "pm_10_fullscreen",   "Display in fullscreen mode",       Qt::Key_F12,    true,  &TForm1::pm_10_fullscreenClick},
-    {Pm::Splashscreen, "pm_11_splashscreen", "Display splash screen at startup", 0,              true,  &TForm1::pm_11_splashscreenClick},
-    {Pm::N3,           "pm_13_n3",           "-",                                0,              false, nullptr},
-    {Pm::Exit,         "pm_14_exit",         "Exit",                             Qt::Key_Escape, false, &TForm1::pm_14_exitClick},
-}};
-// clang-format on
+struct Submenu {
+    Place place;
+    const char* title;
+    const char* name;
+};
+// In the popup menu, in this order, before its second separator.
+constexpr Submenu kSubmenus[] = {
+    {Place::Play, "Play", "pm_play"}, {Place::Sound, "Sound", "pm_sound"}, {Place::Zoom, "Zoom", "pm_zoom"}};
 
 }  // namespace
 
-const std::array<PmRow, kPmItems>& pm_rows() { return kRows; }
-const PmRow& pm_row(Pm item) { return kRows[static_cast<int>(item) - 1]; }
-
-PopupMenu::PopupMenu(TForm1& window) : menu_(new QMenu(&window)) {
+PopupMenu::PopupMenu(TForm1& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {
     menu_->setObjectName("pm_0_menu");
-    for (const PmRow& row : kRows) {
-        QAction*& a = actions_[static_cast<int>(row.item) - 1];
-        if (row.caption == "-") {
-            a = menu_->addSeparator();
-        } else {
-            // The shortcut shows after a tab; the window handles the keys
-            // itself, so that they act before the key bindings.
-            QString text = QString::fromUtf8(row.caption.data(), static_cast<int>(row.caption.size()));
-            if (row.shortcut) text += '\t' + QKeySequence(row.shortcut).toString(QKeySequence::NativeText);
-            a = menu_->addAction(text);
-            a->setCheckable(row.checkable);
-            QObject::connect(a, &QAction::triggered, &window, [&window, click = row.click] { (window.*click)(); });
-        }
-        a->setObjectName(QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())));
+    for (const Submenu& s : kSubmenus) {
+        submenus_[s.place] = new QMenu(s.title, menu_);
+        submenus_[s.place]->setObjectName(s.name);
     }
-    menu_->setDefaultAction(action(Pm::About));
+    for (const Action& a : actions()) {
+        if (a.place == Place::KeyOnly) continue;
+        QMenu* into = a.place == Place::Menu ? menu_ : submenus_.at(a.place);
+        QAction* item = a.kind == Kind::Separator ? into->addSeparator() : into->addAction(menu_text(a));
+        item->setObjectName(QString::fromUtf8(a.name.data(), static_cast<qsizetype>(a.name.size())));
+        item->setCheckable(a.kind == Kind::Toggle || a.kind == Kind::Choice);
+        if (a.kind == Kind::Hold) item->setEnabled(false);  // a key to hold, told in the menu
+        else if (a.kind != Kind::Separator)
+            connect(item, &QAction::triggered, this, [this, &a] { choose(a); });
+        items_[a.name] = item;
+    }
+    for (const Submenu& s : kSubmenus) menu_->insertMenu(item("pm_9_n2"), submenus_.at(s.place));
+    menu_->setDefaultAction(item("pm_1_about"));
+    for (QMenu* m : menu_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        m->installEventFilter(this);
+        connect(m, &QMenu::aboutToShow, this, [this] { refresh(); });
+    }
     menu_->installEventFilter(this);
+    connect(menu_, &QMenu::aboutToShow, this, [this] { refresh(); });
 }
 
-bool PopupMenu::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != menu_ || e->type() != QEvent::KeyPress) return false;
-    const auto item = item_for_shortcut(static_cast<QKeyEvent*>(e)->key());
-    if (!item || *item == Pm::Exit) return false;
-    menu_->close();
-    choose(*item);
+QMenu* PopupMenu::submenu(Place place) const { return place == Place::Menu ? menu_ : submenus_.at(place); }
+
+bool PopupMenu::checked(const Action& a) const {
+    if (a.setting) return window_.host().store().read_flag(*a.setting, a.setting_default);
+    return a.checked && a.checked(window_);
+}
+
+bool PopupMenu::enabled(const Action& a) const { return !a.enabled || a.enabled(window_); }
+
+void PopupMenu::refresh() {
+    for (const Action& a : actions()) {
+        if (a.place == Place::KeyOnly || a.kind == Kind::Separator || a.kind == Kind::Hold) continue;
+        QAction* i = item(a.name);
+        i->setChecked(checked(a));
+        i->setEnabled(enabled(a));
+        i->setVisible(!a.visible || a.visible(window_));
+    }
+}
+
+void PopupMenu::choose(const Action& a) {
+    if (!enabled(a) || a.kind == Kind::Separator) return;
+    const bool on = a.kind == Kind::Toggle ? !checked(a) : true;
+    // Inside the host's bracket, as every input: what the unit shows is told.
+    if (ran_) ran_(a);
+    window_.host().handle([&] {
+        if (a.setting) (void)window_.host().store().write_flag(*a.setting, on);
+        if (a.run) a.run(window_, on);
+    });
+    refresh();
+}
+
+bool PopupMenu::key(int qt_key, bool pressed, bool repeat) {
+    bool taken = false;
+    const Action* a = action_for_key(qt_key, window_.replays().watching(), &taken);
+    if (!a) return taken;
+    if (a->kind == Kind::Hold) {
+        if (repeat) return true;
+        if (ran_) ran_(*a);
+        window_.host().handle([&] { a->run(window_, pressed); });
+    } else if (pressed && (!repeat || a->repeats)) {
+        choose(*a);
+    }
     return true;
 }
 
-std::optional<Pm> PopupMenu::item_for_shortcut(int qt_key) {
-    for (const PmRow& row : kRows)
-        if (row.shortcut && row.shortcut == qt_key) return row.item;
-    return std::nullopt;
-}
-
-void PopupMenu::choose(Pm item) {
-    if (QAction* a = action(item); a->isEnabled()) a->trigger();
+bool PopupMenu::eventFilter(QObject* watched, QEvent* e) {
+    auto* m = qobject_cast<QMenu*>(watched);
+    if (!m || (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Escape) return false;  // closes the menu, as ever
+    const bool watching = window_.replays().watching();
+    if (!action_for_key(k->key(), watching)) return false;
+    if (e->type() == QEvent::KeyPress) menu_->close();
+    return key(k->key(), e->type() == QEvent::KeyPress, k->isAutoRepeat());
 }
 
 }  // namespace ignivar::app

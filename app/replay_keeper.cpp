@@ -100,18 +100,6 @@ void ReplayKeeper::step() {
 
 const Unit& ReplayKeeper::shown_unit() const { return run_ ? run_->host().unit() : host_.unit(); }
 
-bool ReplayKeeper::key(int k, bool repeat) {
-    if (!run_) return false;
-    const bool own = k == kPauseKey || k == kFasterKey || k == kSlowerKey || k == kStepKey || k == kStopKey;
-    if (!own || (repeat && k != kStepKey)) return own;  // a held step key steps on
-    if (k == kPauseKey) toggle_pause();
-    else if (k == kFasterKey) set_speed(speed_ * 2);
-    else if (k == kSlowerKey) set_speed(speed_ / 2);
-    else if (k == kStepKey) step();
-    else stop();
-    return true;
-}
-
 QString ReplayKeeper::banner() const {
     if (!run_) return {};
     const QString state = paused_ ? "paused" : QString("%1x").arg(speed_);

@@ -20,15 +20,6 @@ namespace ignivar::app {
 class ReplayKeeper : public QObject {
     Q_OBJECT
 public:
-    // Keys while a replay plays (outside the key table and the menu's shortcuts).
-    static constexpr int kPauseKey = Qt::Key_F6;
-    static constexpr int kFasterKey = Qt::Key_BracketRight;
-    static constexpr int kSlowerKey = Qt::Key_BracketLeft;
-    static constexpr int kStepKey = Qt::Key_Period;
-    static constexpr int kStopKey = Qt::Key_Backspace;
-    // Saves a screenshot.
-    static constexpr int kScreenshotKey = Qt::Key_F8;
-
     // A watched replay plays its samples where the host plays its own.
     explicit ReplayKeeper(host::Host& host, QObject* parent = nullptr);
 
@@ -54,8 +45,6 @@ public:
     void advance(Millis ms);
     // The unit the window shows: the replay's while one plays.
     const Unit& shown_unit() const;
-    // A replay key (press): true when it was one.
-    bool key(int qt_key, bool repeat = false);
     QString banner() const;
 
     // Saves `picture` under the pictures folder in Ignivar/; the path, or why not.

@@ -1,10 +1,8 @@
-// The player's own control of the sound, beside the unit's: a mute (a key
-// and a checkable item) and a volume of a few steps, in a "Sound" submenu
-// of the popup menu, kept in the store as values of their own.
+// The player's own control of the sound, beside the unit's: a mute and a
+// volume of a few steps, kept in the store as values of their own. The
+// action table's keys and menu items reach it.
 #pragma once
 
-#include <QActionGroup>
-#include <QMenu>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -15,8 +13,6 @@ namespace ignivar::app {
 
 class SoundKeeper : public QObject {
 public:
-    // Outside the key table and the menu's shortcuts.
-    static constexpr int kMuteKey = Qt::Key_F7;
     static constexpr std::array<int, 4> kVolumes = {100, 75, 50, 25};
 
     // Where the choices take effect; set by whoever owns the sound.
@@ -25,9 +21,8 @@ public:
         std::function<void(bool muted)> set_muted;
     };
 
-    SoundKeeper(SettingsStore& store, QWidget& window);
+    SoundKeeper(SettingsStore& store, QObject* parent);
 
-    QMenu* menu() const { return menu_; }
     // Hands the stored choices to the output at once, and every change later.
     void set_output(Output output);
 
@@ -36,17 +31,11 @@ public:
     bool muted() const { return muted_; }
     int volume() const { return volume_; }
 
-    // The mute key (press or release): true when it was it.
-    bool key(int qt_key, bool pressed, bool repeat);
-
 private:
     SettingsStore& store_;
     Output output_;
     bool muted_ = false;
     int volume_ = 100;
-    QMenu* menu_ = nullptr;
-    QAction* mute_ = nullptr;
-    std::array<QAction*, kVolumes.size()> volume_items_{};
 };
 
 }  // namespace ignivar::app

@@ -68,28 +68,39 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
         l->setFont(pixel_font("MS Sans Serif", 11, true, true));
         colour(l, QPalette::WindowText, Qt::white);
     }
-    for (int n = 1; n <= kBindingCount; ++n) {
-        const BindingRow& row = kRows[n - 1];
-        auto* cb = new QComboBox(this);
-        cb->setObjectName(QString("cb_%1").arg(n));
-        cb->setFont(pixel_font("Arial", 12));
-        cb->setGeometry(row.list.x(), row.list.y(), kListWidth, cb->sizeHint().height());
-        // A list of a dozen rows that scrolls, not a column of all 44 keys.
-        cb->setStyleSheet("QComboBox { combobox-popup: 0; }");
-        cb->setMaxVisibleItems(12);
-        // The same 44 items in every list: item i is key table entry i + 1.
-        for (const KeyEntry& k : kKeyTable) cb->addItem(QString::fromUtf8(k.item.data(), int(k.item.size())));
-        const int index = controls_.bindings().key_index(n);
-        cb->setCurrentIndex(index >= 1 && index <= kKeyCount ? index - 1 : -1);
-        lists_[n - 1] = cb;
-        auto* l = new QLabel(row.label, this);
-        l->setObjectName(QString("la_%1").arg(n));
-        l->setGeometry(row.label_place);
-        l->setAlignment(row.align | Qt::AlignVCenter);
-        l->setFont(pixel_font("Arial", 12, true));
-        labels_[n - 1] = l;
-    }
+    for (int n = 1; n <= kBindingCount; ++n) make_row(n);
     for (int n = 1; n < kBindingCount; ++n) setTabOrder(lists_[n - 1], lists_[n]);
+    make_accept();
+    setTabOrder(lists_[kBindingCount - 1], accept_);
+    connect(accept_, &QPushButton::clicked, this, [this] { btn_acceptClick(); });
+    for (QComboBox* cb : lists_) connect(cb, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });
+    cbChange();
+    new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
+}
+
+void TKeysForm::make_row(int n) {
+    const BindingRow& row = kRows[n - 1];
+    auto* cb = new QComboBox(this);
+    cb->setObjectName(QString("cb_%1").arg(n));
+    cb->setFont(pixel_font("Arial", 12));
+    cb->setGeometry(row.list.x(), row.list.y(), kListWidth, cb->sizeHint().height());
+    // A list of a dozen rows that scrolls, not a column of all 44 keys.
+    cb->setStyleSheet("QComboBox { combobox-popup: 0; }");
+    cb->setMaxVisibleItems(12);
+    // The same 44 items in every list: item i is key table entry i + 1.
+    for (const KeyEntry& k : kKeyTable) cb->addItem(QString::fromUtf8(k.item.data(), int(k.item.size())));
+    const int index = controls_.bindings().key_index(n);
+    cb->setCurrentIndex(index >= 1 && index <= kKeyCount ? index - 1 : -1);
+    lists_[n - 1] = cb;
+    auto* l = new QLabel(row.label, this);
+    l->setObjectName(QString("la_%1").arg(n));
+    l->setGeometry(row.label_place);
+    l->setAlignment(row.align | Qt::AlignVCenter);
+    l->setFont(pixel_font("Arial", 12, true));
+    labels_[n - 1] = l;
+}
+
+void TKeysForm::make_accept() {
     accept_ = new QPushButton("- ACCEPT -", this);
     accept_->setObjectName("btn_accept");
     accept_->setGeometry(kAccept);
@@ -104,16 +115,28 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
     pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 130, 145));
     pal.setColor(QPalette::Disabled, QPalette::Button, QColor(52, 62, 78));
     accept_->setPalette(pal);
-    setTabOrder(lists_[kBindingCount - 1], accept_);
-    connect(accept_, &QPushButton::clicked, this, [this] { btn_acceptClick(); });
-    for (QComboBox* cb : lists_) connect(cb, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });
+}
+
+void TKeysForm::set_program_keys(std::function<QString(std::uint16_t code)> program_key) {
+    program_key_ = std::move(program_key);
     cbChange();
-    new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });
 }
 
 bool TKeysForm::CheckKeys() {
-    for (QLabel* l : labels_) colour(l, QPalette::WindowText, Qt::white);
+    for (QLabel* l : labels_) {
+        colour(l, QPalette::WindowText, Qt::white);
+        l->setToolTip({});
+    }
     bool duplicate = false;
+    // A key the program keeps for itself can bind no button.
+    for (int j = 0; j < kBindingCount && program_key_; ++j) {
+        const KeyEntry* key = key_entry(lists_[j]->currentIndex() + 1);
+        if (const QString what = key ? program_key_(key->code) : QString(); !what.isEmpty()) {
+            colour(labels_[j], QPalette::WindowText, ui::kWarningRed);
+            labels_[j]->setToolTip(ui::plain_tip(what));
+            duplicate = true;
+        }
+    }
     for (int j = 0; j < kBindingCount; ++j)
         for (int k = 0; k < kBindingCount; ++k)
             if (j != k && lists_[j]->currentText() == lists_[k]->currentText()) {

@@ -29,6 +29,11 @@ public:
     // main window disabled.
     void open();
 
+    // Keys the program keeps for itself: for a key code, what the key does
+    // (empty: nothing). A binding to such a key is marked and refused as a
+    // key used twice is.
+    void set_program_keys(std::function<QString(std::uint16_t code)> program_key);
+
     bool CheckKeys();
     void btn_acceptClick();
 
@@ -41,6 +46,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void make_row(int n);
+    void make_accept();
     void cbChange();
     bool FormKeyDown(QKeyEvent* e);
     void close_dialog();
@@ -48,6 +55,7 @@ private:
     Controls& controls_;
     SettingsStore& store_;
     std::function<void(bool)> enable_main_;
+    std::function<QString(std::uint16_t)> program_key_;
     std::array<QComboBox*, kBindingCount> lists_{};
     std::array<QLabel*, kBindingCount> labels_{};
     QPushButton* accept_ = nullptr;

@@ -11,7 +11,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <fstream>
 #include <limits>
+#include <map>
 #include <sys/stat.h>
 
 #include "input/key_codes.h"
@@ -22,7 +24,6 @@
 #include "app/gamepad_pump.h"
 #include "app/main_window.h"
 #include "app/sound_rest.h"
-#include "app/start_pictures.h"
 #include "settings/memory_store.h"
 #include "desk.h"
 #include "ui/kit.h"
@@ -116,22 +117,23 @@ TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
     EXPECT_EQ(told, (std::vector<std::string>{"volume 100", "unmuted"})) << "the stored choices, at once";
     win.store.writes.clear();
     told.clear();
-    EXPECT_FALSE(PopupMenu::item_for_shortcut(SoundKeeper::kMuteKey)) << "not one of the menu's shortcuts";
-    QTest::keyClick(win.w.get(), static_cast<Qt::Key>(SoundKeeper::kMuteKey));
+    QTest::keyClick(win.w.get(), Qt::Key_F7);
     EXPECT_TRUE(keeper.muted());
-    QAction* mute = keeper.menu()->actions().front();
+    QAction* mute = win.w->popup().item("pm_mute");
+    win.w->popup().refresh();
     EXPECT_TRUE(mute->isChecked());
     mute->trigger();  // the menu item: unmuted again
     keeper.set_muted(false);
     keeper.set_volume(100);  // unchanged
     keeper.set_volume(60);   // not a step
-    EXPECT_TRUE(keeper.menu()->actions().at(2)->isChecked()) << "100 % still marked";
-    keeper.set_volume(50);
+    win.w->popup().refresh();
+    EXPECT_TRUE(win.w->popup().item("pm_volume_100")->isChecked()) << "100 % still marked";
+    win.w->popup().item("pm_volume_50")->trigger();
     keeper.set_volume(50);
     EXPECT_EQ(win.store.writes, (std::vector<std::string>{"Mute=1", "Mute=0", "Volume=50"}));
     EXPECT_EQ(told, (std::vector<std::string>{"muted", "unmuted", "volume 50"}));
     EXPECT_EQ(win.host.unit().state().mode, mode) << "the key is not the unit's";
-    SoundKeeper again(win.store, *win.w);
+    SoundKeeper again(win.store, nullptr);
     EXPECT_EQ(again.volume(), 50);
     EXPECT_FALSE(again.muted());
 }
@@ -291,8 +293,8 @@ TEST(MainWindow, PointersHintsAndFailedWrites) {
     int told = 0;
     QObject::connect(win.w.get(), &TForm1::settings_failed, [&] { ++told; });
     win.store.fail_writes("disk full");
-    win.w->popup().action(Pm::Hiscore)->trigger();
-    win.w->popup().action(Pm::Splashscreen)->trigger();
+    win.w->popup().item("pm_8_hiscore")->trigger();
+    win.w->popup().item("pm_11_splashscreen")->trigger();
     EXPECT_EQ(told, 1);
 }
 
@@ -301,16 +303,22 @@ TEST(MainWindow, PopupMenuItems) {
     const char* captions[] = {"About...\tF1", "View 'Readme.txt'\tF2", "View 'Whatsnew.txt'\tF3", "View manual\tF4", "",
                               "Edit configuration file", "Key settings", "Reset Hiscores", "",
                               "Display in fullscreen mode\tF12", "Display splash screen at startup", "", "Exit\tEsc"};
-    for (int i = 1; i <= kPmItems; ++i) {
-        EXPECT_EQ(win.w->popup().action(static_cast<Pm>(i))->text().toStdString(), captions[i - 1]) << i;
-        EXPECT_EQ(win.w->popup().action(static_cast<Pm>(i))->isSeparator(), captions[i - 1][0] == '\0') << i;
+    for (int i = 1; i <= kMenuRows; ++i) {
+        const QAction* item = win.w->popup().item(menu_rows()[i - 1].name);
+        EXPECT_EQ(item->text().toStdString(), captions[i - 1]) << i;
+        EXPECT_EQ(item->isSeparator(), captions[i - 1][0] == '\0') << i;
     }
-    EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().action(Pm::About));
+    // The submenus sit before the second separator, in this order.
+    QStringList titles;
+    for (const QAction* a : win.w->popup().menu()->actions())
+        if (a->menu()) titles << a->menu()->title();
+    EXPECT_EQ(titles, (QStringList{"Play", "Sound", "Zoom"}));
+    EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().item("pm_1_about"));
 
     test::UrlCatcher catcher;
-    win.w->popup().action(Pm::Readme)->trigger();
+    win.w->popup().item("pm_2_readme")->trigger();
     QTest::keyClick(win.w.get(), Qt::Key_F3);
-    win.w->popup().action(Pm::Config)->trigger();
+    win.w->popup().item("pm_6_config")->trigger();
     ASSERT_EQ(catcher.opened.size(), 3);
     EXPECT_TRUE(catcher.opened[0].endsWith("/Readme.txt"));
     EXPECT_TRUE(catcher.opened[1].endsWith("/Whatsnew.txt"));
@@ -318,21 +326,21 @@ TEST(MainWindow, PopupMenuItems) {
 
     win.store.write_text("HiScore1", "560");
     win.host.unit().load_high_scores();
-    win.w->popup().action(Pm::Hiscore)->trigger();
+    win.w->popup().item("pm_8_hiscore")->trigger();
     EXPECT_EQ(win.store.read_text("HiScore1"), "0");
     EXPECT_EQ(win.store.read_text("HiScore2"), "0");
     EXPECT_EQ(win.host.unit().state().hiscore_a, 0);
 
-    win.w->popup().action(Pm::Splashscreen)->trigger();
+    win.w->popup().item("pm_11_splashscreen")->trigger();
     EXPECT_EQ(win.store.read_text("SplashScreen"), "0");
     // Opening the menu takes the check mark from the store.
     win.store.write_text("SplashScreen", "1");
     emit win.w->popup().menu()->aboutToShow();
-    EXPECT_TRUE(win.w->popup().action(Pm::Splashscreen)->isChecked());
+    EXPECT_TRUE(win.w->popup().item("pm_11_splashscreen")->isChecked());
 
     QTest::keyClick(win.w.get(), Qt::Key_F12);
     EXPECT_TRUE(win.w->fullscreen());
-    EXPECT_TRUE(win.w->popup().action(Pm::Fullscreen)->isChecked());
+    EXPECT_TRUE(win.w->popup().item("pm_10_fullscreen")->isChecked());
     EXPECT_EQ(win.store.read_text("FullscreenMode"), "1");
 
     // Esc ends the event loop.
@@ -343,7 +351,8 @@ TEST(MainWindow, PopupMenuItems) {
 
 TEST(MainWindow, WindowItemsOpenTheirWindows) {
     Window win(false);
-    for (Pm item : {Pm::About, Pm::Manual, Pm::Keys}) EXPECT_FALSE(win.w->popup().action(item)->isEnabled());
+    for (const char* item : {"pm_1_about", "pm_4_manual", "pm_7_keys", "pm_replays"})
+        EXPECT_FALSE(win.w->popup().item(item)->isEnabled()) << item;
     QStringList opened;
     win.w->set_openers({.about = [&] { opened << "about"; },
                         .manual = [&] { opened << "manual"; },
@@ -353,7 +362,7 @@ TEST(MainWindow, WindowItemsOpenTheirWindows) {
                         .open_file = {}});
     QTest::keyClick(win.w.get(), Qt::Key_F1);
     QTest::keyClick(win.w.get(), Qt::Key_F4);
-    win.w->popup().action(Pm::Keys)->trigger();
+    win.w->popup().item("pm_7_keys")->trigger();
     EXPECT_EQ(opened, (QStringList{"about", "manual", "keys"}));
     EXPECT_EQ(win.mode(), 0);  // the function keys drive no button
     // The shortcuts act with the popup menu open too, and close it.
@@ -374,7 +383,7 @@ TEST(MainWindow, AFileNothingCouldOpenIsReported) {
                         }});
     QString shown;
     QTimer::singleShot(0, [&] { read_box(shown); });
-    win.w->popup().action(Pm::Whatsnew)->trigger();
+    win.w->popup().item("pm_3_whatsnew")->trigger();
     ASSERT_EQ(tried.size(), 1);
     EXPECT_TRUE(tried[0].endsWith("/Whatsnew.txt"));
     EXPECT_TRUE(shown.contains(tried[0])) << shown.toStdString();
@@ -408,18 +417,17 @@ TEST(MainWindow, InGameMenu) {
     QTest::mouseClick(win.w.get(), Qt::LeftButton, {}, QPoint(10, 10));
     ASSERT_TRUE(win.w->game_menu().open());
     EXPECT_EQ(win.w->game_menu().background_size(), QSize(256, 448));
-    for (int i = 1; i <= kPmItems; ++i) {
+    for (int i = 1; i <= kMenuRows; ++i) {
         const QLabel* label = win.w->game_menu().labels()[i - 1];
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->geometry(), QRect(0, 32 * i, 256, 32)) << i;
-        const bool separator = win.w->popup().action(static_cast<Pm>(i))->isSeparator();
-        EXPECT_EQ(label->text().isEmpty(), separator) << i;
+        EXPECT_EQ(label->text().isEmpty(), menu_rows()[i - 1].kind == Kind::Separator) << i;
     }
-    EXPECT_EQ(win.w->game_menu().labels()[static_cast<int>(Pm::Fullscreen) - 1]->text(), "   Display in fullscreen mode [V]");
-    EXPECT_EQ(win.w->game_menu().labels()[static_cast<int>(Pm::Hiscore) - 1]->text(), "   Reset Hiscores");
-    EXPECT_FALSE(win.w->game_menu().labels()[static_cast<int>(Pm::About) - 1]->isEnabled());
+    EXPECT_EQ(win.w->game_menu().labels()[9]->text(), "   Display in fullscreen mode [V]");
+    EXPECT_EQ(win.w->game_menu().labels()[7]->text(), "   Reset Hiscores");
+    EXPECT_FALSE(win.w->game_menu().labels()[0]->isEnabled()) << "About... has no window to open here";
     // Choosing a row runs its item and folds the menu.
-    QTest::mouseClick(win.w->game_menu().labels()[static_cast<int>(Pm::Hiscore) - 1], Qt::LeftButton);
+    QTest::mouseClick(win.w->game_menu().labels()[7], Qt::LeftButton);
     EXPECT_EQ(win.store.read_text("HiScore1"), "0");
     EXPECT_FALSE(win.w->game_menu().open());
     EXPECT_EQ(win.w->game_menu().background_size(), QSize(36, 32));
@@ -639,22 +647,6 @@ TEST(Zoom, FitPicksTheLargestWholeFactor) {
         EXPECT_EQ(TForm1::fit_factor(c.screen, c.unit), c.factor) << c.screen.width() << "x" << c.screen.height();
 }
 
-// Leaving out the backdrop under the case changes no pixel of a frame.
-TEST(Zoom, TheBackdropUnderTheCaseIsLeftOutUnseen) {
-    for (int zoom : {1, 2, 3}) {
-        Window win(true);
-        win.w->set_zoom(zoom);
-        FramePainter painter;
-        View view;
-        view.zoom = win.w->zoom();
-        const skin::GameMenuLook menu{};
-        const QImage culled = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
-        view.cull_backdrop = false;
-        const QImage whole = painter.render(win.w->skin(), win.host.unit().display(), menu, view);
-        EXPECT_EQ(culled, whole) << "zoom " << zoom;
-    }
-}
-
 // Full screen draws the skin's pictures in the premultiplied form they were
 // loaded in, unconverted: the frames are those of the plain form, pixel for
 // pixel, and every colour at every alpha is premultiplied as the painter does.
@@ -685,54 +677,6 @@ TEST(Zoom, PremultipliedPicturesPaintTheSameFrames) {
         view.zoom = scale;
         FramePainter a, b;
         EXPECT_EQ(a.render(plain, all, {}, view), b.render(premultiplied, all, {}, view)) << "scale " << scale;
-    }
-}
-
-// Nor where the case's finer variant is see-through inside the part where
-// the case itself is opaque, nor at a fractional desktop scale.
-TEST(Zoom, TheBackdropIsLeftOutOnlyUnderAnOpaqueCase) {
-    const auto picture = [](int w, int h, int scale, bool hole) {
-        auto p = std::make_shared<skin::Picture>(w * scale, h * scale);
-        for (int y = 0; y < p->height; ++y)
-            for (int x = 0; x < p->width; ++x) {
-                std::uint8_t* d = p->pixel(x, y);
-                const bool corner = (x < scale || x >= p->width - scale) && (y < scale || y >= p->height - scale);
-                const bool in_hole = hole && std::abs(x - p->width / 2) < scale && std::abs(y - p->height / 2) < scale;
-                d[0] = static_cast<std::uint8_t>(40 + x * 7), d[1] = static_cast<std::uint8_t>(y * 11), d[2] = 90;
-                // Half see-through just above the part that is wholly opaque.
-                d[3] = corner || in_hole ? 0 : y / scale == 3 ? 128 : 255;
-            }
-        return p;
-    };
-    skin::Skin skin;
-    skin.client_width = skin.game_width = 24;
-    skin.client_height = skin.game_height = 12;
-    skin.backdrop.shown = skin.backdrop.stretch = true;
-    skin.backdrop.picture = picture(5, 3, 1, false);
-    skin::PlacedPicture& face = skin.pictures[skin::section_of_picture("im_background") - 1];
-    face.picture = picture(20, 10, 1, false);
-    face.transparent = true;
-    face.left = 2, face.top = 1, face.width = 20, face.height = 10;
-    const Display display;
-    for (const auto& [scale, hole, dpr] : {std::tuple{2, true, 1.0}, std::tuple{3, false, 1.25}, std::tuple{2, false, 1.0}}) {
-        face.hires = picture(20, 10, scale, hole);
-        face.hires_scale = scale;
-        FramePainter painter;
-        View view;
-        view.zoom = 2;
-        view.dpr = dpr;
-        // As in a window on such a desktop; what no picture covers stays magenta.
-        const auto paint = [&] {
-            QImage out(frame_size(skin, view.zoom) * dpr, QImage::Format_RGB32);
-            out.setDevicePixelRatio(dpr);
-            out.fill(Qt::magenta);
-            QPainter p(&out);
-            painter.paint(p, skin, display, {}, view);
-            return out;
-        };
-        const QImage culled = paint();
-        view.cull_backdrop = false;
-        EXPECT_EQ(culled, paint()) << "variant at " << scale << "x, desktop scale " << dpr;
     }
 }
 
@@ -780,33 +724,66 @@ TEST(MainWindow, WindowShapeLeavesOutTheSeeThroughColour) {
 namespace ignivar::app {
 namespace {
 
-// The pictures a start loaded are kept for the next start: written when
-// they change and only then, and read back without lines that name none.
-TEST(StartPictures, KeptWhenChangedAndReadBackWithoutJunk) {
-    using Use = skin::PictureBudget::Use;
-    const StartList files = {{{"/a/b.png", Use::Opaque}, {"/c d/e.jpg", Use::Transparent}, {"/f.bmp", Use::AsIs}}};
-    EXPECT_EQ(parse_start_pictures(start_pictures_text(files)), files);
-    const StartList premultiplied = {files.files, skin::PixelForm::PremultipliedArgb};
-    EXPECT_EQ(parse_start_pictures(start_pictures_text(premultiplied)), premultiplied);
-    EXPECT_EQ(parse_start_pictures("o /a.png\nx /b.png\nt relative.png\n\no\not /c.png\npremultiplied\nt /d.png"),
-              (StartList{{{"/a.png", Use::Opaque}, {"/d.png", Use::Transparent}}}));
+// One row per key: no key acts for two rows at once, and every row is
+// reached by its menu item and by each of its keys.
+TEST(Actions, EveryRowIsReachedByItsItemAndKeysAndNoKeyActsTwice) {
+    for (const bool watching : {false, true}) {
+        std::map<int, std::string_view> owner;
+        for (const Action& a : actions())
+            for (const int k : a.keys) {
+                if (!k || (a.when != When::Always && (a.when == When::Watching) != watching)) continue;
+                EXPECT_TRUE(owner.emplace(k, a.name).second)
+                    << key_text(k).toStdString() << ": " << owner[k] << " and " << a.name;
+            }
+    }
+    Window win(false);
+    win.w->set_openers({.about = [] {}, .manual = [] {}, .keys = [] {}, .replays = [] {},
+                        .splash_checkbox = {}, .open_file = [](const QUrl&, std::function<void()>) {}});
+    std::vector<std::string_view> ran;
+    win.w->popup().on_run([&](const Action& a) { ran.push_back(a.name); });
+    for (const Action& a : actions()) {
+        if (a.kind == Kind::Separator || a.name == "pm_14_exit") continue;
+        if (a.place != Place::KeyOnly && a.kind != Kind::Hold) {
+            ran.clear();
+            win.w->popup().refresh();
+            QAction* item = win.w->popup().item(a.name);
+            if (item->isEnabled() && item->isVisible()) {
+                item->trigger();
+                EXPECT_EQ(ran, std::vector<std::string_view>{a.name}) << a.name << ", its item";
+            }
+        }
+        for (const int k : a.keys) {
+            if (!k || a.when == When::Watching) continue;  // a replay's keys: ReplaysWindow's tests
+            ran.clear();
+            QTest::keyClick(win.w.get(), static_cast<Qt::Key>(k));
+            const std::vector<std::string_view> once{a.name}, held{a.name, a.name};
+            EXPECT_EQ(ran, a.kind == Kind::Hold ? held : once) << a.name << ", " << key_text(k).toStdString();
+            while (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+        }
+    }
+}
 
-    test::TempDir dir;
-    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir.path.string()));
-    const std::string list = dir.file("Zandrel/start-pictures.txt");
-    const auto inode = [&] {
-        struct stat st {};
-        return ::stat(list.c_str(), &st) == 0 ? st.st_ino : 0;
-    };
-    keep_start_pictures(files);
-    const auto first = inode();
-    EXPECT_NE(first, 0u);
-    keep_start_pictures(files);
-    EXPECT_EQ(inode(), first);  // the same list: not written again
-    keep_start_pictures({{{"/g.png", Use::Opaque}}});
-    EXPECT_NE(inode(), first);
-    saved.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved);
+// The README's key list is the table's.
+TEST(Actions, TheReadmeListsTheKeysOfTheTable) {
+    std::ifstream in(std::string(IGNIVAR_SOURCE_DIR) + "/README.md");
+    const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(readme.find(key_table_markdown()), std::string::npos) << "README.md should hold:\n" << key_table_markdown();
+}
+
+// A zoom change, a layout switch and a start load the skin once each.
+TEST(MainWindow, AZoomChangeLoadsTheSkinOnce) {
+    for (const bool fullscreen : {false, true}) {
+        Window win(fullscreen);
+        EXPECT_EQ(win.w->skin_loads(), 1) << "the start";
+        // More than fits (the window on this screen, the memory): the largest that does, still once.
+        for (const int factor : {2, 1, 4, 64, 0}) {
+            const int before = win.w->skin_loads();
+            win.w->set_zoom(factor);
+            EXPECT_EQ(win.w->skin_loads(), before + 1) << factor;
+        }
+        win.w->pm_10_fullscreenClick();
+        EXPECT_EQ(win.w->skin_loads(), 7);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/places.h"
 #include "results.h"
 #include "skin/manual.h"
 #include "skin/skin.h"
@@ -108,7 +109,7 @@ TEST(DefaultSkin, ManualPagesHaveTheViewersSize) {
 }
 
 TEST(DefaultSkin, InGameMenuBackground) {
-    const auto d = load_picture(kDir + "/Graphics/Program/game_menu.png");
+    const auto d = load_picture(files::program_picture(kDir, "game_menu.png"));
     ASSERT_TRUE(d.ok());
     const Picture& p = *d;
     ASSERT_EQ(p.width, 256);
@@ -163,15 +164,15 @@ TEST(DefaultSkin, SoundsArePcmWavesOfPlausibleLength) {
 TEST(DefaultSkin, WindowPicturesAndTexts) {
     struct Case { const char* file; int w, h; };
     const Case cases[] = {
-        {"Graphics/Program/splash_box.png", 460, 160},         {"Graphics/Program/splash_play.png", 107, 30},
-        {"Graphics/Program/splash_play_disabled.png", 107, 30}, {"Graphics/Program/splash_donate.png", 107, 30},
-        {"Graphics/Program/about_portrait.png", 116, 160},     {"Graphics/Program/manual_left_up.png", 16, 14},
-        {"Graphics/Program/manual_left_down.png", 16, 14},     {"Graphics/Program/manual_right_up.png", 16, 14},
-        {"Graphics/Program/manual_right_down.png", 16, 14},    {"Graphics/Program/manual_close_up.png", 16, 14},
-        {"Graphics/Program/manual_close_down.png", 16, 14},
+        {"splash_box.png", 460, 160},         {"splash_play.png", 107, 30},
+        {"splash_play_disabled.png", 107, 30}, {"splash_donate.png", 107, 30},
+        {"about_portrait.png", 116, 160},     {"manual_left_up.png", 16, 14},
+        {"manual_left_down.png", 16, 14},     {"manual_right_up.png", 16, 14},
+        {"manual_right_down.png", 16, 14},    {"manual_close_up.png", 16, 14},
+        {"manual_close_down.png", 16, 14},
     };
     for (const Case& c : cases) {
-        const auto d = load_picture(kDir + "/" + c.file);
+        const auto d = load_picture(files::program_picture(kDir, c.file));
         ASSERT_TRUE(d.ok()) << c.file;
         EXPECT_EQ(d->width, c.w) << c.file;
         EXPECT_EQ(d->height, c.h) << c.file;

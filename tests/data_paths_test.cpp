@@ -69,7 +69,7 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     test::Desk desk(files, false);
     TForm1& w = *desk.w;
     test::UrlCatcher catcher;
-    w.popup().action(Pm::Config)->trigger();
+    w.popup().item("pm_6_config")->trigger();
     const std::string own = player.file("Zandrel/Config.ini");
     ASSERT_EQ(catcher.opened, QStringList{QString::fromStdString(own)});
     EXPECT_TRUE(w.files().player_config);
@@ -77,7 +77,7 @@ TEST(DataPaths, EditingTheShippedFileMakesThePlayersCopy) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
     // The player's edit stays: a second choice opens it again, copies nothing.
     std::ofstream(own, std::ios::app) << "; mine\n";
-    w.popup().action(Pm::Config)->trigger();
+    w.popup().item("pm_6_config")->trigger();
     EXPECT_EQ(catcher.opened.size(), 2);
     std::ifstream again(own);
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(again), {}).find("; mine"), std::string::npos);

@@ -30,7 +30,7 @@ void set_text_colour(QWidget* w, const QColor& c);
 // Sets one colour of a widget's palette.
 void set_colour(QWidget* w, int role, const QColor& c);
 
-// A picture of the program's own windows (Graphics/Program); an empty pixmap
+// A picture of the program's own windows (files::program_picture); an empty pixmap
 // when it cannot be read.
 QPixmap program_picture(const std::string& data_dir, std::string_view file);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "art.h"
+#include "files/places.h"
 #include "assets.h"
 
 namespace ignivar::assets {
@@ -139,7 +140,7 @@ QImage viewer_button(int kind, bool pressed) {
 }  // namespace
 
 void make_windows(const std::string& out_dir) {
-    const fs::path dir = fs::path(out_dir) / "Graphics" / "Program";
+    const fs::path dir = fs::path(out_dir) / std::string(files::kProgramPictures);
     fs::create_directories(dir);
     save_png(game_menu(1), (dir / "game_menu.png").string());
     for (int scale = 2; scale <= 8; ++scale)

@@ -1,0 +1,207 @@
+// The program's own keys and menu items, one row each.
+#include "app/actions.h"
+
+#include <QKeySequence>
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/main_window.h"
+#include "input/key_codes.h"
+
+namespace ignivar::app {
+namespace {
+
+using W = TForm1;
+using CW = const TForm1;
+
+bool watching(CW& w) { return w.replays().watching(); }
+// The player's own game may be worked: it is shown, not a replay.
+bool own_game(CW& w) { return !w.host().inputs_held(); }
+bool zoom_is(CW& w, int f) { return (w.fullscreen() ? w.fullscreen_zoom() : w.windowed_zoom()) == f; }
+bool zoom_can(CW& w, int f) { return w.fullscreen() || f <= w.largest_windowed_zoom(); }
+bool volume_is(CW& w, int percent) { return w.sound_keeper().volume() == percent; }
+
+#define KEYS(a, b) {a, b}
+
+// clang-format off
+constexpr Action kActions[] = {
+    // The popup menu's own rows, in its order; also the in-game menu's rows.
+    {"pm_1_about", Place::Menu, Kind::Command, "About...", KEYS(Qt::Key_F1, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_1_aboutClick(); }, nullptr, [](CW& w) { return bool(w.openers().about); }},
+    {"pm_2_readme", Place::Menu, Kind::Command, "View 'Readme.txt'", KEYS(Qt::Key_F2, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_2_readmeClick(); }},
+    {"pm_3_whatsnew", Place::Menu, Kind::Command, "View 'Whatsnew.txt'", KEYS(Qt::Key_F3, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_3_whatsnewClick(); }},
+    {"pm_4_manual", Place::Menu, Kind::Command, "View manual", KEYS(Qt::Key_F4, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_4_manualClick(); }, nullptr, [](CW& w) { return bool(w.openers().manual); }},
+    {"pm_5_n1", Place::Menu, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_6_config", Place::Menu, Kind::Command, "Edit configuration file", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_6_configClick(); }},
+    {"pm_7_keys", Place::Menu, Kind::Command, "Key settings", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_7_keysClick(); }, nullptr, [](CW& w) { return bool(w.openers().keys); }},
+    {"pm_8_hiscore", Place::Menu, Kind::Command, "Reset Hiscores", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_8_hiscoreClick(); }},
+    {"pm_9_n2", Place::Menu, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_10_fullscreen", Place::Menu, Kind::Toggle, "Display in fullscreen mode", KEYS(Qt::Key_F12, 0), When::Always, {},
+     false, false, [](W& w, bool) { w.pm_10_fullscreenClick(); }, [](CW& w) { return w.fullscreen(); }},
+    {"pm_11_splashscreen", Place::Menu, Kind::Toggle, "Display splash screen at startup", KEYS(0, 0), When::Always, {},
+     false, false, [](W& w, bool on) { w.pm_11_splashscreenClick(on); }, [](CW& w) { return w.splash_at_start(); }},
+    {"pm_13_n3", Place::Menu, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_14_exit", Place::Menu, Kind::Command, "Exit", KEYS(Qt::Key_Escape, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.pm_14_exitClick(); }},
+
+    // "Play": keeping a game, replays and screenshots.
+    {"pm_pause", Place::Play, Kind::Toggle, "Pause", KEYS(Qt::Key_F6, Qt::Key_Pause), When::Always, {}, false, false,
+     [](W& w, bool) { watching(w) ? w.replays().toggle_pause() : w.keeper().toggle_pause(); },
+     [](CW& w) { return watching(w) ? w.replays().paused() : w.host().paused(); }},
+    {"pm_pause_on_focus_loss", Place::Play, Kind::Toggle, "Pause when the window loses the keyboard", KEYS(0, 0),
+     When::Always, Setting::PauseOnFocusLoss, false},
+    {"pm_play_n1", Place::Play, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_quick_save", Place::Play, Kind::Command, "Quick save", KEYS(Qt::Key_F5, 0), When::Playing, {}, false, false,
+     [](W& w, bool) { w.keeper().quick_save(); }, nullptr, own_game},
+    {"pm_quick_load", Place::Play, Kind::Command, "Quick load", KEYS(Qt::Key_F9, 0), When::Playing, {}, false, false,
+     [](W& w, bool) { w.keeper().quick_load(); }, nullptr, own_game},
+    {"pm_rewind", Place::Play, Kind::Hold, "Rewind", KEYS(Qt::Key_Backspace, 0), When::Playing, {}, false, false,
+     [](W& w, bool held) { held ? w.keeper().start_rewind() : w.keeper().stop_rewind(); }},
+    {"pm_play_n2", Place::Play, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_resume", Place::Play, Kind::Toggle, "Resume where I left off", KEYS(0, 0), When::Always, Setting::ResumeGame,
+     false},
+    {"pm_play_n3", Place::Play, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_replays", Place::Play, Kind::Command, "Replays and high scores...", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.openers().replays(); }, nullptr, [](CW& w) { return bool(w.openers().replays); }},
+    {"pm_screenshot", Place::Play, Kind::Command, "Save a screenshot", KEYS(Qt::Key_F8, 0), When::Always, {}, false,
+     false, [](W& w, bool) { w.save_screenshot(); }},
+    {"pm_stop_replay", Place::Play, Kind::Command, "Stop the replay", KEYS(Qt::Key_Backspace, 0), When::Watching, {},
+     false, false, [](W& w, bool) { w.replays().stop(); }, nullptr, nullptr, watching},
+
+    // "Sound": the player's own control of the sound.
+    {"pm_mute", Place::Sound, Kind::Toggle, "Mute", KEYS(Qt::Key_F7, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.sound_keeper().set_muted(!w.sound_keeper().muted()); },
+     [](CW& w) { return w.sound_keeper().muted(); }},
+    {"pm_sound_n1", Place::Sound, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_volume_100", Place::Sound, Kind::Choice, "Volume 100 %", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.sound_keeper().set_volume(100); }, [](CW& w) { return volume_is(w, 100); }},
+    {"pm_volume_75", Place::Sound, Kind::Choice, "Volume 75 %", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.sound_keeper().set_volume(75); }, [](CW& w) { return volume_is(w, 75); }},
+    {"pm_volume_50", Place::Sound, Kind::Choice, "Volume 50 %", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.sound_keeper().set_volume(50); }, [](CW& w) { return volume_is(w, 50); }},
+    {"pm_volume_25", Place::Sound, Kind::Choice, "Volume 25 %", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.sound_keeper().set_volume(25); }, [](CW& w) { return volume_is(w, 25); }},
+
+    // "Zoom": the unit at 1x to 4x, or as large as fits the screen.
+    {"pm_zoom_fit", Place::Zoom, Kind::Choice, "Fit the screen", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.set_zoom(0); }, [](CW& w) { return zoom_is(w, 0); }, nullptr,
+     [](CW& w) { return w.fullscreen(); }},
+    {"pm_zoom_1", Place::Zoom, Kind::Choice, "1x", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.set_zoom(1); }, [](CW& w) { return zoom_is(w, 1); }, [](CW& w) { return zoom_can(w, 1); }},
+    {"pm_zoom_2", Place::Zoom, Kind::Choice, "2x", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.set_zoom(2); }, [](CW& w) { return zoom_is(w, 2); }, [](CW& w) { return zoom_can(w, 2); }},
+    {"pm_zoom_3", Place::Zoom, Kind::Choice, "3x", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.set_zoom(3); }, [](CW& w) { return zoom_is(w, 3); }, [](CW& w) { return zoom_can(w, 3); }},
+    {"pm_zoom_4", Place::Zoom, Kind::Choice, "4x", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.set_zoom(4); }, [](CW& w) { return zoom_is(w, 4); }, [](CW& w) { return zoom_can(w, 4); }},
+    {"pm_zoom_n1", Place::Zoom, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_zoom_in", Place::Zoom, Kind::Command, "Larger", KEYS(Qt::Key_Plus, Qt::Key_Equal), When::Always, {}, false,
+     false, [](W& w, bool) { w.zoom_in(); }},
+    {"pm_zoom_out", Place::Zoom, Kind::Command, "Smaller", KEYS(Qt::Key_Minus, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.zoom_out(); }},
+
+    // Keys of a replay playing in the unit.
+    {"replay_faster", Place::KeyOnly, Kind::Command, "Replay faster", KEYS(Qt::Key_BracketRight, 0), When::Watching,
+     {}, false, false, [](W& w, bool) { w.replays().set_speed(w.replays().speed() * 2); }},
+    {"replay_slower", Place::KeyOnly, Kind::Command, "Replay slower", KEYS(Qt::Key_BracketLeft, 0), When::Watching,
+     {}, false, false, [](W& w, bool) { w.replays().set_speed(w.replays().speed() / 2); }},
+    {"replay_step", Place::KeyOnly, Kind::Command, "Replay: step to the next change", KEYS(Qt::Key_Period, 0),
+     When::Watching, {}, false, true, [](W& w, bool) { w.replays().step(); }},
+};
+// clang-format on
+#undef KEYS
+
+constexpr bool menu_rows_first() {
+    for (int i = 0; i < static_cast<int>(std::size(kActions)); ++i)
+        if ((kActions[i].place == Place::Menu) != (i < kMenuRows)) return false;
+    return true;
+}
+static_assert(menu_rows_first(), "the popup menu's own rows come first, and there are 13 of them");
+
+bool acts_now(When when, bool watching) {
+    return when == When::Always || (when == When::Watching) == watching;
+}
+
+}  // namespace
+
+std::span<const Action> actions() { return kActions; }
+std::span<const Action> menu_rows() { return std::span<const Action>(kActions).first(kMenuRows); }
+
+const Action& action(std::string_view name) {
+    for (const Action& a : kActions)
+        if (a.name == name) return a;
+    throw std::out_of_range("no action " + std::string(name));
+}
+
+const Action* action_for_key(int qt_key, bool watching, bool* taken) {
+    if (taken) *taken = false;
+    if (qt_key == 0) return nullptr;
+    for (const Action& a : kActions) {
+        if (std::find(a.keys.begin(), a.keys.end(), qt_key) == a.keys.end()) continue;
+        if (taken) *taken = true;
+        if (acts_now(a.when, watching)) return &a;
+    }
+    return nullptr;
+}
+
+QString key_text(int qt_key) { return QKeySequence(qt_key).toString(QKeySequence::NativeText); }
+
+QString menu_text(const Action& a) {
+    QString text = QString::fromUtf8(a.caption.data(), static_cast<qsizetype>(a.caption.size()));
+    if (a.kind == Kind::Hold && a.keys[0]) return text + ": hold " + key_text(a.keys[0]);
+    if (a.keys[0]) text += '\t' + key_text(a.keys[0]);
+    return text;
+}
+
+QString program_key_use(std::uint16_t code) {
+    for (const Action& a : kActions)
+        for (const int k : a.keys)
+            if (k && input::key_code_of_qt_key(k) == code)
+                return key_text(k) + " is the program's own key: " + menu_text(a).section('\t', 0, 0);
+    return {};
+}
+
+namespace {
+
+std::string keys_of(const Action& a) {
+    std::string out;
+    for (const int k : a.keys)
+        if (k) out += (out.empty() ? "" : " or ") + QKeySequence(k).toString(QKeySequence::PortableText).toStdString();
+    return out;
+}
+
+std::string what_it_does(const Action& a) {
+    std::string what(a.caption);
+    if (a.place == Place::Zoom) what += " (zoom)";
+    if (a.kind == Kind::Hold) what += " (hold)";
+    if (a.when == When::Watching && a.place != Place::KeyOnly) what += " (while a replay plays)";
+    return what;
+}
+
+}  // namespace
+
+std::string key_list() {
+    std::string out;
+    for (const Action& a : kActions)
+        if (a.keys[0]) {
+            std::string keys = keys_of(a);
+            keys.resize(std::max<std::size_t>(keys.size(), 14), ' ');
+            out += "  " + keys + " " + what_it_does(a) + "\n";
+        }
+    return out;
+}
+
+std::string key_table_markdown() {
+    std::string out = "| key | what it does |\n|---|---|\n";
+    for (const Action& a : kActions)
+        if (a.keys[0]) out += "| " + keys_of(a) + " | " + what_it_does(a) + " |\n";
+    return out;
+}
+
+}  // namespace ignivar::app
