@@ -23,9 +23,6 @@ struct View {
     // Under the face where the desktop cannot blend (no compositing): each
     // edge pixel's own colour, opaque, so that no see-through colour fringes it.
     const QImage* base = nullptr;
-    // Keep the layers every frame draws alike composed as one picture (the
-    // frame is the same; off only to check just that).
-    bool compose = true;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
 };

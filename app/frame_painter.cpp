@@ -16,6 +16,8 @@ struct Stroke {
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     QColor colour;
     QRect reach;  // all it may touch: left out of parts it does not meet; null: none left out
+    // Where a large see-through picture drawn pixel for pixel is shown at all.
+    const PictureImages::Runs* runs = nullptr;
 };
 
 namespace {
@@ -32,7 +34,7 @@ Stroke drawing(const QImage* image, const QRect& target, const QRect& source, QP
 void FramePainter::reset() {
     images_.reset();
     base_ = QImage();
-    base_of_ = wanted_ = {};
+    base_of_ = {};
 }
 
 bool FramePainter::backdrop_covers(const std::vector<skin::FrameItem>& items, int zoom, const QRect& window) {
@@ -55,7 +57,7 @@ namespace {
 // not the frame's.
 std::size_t base_layers(const std::vector<skin::FrameItem>& items, const View& view, const QRect& window) {
     constexpr double kLargeFrameBytes = 16.0 * 1024 * 1024;
-    if (!view.compose || view.see_through || view.base || view.dpr != 1.0 ||
+    if (view.see_through || view.base || view.dpr != 1.0 ||
         4.0 * window.width() * window.height() <= kLargeFrameBytes)
         return 0;
     std::size_t n = 0;
@@ -67,7 +69,9 @@ using Strokes = std::vector<Stroke>;
 
 // Makes the strokes that meet `area`, inside it. A picture drawn pixel for
 // pixel is cut to the area where the window's pixels are whole screen
-// pixels; anything else is left to the clip.
+// pixels; anything else is left to the clip. The clip is the area's alone
+// (the painter's own may be many rectangles, which makes every drawing
+// take the slow way).
 void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pixels) {
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
@@ -81,9 +85,17 @@ void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pix
             p.drawImage(s.target, *s.image, s.source);
             p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         } else if (whole_pixels && s.image->devicePixelRatio() == 1.0) {
+            const QPoint to_source = s.source.topLeft() - s.target.topLeft();
             const QRect part = s.target.intersected(area);
-            if (!part.isEmpty())
-                p.drawImage(part.topLeft(), *s.image, part.translated(s.source.topLeft() - s.target.topLeft()));
+            if (part.isEmpty()) continue;
+            if (!s.runs) {
+                p.drawImage(part.topLeft(), *s.image, part.translated(to_source));
+                continue;
+            }
+            // Only where it shows anything.
+            static thread_local std::vector<QRect> shown;
+            s.runs->shown_within(part.translated(to_source), shown);
+            for (const QRect& r : shown) p.drawImage(r.topLeft() - to_source, *s.image, r);
         } else {
             p.drawImage(s.target.topLeft(), *s.image, s.source);
         }
@@ -148,6 +160,7 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
         const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
         Stroke d = drawing(&img, target, source, mode, reach);
         d.scaled = s != zoom, d.smooth = fractional;
+        if (mode == QPainter::CompositionMode_SourceOver && !d.scaled) d.runs = images_.runs(img);
         out.push_back(d);
         return;
     }
@@ -155,7 +168,11 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
     const QImage& big = images_.scaled(item.picture, img, zoom);
     const QRect source(static_cast<int>(vx - x0) * zoom, static_cast<int>(vy - y0) * zoom,
                        static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
-    if (!big.isNull()) return out.push_back(drawing(&big, target, source, mode, reach));
+    if (!big.isNull()) {
+        Stroke d = drawing(&big, target, source, mode, reach);
+        if (mode == QPainter::CompositionMode_SourceOver) d.runs = images_.runs(big);
+        return out.push_back(d);
+    }
     Stroke d = drawing(&img, target, QRect(source.topLeft() / zoom, source.size() / zoom), mode, reach);
     d.scaled = true;
     out.push_back(d);
@@ -175,9 +192,11 @@ std::vector<Stroke> FramePainter::strokes(const Layers& l, std::size_t from, std
     else if (view.see_through) ground(Qt::transparent);
     else if (!backdrop_covers(l.items, l.zoom, l.window)) ground(window_colour(l.skin.colour));
     const QSize skin_size = frame_size(l.skin, 1);
+    // Only what may touch the part painted (a changed place: a few items of a hundred).
+    const QRect part = view.region.isEmpty() ? l.window : view.region.boundingRect();
     for (std::size_t i = from; i < to; ++i) {
         const skin::FrameItem& item = l.items[i];
-        if (item.picture->empty()) continue;
+        if (item.picture->empty() || !(item.screen_logo || drawn_bounds(item, l.zoom).intersects(part))) continue;
         if (item.stretch) draw_stretched(out, item, l.zoom);
         else if (item.screen_logo && l.zoom > 1) draw_screen_logo(out, item, l.zoom, skin_size);
         else draw_picture(out, item, l.zoom, view, skin_size);
@@ -185,29 +204,33 @@ std::vector<Stroke> FramePainter::strokes(const Layers& l, std::size_t from, std
     return out;
 }
 
-const QImage* FramePainter::composed_base(const Layers& l, bool whole) {
+const QImage* FramePainter::composed_base(const Layers& l) const {
     const std::size_t n = base_layers(l.items, l.view, l.window);
-    const auto this_paints = [&](const Layering& k) {
-        return n > 0 && k.zoom == l.zoom && k.size == l.window.size() && k.items.size() == n &&
-               std::equal(k.items.begin(), k.items.end(), l.items.begin(), same_item);
-    };
-    if (!base_.isNull() && this_paints(base_of_)) return &base_;
-    if (!whole) return nullptr;
+    const bool kept = n > 0 && !base_.isNull() && base_of_.zoom == l.zoom && base_of_.size == l.window.size() &&
+                      base_of_.items.size() == n &&
+                      std::equal(base_of_.items.begin(), base_of_.items.end(), l.items.begin(), same_item);
+    return kept ? &base_ : nullptr;
+}
+
+void FramePainter::compose_base(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
+                                const View& view) {
+    const int zoom = std::max(1, view.zoom);
+    const QRect window(QPoint(0, 0), frame_size(skin, zoom));
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
+    View whole = view;
+    whole.region = QRegion();
+    const Layers l{skin, items, zoom, window, whole};
+    if (composed_base(l)) return;
     base_ = QImage();  // of other layers or another size: no use any more
-    if (n == 0) return nullptr;
-    // Composed on the second whole paint of the same layers, not the first:
-    // the first frame of a start or of a new layout does not wait for it.
-    const bool again = this_paints(wanted_);
-    wanted_ = {{l.items.begin(), l.items.begin() + static_cast<std::ptrdiff_t>(n)}, l.zoom, l.window.size()};
-    if (!again) return nullptr;
-    base_ = QImage(l.window.size(), QImage::Format_RGB32);
-    if (base_.isNull()) return nullptr;  // no memory to spare: painted in layers, as before
+    const std::size_t n = base_layers(items, view, window);
+    if (n == 0) return;
+    base_ = QImage(window.size(), QImage::Format_RGB32);
+    if (base_.isNull()) return;  // no memory to spare: painted in layers, as before
     QPainter bp(&base_);
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    make_all(bp, strokes(l, 0, n, nullptr), {l.window}, 1.0);
+    make_all(bp, strokes(l, 0, n, nullptr), {window}, 1.0);
     bp.end();
-    base_of_ = wanted_;
-    return &base_;
+    base_of_ = {{items.begin(), items.begin() + static_cast<std::ptrdiff_t>(n)}, zoom, window.size()};
 }
 
 void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& display,
@@ -216,7 +239,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     const QRect window(QPoint(0, 0), frame_size(skin, zoom));
     const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
     const Layers l{skin, items, zoom, window, view};
-    const QImage* base = composed_base(l, view.region.isEmpty());
+    const QImage* base = composed_base(l);
     const std::size_t from = base ? base_of_.items.size() : 0;
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole factors, pixel for pixel
     // Painted a rectangle at a time, each clipped to no more than itself

@@ -29,6 +29,14 @@ public:
     void reset();
     void paint(QPainter& painter, const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
                const View& view = {});
+    // Composes the layers every frame of a large window draws alike (the
+    // backdrop, the screen's logo and the unit's case) as one picture, which
+    // a paint then copies instead of drawing them: worth its memory only
+    // where a frame is too large for the processor's cache, and done apart
+    // from a paint (the window asks once its first frame is on the screen),
+    // so that no frame waits for it.
+    void compose_base(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
+                      const View& view);
     // The frame as an image of the window's size: premultiplied ARGB in the
     // windowed layout (see-through where the desktop shows), else RGB.
     QImage render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,
@@ -47,8 +55,8 @@ private:
     // for the items before `from`), else over the window's ground.
     std::vector<Stroke> strokes(const Layers& l, std::size_t from, std::size_t to, const QImage* base);
     // The frame's first items as one picture of the window's size, if it
-    // is kept for these items (made on their second whole paint); else null.
-    const QImage* composed_base(const Layers& l, bool whole);
+    // is kept for these items; else null.
+    const QImage* composed_base(const Layers& l) const;
     // Whether the backdrop is drawn opaque over the whole window.
     bool backdrop_covers(const std::vector<skin::FrameItem>& items, int zoom, const QRect& window);
     void draw_stretched(std::vector<Stroke>& out, const skin::FrameItem& item, int zoom);
@@ -58,16 +66,16 @@ private:
 
     PictureImages images_;
     // The backdrop, the screen's logo and the unit's case, which every
-    // frame draws alike, composed at the window's size: a whole repaint is
-    // then one copy of it and the few layers above. `base_of_` is what it
-    // was composed from; `wanted_` what the last whole paint drew first.
+    // frame draws alike, composed at the window's size: a repaint is then a
+    // copy of it and the few layers above. `base_of_` is what it was
+    // composed from.
     struct Layering {
         std::vector<skin::FrameItem> items;
         int zoom = 0;
         QSize size;
     };
     QImage base_;
-    Layering base_of_, wanted_;
+    Layering base_of_;
 };
 
 }  // namespace ignivar::app

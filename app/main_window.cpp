@@ -207,6 +207,10 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     paint_frame(p, event->region());
     first_paint_.painted();
+    // The layers every frame draws alike, composed once this frame is on
+    // the screen, for the paints that follow.
+    if (event->region() == QRegion(rect()))
+        QTimer::singleShot(0, this, [this] { painter_.compose_base(skin_, replays_->shown_unit().display(), {}, view()); });
     if (std::exchange(keep_pictures_, false) && keeper_pictures_ && keeper_pictures_->has_noted())
         QTimer::singleShot(0, this, [this] { keeper_pictures_->keep(); });  // once this frame is on the screen
     emit painted();

@@ -9,6 +9,7 @@ void PictureImages::reset() {
     images_.clear();
     scaled_.clear();
     content_.clear();
+    runs_.clear();
     copied_bytes_ = 0;
     stretched_ = QImage();
     stretched_source_ = nullptr;
@@ -81,6 +82,50 @@ const QImage& PictureImages::stretched(const skin::Picture* picture, int w, int 
         stretched_source_ = picture;
     }
     return stretched_;
+}
+
+const PictureImages::Runs* PictureImages::runs(const QImage& image) {
+    constexpr qsizetype kLarge = 512 * 1024;
+    if (image.format() != QImage::Format_ARGB32_Premultiplied || qsizetype{image.width()} * image.height() < kLarge)
+        return nullptr;
+    if (const auto it = runs_.find(&image); it != runs_.end()) return &it->second;
+    Runs r;
+    r.rows.resize(static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            if (qAlpha(line[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const int from = x;
+            while (x < image.width() && qAlpha(line[x]) != 0) ++x;
+            r.rows[static_cast<std::size_t>(y)].emplace_back(from, x);
+        }
+    }
+    return &runs_.emplace(&image, std::move(r)).first->second;
+}
+
+void PictureImages::Runs::shown_within(const QRect& part, std::vector<QRect>& out) const {
+    constexpr int kBand = 64;  // rows: few rectangles, each close around what it shows
+    out.clear();
+    const int last = std::min(part.bottom(), static_cast<int>(rows.size()) - 1);
+    std::vector<std::pair<int, int>> spans;
+    for (int top = std::max(0, part.top()); top <= last; top = (top / kBand + 1) * kBand) {
+        const int bottom = std::min(last, (top / kBand + 1) * kBand - 1);
+        spans.clear();
+        for (int y = top; y <= bottom; ++y)
+            for (const auto& [from, to] : rows[static_cast<std::size_t>(y)]) {
+                const int l = std::max(from, part.left()), r = std::min(to, part.right() + 1);
+                if (l < r) spans.emplace_back(l, r);
+            }
+        std::sort(spans.begin(), spans.end());
+        for (std::size_t i = 0; i < spans.size();) {
+            int l = spans[i].first, r = spans[i].second;
+            for (++i; i < spans.size() && spans[i].first <= r; ++i) r = std::max(r, spans[i].second);
+            out.emplace_back(l, top, r - l, bottom - top + 1);
+        }
+    }
 }
 
 }  // namespace ignivar::app

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "skin/picture.h"
 
@@ -31,6 +32,20 @@ public:
     // The part of a picture that is not wholly see-through, in its pixels.
     QRect content(const skin::Picture* picture);
 
+    // Where a large image is not wholly see-through, row by row: the glass
+    // over the display is a sheen on one side and a thin frame, so that
+    // most places the display changes under it need none of it drawn.
+    struct Runs {
+        std::vector<std::vector<std::pair<int, int>>> rows;  // [from, to) in each row
+        // What is shown of the image within `part` (in its pixels), as a
+        // few rectangles: in bands of rows, the stretches of the band where
+        // any of its rows shows something. None where all is see-through.
+        void shown_within(const QRect& part, std::vector<QRect>& out) const;
+    };
+    // Its runs, for a large premultiplied image (null for any other: its
+    // content rectangle is all there is to know).
+    const Runs* runs(const QImage& image);
+
 private:
     struct Key {
         const skin::Picture* picture;
@@ -49,6 +64,7 @@ private:
     std::unordered_map<Key, QImage, KeyHash> images_;
     std::map<std::pair<const skin::Picture*, int>, QImage> scaled_;
     std::unordered_map<const skin::Picture*, QRect> content_;
+    std::unordered_map<const QImage*, Runs> runs_;
     std::size_t copied_bytes_ = 0;
     QImage stretched_;
     const skin::Picture* stretched_source_ = nullptr;

@@ -177,20 +177,55 @@ TEST(Painting, ManyCloseChangesAreRepaintedAsOne) {
 }
 
 // Painting over the layers every frame draws alike, composed once, and a
-// rectangle at a time, changes no pixel: a game's frames, whole and in part, at another zoom and desktop
-// scale, and of a skin whose first layers come and go (no case), against
+// rectangle at a time, changes no pixel: a game's frames, whole and in
+// part, at another zoom and desktop scale, and of a skin whose first layers come and go (no case), against
 // the same frames painted layer by layer.
+// A large see-through picture is drawn only where it shows: what is left
+// out of any part holds no pixel that is not wholly see-through, and what
+// is drawn stays inside the part.
+TEST(Painting, ALargeSeeThroughPictureIsLeftOutOnlyWhereItIsClear) {
+    QImage glass(1000, 700, QImage::Format_ARGB32_Premultiplied);
+    glass.fill(Qt::transparent);
+    for (int y = 0; y < glass.height(); ++y) {
+        for (int x = 0; x < 300 - y / 3; ++x) glass.setPixel(x, y, qRgba(0, 0, 0, (x + y) % 7 ? 9 : 0));  // a sheen
+        glass.setPixel(glass.width() - 1, y, qRgba(1, 1, 1, 1));  // and a frame
+    }
+    for (int x = 0; x < glass.width(); ++x) glass.setPixel(x, 0, qRgba(1, 1, 1, 1));
+    PictureImages images;
+    const PictureImages::Runs* runs = images.runs(glass);
+    ASSERT_NE(runs, nullptr);
+    std::vector<QRect> shown;
+    for (const QRect part : {glass.rect(), QRect(400, 200, 300, 300), QRect(250, 10, 200, 500), QRect(0, 0, 1, 1),
+                             QRect(990, 600, 30, 200), QRect(-50, -50, 100, 100), QRect(500, 300, 0, 0)}) {
+        runs->shown_within(part, shown);
+        QRegion drawn;
+        for (const QRect& r : shown) {
+            EXPECT_TRUE(part.contains(r)) << "outside the part";
+            drawn += r;
+        }
+        for (int y = std::max(0, part.top()); y <= std::min(part.bottom(), glass.height() - 1); ++y)
+            for (int x = std::max(0, part.left()); x <= std::min(part.right(), glass.width() - 1); ++x) {
+                if (qAlpha(glass.pixel(x, y)) != 0) {
+                    ASSERT_TRUE(drawn.contains(QPoint(x, y))) << x << "," << y;
+                }
+            }
+    }
+    runs->shown_within(QRect(400, 200, 300, 300), shown);
+    EXPECT_TRUE(shown.empty()) << "clear glass: nothing to draw";
+    QImage small(100, 100, QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(images.runs(small), nullptr) << "a small picture: its content rectangle is enough";
+}
+
 TEST(Painting, ComposedLayersChangeNoPixel) {
     Window win(true);
     FramePainter layered, composed;
-    View plain, view;
-    plain.compose = false;
+    View plain, view;  // `layered` never composes
     QImage kept;
     std::vector<skin::FrameItem> kept_items;
     int steps = 0;
     const auto check = [&](const skin::Skin& skin, const Display& display, const char* what) {
         ++steps;
-        view.zoom = plain.zoom = steps % 5 == 4 ? win.w->zoom() - 1 : win.w->zoom();
+        view.zoom = plain.zoom = steps % 5 == 4 ? win.w->zoom() + 1 : win.w->zoom();
         const QImage want = layered.render(skin, display, {}, plain);
         const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, {});
         if (kept.size() == want.size()) {  // the last frame, with what changed painted over it
@@ -201,8 +236,10 @@ TEST(Painting, ComposedLayersChangeNoPixel) {
             view.region = QRegion();
             ASSERT_EQ(kept, want) << what << ", in part, step " << steps;
         }
-        // The first whole paint in layers, the second composing, the third over what was composed.
-        for (int i = 0; i < 3; ++i) ASSERT_EQ(composed.render(skin, display, {}, view), want) << what << ", " << i;
+        // In layers, then over the layers composed as the window composes them.
+        ASSERT_EQ(composed.render(skin, display, {}, view), want) << what;
+        composed.compose_base(skin, display, {}, view);
+        ASSERT_EQ(composed.render(skin, display, {}, view), want) << what << ", composed";
         kept = want, kept_items = items;
     };
     const skin::Skin& skin = win.w->skin();
