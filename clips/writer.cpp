@@ -1,4 +1,5 @@
 #include "clips/writer.h"
+#include "clips/ffmpeg_parts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,149 +7,11 @@
 #include <cstring>
 #include <filesystem>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavfilter/avfilter.h>
-#include <libavfilter/buffersink.h>
-#include <libavfilter/buffersrc.h>
-#include <libavformat/avformat.h>
-#include <libavutil/audio_fifo.h>
-#include <libavutil/channel_layout.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/opt.h>
-#include <libswscale/swscale.h>
-}
 
 namespace ignivar::clips {
 namespace {
 
-struct FrameFree {
-    void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFree {
-    void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct CodecFree {
-    void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct GraphFree {
-    void operator()(AVFilterGraph* g) const { avfilter_graph_free(&g); }
-};
-struct FifoFree {
-    void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
-};
-struct SwsFree {
-    void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
-struct PoolFree {
-    void operator()(AVBufferPool* p) const { av_buffer_pool_uninit(&p); }
-};
-using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
-using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
-using GraphPtr = std::unique_ptr<AVFilterGraph, GraphFree>;
-
-Error av_failure(const std::string& what, int code) {
-    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, buf, sizeof buf);
-    return failure(what + ": " + buf);
-}
-
-struct Kind {
-    const char* muxer;
-    const char* video;
-    AVPixelFormat pixels;
-    const char* audio;  // none for a silent format
-};
-Kind kind_of(Format f) {
-    switch (f) {
-        case Format::Mp4: return {"mp4", "libx264", AV_PIX_FMT_YUV420P, "aac"};
-        case Format::Webm: return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P, "libopus"};
-        case Format::Gif: return {"gif", "gif", AV_PIX_FMT_PAL8, nullptr};
-        case Format::Webp: return {"webp", "libwebp_anim", AV_PIX_FMT_BGRA, nullptr};
-    }
-    return {};
-}
-
-// Frames of one shape whose memory is used again once the encoders and
-// filters let go of it: fresh memory for each of thousands of frames
-// costs more than encoding them.
-class FramePool {
-public:
-    FramePool(AVPixelFormat format, int w, int h)
-        : format_(format), w_(w), h_(h),
-          pool_(av_buffer_pool_init(static_cast<std::size_t>(std::max(0, av_image_get_buffer_size(format, w, h, 64))),
-                                    av_buffer_alloc)) {}
-
-    FramePtr get(std::int64_t pts) {
-        FramePtr f(av_frame_alloc());
-        if (!f || !pool_ || !(f->buf[0] = av_buffer_pool_get(pool_.get()))) return nullptr;
-        f->format = format_;
-        f->width = w_;
-        f->height = h_;
-        av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, format_, w_, h_, 64);
-        f->pts = pts;
-        return f;
-    }
-
-    // A frame holding a copy of the face's pixels.
-    FramePtr bgra(const std::uint32_t* xrgb, int stride, std::int64_t pts) {
-        FramePtr f = get(pts);
-        if (!f) return nullptr;
-        for (int y = 0; y < h_; ++y)
-            std::memcpy(f->data[0] + static_cast<std::ptrdiff_t>(y) * f->linesize[0],
-                        xrgb + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(w_) * 4);
-        return f;
-    }
-
-private:
-    AVPixelFormat format_;
-    int w_, h_;
-    std::unique_ptr<AVBufferPool, PoolFree> pool_;
-};
-
-// A filter graph of one video input, a chain, and one output.
-struct Graph {
-    GraphPtr graph;
-    AVFilterContext* source = nullptr;
-    AVFilterContext* palette = nullptr;  // a second input, for paletteuse
-    AVFilterContext* sink = nullptr;
-};
-
-Result<Graph> make_graph(int w, int h, int fps, const char* chain, bool with_palette) {
-    Graph g;
-    g.graph.reset(avfilter_graph_alloc());
-    char args[256];
-    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=1/1", w, h, AV_PIX_FMT_BGRA, fps);
-    if (int e = avfilter_graph_create_filter(&g.source, avfilter_get_by_name("buffer"), "in", args, nullptr, g.graph.get()); e < 0)
-        return av_failure("the clip's filters", e);
-    if (with_palette) {
-        std::snprintf(args, sizeof args, "video_size=16x16:pix_fmt=%d:time_base=1/%d:pixel_aspect=1/1", AV_PIX_FMT_BGRA, fps);
-        if (int e = avfilter_graph_create_filter(&g.palette, avfilter_get_by_name("buffer"), "pal", args, nullptr,
-                                                 g.graph.get());
-            e < 0)
-            return av_failure("the clip's filters", e);
-    }
-    if (int e = avfilter_graph_create_filter(&g.sink, avfilter_get_by_name("buffersink"), "out", nullptr, nullptr, g.graph.get()); e < 0)
-        return av_failure("the clip's filters", e);
-    AVFilterInOut* outputs = avfilter_inout_alloc();
-    outputs->name = av_strdup("in");
-    outputs->filter_ctx = g.source;
-    if (with_palette) {
-        AVFilterInOut* pal = avfilter_inout_alloc();
-        pal->name = av_strdup("pal");
-        pal->filter_ctx = g.palette;
-        outputs->next = pal;
-    }
-    AVFilterInOut* inputs = avfilter_inout_alloc();
-    inputs->name = av_strdup("out");
-    inputs->filter_ctx = g.sink;
-    int e = avfilter_graph_parse_ptr(g.graph.get(), chain, &inputs, &outputs, nullptr);
-    avfilter_inout_free(&inputs);
-    avfilter_inout_free(&outputs);
-    if (e >= 0) e = avfilter_graph_config(g.graph.get(), nullptr);
-    if (e < 0) return av_failure("the clip's filters", e);
-    return g;
-}
+using namespace ff;
 
 class FfWriter : public Writer {
 public:
@@ -403,40 +266,6 @@ void FfWriter::close(bool keep) {
     }
 }
 
-class FfPaletteLearner : public PaletteLearner {
-public:
-    FfPaletteLearner(int w, int h) : w_(w), h_(h) {}
-    Status open(int fps) {
-        auto g = make_graph(w_, h_, fps, "[in]palettegen=stats_mode=full[out]", false);
-        if (!g) return g.error();
-        graph_ = std::move(*g);
-        return {};
-    }
-    Status frame(const std::uint32_t* xrgb, int stride) override {
-        FramePtr in = faces_.bgra(xrgb, stride, frames_++);
-        if (!in) return failure("out of memory for a frame");
-        // Pushed through at once: the palette learns from it, and its memory
-        // is free for the next frame instead of waiting in a queue.
-        if (int e = av_buffersrc_add_frame_flags(graph_.source, in.get(), AV_BUFFERSRC_FLAG_PUSH); e < 0)
-            return av_failure("the GIF's colours", e);
-        return {};
-    }
-    Result<std::vector<std::uint8_t>> finish() override {
-        if (int e = av_buffersrc_add_frame(graph_.source, nullptr); e < 0) return av_failure("the GIF's colours", e);
-        FramePtr out(av_frame_alloc());
-        if (int e = av_buffersink_get_frame(graph_.sink, out.get()); e < 0) return av_failure("the GIF's colours", e);
-        std::vector<std::uint8_t> palette(16 * 16 * 4);
-        for (int y = 0; y < 16; ++y) std::memcpy(&palette[static_cast<std::size_t>(y) * 64], out->data[0] + y * out->linesize[0], 64);
-        return palette;
-    }
-
-private:
-    int w_, h_;
-    Graph graph_;
-    FramePool faces_{AV_PIX_FMT_BGRA, w_, h_};
-    std::int64_t frames_ = 0;
-};
-
 }  // namespace
 
 Result<std::unique_ptr<Writer>> Writer::open(const std::string& path, const ClipShape& shape,
@@ -445,13 +274,6 @@ Result<std::unique_ptr<Writer>> Writer::open(const std::string& path, const Clip
     auto w = std::make_unique<FfWriter>(path, shape);
     if (Status s = w->open(palette); !s) return s.error();
     return std::unique_ptr<Writer>(std::move(w));
-}
-
-Result<std::unique_ptr<PaletteLearner>> PaletteLearner::open(int width, int height, int fps) {
-    av_log_set_level(AV_LOG_ERROR);
-    auto p = std::make_unique<FfPaletteLearner>(width, height);
-    if (Status s = p->open(fps); !s) return s.error();
-    return std::unique_ptr<PaletteLearner>(std::move(p));
 }
 
 }  // namespace ignivar::clips

@@ -49,66 +49,75 @@ std::optional<std::size_t> png_chunk_end(const std::uint8_t* d, std::size_t n, s
     return at + static_cast<std::size_t>(len) + 12;
 }
 
+namespace {
+
+// The signature, then chunks up to IHDR: width and height big-endian.
+// libpng passes over unknown ancillary chunks that come before IHDR, so
+// the walk does too.
+std::optional<PictureSize> png_size(const std::uint8_t* d, std::size_t n) {
+    if (n < 8) return std::nullopt;
+    for (std::size_t i = 8; i + 8 <= n;) {
+        if (std::memcmp(d + i + 4, "IHDR", 4) == 0) {
+            if (i + 16 > n) return std::nullopt;
+            return PictureSize{be32(d + i + 8), be32(d + i + 12)};
+        }
+        const auto end = png_chunk_end(d, n, i);
+        if (!end) return std::nullopt;
+        i = *end;
+    }
+    return std::nullopt;
+}
+
+std::optional<PictureSize> bmp_size(const std::uint8_t* d, std::size_t n) {
+    if (n < 26 || d[0] != 'B' || d[1] != 'M') return std::nullopt;
+    if (le32(d + 14) == 12) {
+        // The OS/2 core header: 16-bit width and height.
+        const auto h = static_cast<std::int16_t>(d[20] | (d[21] << 8));
+        return PictureSize{static_cast<std::uint32_t>(d[18] | (d[19] << 8)), static_cast<std::uint32_t>(h < 0 ? -h : h)};
+    }
+    const std::int32_t w = le32(d + 18), h = le32(d + 22);
+    const std::int64_t ah = h < 0 ? -static_cast<std::int64_t>(h) : h;
+    if (w < 0 || ah > 0xFFFFFFFFLL) return std::nullopt;
+    return PictureSize{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(ah)};
+}
+
+// Walks the markers to the first start of frame.
+std::optional<PictureSize> jpeg_size(const std::uint8_t* d, std::size_t n) {
+    std::size_t i = 2;
+    if (n < 4 || d[0] != 0xFF || d[1] != 0xD8) return std::nullopt;
+    while (i + 4 <= n) {
+        if (d[i] != 0xFF) {
+            ++i;  // stray bytes between markers, which the decoder skips too
+            continue;
+        }
+        const std::uint8_t m = d[i + 1];
+        if (m == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (m == 0x00 || (m >= 0xD0 && m <= 0xD7) || m == 0x01) {
+            i += 2;  // a stuffed zero (no marker at all), or a marker without a length
+            continue;
+        }
+        const bool sof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+        const std::size_t len = be16(d + i + 2);
+        if (sof) {
+            if (i + 9 > n) return std::nullopt;
+            return PictureSize{be16(d + i + 7), be16(d + i + 5)};
+        }
+        // A length below its own two bytes skips just them, as the decoder does.
+        i += 2 + std::max<std::size_t>(len, 2);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, std::size_t n) {
     switch (format) {
-        case Format::Png: {
-            // The signature, then chunks up to IHDR: width and height
-            // big-endian. libpng passes over unknown ancillary chunks that
-            // come before IHDR, so the walk does too.
-            if (n < 8) return std::nullopt;
-            for (std::size_t i = 8; i + 8 <= n;) {
-                if (std::memcmp(d + i + 4, "IHDR", 4) == 0) {
-                    if (i + 16 > n) return std::nullopt;
-                    return PictureSize{be32(d + i + 8), be32(d + i + 12)};
-                }
-                const auto end = png_chunk_end(d, n, i);
-                if (!end) return std::nullopt;
-                i = *end;
-            }
-            return std::nullopt;
-        }
-        case Format::Bmp: {
-            if (n < 26 || d[0] != 'B' || d[1] != 'M') return std::nullopt;
-            if (le32(d + 14) == 12) {
-                // The OS/2 core header: 16-bit width and height.
-                const auto h = static_cast<std::int16_t>(d[20] | (d[21] << 8));
-                return PictureSize{static_cast<std::uint32_t>(d[18] | (d[19] << 8)),
-                                   static_cast<std::uint32_t>(h < 0 ? -h : h)};
-            }
-            const std::int32_t w = le32(d + 18), h = le32(d + 22);
-            const std::int64_t ah = h < 0 ? -static_cast<std::int64_t>(h) : h;
-            if (w < 0 || ah > 0xFFFFFFFFLL) return std::nullopt;
-            return PictureSize{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(ah)};
-        }
-        case Format::Jpeg: {
-            // Walk the markers to the first start of frame.
-            std::size_t i = 2;
-            if (n < 4 || d[0] != 0xFF || d[1] != 0xD8) return std::nullopt;
-            while (i + 4 <= n) {
-                if (d[i] != 0xFF) {
-                    ++i;  // stray bytes between markers, which the decoder skips too
-                    continue;
-                }
-                const std::uint8_t m = d[i + 1];
-                if (m == 0xFF) {
-                    ++i;
-                    continue;
-                }
-                if (m == 0x00 || (m >= 0xD0 && m <= 0xD7) || m == 0x01) {
-                    i += 2;  // a stuffed zero (no marker at all), or a marker without a length
-                    continue;
-                }
-                const bool sof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
-                const std::size_t len = be16(d + i + 2);
-                if (sof) {
-                    if (i + 9 > n) return std::nullopt;
-                    return PictureSize{be16(d + i + 7), be16(d + i + 5)};
-                }
-                // A length below its own two bytes skips just them, as the decoder does.
-                i += 2 + std::max<std::size_t>(len, 2);
-            }
-            return std::nullopt;
-        }
+        case Format::Png: return png_size(d, n);
+        case Format::Bmp: return bmp_size(d, n);
+        case Format::Jpeg: return jpeg_size(d, n);
         case Format::Unknown: break;
     }
     return std::nullopt;
