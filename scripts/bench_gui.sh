@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The desktop program's figures under Xvfb, each beside its baseline from
 # the same run:
-#   start to the unit's first frame (full screen, splash skipped) and to the
-#   splash window painted (its controls too), against a bare Qt window
-#   showing one picture, and one showing a line of text over it as well;
+#   start to the unit's first frame (full screen, splash skipped; with the
+#   pictures kept decoded by the run before, and with none kept, as at the
+#   first start after an installation) and to the splash window painted
+#   (its controls too), against a bare Qt window showing one picture, and
+#   one showing a line of text over it as well;
 #   wake-ups and CPU while the time is shown, with a sound output and without;
 #   painting at 3840 x 2160 against the 1x window (bench_paint);
 #   CPU of a running game in full screen at 3840 x 2160 against the 1x window;
 #   key press to painted frame in that full screen, against a bare Qt window
-#   there filling one rectangle on each press;
+#   there filling one rectangle on each press, in turns in one run;
 #   then CPU while the time is shown and the game tick's real period (bench_gui).
 # Usage: scripts/bench_gui.sh [IDLE_SECONDS] [GAME_SECONDS]
 set -euo pipefail
@@ -38,27 +40,29 @@ first_paint() { timeout 5 "$@" 2>&1 | sed -n 's/.*painted \([0-9.]*\) ms.*/\1/p'
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", a/b}'; }
 
 start_figures() {
-  local bare=() text=() unit=() splash=()
+  local bare=() text=() unit=() fresh=() splash=()
   for i in 1 2 3 4 5; do
     bare+=("$(first_paint build/bench/bench_bare)")
     text+=("$(first_paint build/bench/bench_bare --text)")
     # Each from the settings and the cache as a run leaves them (the first
     # run of a fresh file writes what it lacks, and the start's pictures).
     homes SoundMode=0 SplashScreen=0
-    first_paint "$bin/ignivar" >/dev/null
+    fresh+=("$(first_paint "$bin/ignivar")")
     unit+=("$(first_paint "$bin/ignivar")")
     homes
     first_paint "$bin/ignivar" >/dev/null
     splash+=("$(first_paint "$bin/ignivar")")
   done
-  local b t u s
+  local b t u f s
   b=$(printf '%s\n' "${bare[@]}" | median)
   t=$(printf '%s\n' "${text[@]}" | median)
   u=$(printf '%s\n' "${unit[@]}" | median)
+  f=$(printf '%s\n' "${fresh[@]}" | median)
   s=$(printf '%s\n' "${splash[@]}" | median)
   echo "start, bare Qt window:            first frame $b ms (median of 5)"
   echo "start, the same with a line of text: first frame $t ms (median of 5; Qt reads the desktop's fonts)"
   echo "start, unit (full screen):        first frame $u ms: $(ratio "$u" "$b") the bare window"
+  echo "start, unit, no pictures kept:    first frame $f ms: $(ratio "$f" "$b") the bare window"
   echo "start, splash window:             painted $s ms: $(ratio "$s" "$b") the bare window, $(ratio "$s" "$t") the one with text"
 }
 
@@ -113,14 +117,13 @@ within() { local size=$1; shift; xvfb-run -a -s "-screen 0 ${size}x24" bash "$se
 echo "== on a 1920 x 1080 screen"
 within 1920x1080 start_figures "$idle" "$game"
 within 1920x1080 idle_figures "$idle" "$game"
-echo "== painting (bench_paint)"
-QT_QPA_PLATFORM=offscreen build/bench/bench_paint 2>/dev/null
+echo "== painting, on one core (bench_paint)"
+QT_QPA_PLATFORM=offscreen taskset -c 0 build/bench/bench_paint 2>/dev/null
 echo "== a game, full screen on 3840 x 2160 against the 1x window"
 big=$(within 3840x2160 "game_ticks FullscreenMode=1" "$idle" "$game")
 small=$(within 1920x1080 "game_ticks FullscreenMode=0 Zoom=1" "$idle" "$game")
 echo "game A for $game s: $big CPU ticks full screen 3840x2160, $small in the 1x window: $(ratio "$((big + 1))" "$((small + 1))") (ticks + 1)"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 200 bare 2>/dev/null
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 200 fullscreen 2>/dev/null
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_keys 400 fullscreen 2>/dev/null
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_keys 200 2>/dev/null
 echo "== the window's timing (bench_gui)"
 xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_gui "$idle" "$game"
