@@ -16,8 +16,9 @@ struct Stroke {
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     QColor colour;
     QRect reach;  // all it may touch: left out of parts it does not meet; null: none left out
-    // Where a large see-through picture drawn pixel for pixel is shown at all.
-    const PictureImages::Runs* runs = nullptr;
+    // A large see-through picture drawn pixel for pixel: a part of the
+    // window that it only partly covers draws it only where it shows.
+    bool sparse = false;
 };
 
 namespace {
@@ -72,7 +73,8 @@ using Strokes = std::vector<Stroke>;
 // pixels; anything else is left to the clip. The clip is the area's alone
 // (the painter's own may be many rectangles, which makes every drawing
 // take the slow way).
-void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pixels) {
+void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pixels, PictureImages& images) {
+    std::vector<QRect> shown;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     for (const Stroke& s : strokes) {
@@ -88,13 +90,12 @@ void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pix
             const QPoint to_source = s.source.topLeft() - s.target.topLeft();
             const QRect part = s.target.intersected(area);
             if (part.isEmpty()) continue;
-            if (!s.runs) {
+            const PictureImages::Runs* runs = s.sparse && part != s.target ? images.runs(*s.image) : nullptr;
+            if (!runs) {
                 p.drawImage(part.topLeft(), *s.image, part.translated(to_source));
                 continue;
             }
-            // Only where it shows anything.
-            static thread_local std::vector<QRect> shown;
-            s.runs->shown_within(part.translated(to_source), shown);
+            runs->shown_within(part.translated(to_source), shown);
             for (const QRect& r : shown) p.drawImage(r.topLeft() - to_source, *s.image, r);
         } else {
             p.drawImage(s.target.topLeft(), *s.image, s.source);
@@ -104,9 +105,9 @@ void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pix
 }
 
 // Paints the areas (which never overlap) one after the other.
-void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr) {
+void make_all(QPainter& p, const Strokes& strokes, const std::vector<QRect>& areas, qreal dpr, PictureImages& images) {
     const bool whole_pixels = dpr == std::round(dpr);
-    for (const QRect& a : areas) make(p, strokes, a, whole_pixels);
+    for (const QRect& a : areas) make(p, strokes, a, whole_pixels, images);
 }
 
 }  // namespace
@@ -160,7 +161,7 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
         const bool fractional = hires && std::abs(zoom * view.dpr - s) > 0.01;
         Stroke d = drawing(&img, target, source, mode, reach);
         d.scaled = s != zoom, d.smooth = fractional;
-        if (mode == QPainter::CompositionMode_SourceOver && !d.scaled) d.runs = images_.runs(img);
+        d.sparse = mode == QPainter::CompositionMode_SourceOver && !d.scaled;
         out.push_back(d);
         return;
     }
@@ -170,7 +171,7 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
                        static_cast<int>(x1 - vx) * zoom, static_cast<int>(y1 - vy) * zoom);
     if (!big.isNull()) {
         Stroke d = drawing(&big, target, source, mode, reach);
-        if (mode == QPainter::CompositionMode_SourceOver) d.runs = images_.runs(big);
+        d.sparse = mode == QPainter::CompositionMode_SourceOver;
         return out.push_back(d);
     }
     Stroke d = drawing(&img, target, QRect(source.topLeft() / zoom, source.size() / zoom), mode, reach);
@@ -228,7 +229,7 @@ void FramePainter::compose_base(const skin::Skin& skin, const Display& display, 
     if (base_.isNull()) return;  // no memory to spare: painted in layers, as before
     QPainter bp(&base_);
     bp.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    make_all(bp, strokes(l, 0, n, nullptr), {window}, 1.0);
+    make_all(bp, strokes(l, 0, n, nullptr), {window}, 1.0, images_);
     bp.end();
     base_of_ = {{items.begin(), items.begin() + static_cast<std::ptrdiff_t>(n)}, zoom, window.size()};
 }
@@ -258,7 +259,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     } else {
         areas.push_back(window);
     }
-    make_all(p, strokes(l, from, items.size(), base), areas, view.dpr);
+    make_all(p, strokes(l, from, items.size(), base), areas, view.dpr, images_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
