@@ -1,5 +1,7 @@
 #include "host/host.h"
 
+#include <algorithm>
+
 namespace ignivar::host {
 
 Host::Host(SettingsStore& store, SoundSink& sound, TimeSource& time, std::uint32_t seed, LocalClock* clock)
@@ -95,6 +97,10 @@ Status Host::load_state(const std::uint8_t* data, std::size_t size, bool paused)
     if (!decoded) return decoded.error();
     const UnitState& s = *decoded;
     restore_state(s, unit_, coin_);
+    // A saved moment never lowers a high score: the store's better one wins.
+    GameState& g = unit_.mutable_state();
+    g.hiscore_a = std::max(g.hiscore_a, store_.read_number(Setting::HiScore1, 0));
+    g.hiscore_b = std::max(g.hiscore_b, store_.read_number(Setting::HiScore2, 0));
     if (paused && game_on() && !paused_) {
         paused_ = true;
         time_.freeze(true);  // before the clock is set: not a moment passes

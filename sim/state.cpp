@@ -130,6 +130,8 @@ GameState read_game(Reader& r) {
     return g;
 }
 
+void read_game_into(Reader& r, UnitState& s) { s.game = read_game(r); }
+
 void write_payload(Writer& w, const UnitState& s) {
     w.i64(s.now);
     w.u32(s.fraction_num);
@@ -178,6 +180,7 @@ void read_timers(Reader& r, UnitState& s) {
         t.interval = r.i32(1, std::numeric_limits<std::int32_t>::max());
         t.enabled = r.flag();
         t.due = r.i64(0, kMaxVirtualMillis + std::numeric_limits<std::int32_t>::max());
+        if (r.bad()) return;  // no sums with a value out of its range
         // A running timer falls due after the moment saved, within its interval.
         if (t.enabled && (t.due <= s.now || t.due > s.now + t.interval)) r.mark_bad();
     }
@@ -202,17 +205,18 @@ void read_sounds(Reader& r, UnitState& s) {
     }
 }
 
+// Stops at the first field out of its range: what follows may be reckoned
+// from it.
 UnitState read_payload(Reader& r) {
     UnitState s;
     s.now = r.i64(0, kMaxVirtualMillis);
     s.fraction_num = static_cast<std::uint32_t>(r.raw(4));
     s.fraction_den = static_cast<std::uint32_t>(r.raw(4));
     if (s.fraction_den == 0 || s.fraction_den > 1'000'000 || s.fraction_num >= s.fraction_den) r.mark_bad();
-    read_display(r, s);
-    read_timers(r, s);
-    s.game = read_game(r);
-    read_coin(r, s);
-    read_sounds(r, s);
+    for (void (*part)(Reader&, UnitState&) : {read_display, read_timers, read_game_into, read_coin, read_sounds}) {
+        if (r.bad()) break;
+        part(r, s);
+    }
     return s;
 }
 

@@ -9,6 +9,7 @@
 
 #include "harness.h"
 #include "results.h"
+#include "host/host.h"
 #include "host/rewind.h"
 #include "host/state_file.h"
 #include "sim/state.h"
@@ -141,13 +142,41 @@ TEST(SaveState, WhatIsNoSavedGameIsRefusedAndChangesNothing) {
             EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.content) << c.name << ": left as it was";
         }
     }
-    // A checksum made right again does not let an impossible moment in.
-    std::vector<std::uint8_t> forged = good;
-    forged[20 + 8 + 8 + kSegmentCount + 15 + 9 * 13 + 20] = 7;  // the hero in lane 7
-    const std::uint32_t crc = crc32(forged.data() + 20, forged.size() - 20);
-    for (int i = 0; i < 4; ++i) forged[16 + i] = static_cast<std::uint8_t>(crc >> (8 * i));
-    EXPECT_NE(test::error_text(sim.driver.host()->load_state(forged)).find("no unit can be in"), std::string::npos);
-    EXPECT_EQ(sim.driver.host()->save_state(), before);
+    // A checksum made right again does not let an impossible moment in, and
+    // reading stops at the first value out of its range (a clock past its
+    // end, with timers due after it, reckons nothing from it).
+    const auto forged = [&](std::size_t at, std::uint64_t value, int bytes) {
+        std::vector<std::uint8_t> f = good;
+        for (int i = 0; i < bytes; ++i) f[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+        const std::uint32_t crc = crc32(f.data() + 20, f.size() - 20);
+        for (int i = 0; i < 4; ++i) f[16 + i] = static_cast<std::uint8_t>(crc >> (8 * i));
+        return f;
+    };
+    for (const auto& f : {forged(20 + 8 + 8 + kSegmentCount + 15 + 9 * 13 + 20, 7, 4),  // the hero in lane 7
+                          forged(20, 0x7FFFFFFFFFFFFFF0ULL, 8)}) {                    // the clock at its very end
+        EXPECT_NE(test::error_text(sim.driver.host()->load_state(f)).find("no unit can be in"), std::string::npos);
+        EXPECT_EQ(sim.driver.host()->save_state(), before);
+    }
+}
+
+// A saved moment never lowers the high score kept: the better of the two stays.
+TEST(SaveState, ALoadedMomentNeverLowersAHighScore) {
+    Sim sim;
+    sim.run("start\npress game_b\nrelease game_b\nwait 8000");
+    const std::vector<std::uint8_t> moment = sim.driver.host()->save_state();  // high scores 0
+    for (const auto& [stored, in_moment, kept] : {std::tuple{500, 90, 500}, std::tuple{40, 90, 90}, std::tuple{0, 0, 0}}) {
+        MemoryStore store;
+        store.write_number(Setting::HiScore2, stored);
+        SilentSink sound;
+        host::ManualTime time;
+        host::Host host(store, sound, time, 1);
+        host.create();
+        UnitState s = *decode_state(moment.data(), moment.size());
+        s.game.hiscore_b = in_moment;
+        ASSERT_TRUE(host.load_state(encode_state(s)).ok());
+        EXPECT_EQ(host.unit().state().hiscore_b, kept) << stored << " stored, " << in_moment << " saved";
+        EXPECT_EQ(store.read_number(Setting::HiScore2, -1), stored) << "nothing written by a load";
+    }
 }
 
 struct Framed {
