@@ -64,7 +64,8 @@ void TForm1::FormCreate() {
     connect(replays_, &ReplayKeeper::face_changed, this, [this] { repaint_changed(); });
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
-    connect(keeper_, &GameKeeper::moment_replaced, this, [this] { replays_->recorder().stop(); });
+    // A game continued from a saved moment is recorded from there, as such.
+    connect(keeper_, &GameKeeper::moment_replaced, this, [this] { replays_->recorder().continue_from_here(); });
     windowed_zoom_ = std::clamp(store_.read_number(Setting::Zoom, 1), 1, 4);
     fullscreen_zoom_ = std::clamp(store_.read_number(Setting::FullscreenZoom, 0), 0, 4);
     fullscreen_ = host_.create([this](bool fullscreen) {

@@ -45,6 +45,7 @@ QString proof_text(const host::KeptReplay& r) {
     if (!r.readable) return "not a replay: " + QString::fromStdString(r.problem);
     if (!r.ended) return "unfinished";
     if (!r.verified) return "not proved: " + QString::fromStdString(r.problem);
+    if (r.continued) return "continued from a saved game: it proves no score";
     return r.rewound ? "proved by its replay (rewound while played)" : "proved by its replay";
 }
 
@@ -236,6 +237,7 @@ void ReplaysWindow::export_chosen() {
     auto replay = host::read_replay_file(r->file);
     std::tie(request.config, request.data_dir) = skin_();
     request.out = out.toStdString();
+    request.replay_file = r->file;
     const Status s = replay ? export_with_progress(*replay, request) : Status(replay.error());
     if (cancelled_) return;  // nothing was written, as the player asked
     if (!s) ui::tell(this, ui::Tone::Warning, "The clip could not be exported:\n" + QString::fromStdString(s.message()));

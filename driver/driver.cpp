@@ -200,7 +200,7 @@ bool Driver::cmd_load_state(std::string_view args) {
     if (!bytes) return fail(bytes.message());
     if (Status s = host_->load_state(*bytes); !s) return fail(s.message());
     sink_.played.clear();  // what sounded belongs to the time before
-    recorder_->stop();  // a moment of another game, or of none: not the one being recorded
+    recorder_->continue_from_here();  // a game running there is recorded on, as a continued one
     return true;
 }
 

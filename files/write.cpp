@@ -139,6 +139,26 @@ void remove_unchanged_for(const std::string& folder, std::string_view extension,
         seconds);
 }
 
+Result<bool> write_new(const std::string& path, const std::string& text) {
+    const std::string folder = parent_of(path);
+    if (Status made = make_folder(folder); !made) return made.error();
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return os_error("cannot write in", folder, errno);
+    ::fchmod(fd, mode_for(path));
+    Status written = write_all(fd, text.data(), text.size());
+    if (written && ::fsync(fd) != 0) written = os_error("cannot write", temp, errno);
+    if (::close(fd) != 0 && written) written = os_error("cannot write", temp, errno);
+    // A link takes the name only where there is none: the name is ours alone.
+    int error = 0;
+    if (written && ::link(temp.c_str(), path.c_str()) != 0) error = errno;
+    ::unlink(temp.c_str());
+    if (!written) return failure(path + ": " + written.message());
+    if (error == EEXIST) return false;
+    if (error) return os_error("cannot write", path, error);
+    return true;
+}
+
 Status write_atomically(const std::string& path, const std::string& text) {
     return write_atomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }

@@ -20,6 +20,11 @@ namespace ignivar::files {
 Status write_atomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 Status write_atomically(const std::string& path, const std::string& text);
 
+// Writes `bytes` as a new file at `path`, whole or not at all, never over
+// anything there (also not over a file another program makes at the same
+// moment): true when written, false when something has that name already.
+Result<bool> write_new(const std::string& path, const std::string& text);
+
 // Makes a folder and its parents, private to the user where it is new.
 Status make_folder(const std::string& path);
 

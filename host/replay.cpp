@@ -7,6 +7,8 @@
 #include <ctime>
 #include <sstream>
 
+#include "sim/virtual_clock.h"
+
 namespace ignivar::host {
 namespace {
 
@@ -77,13 +79,59 @@ std::string utc_now() {
     return buf;
 }
 
-// The start must be a ready picture of the replay's game, nothing played.
+bool is_pressed_picture(Seg seg) {
+    for (int b = 0; b < input::kButtonCount; ++b)
+        if (seg == input::pressed_picture(static_cast<input::Button>(b))) return true;
+    return false;
+}
+
+// What a game's beginning can be, checked whole: the ready picture of the
+// game, as the unit itself draws it with the moment's high scores and
+// sound choice (buttons may be held), every timer stopped but the count-down
+// waiting at its interval, nothing in play. What the last game left in the
+// game's fields (its score, its flames) is cleared as the game begins.
+Status check_beginning(const UnitState& s, char game) {
+    const GameState& g = s.game;
+    const int ready = game == 'A' ? kGameAReady : kGameBReady;
+    const auto refuse = [&] { return failure("it does not start at the beginning of a game " + std::string(1, game)); };
+    if (g.mode != ready || g.play || g.hero != 0 || g.misses != 0) return refuse();
+    for (const TimerBank::SlotState& t : s.timers)
+        if (t.enabled) return refuse();
+    if (s.timers[static_cast<int>(TimerId::GameStart)].interval != (g.game_sound ? 4900 : 100)) return refuse();
+    MemoryStore store;
+    SilentSink sound;
+    RandomCoin coin(0);
+    Millis now = 0;
+    VirtualClock clock([&] { return now; });
+    Unit unit(store, sound, clock, coin);
+    unit.mutable_state().hiscore_a = g.hiscore_a;
+    unit.mutable_state().hiscore_b = g.hiscore_b;
+    unit.set_current_mode(ready);
+    unit.Gam_Set_Mode();
+    if (!g.game_sound) {
+        unit.Inp_left_down();  // how the sound is switched off before a game
+        unit.Inp_left_up();
+    }
+    const auto& lit = unit.display().lit_segments();
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (!is_pressed_picture(static_cast<Seg>(i)) && lit[static_cast<std::size_t>(i)] != s.lit[static_cast<std::size_t>(i)])
+            return refuse();
+    if (unit.display().cells() != s.cells) return refuse();
+    return {};
+}
+
+// The start must be the beginning of the replay's game, or, for a game
+// continued from a saved moment, a moment of that game.
 Status check_start(const Replay& r) {
     auto s = decode_state(r.start.data(), r.start.size());
     if (!s) return failure("its start is no moment of a unit: " + s.message());
-    const GameState& g = s->game;
-    if (g.mode != (r.game == 'A' ? kGameAReady : kGameBReady) || g.score != 0 || g.misses != 0)
-        return failure("it does not start at the beginning of a game " + std::string(1, r.game));
+    if (r.continued) {
+        const int mode = s->game.mode;
+        const bool of_game = r.game == 'A' ? (mode == kGameAReady || mode == kGameA) : (mode == kGameBReady || mode == kGameB);
+        if (!of_game) return failure("it does not start in a game " + std::string(1, r.game));
+        return {};
+    }
+    if (Status b = check_beginning(*s, r.game); !b) return b;
     const input::Button button = r.game == 'A' ? input::Button::GameA : input::Button::GameB;
     if (r.steps.empty() || r.steps.front().kind != Replay::Step::Kind::Release || r.steps.front().at != 0 ||
         r.steps.front().button != button)
@@ -103,6 +151,8 @@ Status read_line(Replay& r, std::string_view key, const std::vector<std::string_
         r.date = std::string(w[1]);
     } else if (key == "rewound" && w.size() == 2 && (w[1] == "yes" || w[1] == "no")) {
         r.rewound = w[1] == "yes";
+    } else if (key == "continued" && w.size() == 2 && w[1] == "yes") {
+        r.continued = true;
     } else if (key == "start" && w.size() == 2 && !have_start) {
         auto bytes = unbase64(w[1]);
         if (!bytes) return failure("its start is not in base64");
@@ -137,7 +187,9 @@ Status read_line(Replay& r, std::string_view key, const std::vector<std::string_
 std::string write_replay(const Replay& r) {
     std::ostringstream out;
     out << kHeader << kReplayVersion << "\ngame " << r.game << "\ndate " << (r.date.empty() ? "unknown" : r.date)
-        << "\nrewound " << (r.rewound ? "yes" : "no") << "\nstart " << base64(r.start) << '\n';
+        << "\nrewound " << (r.rewound ? "yes" : "no") << '\n';
+    if (r.continued) out << "continued yes\n";  // only then: replays of whole games read as ever
+    out << "start " << base64(r.start) << '\n';
     for (const Replay::Step& s : r.steps) {
         if (s.kind == Replay::Step::Kind::Slip) out << "slip " << s.at << ' ' << s.to << '\n';
         else out << (s.kind == Replay::Step::Kind::Press ? "press " : "release ") << s.at << ' ' << input::button_id(s.button) << '\n';
@@ -213,6 +265,19 @@ void Recorder::event(const UnitEvent& e) {
     Replay done = std::move(*replay_);
     replay_.reset();
     if (finished_) finished_(done);
+}
+
+void Recorder::continue_from_here() {
+    replay_.reset();
+    const int mode = host_.unit().state().mode;
+    // A ready moment is recorded as ever, from its game button's release.
+    if (!enabled_ || (mode != kGameA && mode != kGameB)) return;
+    replay_ = Replay{};
+    replay_->game = mode == kGameA ? 'A' : 'B';
+    replay_->date = now_text ? now_text() : std::string();
+    replay_->start = host_.save_state();
+    replay_->continued = true;
+    started_ = host_.unit().timers().now();
 }
 
 void Recorder::went_back() {

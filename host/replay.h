@@ -44,6 +44,9 @@ struct Replay {
     std::int32_t score = 0;
     Millis length = 0;                // from the start to game over
     bool rewound = false;             // the player ran it back while playing
+    // It starts at a saved moment of the game (a quick load, a game kept
+    // over a closed program), not at its beginning: it proves no score.
+    bool continued = false;
 };
 
 // The replay as text, its checksum last.
@@ -68,6 +71,9 @@ public:
     void went_back();
     // Ends the record unkept (the unit was put at a moment of another game).
     void stop() { replay_.reset(); }
+    // The unit was put at a saved moment: a game running there is recorded
+    // from it on, as a continued game; any other record ends unkept.
+    void continue_from_here();
     // Recording is on from the next game (a script's `record FILE`).
     void set_enabled(bool on) { enabled_ = on; }
 

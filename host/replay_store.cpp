@@ -1,9 +1,13 @@
 #include "host/replay_store.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
+#include <map>
 #include <set>
+#include <sstream>
 
+#include "files/cache.h"
 #include "files/read.h"
 #include "files/write.h"
 #include "files/xdg.h"
@@ -11,6 +15,103 @@
 namespace ignivar::host {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What each replay file of a folder was found to be, by its name, kept
+// beside them: taken again only for the very file it was found of.
+constexpr const char* kVerdicts = "verdicts.txt";
+constexpr std::uint64_t kMostVerdictBytes = 4 * 1024 * 1024;
+
+struct Verdict {
+    files::Stamp stamp;
+    KeptReplay replay;
+};
+
+std::string stamp_text(const files::Stamp& s) {
+    return std::to_string(s.device) + ' ' + std::to_string(s.inode) + ' ' + std::to_string(s.size) + ' ' +
+           std::to_string(s.modified_ns) + ' ' + std::to_string(s.changed_ns);
+}
+
+// A line: the file's name, its stamp, then what it is (tab-separated).
+std::string verdict_line(const std::string& name, const Verdict& v) {
+    const KeptReplay& k = v.replay;
+    std::ostringstream out;
+    out << name << '\t' << stamp_text(v.stamp) << '\t' << k.readable << k.ended << k.rewound << k.continued << k.verified
+        << '\t' << k.game << '\t' << k.score << '\t' << k.length << '\t' << k.date << '\t' << k.problem << '\n';
+    return out.str();
+}
+
+template <typename T>
+bool parse(std::string_view text, T& out) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+std::optional<std::pair<std::string, Verdict>> parse_verdict(std::string_view line) {
+    std::vector<std::string_view> f;
+    for (std::size_t at = 0;;) {
+        const auto tab = line.find('\t', at);
+        f.push_back(line.substr(at, tab - at));
+        if (tab == std::string_view::npos) break;
+        at = tab + 1;
+    }
+    if (f.size() != 8 || f[2].size() != 5 || f[3].size() != 1) return std::nullopt;
+    Verdict v;
+    std::istringstream stamp{std::string(f[1])};
+    if (!(stamp >> v.stamp.device >> v.stamp.inode >> v.stamp.size >> v.stamp.modified_ns >> v.stamp.changed_ns))
+        return std::nullopt;
+    KeptReplay& k = v.replay;
+    bool* flags[] = {&k.readable, &k.ended, &k.rewound, &k.continued, &k.verified};
+    for (std::size_t i = 0; i < 5; ++i) *flags[i] = f[2][i] == '1';
+    k.game = f[3][0];
+    if (!parse(f[4], k.score) || !parse(f[5], k.length)) return std::nullopt;
+    k.date = std::string(f[6]);
+    k.problem = std::string(f[7]);
+    return std::pair{std::string(f[0]), v};
+}
+
+std::map<std::string, Verdict> read_verdicts(const std::string& folder) {
+    std::map<std::string, Verdict> out;
+    auto bytes = files::read_regular_file(folder + "/" + kVerdicts, kMostVerdictBytes);
+    if (!bytes) return out;
+    std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    while (!text.empty()) {
+        const auto nl = text.find('\n');
+        if (auto v = parse_verdict(text.substr(0, nl))) out.insert(std::move(*v));
+        text = nl == std::string_view::npos ? std::string_view() : text.substr(nl + 1);
+    }
+    return out;
+}
+
+// What a replay file is: read, and run again.
+KeptReplay examine(const std::string& file) {
+    KeptReplay k;
+    k.file = file;
+    auto r = read_replay_file(file);
+    if (!r) {
+        k.problem = r.message();
+        return k;
+    }
+    k.readable = true;
+    k.game = r->game;
+    k.score = r->score;
+    k.length = r->length;
+    k.date = r->date;
+    k.ended = r->ended;
+    k.rewound = r->rewound;
+    k.continued = r->continued;
+    const Status v = verify(*r);
+    k.verified = v.ok();
+    if (!v) k.problem = v.message();
+    return k;
+}
+
+bool plain_name(const std::string& name) {
+    return name.find_first_of("\t\n\r") == std::string::npos;
+}
+
+}  // namespace
 
 std::string replay_folder() { return files::data_home() + "/" + files::kVendorFolder + "/replays"; }
 
@@ -32,31 +133,31 @@ Status write_replay_file(const std::string& path, const Replay& replay) {
 
 std::vector<KeptReplay> list_replays(const std::string& folder) {
     std::vector<KeptReplay> out;
+    const std::map<std::string, Verdict> known = read_verdicts(folder);
+    std::string verdicts;
+    bool changed = false;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         // A replay's write that was killed leaves name.replay.XXXXXX behind.
         if (const std::string name = entry.path().string(); name.size() > 14 && name.compare(name.size() - 14, 8, ".replay.") == 0)
             files::remove_stale_temporaries(name.substr(0, name.size() - 7));
         if (entry.path().extension() != ".replay") continue;
+        const std::string file = entry.path().string(), name = entry.path().filename().string();
+        const auto stamp = files::stamp(file);
+        const auto it = known.find(name);
         KeptReplay k;
-        k.file = entry.path().string();
-        auto r = read_replay_file(k.file);
-        if (!r) {
-            k.problem = r.message();
+        if (stamp && it != known.end() && it->second.stamp == *stamp) {
+            k = it->second.replay;
+            k.file = file;
         } else {
-            k.readable = true;
-            k.game = r->game;
-            k.score = r->score;
-            k.length = r->length;
-            k.date = r->date;
-            k.ended = r->ended;
-            k.rewound = r->rewound;
-            const Status v = verify(*r);
-            k.verified = v.ok();
-            if (!v) k.problem = v.message();
+            k = examine(file);
+            changed = true;
         }
+        if (stamp && plain_name(name) && plain_name(k.date) && plain_name(k.problem))
+            verdicts += verdict_line(name, {*stamp, k});
         out.push_back(std::move(k));
     }
+    if (changed || out.size() != known.size()) (void)files::write_atomically(folder + "/" + kVerdicts, verdicts);
     std::sort(out.begin(), out.end(), [](const KeptReplay& a, const KeptReplay& b) {
         return a.date != b.date ? a.date > b.date : a.file > b.file;
     });
@@ -66,7 +167,7 @@ std::vector<KeptReplay> list_replays(const std::string& folder) {
 std::vector<KeptReplay> high_scores(const std::vector<KeptReplay>& all, char game) {
     std::vector<KeptReplay> table;
     for (const KeptReplay& k : all)
-        if (k.game == game && k.verified) table.push_back(k);
+        if (k.game == game && k.verified && !k.continued) table.push_back(k);
     // The better score first; of equal ones, the shorter game, then the earlier.
     std::stable_sort(table.begin(), table.end(), [](const KeptReplay& a, const KeptReplay& b) {
         if (a.score != b.score) return a.score > b.score;
@@ -81,17 +182,22 @@ Result<std::string> keep_replay(const Replay& replay, const std::string& folder)
     std::string stem = replay.date.empty() ? std::string("game") : replay.date;
     std::replace(stem.begin(), stem.end(), ':', '-');
     stem += "-" + std::string(1, replay.game) + "-" + std::to_string(replay.score);
-    std::string path = folder + "/" + stem + ".replay";
-    for (int n = 2; files::exists(path); ++n) path = folder + "/" + stem + "-" + std::to_string(n) + ".replay";
-    if (Status s = write_replay_file(path, replay); !s) return s.error();
-    // What stays: the recent games and each game's table.
+    const std::string text = write_replay(replay);
+    std::string path;
+    for (int n = 1;; ++n) {
+        path = folder + "/" + stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".replay";
+        const Result<bool> written = files::write_new(path, text);
+        if (!written) return failure("The replay could not be kept: " + written.message());
+        if (*written) break;
+    }
+    // What stays: the recent games (readable or not) and each game's table.
     const std::vector<KeptReplay> all = list_replays(folder);
     std::set<std::string> keep;
     for (std::size_t i = 0; i < all.size() && i < kRecentReplays; ++i) keep.insert(all[i].file);
     for (char game : {'A', 'B'})
         for (const KeptReplay& k : high_scores(all, game)) keep.insert(k.file);
     for (const KeptReplay& k : all)
-        if (!keep.count(k.file) && k.readable) {
+        if (!keep.count(k.file)) {
             std::error_code ec;
             fs::remove(k.file, ec);
         }

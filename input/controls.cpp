@@ -10,18 +10,19 @@ namespace {
 
 struct ButtonInfo {
     std::string_view id;
-    int area;  // the section of the button area's picture
+    int area;     // the section of the button area's picture
+    Seg pressed;  // its pressed picture (the set button has none)
 };
 
 constexpr ButtonInfo kButtons[kButtonCount] = {
-    {"game_a", picture_section("btn_game_a_top")},
-    {"game_b", picture_section("btn_game_b_top")},
-    {"time", picture_section("btn_time_top")},
-    {"left", picture_section("btn_left_top")},
-    {"right", picture_section("btn_right_top")},
-    {"shoot_left", picture_section("btn_shoot_left_top")},
-    {"shoot_right", picture_section("btn_shoot_right_top")},
-    {"set", picture_section("btn_set_top")},
+    {"game_a", picture_section("btn_game_a_top"), Seg::BtnGameADown},
+    {"game_b", picture_section("btn_game_b_top"), Seg::BtnGameBDown},
+    {"time", picture_section("btn_time_top"), Seg::BtnTimeDown},
+    {"left", picture_section("btn_left_top"), Seg::BtnLeftDown},
+    {"right", picture_section("btn_right_top"), Seg::BtnRightDown},
+    {"shoot_left", picture_section("btn_shoot_left_top"), Seg::BtnShootLeftDown},
+    {"shoot_right", picture_section("btn_shoot_right_top"), Seg::BtnShootRightDown},
+    {"set", picture_section("btn_set_top"), Seg::Count},
 };
 static_assert(std::all_of(std::begin(kButtons), std::end(kButtons), [](const ButtonInfo& b) { return b.area > 0; }));
 
@@ -34,6 +35,7 @@ constexpr std::string_view kHintTail[kBindingCount] = {
 std::string_view button_id(Button b) { return kButtons[static_cast<int>(b)].id; }
 std::string_view button_area_name(Button b) { return picture_name(button_area_section(b)); }
 int button_area_section(Button b) { return kButtons[static_cast<int>(b)].area; }
+Seg pressed_picture(Button b) { return kButtons[static_cast<int>(b)].pressed; }
 
 std::optional<Button> button_from_id(std::string_view id) {
     for (int i = 0; i < kButtonCount; ++i)

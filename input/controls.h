@@ -23,6 +23,7 @@ std::string_view button_id(Button b);                 // "game_a", "shoot_left",
 std::optional<Button> button_from_id(std::string_view id);
 std::string_view button_area_name(Button b);          // "btn_game_a_top" ...
 int button_area_section(Button b);                    // its picture's section, 1..100
+Seg pressed_picture(Button b);                        // btn_game_a_down ...; Seg::Count for the set button
 
 // Button areas in the order in which their hints are listed.
 inline constexpr std::array<Button, kButtonCount> kHintOrder = {

@@ -65,6 +65,7 @@ struct Glyph {
 struct DigitCell {
     Glyph glyph;
     bool visible = false;
+    friend constexpr bool operator==(const DigitCell&, const DigitCell&) = default;
 };
 
 class Display {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <regex>
 #include <set>
@@ -12,6 +13,7 @@
 #include "harness.h"
 #include "host/replay.h"
 #include "host/replay_store.h"
+#include "files/write.h"
 #include "sim/state.h"
 #include "recorded_game.h"
 #include "temp_dir.h"
@@ -85,6 +87,125 @@ TEST(Replays, ATamperedReplayFailsVerification) {
         EXPECT_EQ(run_verify({file}, out, err), 1) << c.what;
         EXPECT_NE(out.str().find(c.reason), std::string::npos) << c.what << ": " << out.str();
     }
+}
+
+// A start is checked whole against what a game's beginning can be: what
+// the last game left in the game's fields passes (the game clears it), a
+// moment made to score passes not.
+TEST(Replays, AStartMustBeWhatAGamesBeginningCanBe) {
+    TempDir dir;
+    const host::Replay played = recorded_game(dir);
+    // The next game, right after one that scored: its ready picture still
+    // holds the last game's score and flames.
+    Sim sim(1);
+    std::string script = "start\npress time\nrelease time\n";
+    std::string coins;
+    for (int i = 0; i < 600; ++i) coins += "0110100110010110"[i % 16];
+    script += "coin " + coins + "\npress game_b\nrelease game_b\n";
+    const char* buttons[] = {"right", "shoot_left", "left", "shoot_right", "right", "right", "shoot_left"};
+    for (int i = 0; i < 160; ++i)
+        script += "wait 173\npress " + std::string(buttons[i % 7]) + "\nwait 20\nrelease " + buttons[i % 7] + "\n";
+    sim.run(script + "wait 8000\nrecord " + dir.file("next.replay") + "\npress game_a\nrelease game_a\nwait 60000\n");
+    const auto next = host::read_replay_file(dir.file("next.replay"));
+    ASSERT_TRUE(next.ok()) << next.message();
+    const auto started = decode_state(next->start.data(), next->start.size());
+    EXPECT_TRUE(host::verify(*next).ok()) << host::verify(*next).message();
+    struct Case {
+        const char* what;
+        std::function<void(UnitState&)> forge;
+    };
+    const Case forged[] = {
+        {"the shot's timer armed at its scoring step", [](UnitState& s) {
+             s.game.shot_step = 11, s.game.shot_lane = 1, s.game.shot_pos = 3;
+             s.timers[static_cast<int>(TimerId::Shot)] = {50, true, s.now + 50};
+         }},
+        {"play already on", [](UnitState& s) { s.game.play = true; }},
+        {"the hero in a lane", [](UnitState& s) { s.game.hero = 2; }},
+        {"a count-down of 50 ms", [](UnitState& s) { s.timers[static_cast<int>(TimerId::GameStart)].interval = 50; }},
+        {"a flame shown", [](UnitState& s) { s.lit[static_cast<int>(flame_seg(1, 5))] = true; }},
+        {"another high score shown", [](UnitState& s) { s.cells[3].glyph = Glyph::large(7); }},
+    };
+    for (const Case& c : forged) {
+        UnitState s = *decode_state(played.start.data(), played.start.size());
+        c.forge(s);
+        host::Replay r = played;
+        r.start = encode_state(s);
+        const Status v = host::verify(r);
+        ASSERT_FALSE(v.ok()) << c.what;
+        EXPECT_NE(v.message().find("does not start at the beginning of a game B"), std::string::npos) << c.what;
+    }
+    ASSERT_TRUE(started.ok());
+    EXPECT_GT(started->game.score, 0) << "the ready picture held the last game's score";
+}
+
+// A game continued from a saved moment is recorded from there, marked so,
+// proved as far as it goes, and never in a high-score table.
+TEST(Replays, AContinuedGameIsKeptButProvesNoScore) {
+    TempDir dir;
+    const host::Replay played = recorded_game(dir);
+    Sim sim(1);
+    std::string script = "start\npress time\nrelease time\n";
+    std::string coins;
+    for (int i = 0; i < 600; ++i) coins += "0110100110010110"[i % 16];
+    script += "coin " + coins + "\npress game_b\nrelease game_b\nwait 9000\nsave-state " + dir.file("mid.state") +
+              "\nrecord " + dir.file("continued.replay") + "\nload-state " + dir.file("mid.state") + "\nwait 60000\n";
+    sim.run(script);
+    const auto continued = host::read_replay_file(dir.file("continued.replay"));
+    ASSERT_TRUE(continued.ok()) << continued.message();
+    EXPECT_TRUE(continued->continued);
+    EXPECT_TRUE(host::verify(*continued).ok()) << host::verify(*continued).message();
+    const std::string folder = dir.file("kept");
+    ASSERT_TRUE(host::keep_replay(played, folder).ok());
+    ASSERT_TRUE(host::keep_replay(*continued, folder).ok());
+    const auto all = host::list_replays(folder);
+    ASSERT_EQ(all.size(), 2u);
+    const auto table = host::high_scores(all, 'B');
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_FALSE(table[0].continued);
+}
+
+// What a replay file was found to be is kept for as long as it is that very
+// file: a changed file is read again, a claim about another file is not taken.
+TEST(Replays, AFileIsVerifiedOnceAndAgainWhenItChanges) {
+    TempDir dir;
+    const host::Replay played = recorded_game(dir);
+    const std::string folder = dir.file("kept");
+    const auto kept = host::keep_replay(played, folder);
+    ASSERT_TRUE(kept.ok());
+    ASSERT_TRUE(host::list_replays(folder).at(0).verified);
+    const std::string verdicts = folder + "/verdicts.txt";
+    ASSERT_TRUE(std::filesystem::exists(verdicts));
+    // The file made into a forgery (a higher score, its checksum made right).
+    host::Replay forged = played;
+    forged.score += 100;
+    dir.write("kept/" + std::filesystem::path(*kept).filename().string(), host::write_replay(forged));
+    EXPECT_FALSE(host::list_replays(folder).at(0).verified) << "changed since: run again";
+    // A verdict written by hand for a forged file is not taken either.
+    const std::string forged_file = dir.write("kept/forged.replay", host::write_replay(forged));
+    std::string text;
+    for (const auto& k : host::list_replays(folder)) text += k.file;
+    std::ofstream(verdicts, std::ios::app) << "forged.replay\t1 2 3 4 5\t11001\tB\t160\t31015\tz\t\n";
+    for (const auto& k : host::list_replays(folder))
+        EXPECT_FALSE(k.verified) << k.file;
+    EXPECT_TRUE(host::high_scores(host::list_replays(folder), 'B').empty());
+}
+
+// Two equal games kept in the same second keep two files; files that are
+// no replays go with the old ones.
+TEST(Replays, KeptGamesNeverReplaceOneAnotherAndJunkIsPruned) {
+    TempDir dir;
+    host::Replay idle = recorded_game(dir, false);
+    idle.date = "2026-12-08T10:00:00Z";
+    const std::string folder = dir.file("kept");
+    for (int i = 0; i < 25; ++i) dir.write("kept/junk-" + std::to_string(i) + ".replay", "not a replay");
+    const auto first = host::keep_replay(idle, folder), second = host::keep_replay(idle, folder);
+    ASSERT_TRUE(first.ok() && second.ok());
+    EXPECT_NE(*first, *second);
+    EXPECT_TRUE(std::filesystem::exists(*first) && std::filesystem::exists(*second));
+    EXPECT_TRUE(files::write_new(*first, "x").ok() && !*files::write_new(*first, "x")) << "no write over a kept one";
+    int junk = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) junk += e.path().filename().string().rfind("junk-", 0) == 0;
+    EXPECT_EQ(junk, static_cast<int>(host::kRecentReplays) - 2);
 }
 
 TEST(Replays, BrokenOrForeignFilesAreRefusedByName) {
