@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
             std::printf("export %s: %s\n", clips::format_name(format), s.message().c_str());
             return 1;
         }
-        const double clip = clips::clip_length(game) / 1000.0;
+        const double clip = (game.length + 1000) / 1000.0;
         std::printf("export %-4s 1x 60 fps: %.2f s for %.1f s of play, %.1fx real time, %.1f MB%s\n",
                     clips::format_name(format), took, clip, clip / took,
                     std::filesystem::file_size(r.out) / 1e6, format == clips::Format::Mp4 ? " (target: at least 20x)" : "");

@@ -48,7 +48,7 @@ void load_sounds(sound::Mixer& mixer, const std::string& data_dir) {
 }
 
 // One pass over the game: each frame (and its sound) handed on.
-Status run_pass(const host::Replay& replay, const ExportRequest& r, Scene& scene, sound::Mixer* mixer,
+Status run_pass(const host::Replay& replay, Millis length, const ExportRequest& r, Scene& scene, sound::Mixer* mixer,
                 const std::function<Status(const std::uint32_t*, int, bool, const std::vector<std::int16_t>&)>& take,
                 const std::function<bool(double)>& progress) {
     SilentSink silent;
@@ -63,7 +63,7 @@ Status run_pass(const host::Replay& replay, const ExportRequest& r, Scene& scene
         });
     }
     scene.compositor->invalidate();
-    const std::int64_t frames = clip_length(replay) * r.fps / 1000;
+    const std::int64_t frames = length * r.fps / 1000;
     std::vector<std::int16_t> audio;
     std::int64_t audio_at = 0;
     for (std::int64_t i = 0; i < frames; ++i) {
@@ -83,14 +83,12 @@ Status run_pass(const host::Replay& replay, const ExportRequest& r, Scene& scene
 
 }  // namespace
 
-Millis clip_length(const host::Replay& replay) {
-    const Millis last = replay.ended ? replay.length : (replay.steps.empty() ? 0 : replay.steps.back().at);
-    return last + 1000;
-}
-
 Status export_clip(const host::Replay& replay, const ExportRequest& r, const std::function<bool(double)>& progress) {
     if (r.zoom < 1 || r.zoom > 4) return failure("the zoom is 1 to 4");
     if (r.fps < 1 || r.fps > 60) return failure("the frame rate is 1 to 60 frames a second");
+    if (Status s = check_out(r.replay_file, r.out); !s) return s;
+    const Result<Millis> length = clip_length(replay);
+    if (!length) return length.error();
     auto scene = make_scene(r);
     if (!scene) return scene.error();
     const ClipShape shape{r.format, (*scene)->view.w, (*scene)->view.h, r.fps, kRate};
@@ -103,7 +101,7 @@ Status export_clip(const host::Replay& replay, const ExportRequest& r, const std
         // A GIF's 256 colours are learnt from the whole clip first.
         auto learner = PaletteLearner::open(shape.width, shape.height, shape.fps);
         if (!learner) return learner.error();
-        if (Status s = run_pass(replay, r, **scene, nullptr,
+        if (Status s = run_pass(replay, *length, r, **scene, nullptr,
                                 [&](const std::uint32_t* p, int stride, bool, const std::vector<std::int16_t>&) {
                                     return (*learner)->frame(p, stride);
                                 },
@@ -118,7 +116,7 @@ Status export_clip(const host::Replay& replay, const ExportRequest& r, const std
     if (!writer) return writer.error();
     sound::Mixer mixer(kRate);
     if (has_sound(r.format)) load_sounds(mixer, r.data_dir);
-    const Status done = run_pass(replay, r, **scene, has_sound(r.format) ? &mixer : nullptr,
+    const Status done = run_pass(replay, *length, r, **scene, has_sound(r.format) ? &mixer : nullptr,
                                  [&](const std::uint32_t* p, int stride, bool same, const std::vector<std::int16_t>& audio) {
                                      if (Status s = (*writer)->frame(p, stride, same); !s) return s;
                                      return (*writer)->sound(audio.data(), audio.size() / 2);

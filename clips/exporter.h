@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/result.h"
+#include "clips/plan.h"
 #include "clips/writer.h"
 #include "host/replay.h"
 
@@ -20,13 +21,12 @@ struct ExportRequest {
     std::string config;          // the skin's Config.ini
     std::string data_dir;        // where its folders and Sound/ are looked for
     std::string out;
+    std::string replay_file;     // the replay's own file, if it has one: never written over
 };
 
-// The clip runs from the game's start to a second after game over.
-Millis clip_length(const host::Replay& replay);
-
-// Writes the clip; `progress` hears how far it is (0..1) and stops it by
-// answering false, leaving no file behind.
+// Writes the clip of a game its replay proves, from its start to a second
+// after game over (clips/plan.h); `progress` hears how far it is (0..1) and
+// stops it by answering false, leaving no file behind.
 Status export_clip(const host::Replay& replay, const ExportRequest& request,
                    const std::function<bool(double)>& progress = {});
 

@@ -2,6 +2,7 @@
 #include "driver/export_cli.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
@@ -26,6 +27,29 @@ std::string data_folder() {
     if (files::is_regular_file((exe / files::kConfigFile).string())) return exe.string();
     return (exe / kDataFromBin).lexically_normal().string();
 }
+
+// A signal that ends the export: the clip is given up, its part written
+// removed, and the program ends as the signal asks.
+volatile std::sig_atomic_t g_ended_by = 0;
+void note_signal(int signal) { g_ended_by = signal; }
+
+// Takes SIGINT and SIGTERM while it lives, and gives the old handlers back.
+class SignalsEndTheExport {
+public:
+    SignalsEndTheExport() {
+        struct sigaction sa {};
+        sa.sa_handler = note_signal;
+        sigemptyset(&sa.sa_mask);
+        for (int i = 0; i < 2; ++i) ::sigaction(kSignals[i], &sa, &old_[i]);
+    }
+    ~SignalsEndTheExport() {
+        for (int i = 0; i < 2; ++i) ::sigaction(kSignals[i], &old_[i], nullptr);
+    }
+
+private:
+    static constexpr int kSignals[2] = {SIGINT, SIGTERM};
+    struct sigaction old_[2] {};
+};
 
 bool small_number(const std::string& text, int lo, int hi, int& out) {
     char* end = nullptr;
@@ -58,21 +82,24 @@ int run_export(const std::vector<std::string>& args, std::ostream& out, std::ost
     r.format = format.value_or(clips::Format::Mp4);
     if (r.config.empty()) r.config = files::join(data_folder(), files::kConfigFile);
     r.data_dir = std::filesystem::path(r.config).parent_path().string();
+    r.replay_file = plain[0];
     auto replay = host::read_replay_file(plain[0]);
     if (!replay) return out << replay.message() << '\n', 1;
     const bool terminal = ::isatty(STDERR_FILENO);
     const auto started = std::chrono::steady_clock::now();
     int shown = -1;
+    const SignalsEndTheExport signals;
     const Status s = clips::export_clip(*replay, r, [&](double f) {
         const int percent = static_cast<int>(f * 100);
         if (terminal && percent != shown) std::fprintf(stderr, "\rexporting %s: %3d %%", r.out.c_str(), shown = percent);
-        return true;
+        return g_ended_by == 0;
     });
     if (terminal) std::fputc('\n', stderr);
+    if (g_ended_by != 0) return err << "the export of " << plain[0] << " was stopped; nothing is left of the clip\n", 128 + g_ended_by;
     if (!s) return out << "cannot export " << plain[0] << ": " << s.message() << '\n', 1;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    out << r.out << ": " << clips::format_name(r.format) << ", " << clips::clip_length(*replay) / 1000.0 << " s of play in "
-        << seconds << " s\n";
+    out << r.out << ": " << clips::format_name(r.format) << ", " << (replay->length + 1000) / 1000.0
+        << " s of play in " << seconds << " s\n";
     return 0;
 }
 

@@ -14,6 +14,10 @@ extern "C" {
 }
 
 #include <cmath>
+#include <csignal>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -177,7 +181,7 @@ TEST(Clips, AnMp4HoldsTheGameFromItsFirstFrameAndItsStartSound) {
     const clips::ExportRequest r = request(clips::Format::Mp4, 30, dir.file("game.mp4"));
     ASSERT_TRUE(clips::export_clip(replay, r).ok());
     const ReadBack clip = read_back(r.out);
-    const Millis length = clips::clip_length(replay);
+    const Millis length = *clips::clip_length(replay);
     EXPECT_EQ(clip.width, 540);
     EXPECT_EQ(clip.height, 360);
     EXPECT_EQ(av_cmp_q(clip.fps, AVRational{30, 1}), 0) << clip.fps.num << "/" << clip.fps.den;
@@ -208,7 +212,7 @@ TEST(Clips, AnMp4HoldsTheGameFromItsFirstFrameAndItsStartSound) {
 TEST(Clips, GifAndWebpHoldTheirFrames) {
     TempDir dir;
     const host::Replay replay = recorded_game(dir, false);
-    const Millis length = clips::clip_length(replay);
+    const Millis length = *clips::clip_length(replay);
     // The GIF through the module the desktop program loads for its clips.
     void* module = dlopen(IGNIVAR_CLIPS_MODULE, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
@@ -251,6 +255,75 @@ TEST(Clips, GifAndWebpHoldTheirFrames) {
     }
     EXPECT_EQ(pictures, changes);
     EXPECT_EQ(end, length / 100 * 100);
+}
+
+// An export never writes over its replay or over a file that is no clip,
+// and renders only what the replay proves, however long it claims to be.
+TEST(Clips, AnExportRefusesWhatItMayNotTakeOrDestroy) {
+    TempDir dir;
+    const host::Replay replay = recorded_game(dir);
+    const std::string own = dir.file("played.replay");
+    ASSERT_EQ(::link(own.c_str(), dir.file("another-name.mp4").c_str()), 0);
+    dir.write("notes.mp4", "my notes, not a clip");
+    dir.write("empty.mp4", "");
+    host::Replay ten_days = replay;
+    ten_days.length = 10LL * 24 * 3600 * 1000;  // a forged end line, its checksum made right by writing it anew
+    struct Case {
+        const char* what;
+        std::string out;
+        const host::Replay* replay;
+        const char* refused;  // a part of the message, or null: written
+    } cases[] = {
+        {"onto the replay itself", own, &replay, "is the replay itself"},
+        {"onto the replay by another name", dir.file("another-name.mp4"), &replay, "is the replay itself"},
+        {"onto a file that is no clip", dir.file("notes.mp4"), &replay, "is no clip"},
+        {"onto a folder", dir.path.string(), &replay, "is a folder"},
+        {"a game claimed ten days long", dir.file("long.gif"), &ten_days, "does not prove its game"},
+        {"onto an empty file", dir.file("empty.mp4"), &replay, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto before = std::filesystem::exists(c.out) && std::filesystem::is_regular_file(c.out)
+                                ? std::filesystem::file_size(c.out) : 0;
+        clips::ExportRequest r = request(clips::format_of_file(c.out).value_or(clips::Format::Gif), 5, c.out);
+        r.replay_file = own;
+        const Status s = clips::export_clip(*c.replay, r);
+        if (!c.refused) {
+            EXPECT_TRUE(s.ok()) << c.what << ": " << s.message();
+            continue;
+        }
+        ASSERT_FALSE(s.ok()) << c.what;
+        EXPECT_NE(s.message().find(c.refused), std::string::npos) << c.what << ": " << s.message();
+        if (std::filesystem::is_regular_file(c.out)) {
+            EXPECT_EQ(std::filesystem::file_size(c.out), before) << c.what;
+        }
+        EXPECT_FALSE(std::filesystem::exists(c.out + ".partial")) << c.what;
+    }
+    EXPECT_TRUE(host::read_replay_file(own).ok()) << "the replay is as it was";
+}
+
+// An export stopped by a signal leaves nothing of its clip behind.
+TEST(Clips, AnExportEndedBySignalLeavesNoPartialFile) {
+    TempDir dir;
+    (void)recorded_game(dir);
+    const std::string out = dir.file("game.webm"), partial = out + ".partial";
+    for (const int signal : {SIGTERM, SIGINT}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string program = kDir + "/ignivar-sim", replay = dir.file("played.replay");
+            ::execl(program.c_str(), program.c_str(), "export", "--fps", "60", "--zoom", "4", replay.c_str(),
+                    out.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        for (int i = 0; i < 3000 && !std::filesystem::exists(partial); ++i) ::usleep(2000);
+        ASSERT_TRUE(std::filesystem::exists(partial)) << "the export began writing";
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
+        EXPECT_FALSE(std::filesystem::exists(partial));
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 }  // namespace
