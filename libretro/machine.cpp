@@ -31,9 +31,11 @@ std::string folder_of(const std::string& file) {
     return slash == std::string::npos ? std::string(".") : file.substr(0, slash);
 }
 
-// The pressed picture each of the seven buttons shows while it is held.
-constexpr Seg kPressed[7] = {Seg::BtnGameADown, Seg::BtnGameBDown, Seg::BtnTimeDown,      Seg::BtnLeftDown,
-                             Seg::BtnRightDown, Seg::BtnShootLeftDown, Seg::BtnShootRightDown};
+// v * num / den without overflow: a moment far on (a state's clock may be
+// some 10^13 ms) times a sample rate is past 64 bits.
+std::int64_t rescaled(std::int64_t v, std::int64_t num, std::int64_t den) {
+    return static_cast<std::int64_t>(static_cast<__int128>(v) * num / den);
+}
 
 }  // namespace
 
@@ -180,7 +182,7 @@ void Machine::run_frame(const Held& held) {
     take_in_saved_scores();
     // A button goes down or up where the pad differs from what the unit shows held.
     for (int i = 0; i < 7; ++i) {
-        const bool shown = host_->unit().display().Vid_Is_Lit(kPressed[i]);
+        const bool shown = host_->unit().display().Vid_Is_Lit(input::pressed_picture(static_cast<input::Button>(i)));
         if (held[i] != shown) held[i] ? host_->press(static_cast<input::Button>(i)) : host_->release(static_cast<input::Button>(i));
     }
     time_.step();
@@ -196,7 +198,7 @@ bool Machine::load(const std::uint8_t* data, std::size_t size) {
     if (!host_->load_state(data, size)) return false;
     const host::TimeSource::Fraction f = time_.fraction();
     const std::int64_t units = host_->unit().timers().now() * kFps + (f.den ? f.num * kFps / f.den : 0);
-    audio_frame_ = units * mixer_.rate() / (1000 * kFps);
+    audio_frame_ = rescaled(units, mixer_.rate(), 1000 * kFps);
     compositor_->invalidate();
     return true;
 }
@@ -208,9 +210,9 @@ void Machine::apply(const Options& o) {
     clock_.utc = o.utc;
     mixer_.set_muted(!o.sound);
     if (rate) {
-        const std::int64_t units = audio_frame_ * 1000 * kFps / mixer_.rate();
+        const std::int64_t units = rescaled(audio_frame_, 1000 * kFps, mixer_.rate());
         mixer_.set_rate(o.rate);
-        audio_frame_ = units * o.rate / (1000 * kFps);
+        audio_frame_ = rescaled(units, o.rate, 1000 * kFps);
     }
     if (redraw) {
         const bool own = config_.rfind(kBuiltInRoot, 0) != 0;

@@ -29,7 +29,11 @@ public:
     bool muted() const { return muted_; }
 
     // The output frame at which virtual time `ms` falls.
-    std::int64_t frame_at(Millis ms) const { return ms * rate_ / 1000; }
+    // In 128 bits: a moment far on (a saved clock may be some 10^13 ms)
+    // times the rate is past 64.
+    std::int64_t frame_at(Millis ms) const {
+        return static_cast<std::int64_t>(static_cast<__int128>(ms) * rate_ / 1000);
+    }
 
     // A sample starts at virtual time `at`.
     void start(Sample s, Millis at);

@@ -242,6 +242,42 @@ TEST_F(Core, StatesAtRandomFramesRunOnIdentically) {
     EXPECT_TRUE(heard) << "the game's sound was among what was compared";
 }
 
+// A saved moment whose clock is far on (centuries of virtual time, within
+// what the format allows) plays, pictures and sound, as the same moment
+// near the start does: no sum of the clock and the sample rate runs over.
+TEST_F(Core, AMomentFarOnPlaysAsTheSameMomentNearTheStart) {
+    int at = 0;
+    std::vector<std::uint8_t> near;
+    for (; at < 3000 && (near.empty() || state_of(near).sounds.empty()); ++at) {
+        f->run(player(at));
+        near = f->save();
+    }
+    UnitState s = state_of(near);
+    ASSERT_FALSE(s.sounds.empty()) << "a sample sounding as it was saved";
+    constexpr Millis kOn = 10'000'000'000'000;
+    s.now += kOn;
+    for (auto& t : s.timers)
+        if (t.enabled) t.due += kOn;
+    for (auto& sound : s.sounds) sound.started += kOn;
+    const auto far = encode_state(s);
+    const auto play = [&](const std::vector<std::uint8_t>& state) {
+        EXPECT_TRUE(f->load(state));
+        std::vector<std::int16_t> audio;
+        std::vector<std::vector<std::uint32_t>> frames;
+        for (int n = 0; n < 180; ++n) {
+            f->run(player(at + n));
+            frames.push_back(f->frame);
+            audio.insert(audio.end(), f->audio.begin(), f->audio.end());
+        }
+        return std::pair(frames, audio);
+    };
+    const auto [near_frames, near_audio] = play(near);
+    const auto [far_frames, far_audio] = play(far);
+    EXPECT_TRUE(near_frames == far_frames);
+    EXPECT_EQ(near_audio, far_audio);
+    EXPECT_TRUE(std::any_of(near_audio.begin(), near_audio.end(), [](std::int16_t v) { return v != 0; }));
+}
+
 TEST_F(Core, TheLcdViewFillsThePictureWithinTheDeclaredMaximum) {
     f->run();
     const std::vector<std::uint32_t> whole = f->frame;
