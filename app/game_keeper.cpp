@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/actions.h"
+#include "files/write.h"
 #include "host/state_file.h"
 #include "ui/kit.h"
 
@@ -21,6 +22,8 @@ GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), ho
         emit banner_changed();
     });
     host_.on_wake([this](std::optional<Millis>) { rewind_.note(host_); });
+    // What saves killed half way left behind.
+    files::remove_stale_temporaries_of(host::state_folder(), ".state");
 }
 
 void GameKeeper::toggle_pause() {
@@ -42,13 +45,11 @@ void GameKeeper::set_paused(bool paused) {
 void GameKeeper::let_go_of_loaded_buttons() {
     // A moment loaded (rewound to, quick-loaded, resumed) may show buttons
     // held that nobody holds now: they are let go as a player would.
-    static constexpr std::pair<Seg, input::Button> kPressed[] = {
-        {Seg::BtnGameADown, input::Button::GameA},       {Seg::BtnGameBDown, input::Button::GameB},
-        {Seg::BtnTimeDown, input::Button::Time},         {Seg::BtnLeftDown, input::Button::Left},
-        {Seg::BtnRightDown, input::Button::Right},       {Seg::BtnShootLeftDown, input::Button::ShootLeft},
-        {Seg::BtnShootRightDown, input::Button::ShootRight}};
-    for (const auto& [picture, button] : kPressed)
-        if (host_.unit().display().Vid_Is_Lit(picture)) host_.release(button);
+    for (int b = 0; b < input::kButtonCount; ++b) {
+        const auto button = static_cast<input::Button>(b);
+        if (button != input::Button::Set && host_.unit().display().Vid_Is_Lit(input::pressed_picture(button)))
+            host_.release(button);
+    }
 }
 
 void GameKeeper::focus_lost() {
@@ -127,8 +128,10 @@ void GameKeeper::resume_kept_game() {
     if (!QFileInfo::exists(QString::fromStdString(file))) return;
     auto bytes = host::read_state_file(file);
     if (Status loaded = bytes ? host_.load_state(*bytes, true) : Status(bytes.error()); !loaded) {
+        resume_refused_ = true;
         ui::tell_soon(&window_, ui::Tone::Warning,
-                      "The game kept from the last run cannot be resumed:\n" + QString::fromStdString(loaded.message()));
+                      "The game kept from the last run cannot be resumed:\n" + QString::fromStdString(loaded.message()) +
+                          "\nThe file is left as it is.");
         return;
     }
     std::error_code ec;
@@ -139,6 +142,11 @@ void GameKeeper::resume_kept_game() {
 
 void GameKeeper::keep_game_for_next_start() {
     if (!host_.store().read_flag(Setting::ResumeGame, false)) return;
+    if (resume_refused_) {
+        std::fprintf(stderr, "ignivar: the game is not kept: %s is in the way and is left as it is\n",
+                     host::resume_file().c_str());
+        return;
+    }
     const std::string file = host::resume_file();
     if (rewinding()) stop_rewind();
     host_.sync();

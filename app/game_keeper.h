@@ -67,6 +67,9 @@ private:
     host::Rewind rewind_;
     QTimer rewind_timer_;
     bool paused_before_rewind_ = false;
+    // The kept game's file could not be taken (a newer program's, say): it
+    // is left as it is, not deleted nor written over at the end.
+    bool resume_refused_ = false;
     QString note_;
     QTimer note_timer_;
     char last_slot_ = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <chrono>
 #include <filesystem>
 
 #include "host/host.h"
@@ -66,6 +67,27 @@ TEST(Signals, AGameKeptOverSigtermComesBackAtTheNextStart) {
     EXPECT_EQ(program.end_with(SIGTERM), 0);
     const std::string again = slurp(file);
     EXPECT_EQ(again, std::string(kept.begin(), kept.end())) << "the same moment, kept again";
+}
+
+// A kept game the program cannot take (a newer program's, say) is left as
+// it is when the program ends; what saves
+// killed half way left behind is swept at the start, what is being written
+// now is not.
+TEST(Signals, ARefusedKeptGameIsLeftAndStaleSavesAreSwept) {
+    test::TempDir home;
+    write_settings(home, "SoundMode=2\nSplashScreen=0\nFullscreenMode=0\nResumeGame=1\n");
+    const std::string newer = std::string("IGNVSTAT\x02\0\0\0", 12) + std::string(100, 'x');
+    std::filesystem::create_directories(home.file("state/Zandrel"));
+    const std::string resume = home.write("state/Zandrel/resume.state", newer);
+    const std::string stale = home.write("state/Zandrel/quick-save-a.state.Ab12cd", "half");
+    const std::string fresh = home.write("state/Zandrel/quick-save-b.state.Zz99zz", "being written");
+    const auto two_minutes_ago = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    std::filesystem::last_write_time(stale, two_minutes_ago);
+    Program program(home);
+    ASSERT_TRUE(eventually([&] { return !std::filesystem::exists(stale); }));
+    EXPECT_EQ(program.end_with(SIGTERM), 0);
+    EXPECT_EQ(slurp(resume), newer) << "left as it is";
+    EXPECT_TRUE(std::filesystem::exists(fresh));
 }
 
 }  // namespace
