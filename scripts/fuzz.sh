@@ -8,10 +8,12 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DIGNIVAR_FUZZ=ON -DCMAKE_BUILD_TY
 cmake --build build-fuzz -j"$(nproc)"
 seeds=build-fuzz/seeds
 rm -rf "$seeds" && build-fuzz/fuzz/make_seeds "$seeds"
-for target in ini bmp png jpeg state replay header_bmp header_png header_jpeg wav gamepad settings; do
+for target in ini bmp png jpeg state core_state replay export header_bmp header_png header_jpeg wav gamepad settings; do
   corpus=build-fuzz/corpus-$target
   mkdir -p "$corpus"
   seed=$seeds/${target#header_}
+  # The core loads saved games, the exporter reads replays: their seeds.
+  case $target in core_state) seed=$seeds/state ;; export) seed=$seeds/replay ;; esac
   echo "fuzz_$target: ${each}s"
   log=build-fuzz/fuzz_$target.log
   dict=()
