@@ -76,7 +76,7 @@ constexpr Action kActions[] = {
 
     // "Sound": the player's own control of the sound.
     {"pm_mute", Place::Sound, Kind::Toggle, "Mute", KEYS(Qt::Key_F7, 0), When::Always, {}, false, false,
-     [](W& w, bool) { w.sound_keeper().set_muted(!w.sound_keeper().muted()); },
+     [](W& w, bool) { w.toggle_mute(); },
      [](CW& w) { return w.sound_keeper().muted(); }},
     {"pm_sound_n1", Place::Sound, Kind::Separator, "-", KEYS(0, 0)},
     {"pm_volume_100", Place::Sound, Kind::Choice, "Volume 100 %", KEYS(0, 0), When::Always, {}, false, false,

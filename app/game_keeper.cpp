@@ -13,9 +13,7 @@ namespace ignivar::app {
 
 GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), host_(host), window_(window) {
     rewind_timer_.setInterval(kRewindStepMs);
-    connect(&rewind_timer_, &QTimer::timeout, this, [this] {
-        if (!rewind_.step_back(host_)) rewind_timer_.stop();  // thirty seconds back: it stays there
-    });
+    connect(&rewind_timer_, &QTimer::timeout, this, [this] { rewind_step(); });
     note_timer_.setSingleShot(true);
     connect(&note_timer_, &QTimer::timeout, this, [this] {
         note_.clear();
@@ -106,6 +104,16 @@ void GameKeeper::quick_load() {
     note(QString("Game %1 loaded").arg(QChar(game).toUpper()));
 }
 
+bool GameKeeper::rewind_step() {
+    if (!rewinding()) return false;
+    if (rewind_.step_back(host_)) return true;
+    // As far back as the history goes: the game plays on from there, and
+    // the player is told why, whether or not the key is still held.
+    stop_rewind();
+    note("Rewound as far as it goes");
+    return false;
+}
+
 void GameKeeper::start_rewind() {
     if (rewinding() || !host_.game_on()) return;
     paused_before_rewind_ = host_.paused();
@@ -159,9 +167,9 @@ void GameKeeper::keep_game_for_next_start() {
         std::fprintf(stderr, "ignivar: %s\n", s.message().c_str());
 }
 
-void GameKeeper::note(const QString& text) {
+void GameKeeper::note(const QString& text, int ms) {
     note_ = text;
-    note_timer_.start(1500);
+    note_timer_.start(ms);
     emit banner_changed();
 }
 

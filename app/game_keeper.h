@@ -28,6 +28,9 @@ public:
     void quick_load();
     void start_rewind();
     void stop_rewind();
+    // One step back of a rewind (what its timer does); false once it has
+    // ended, the history having run out.
+    bool rewind_step();
     bool rewinding() const { return rewind_timer_.isActive(); }
     // The window lost the keyboard.
     void focus_lost();
@@ -42,8 +45,8 @@ public:
     // What the window shows over the unit's case (paused, rewinding, a
     // game saved), or nothing.
     QString banner() const;
-    // Shows a short note in the banner for a moment.
-    void note(const QString& text);
+    // Shows a short note in the banner for a moment (`ms`).
+    void note(const QString& text, int ms = 1500);
     bool noting() const { return !note_.isEmpty(); }
 
     const host::Rewind& rewind() const { return rewind_; }

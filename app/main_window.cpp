@@ -11,8 +11,10 @@
 #include <cmath>
 #include <utility>
 
+#include "app/actions.h"
 #include "app/desktop.h"
 #include "app/timer_pump.h"
+#include "skin/compositor.h"
 #include "files/places.h"
 #include "product.h"
 #include "ui/kit.h"
@@ -122,7 +124,14 @@ void TForm1::set_openers(Openers openers) {
 }
 
 void TForm1::save_screenshot() {
-    const QImage shown = grab().toImage();  // before the banner tells of it
+    // The unit as it is, at the window's size in the screen's pixels.
+    const qreal dpr = devicePixelRatioF();
+    QImage shown((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    shown.setDevicePixelRatio(dpr);
+    shown.fill(Qt::transparent);
+    QPainter p(&shown);
+    paint_frame(p, QRegion(rect()), false);
+    p.end();
     const Result<std::string> saved = ReplayKeeper::save_screenshot(shown);
     if (!saved) {
         ui::tell(this, ui::Tone::Warning, "The screenshot could not be saved:\n" + QString::fromStdString(saved.message()));
@@ -137,6 +146,17 @@ void TForm1::power_on() {
     activateWindow();
     host_.handle([this] { host_.unit().power_on(); });
     keeper_->resume_kept_game();
+    // A start without a sound: why, at once.
+    if (sound_keeper_->muted()) keeper_->note(mute_sign(true));
+}
+
+QString TForm1::mute_sign(bool muted) const {
+    return muted ? "MUTED \u00b7 " + key_text(action("pm_mute").keys[0]) + " sounds again" : "SOUND ON";
+}
+
+void TForm1::toggle_mute() {
+    sound_keeper_->set_muted(!sound_keeper_->muted());
+    keeper_->note(mute_sign(sound_keeper_->muted()));
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
@@ -217,7 +237,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
     emit painted();
 }
 
-void TForm1::paint_frame(QPainter& p, const QRegion& region) {
+void TForm1::paint_frame(QPainter& p, const QRegion& region, bool marks) {
     if (fullscreen_) {
         // Past the whole factor's part, which the frame paints itself.
         for (const QRect& r : QRegion(rect()) - QRect(QPoint(0, 0), frame_size(skin_, zoom_)))
@@ -226,7 +246,9 @@ void TForm1::paint_frame(QPainter& p, const QRegion& region) {
     View v = view();
     if (region != QRegion(rect())) v.region = region;  // what changed only
     painter_.paint(p, skin_, replays_->shown_unit().display(), {}, v);
+    if (!marks) return;
     paint_game_menu(p);
+    if (sound_keeper_->muted()) paint_mute_mark(p);
     if (const QString text = banner(); !text.isEmpty()) paint_banner(p, text);
 }
 
@@ -238,21 +260,48 @@ QString TForm1::banner() const {
 
 void TForm1::paint_banner(QPainter& p, const QString& full_text) {
     // Over the top of the unit's case, not over its display: the segments
-    // stay as they are.
+    // stay as they are. Opaque, and at least as wide as the printing on the
+    // case there, which it hides whole.
+    constexpr int kLeast = 140;  // skin pixels
     const int z = std::max(1, zoom_);
     QFont font = ui::pixel_font("Arial", 12 * z, true);
     const QString text = QFontMetrics(font).elidedText(full_text, Qt::ElideMiddle, width() - 40 * z);
-    const int w = (QFontMetrics(font).horizontalAdvance(text) + 24 * z);
+    const int w = std::max(QFontMetrics(font).horizontalAdvance(text) + 24 * z, kLeast * z);
     const int h = 20 * z;
     const QRect pill(skin_.offset_x * z + skin_.game_width * z / 2 - w / 2, skin_.offset_y * z + 3 * z, w, h);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setPen(QPen(QColor(255, 255, 255, 200), std::max(1, z)));
-    p.setBrush(QColor(10, 14, 30, 215));
+    p.setPen(QPen(QColor(255, 255, 255), std::max(1, z)));
+    p.setBrush(QColor(10, 14, 30));
     p.drawRoundedRect(pill, h / 2.0, h / 2.0);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(pill, Qt::AlignCenter, text);
+}
+
+void TForm1::paint_mute_mark(QPainter& p) {
+    // A loudspeaker struck through, on the case at its top right corner (or
+    // its top left one), clear of the display.
+    const int z = std::max(1, zoom_);
+    const skin::Rect lcd = skin::lcd_rect(skin_);
+    const QRect display(lcd.x * z, lcd.y * z, lcd.w * z, lcd.h * z);
+    QRectF r((skin_.offset_x + skin_.game_width - 66) * z, (skin_.offset_y + 10) * z, 20 * z, 16 * z);
+    if (display.intersects(r.toAlignedRect().adjusted(-3 * z, -3 * z, 3 * z, 3 * z)))
+        r.moveLeft((skin_.offset_x + 46) * z);
+    if (display.intersects(r.toAlignedRect().adjusted(-3 * z, -3 * z, 3 * z, 3 * z))) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(QColor(255, 255, 255), 1.5 * z));
+    p.setBrush(QColor(10, 14, 30));
+    p.drawRoundedRect(r.adjusted(-3 * z, -3 * z, 3 * z, 3 * z), 4 * z, 4 * z);
+    QPolygonF speaker;
+    for (const QPointF& at : {QPointF(0, 5), QPointF(4, 5), QPointF(9, 1), QPointF(9, 15), QPointF(4, 11), QPointF(0, 11)})
+        speaker << r.topLeft() + at * z;
+    p.setBrush(Qt::white);
+    p.drawPolygon(speaker);
+    p.drawLine(r.topLeft() + QPointF(12, 4) * z, r.topLeft() + QPointF(19, 12) * z);
+    p.drawLine(r.topLeft() + QPointF(19, 4) * z, r.topLeft() + QPointF(12, 12) * z);
+    p.restore();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -115,9 +115,14 @@ public:
     const SoundKeeper& sound_keeper() const { return *sound_keeper_; }
     ReplayKeeper& replays() { return *replays_; }
     const ReplayKeeper& replays() const { return *replays_; }
-    // Saves what the window shows as a PNG in the pictures folder and says
-    // where (in the banner), or why not.
+    // Saves the unit as the window shows it (without the program's own signs
+    // and marks) as a PNG in the pictures folder and says where (in the
+    // banner), or why not.
     void save_screenshot();
+    // The player's mute, on or off, with a sign over the case that says so;
+    // while muted a small mark on the case, beside the display, says it too.
+    void toggle_mute();
+    QString mute_sign(bool muted) const;
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.
@@ -189,8 +194,10 @@ private:
     const QImage& game_menu_picture(int scale);
     void paint_game_menu(QPainter& p);
     // The window's picture where `region` says: the face, the in-game menu, the banner.
-    void paint_frame(QPainter& p, const QRegion& region);
+    // `marks`: the program's own signs and marks over the unit too.
+    void paint_frame(QPainter& p, const QRegion& region, bool marks = true);
     void paint_banner(QPainter& p, const QString& text);
+    void paint_mute_mark(QPainter& p);
     QString banner() const;
 
     host::Host& host_;

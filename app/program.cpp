@@ -48,8 +48,8 @@ int Program::run() {
     // The audio device is opened when sound may come, not at start.
     sound::set_device_on_demand(true);
     sound_rest_ = std::make_unique<SoundRest>(
-        host_, SoundRest::Device{.wake = [this] { return !sound_.muted() && sound::wake_device(); },
-                                      .rest = [] { return sound::rest_device(); }});
+        host_, SoundRest::Device{.wake = [this] { return !sound_.muted() && wake_sound(); },
+                                 .rest = [] { return sound::rest_device(); }});
     main_window_.sound_keeper().set_output({.set_volume = [](int percent) { sound::set_volume(percent); },
                                             .set_muted = [this](bool muted) { sound_.set_muted(muted); }});
     create_windows();
@@ -154,6 +154,20 @@ windows::TSplashForm::Hooks Program::splash_hooks() {
         first_window_painted();
     };
     return hooks;
+}
+
+// Opens the audio device when sound may come. A device that cannot be
+// opened (no sound server, no card) is said once, in words, over the case;
+// the unit plays on silent.
+bool Program::wake_sound() {
+    if (sound::wake_device()) return true;
+    if (sound_.active() && !sound_told_) {
+        sound_told_ = true;
+        const std::string why = sound::device_problem();
+        std::fprintf(stderr, "ignivar: no sound: %s\n", why.c_str());
+        main_window_.keeper().note("No sound: " + QString::fromStdString(why.empty() ? "no device to play on" : why), 6000);
+    }
+    return false;
 }
 
 bool Program::sound_startup(const std::string& driver) {

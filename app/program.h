@@ -40,6 +40,7 @@ private:
     void wire_popup_menu();
     windows::TSplashForm::Hooks splash_hooks();
     bool sound_startup(const std::string& driver);
+    bool wake_sound();
     void start_gamepads();
     void first_window_painted();
     void set_window_icon();
@@ -64,6 +65,7 @@ private:
     FirstPaintReport splash_paint_{"splash window"};
     bool splash_pending_ = true;
     bool first_painted_ = false;
+    bool sound_told_ = false;  // a device that could not be opened is said once
     // An ending asked for before the event loop runs (a failed start-up in
     // the skipped splash window) must stop it from running at all.
     bool ending_ = false;

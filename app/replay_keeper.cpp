@@ -92,9 +92,12 @@ void ReplayKeeper::set_speed(int speed) {
 void ReplayKeeper::step() {
     if (!run_) return;
     paused_ = true;
-    // Up to the next change of the face: a timer ticks at most a second apart.
+    // Up to the next change of the face, however long the game waits for
+    // it (the count-down, the 30 s of game over), or to the replay's end.
     const std::uint64_t before = run_->host().unit().display().changes();
-    for (int ms = 0; ms < 1000 && run_->host().unit().display().changes() == before; ++ms) run_->advance(1);
+    const Millis end = run_->final_length() + 3000;
+    while (run_->host().unit().display().changes() == before && !(run_->over() && run_->elapsed() >= end))
+        run_->advance(1);
     emit changed();
 }
 

@@ -3,6 +3,8 @@
 // Here they run on SDL2 and SDL2_mixer.
 #pragma once
 
+#include <string>
+
 // A loaded sample; opaque to callers.
 struct FSOUND_SAMPLE;
 
@@ -54,6 +56,8 @@ void set_device_on_demand(bool on);
 // Opens a resting device; true when a device is open. A device that could
 // not be opened is not tried again until the library is started again.
 bool wake_device();
+// Why the last device could not be opened, in the library's words.
+std::string device_problem();
 // Closes the device while nothing plays; true when it is (now) closed.
 bool rest_device();
 // The loudness of every channel, 0 to 100 percent of the samples' own.

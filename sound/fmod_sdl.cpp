@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 #include <variant>
+#include <string>
 #include <vector>
 
 #include "files/read.h"
@@ -49,6 +50,7 @@ struct Library {
     int output_type = FSOUND_OUTPUT_DSOUND;
     std::vector<FSOUND_SAMPLE*> samples;  // loaded and not yet freed
     std::uint64_t budget_used = 0;
+    std::string problem;  // why the last device could not be opened
 };
 
 Library g;
@@ -89,7 +91,10 @@ void make_chunk(FSOUND_SAMPLE& s) {
 
 // Opens the device on the current output type; false when there is none.
 bool open_device() {
-    if (!lib()) return false;  // the libraries cannot be opened: no device
+    if (!lib()) {
+        g.problem = ignivar::sdl::problem();
+        return false;  // the libraries cannot be opened: no device
+    }
     // Output type 1 asks for ALSA; type 2 lets SDL choose in its own order.
     // A driver the user names in SDL_AUDIODRIVER wins over both.
     const char* named = lib()->SDL_getenv("SDL_AUDIODRIVER");
@@ -97,9 +102,13 @@ bool open_device() {
     if (alsa) lib()->SDL_SetHint(SDL_HINT_AUDIODRIVER, "alsa");
     const bool up = lib()->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (alsa) lib()->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    if (!up) return false;
+    if (!up) {
+        g.problem = lib()->SDL_GetError();
+        return false;
+    }
     g.sdl_audio = true;
     if (lib()->Mix_OpenAudioDevice(g.rate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
+        g.problem = lib()->SDL_GetError();
         close_device();
         return false;
     }
@@ -204,6 +213,8 @@ bool wake_device() {
     }
     return true;
 }
+
+std::string device_problem() { return g.problem; }
 
 bool rest_device() {
     // Nothing started (no sound chosen) is nothing to wait for.

@@ -20,12 +20,12 @@ struct DriverRow {
     std::string_view text;
     int sound_mode;
     int output_type;  // 0: the library is not started
-    std::string_view linux_output;  // what the entry picks here, for its tool tip
+    std::string_view linux_output;  // what the entry picks here, said beside the list
 };
 inline constexpr std::array<DriverRow, 3> kDrivers = {{
-    {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND, "the desktop's sound server (PipeWire or PulseAudio)"},
-    {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, "ALSA, straight to the sound card"},
-    {"(no sound)", 2, 0, "no sound at all"},
+    {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND, "Plays through the desktop's sound server (PipeWire or PulseAudio)"},
+    {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, "Plays through ALSA, straight to the sound card"},
+    {"(no sound)", 2, 0, "The unit plays silent"},
 }};
 
 inline constexpr const char* kSoundFolderMissing = "Sound folder unproperly installed. Please reinstall the game.";

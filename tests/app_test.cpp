@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +23,8 @@
 #include <SDL.h>
 
 #include "app/gamepad_pump.h"
+#include "files/xdg.h"
+#include "skin/compositor.h"
 #include "app/main_window.h"
 #include "app/sound_rest.h"
 #include "settings/memory_store.h"
@@ -102,6 +105,83 @@ TEST(SoundRest, TheDeviceIsOpenOnlyWhileSoundCanCome) {
         while (win.mode() == kGameA) win.host.unit().advance(1000);
     }, true);
     step("the sample ended", [&] { playing = false; }, false);
+}
+
+// A rewind past the start of what is kept ends by itself and says so; the
+// game plays on, no button is left drawn as held, and letting go of the
+// key changes nothing more.
+TEST(GameKeeper, ARewindPastItsHistoryEndsAndPlaysOn) {
+    Window win(false);
+    QWidget* w = win.w.get();
+    QTest::keyClick(w, Qt::Key_3);
+    QTest::keyPress(w, Qt::Key_1);
+    for (int i = 0; i < 30; ++i) win.host.handle([&] { win.host.unit().advance(100); });  // the history: 3 s
+    QTest::keyPress(w, Qt::Key_Backspace);
+    GameKeeper& keeper = win.w->keeper();
+    ASSERT_TRUE(keeper.rewinding());
+    EXPECT_TRUE(keeper.banner().startsWith("REWIND"));
+    int steps = 0;
+    while (keeper.rewind_step()) ASSERT_LT(++steps, 10000);
+    EXPECT_FALSE(keeper.rewinding());
+    EXPECT_FALSE(win.host.paused());
+    EXPECT_EQ(keeper.banner(), "Rewound as far as it goes");
+    for (const Seg pressed : {Seg::BtnGameADown, Seg::BtnTimeDown, Seg::BtnShootLeftDown, Seg::BtnLeftDown})
+        EXPECT_FALSE(win.lit(pressed)) << "a button drawn as held";
+    QTest::keyRelease(w, Qt::Key_Backspace);
+    EXPECT_FALSE(win.host.paused());
+    QTest::keyRelease(w, Qt::Key_1);
+}
+
+// Mute says so over the case, and a mark beside the display says it for
+// as long as it lasts; a start muted says it at once. Screenshots show the
+// unit as it is, without the program's own signs and marks.
+TEST(MainWindow, MuteIsSaidAndScreenshotsShowTheUnitAlone) {
+    Window win(true);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(win.w.get(), Qt::Key_3);  // the alarm: a face that stands still
+    const QImage plain = win.w->grab().toImage();
+    QTest::keyClick(win.w.get(), Qt::Key_F7);
+    EXPECT_TRUE(win.w->keeper().banner().startsWith("MUTED")) << win.w->keeper().banner().toStdString();
+    const QImage muted = win.w->grab().toImage();
+    const skin::Rect lcd = skin::lcd_rect(win.w->skin());
+    const int z = win.w->zoom();
+    const QRect display(lcd.x * z, lcd.y * z, lcd.w * z, lcd.h * z);
+    int marked = 0, on_display = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != muted.pixel(x, y)) {
+                ++marked;
+                on_display += display.contains(x, y);
+            }
+    EXPECT_GT(marked, 0);
+    EXPECT_EQ(on_display, 0) << "the sign and the mark cover nothing of the display";
+    const QString folder = QString::fromStdString(files::pictures_dir() + "/Ignivar");
+    const auto screenshot = [&] {
+        win.w->save_screenshot();
+        const QStringList shots = QDir(folder).entryList({"*.png"}, QDir::Files, QDir::Time);
+        return shots.isEmpty() ? QImage() : QImage(folder + "/" + shots.front()).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage with_marks = screenshot();
+    QTest::keyClick(win.w.get(), Qt::Key_F7);
+    win.w->keeper().note({}, 1);
+    const QImage without = screenshot();
+    ASSERT_FALSE(without.isNull());
+    win.w->keeper().note({}, 1);  // what the screenshot said of itself
+    EXPECT_TRUE(with_marks == without) << "neither the sign nor the mute mark";
+    // Nor the in-game menu's button: the rest is what the window shows.
+    const QImage shown = win.w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect menu(0, 0, GameMenu::kFolded.width() * z, GameMenu::kFolded.height() * z);
+    int elsewhere = 0, in_menu = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != without.pixel(x, y)) ++(menu.contains(x, y) ? in_menu : elsewhere);
+    EXPECT_EQ(elsewhere, 0);
+    EXPECT_GT(in_menu, 0);
+    Window again(true);
+    again.w->sound_keeper().set_muted(true);  // as a start with the mute kept
+    again.w->power_on();
+    EXPECT_TRUE(again.w->keeper().banner().startsWith("MUTED")) << "a start muted says so";
+    QTest::keyClick(again.w.get(), Qt::Key_F7);
+    EXPECT_EQ(again.w->keeper().banner(), "SOUND ON");
 }
 
 // The player's mute and volume: by key and menu, handed to the output,

@@ -125,8 +125,16 @@ TEST(ReplaysInTheProgram, WatchedInTheUnitTheKeysOnlyStopPauseAndSpeedIt) {
     replays.advance((game.end - game.begin) / 4 + 1000);
     EXPECT_FALSE(replays.watching());
     EXPECT_EQ(shown(), live);
-    // Backspace stops it, and the player's keys reach the unit again.
+    // Each step shows the next change, however long the game waits for it
+    // (the count-down's first 4.9 s).
     ASSERT_TRUE(replays.watch(replays.last_kept()).ok());
+    QTest::keyClick(w, Qt::Key_F6);
+    for (int i = 0; i < 7; ++i) {
+        const std::vector<std::string> before = shown();
+        QTest::keyClick(w, Qt::Key_Period);
+        EXPECT_NE(shown(), before) << "step " << i;
+    }
+    // Backspace stops it, and the player's keys reach the unit again.
     QTest::keyClick(w, Qt::Key_Backspace);
     EXPECT_FALSE(replays.watching());
     QTest::keyClick(w, Qt::Key_1);

@@ -74,6 +74,11 @@ TEST(Splash, FirstRunWaitsForADriver) {
     EXPECT_FALSE(s.play_shown());
     EXPECT_TRUE(s.form->btn_play_disabled()->isVisible());
     EXPECT_EQ(s.form->btn_play_disabled()->toolTip(), "please select sound driver first");
+    // Why Play waits, and what each output is here, said in the window.
+    EXPECT_EQ(s.form->la_sound_hint()->text(), "Choose a sound output above, then Play");
+    s.form->cb_sound()->setCurrentText("Windows MultiMedia");
+    EXPECT_EQ(s.form->la_sound_hint()->text(), "Plays through ALSA, straight to the sound card");
+    s.form->cb_sound()->setCurrentIndex(-1);
     // Enter and 1 do nothing while Play is disabled.
     QTest::keyClick(s.form.get(), Qt::Key_Return);
     QTest::keyClick(s.form->cb_sound(), Qt::Key_1);

@@ -68,6 +68,9 @@ const QRect kPlay(116, 340, 107, 30);
 const QRect kPaypal(237, 340, 107, 30);
 const QRect kDriverList(217, 308, 144, 21);
 const QRect kCheckBox(12, 391, 444, 17);
+// What the chosen output is here, or why Play waits: on the navy band,
+// right of the check box's text.
+const QRect kSoundHint(240, 383, 212, 34);
 
 // The stored driver's row, or -1 when none is stored.
 int stored_driver(SettingsStore& store) {
@@ -175,7 +178,7 @@ void TSplashForm::build_choices() {
     for (const sound::DriverRow& d : sound::kDrivers) {
         cb_sound_->addItem(QString::fromUtf8(d.text.data(), static_cast<int>(d.text.size())));
         cb_sound_->setItemData(cb_sound_->count() - 1,
-                               "Plays through " + QString::fromUtf8(d.linux_output.data(), int(d.linux_output.size())),
+                               QString::fromUtf8(d.linux_output.data(), int(d.linux_output.size())),
                                Qt::ToolTipRole);
     }
     cb_sound_->setMaxVisibleItems(3);
@@ -214,6 +217,21 @@ void TSplashForm::build_buttons() {
     btn_play_disabled_->setCursor(Qt::WhatsThisCursor);
     btn_play_disabled_->setToolTip("please select sound driver first");
     btn_play_disabled_->hide();
+
+    la_sound_hint_ = new QLabel(this);
+    la_sound_hint_->setObjectName("la_sound_hint");
+    la_sound_hint_->setGeometry(kSoundHint);
+    la_sound_hint_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    la_sound_hint_->setWordWrap(true);
+    la_sound_hint_->setFont(pixel_font("Arial", 11));
+    set_text_colour(la_sound_hint_, Qt::white);
+}
+
+QString TSplashForm::sound_hint() const {
+    const int row = cb_sound_ ? cb_sound_->currentIndex() : -1;
+    if (row < 0 || row >= static_cast<int>(sound::kDrivers.size())) return "Choose a sound output above, then Play";
+    const std::string_view here = sound::kDrivers[static_cast<std::size_t>(row)].linux_output;
+    return QString::fromUtf8(here.data(), static_cast<qsizetype>(here.size()));
 }
 
 void TSplashForm::cb_soundChange() {
@@ -221,6 +239,7 @@ void TSplashForm::cb_soundChange() {
     btn_play_->setEnabled(enabled);
     btn_play_->setVisible(enabled);
     btn_play_disabled_->setVisible(!enabled);
+    la_sound_hint_->setText(sound_hint());
 }
 
 void TSplashForm::present() {

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace ignivar::windows {
 
@@ -66,6 +67,8 @@ public:
     QCheckBox* chb_splashscreen() const { return chb_splashscreen_; }
     ClickLabel* btn_play() const { return btn_play_; }
     ClickLabel* btn_play_disabled() const { return btn_play_disabled_; }
+    // What the chosen sound output is on this system, or why Play waits.
+    QLabel* la_sound_hint() const { return la_sound_hint_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -80,6 +83,7 @@ private:
     std::string driver_text() const;
     void build_buttons();
     void cb_soundChange();
+    QString sound_hint() const;
     void FormActivate();
     bool FormKeyDown(QKeyEvent* e);
 
@@ -96,6 +100,7 @@ private:
     QCheckBox* chb_splashscreen_ = nullptr;
     ClickLabel* btn_play_ = nullptr;
     ClickLabel* btn_play_disabled_ = nullptr;
+    QLabel* la_sound_hint_ = nullptr;
 };
 
 }  // namespace ignivar::windows
