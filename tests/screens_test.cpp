@@ -10,6 +10,7 @@
 
 #include "desk.h"
 #include "input/controls.h"
+#include "sim/state.h"
 #include "skin/frame.h"
 
 namespace ignivar::app {
@@ -24,6 +25,37 @@ struct Window : test::Desk {
 };
 
 QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
+
+// The desktop's exact look draws what it drew before the real look came,
+// pixel for pixel: the checksums of those frames of the windowed layout, at
+// 1x and 2x, with every segment lit, the alarm, and a moment of a game.
+TEST(Painting, TheExactLookIsTodaysFrames) {
+    const std::uint32_t today[2][3] = {{0x3aee9cb6, 0x504f6c14, 0x38f234ad}, {0xff156551, 0x07d72e88, 0x2be5efb4}};
+    Window win(false);
+    QWidget* w = win.w.get();
+    std::vector<Display> faces;
+    Display all;
+    all.Vid_Show_All(true);
+    faces.push_back(all);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(w, Qt::Key_3);
+    faces.push_back(win.host.unit().display());
+    for (int i = 0; i < 200; ++i) win.host.coin().force(i % 3 == 0);
+    QTest::keyClick(w, Qt::Key_2);
+    for (int i = 0; i < 90; ++i) win.host.handle([&] { win.host.unit().advance(100); });
+    QTest::keyClick(w, Qt::Key_Right);
+    faces.push_back(win.host.unit().display());
+    for (int z = 1; z <= 2; ++z) {
+        View view;
+        view.zoom = z;
+        view.see_through = window_colour(*win.w->skin().transparent_colour).rgb();
+        for (std::size_t f = 0; f < faces.size(); ++f) {
+            FramePainter painter;
+            const QImage frame = painter.render(win.w->skin(), faces[f], {}, view);
+            const std::uint32_t crc = crc32(frame.constBits(), static_cast<std::size_t>(frame.sizeInBytes()));
+            EXPECT_EQ(crc, today[z - 1][f]) << "zoom " << z << ", face " << f;
+        }
+    }
+}
 
 TEST(Zoom, EverythingScalesTogetherAndTheChoiceIsKept) {
     ASSERT_GE(screen().height(), 1080);  // 3x fits
