@@ -20,6 +20,7 @@ bool own_game(CW& w) { return !w.host().inputs_held(); }
 bool zoom_is(CW& w, int f) { return (w.fullscreen() ? w.fullscreen_zoom() : w.windowed_zoom()) == f; }
 bool zoom_can(CW& w, int f) { return w.fullscreen() || f <= w.largest_windowed_zoom(); }
 bool volume_is(CW& w, int percent) { return w.sound_keeper().volume() == percent; }
+bool unlit_is(CW& w, int percent) { return w.lcd().look().unlit == percent; }
 
 #define KEYS(a, b) {a, b}
 
@@ -105,6 +106,23 @@ constexpr Action kActions[] = {
      false, [](W& w, bool) { w.zoom_in(); }},
     {"pm_zoom_out", Place::Zoom, Kind::Command, "Smaller", KEYS(Qt::Key_Minus, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.zoom_out(); }},
+    // "Display": the LCD as it is drawn exactly, or as real glass shows it.
+    {"pm_look_exact", Place::Display, Kind::Choice, "Exact", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_real(false); }, [](CW& w) { return !w.lcd().look().real; }},
+    {"pm_look_real", Place::Display, Kind::Choice, "Real", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_real(true); }, [](CW& w) { return w.lcd().look().real; }},
+    {"pm_display_n1", Place::Display, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_unlit_face", Place::Display, Kind::Choice, "Unlit segments as the face shows them", KEYS(0, 0), When::Always,
+     {}, false, false, [](W& w, bool) { w.lcd().set_unlit(skin::kUnlitAsFace); },
+     [](CW& w) { return unlit_is(w, skin::kUnlitAsFace); }},
+    {"pm_unlit_0", Place::Display, Kind::Choice, "Unlit segments hidden", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_unlit(0); }, [](CW& w) { return unlit_is(w, 0); }},
+    {"pm_unlit_10", Place::Display, Kind::Choice, "Unlit segments faint", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_unlit(10); }, [](CW& w) { return unlit_is(w, 10); }},
+    {"pm_unlit_25", Place::Display, Kind::Choice, "Unlit segments visible", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_unlit(25); }, [](CW& w) { return unlit_is(w, 25); }},
+    {"pm_unlit_50", Place::Display, Kind::Choice, "Unlit segments clear", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.lcd().set_unlit(50); }, [](CW& w) { return unlit_is(w, 50); }},
 
     // Keys of a replay playing in the unit.
     {"replay_faster", Place::KeyOnly, Kind::Command, "Replay faster", KEYS(Qt::Key_BracketRight, 0), When::Watching,

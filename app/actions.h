@@ -22,7 +22,7 @@ class TForm1;
 
 // Where a row shows: the popup menu itself (whose rows are also the in-game
 // menu's), one of its submenus, or nowhere (a key alone).
-enum class Place : std::uint8_t { Menu, Play, Sound, Zoom, KeyOnly };
+enum class Place : std::uint8_t { Menu, Play, Sound, Zoom, Display, KeyOnly };
 // What a row is: a command, an on/off item, one choice of several, a key
 // that acts while held (press and release), or a separator.
 enum class Kind : std::uint8_t { Command, Toggle, Choice, Hold, Separator };

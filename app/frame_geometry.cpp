@@ -23,7 +23,7 @@ QRect drawn_bounds(const skin::FrameItem& item, int zoom) { return zoomed(item, 
 bool same_item(const skin::FrameItem& a, const skin::FrameItem& b) {
     return a.picture == b.picture && a.x == b.x && a.y == b.y && a.clip_w == b.clip_w && a.clip_h == b.clip_h &&
            a.hires == b.hires && a.hires_scale == b.hires_scale && a.transparent == b.transparent &&
-           a.stretch == b.stretch && a.screen_logo == b.screen_logo;
+           a.stretch == b.stretch && a.screen_logo == b.screen_logo && a.opacity == b.opacity;
 }
 
 QColor window_colour(std::uint32_t colour) {

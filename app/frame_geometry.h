@@ -25,6 +25,8 @@ struct View {
     const QImage* base = nullptr;
     // Only this part of the window is painted (what changed); empty: all of it.
     QRegion region;
+    // The LCD in a look other than the exact one; null: the exact look.
+    const skin::LcdFrame* lcd = nullptr;
 };
 
 // The frame's size in window pixels at a zoom: the skin's client area, as

@@ -19,6 +19,7 @@ struct Stroke {
     // A large see-through picture drawn pixel for pixel: a part of the
     // window that it only partly covers draws it only where it shows.
     bool sparse = false;
+    qreal opacity = 1.0;
 };
 
 namespace {
@@ -80,6 +81,7 @@ void make(QPainter& p, const Strokes& strokes, const QRect& area, bool whole_pix
     for (const Stroke& s : strokes) {
         if (!s.reach.isNull() && !s.reach.intersects(area)) continue;
         p.setCompositionMode(s.mode);
+        p.setOpacity(s.opacity);
         if (!s.image) {
             p.fillRect(s.target.intersected(area), s.colour);
         } else if (s.scaled) {
@@ -150,8 +152,9 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
         x1 = std::min(x1, x0 + c.left() + c.width()), y1 = std::min(y1, y0 + c.top() + c.height());
     }
     if (vx >= x1 || vy >= y1) return;
-    const QPainter::CompositionMode mode = item.transparent || view.see_through ? QPainter::CompositionMode_SourceOver
-                                                                                : QPainter::CompositionMode_Source;
+    const QPainter::CompositionMode mode = item.transparent || view.see_through || item.opacity < 255
+                                               ? QPainter::CompositionMode_SourceOver
+                                               : QPainter::CompositionMode_Source;
     const QRect reach = drawn_bounds(item, zoom);
     const QRect target(static_cast<int>(vx) * zoom, static_cast<int>(vy) * zoom, static_cast<int>(x1 - vx) * zoom,
                        static_cast<int>(y1 - vy) * zoom);
@@ -162,6 +165,7 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
         Stroke d = drawing(&img, target, source, mode, reach);
         d.scaled = s != zoom, d.smooth = fractional;
         d.sparse = mode == QPainter::CompositionMode_SourceOver && !d.scaled;
+        d.opacity = item.opacity / 255.0;
         out.push_back(d);
         return;
     }
@@ -172,10 +176,12 @@ void FramePainter::draw_picture(std::vector<Stroke>& out, const skin::FrameItem&
     if (!big.isNull()) {
         Stroke d = drawing(&big, target, source, mode, reach);
         d.sparse = mode == QPainter::CompositionMode_SourceOver;
+        d.opacity = item.opacity / 255.0;
         return out.push_back(d);
     }
     Stroke d = drawing(&img, target, QRect(source.topLeft() / zoom, source.size() / zoom), mode, reach);
     d.scaled = true;
+    d.opacity = item.opacity / 255.0;
     out.push_back(d);
 }
 
@@ -217,7 +223,7 @@ void FramePainter::compose_base(const skin::Skin& skin, const Display& display, 
                                 const View& view) {
     const int zoom = std::max(1, view.zoom);
     const QRect window(QPoint(0, 0), frame_size(skin, zoom));
-    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu, view.lcd);
     View whole = view;
     whole.region = QRegion();
     const Layers l{skin, items, zoom, window, whole};
@@ -238,7 +244,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
                          const skin::GameMenuLook& game_menu, const View& view) {
     const int zoom = std::max(1, view.zoom);
     const QRect window(QPoint(0, 0), frame_size(skin, zoom));
-    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu);
+    const std::vector<skin::FrameItem> items = skin::frame_items(skin, display, game_menu, view.lcd);
     const Layers l{skin, items, zoom, window, view};
     const QImage* base = composed_base(l);
     const std::size_t from = base ? base_of_.items.size() : 0;
@@ -261,6 +267,7 @@ void FramePainter::paint(QPainter& p, const skin::Skin& skin, const Display& dis
     }
     make_all(p, strokes(l, from, items.size(), base), areas, view.dpr, images_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setOpacity(1.0);
 }
 
 QImage FramePainter::render(const skin::Skin& skin, const Display& display, const skin::GameMenuLook& game_menu,

@@ -63,7 +63,12 @@ void TForm1::FormCreate() {
     connect(keeper_, &GameKeeper::banner_changed, this, [this] { repaint_all(); });
     connect(keeper_, &GameKeeper::letting_go, this, [this] { let_go_of_everything(); });
     connect(replays_, &ReplayKeeper::changed, this, [this] { repaint_all(); });
-    connect(replays_, &ReplayKeeper::face_changed, this, [this] { repaint_changed(); });
+    connect(replays_, &ReplayKeeper::face_changed, this, [this] {
+        repaint_changed();
+        lcd_->changed();
+    });
+    lcd_ = new LcdKeeper(host_.store(), [this]() -> const host::Host& { return replays_->shown_host(); }, this);
+    connect(lcd_, &LcdKeeper::repaint, this, [this] { repaint_changed(); });
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
     // A game continued from a saved moment is recorded from there, as such.
@@ -80,6 +85,7 @@ void TForm1::FormCreate() {
 
     host_.on_change([this] {
         repaint_changed();
+        lcd_->changed();
         emit changed();
     });
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
@@ -99,7 +105,7 @@ void TForm1::repaint_all() {
 }
 
 std::vector<skin::FrameItem> TForm1::frame_items() const {
-    return skin::frame_items(skin_, replays_->shown_unit().display(), {});
+    return skin::frame_items(skin_, replays_->shown_unit().display(), {}, lcd_->frame());
 }
 
 void TForm1::paint_into(QImage& frame, const QRegion& region) {

@@ -20,6 +20,7 @@
 #include "app/frame_painter.h"
 #include "app/game_keeper.h"
 #include "app/game_menu.h"
+#include "app/lcd_keeper.h"
 #include "app/replay_keeper.h"
 #include "app/popup_menu.h"
 #include "app/sound_keeper.h"
@@ -113,6 +114,8 @@ public:
     GameKeeper& keeper() { return *keeper_; }
     SoundKeeper& sound_keeper() { return *sound_keeper_; }
     const SoundKeeper& sound_keeper() const { return *sound_keeper_; }
+    LcdKeeper& lcd() { return *lcd_; }
+    const LcdKeeper& lcd() const { return *lcd_; }
     ReplayKeeper& replays() { return *replays_; }
     const ReplayKeeper& replays() const { return *replays_; }
     // Saves the unit as the window shows it (without the program's own signs
@@ -210,6 +213,8 @@ private:
     GameKeeper* keeper_ = nullptr;
     SoundKeeper* sound_keeper_ = nullptr;
     ReplayKeeper* replays_ = nullptr;
+    LcdKeeper* lcd_ = nullptr;
+    std::vector<std::string> warnings_told_;  // a skin's warnings, said once a run
     Openers openers_;
     skin::Skin skin_;
     skin::KeptPictures* keeper_pictures_ = nullptr;

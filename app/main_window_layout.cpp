@@ -85,6 +85,12 @@ void TForm1::load_skin() {
     }
     zoom_ = factor;
     painter_.reset();
+    lcd_->skin_loaded(skin_);
+    for (const std::string& w : skin_.warnings) {
+        if (std::find(warnings_told_.begin(), warnings_told_.end(), w) != warnings_told_.end()) continue;
+        warnings_told_.push_back(w);
+        ui::tell(this, ui::Tone::Warning, QString::fromStdString(w));
+    }
     if (!r) ui::tell(this, ui::Tone::Critical, QString::fromStdString(r.message()));
     if (!r && r.error().fatal) {
         must_end_ = true;
@@ -116,6 +122,7 @@ View TForm1::view() const {
     View v;
     v.zoom = zoom_;
     v.dpr = devicePixelRatioF();
+    v.lcd = lcd_->frame();
     if (skin_.transparent_colour) {
         v.see_through = window_colour(*skin_.transparent_colour).rgb();
         if (!translucent_ && !edge_base_.isNull()) v.base = &edge_base_;

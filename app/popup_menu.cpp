@@ -17,7 +17,8 @@ struct Submenu {
 };
 // In the popup menu, in this order, before its second separator.
 constexpr Submenu kSubmenus[] = {
-    {Place::Play, "Play", "pm_play"}, {Place::Sound, "Sound", "pm_sound"}, {Place::Zoom, "Zoom", "pm_zoom"}};
+    {Place::Play, "Play", "pm_play"}, {Place::Sound, "Sound", "pm_sound"}, {Place::Zoom, "Zoom", "pm_zoom"},
+    {Place::Display, "Display", "pm_display"}};
 
 }  // namespace
 

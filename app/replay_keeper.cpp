@@ -103,6 +103,8 @@ void ReplayKeeper::step() {
 
 const Unit& ReplayKeeper::shown_unit() const { return run_ ? run_->host().unit() : host_.unit(); }
 
+const host::Host& ReplayKeeper::shown_host() const { return run_ ? run_->host() : host_; }
+
 QString ReplayKeeper::banner() const {
     if (!run_) return {};
     const QString state = paused_ ? "paused" : QString("%1x").arg(speed_);

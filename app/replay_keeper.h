@@ -45,6 +45,8 @@ public:
     void advance(Millis ms);
     // The unit the window shows: the replay's while one plays.
     const Unit& shown_unit() const;
+    // The host of the unit shown: the replay's while one plays, else the player's.
+    const host::Host& shown_host() const;
     QString banner() const;
 
     // Saves `picture` under the pictures folder in Ignivar/; the path, or why not.

@@ -69,10 +69,14 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
     view_ = new QComboBox;
     view_->addItem("The whole unit");
     view_->addItem("The LCD alone");
+    look_ = new QComboBox;
+    look_->addItem("Exact");
+    look_->addItem("Real: segments fade and cast shadows");
     form->addRow("Format:", format_);
     form->addRow("Zoom:", zoom_);
     form->addRow("Frame rate:", fps_);
     form->addRow("Show:", view_);
+    form->addRow("Look:", look_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText("Export...");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -89,6 +93,7 @@ clips::ExportRequest ExportDialog::request() const {
     r.zoom = zoom_->value();
     r.fps = fps_->currentData().toInt();
     r.lcd_only = view_->currentIndex() == 1;
+    r.look.real = look_->currentIndex() == 1;
     return r;
 }
 

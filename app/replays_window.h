@@ -37,6 +37,7 @@ private:
     QSpinBox* zoom_;
     QComboBox* fps_;
     QComboBox* view_;
+    QComboBox* look_;
 };
 
 class ReplaysWindow : public QWidget {

@@ -14,6 +14,7 @@ constexpr int kRate = 48000;
 
 struct Scene {
     skin::Skin skin;
+    std::unique_ptr<skin::LcdShadows> shadows;  // the real look's
     std::unique_ptr<skin::Compositor> compositor;
     skin::Rect view;  // the part of the frame in the clip
 };
@@ -28,6 +29,7 @@ Result<std::unique_ptr<Scene>> make_scene(const ExportRequest& r) {
     if (Status s = skin::load_unit_face(req, scene->skin); !s) return s.error();
     if (scene->skin.max_scale < r.zoom)
         return failure("at zoom " + std::to_string(r.zoom) + " the clip's frames would need more memory than a skin may take");
+    if (r.look.real) scene->shadows = std::make_unique<skin::LcdShadows>(scene->skin);
     scene->compositor = std::make_unique<skin::Compositor>(scene->skin, r.zoom);
     const skin::Rect lcd = skin::lcd_rect(scene->skin);
     scene->view = r.lcd_only ? skin::Rect{lcd.x * r.zoom, lcd.y * r.zoom, lcd.w * r.zoom, lcd.h * r.zoom}
@@ -69,7 +71,8 @@ Status run_pass(const host::Replay& replay, Millis length, const ExportRequest& 
     for (std::int64_t i = 0; i < frames; ++i) {
         game.advance(i * 1000 / r.fps - game.elapsed());
         // Nothing drawn again: the picture of the frame before (never so for the first).
-        const bool same = scene.compositor->update(game.host().unit().display()).empty();
+        skin::LcdFrame lcd{r.look, r.look.real ? game.host().lcd_shades() : skin::LcdShades{}, scene.shadows.get()};
+        const bool same = scene.compositor->update(game.host().unit().display(), {}, &lcd).empty();
         const std::int64_t audio_to = (i + 1) * kRate / r.fps;
         audio.assign(static_cast<std::size_t>(audio_to - audio_at) * 2, 0);
         if (mixer) mixer->mix(audio_at, audio_to, audio.data());

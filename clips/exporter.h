@@ -18,6 +18,7 @@ struct ExportRequest {
     int zoom = 1;                // 1..4
     int fps = 30;                // 1..60
     bool lcd_only = false;
+    skin::LcdLook look;          // the exact look, or the real one
     std::string config;          // the skin's Config.ini
     std::string data_dir;        // where its folders and Sound/ are looked for
     std::string out;

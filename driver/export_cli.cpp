@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: ignivar-sim export [--format mp4|webm|gif|webp] [--zoom N] [--fps N] [--view unit|lcd]\n"
-    "                          [--skin CONFIG] REPLAY OUT\n";
+    "                          [--look exact|real] [--skin CONFIG] REPLAY OUT\n";
 
 // The shipped files: beside the program (a build tree), else its data folder.
 std::string data_folder() {
@@ -72,6 +72,7 @@ int run_export(const std::vector<std::string>& args, std::ostream& out, std::ost
         else if (a == "--zoom" && has_value && small_number(args[i + 1], 1, 4, r.zoom)) ++i;
         else if (a == "--fps" && has_value && small_number(args[i + 1], 1, 60, r.fps)) ++i;
         else if (a == "--view" && has_value && (args[i + 1] == "unit" || args[i + 1] == "lcd")) r.lcd_only = args[++i] == "lcd";
+        else if (a == "--look" && has_value && (args[i + 1] == "exact" || args[i + 1] == "real")) r.look.real = args[++i] == "real";
         else if (a == "--skin" && has_value) r.config = args[++i];
         else if (!a.empty() && a[0] != '-') plain.push_back(a);
         else return err << kUsage, 2;

@@ -1,5 +1,5 @@
 // `ignivar-sim export [--format F] [--zoom N] [--fps N] [--view unit|lcd]
-// [--skin CONFIG] REPLAY OUT`: a replay as a clip.
+// [--look exact|real] [--skin CONFIG] REPLAY OUT`: a replay as a clip.
 #pragma once
 
 #include <ostream>

@@ -20,7 +20,7 @@ int usage(std::ostream& out = std::cerr) {
                  "       ignivar-sim skin [--fullscreen] [--screen WxH] CONFIG\n"
                  "       ignivar-sim manual CONFIG\n"
                  "       ignivar-sim verify REPLAY\n"
-                 "       ignivar-sim export [--format F] [--zoom N] [--fps N] [--view unit|lcd] REPLAY OUT\n";
+                 "       ignivar-sim export [--format F] [--zoom N] [--fps N] [--view unit|lcd] [--look exact|real] REPLAY OUT\n";
     return 2;
 }
 

@@ -29,10 +29,27 @@ void Host::catch_up() {
     if (target <= bank.now()) return;
     const std::optional<Millis> late = time_.late_limit();
     if (!late) {
-        bank.advance(target - bank.now());
+        run_to(target);
         return;
     }
     run_late(target, *late);
+}
+
+void Host::run_to(Millis target) {
+    // Due by due, so that the LCD's history has each change at its moment.
+    TimerBank& bank = unit_.timers();
+    for (Millis due = bank.next_due(); due >= 0 && due <= target; due = bank.next_due()) {
+        bank.advance(due - bank.now());
+        note_display();
+    }
+    bank.advance(target - bank.now());
+}
+
+void Host::note_display() {
+    const std::uint64_t changes = unit_.display().changes();
+    if (changes == noted_changes_) return;
+    noted_changes_ = changes;
+    lcd_.observe(unit_.display(), unit_.timers().now());
 }
 
 void Host::run_late(Millis target, Millis late) {
@@ -46,16 +63,18 @@ void Host::run_late(Millis target, Millis late) {
         if (target - due > late) {
             const Millis from = bank.now();
             bank.catch_up(target);
+            note_display();
             for (const auto& f : slip_listeners_) f(from, target);
             continue;  // handlers re-arm strictly after `target`
         }
         bank.advance(due - bank.now());  // fires everything due at `due`
+        note_display();
     }
 }
 
 void Host::slip(Millis from, Millis to) {
     TimerBank& bank = unit_.timers();
-    if (from > bank.now()) bank.advance(from - bank.now());
+    if (from > bank.now()) run_to(from);
     if (to > bank.now()) bank.catch_up(to);
     for (const auto& f : slip_listeners_) f(from, to);
     time_.set(bank.now());
@@ -63,6 +82,7 @@ void Host::slip(Millis from, Millis to) {
 }
 
 void Host::settle() {
+    note_display();
     const std::uint64_t changes = unit_.display().changes();
     if (changes != shown_changes_) {
         shown_changes_ = changes;
@@ -97,6 +117,9 @@ Status Host::load_state(const std::uint8_t* data, std::size_t size, bool paused)
     if (!decoded) return decoded.error();
     const UnitState& s = *decoded;
     restore_state(s, unit_, coin_);
+    // A moment's past is not saved: its LCD shows settled.
+    lcd_.settle(unit_.display(), unit_.timers().now());
+    noted_changes_ = unit_.display().changes();
     // A saved moment never lowers a high score: the store's better one wins.
     GameState& g = unit_.mutable_state();
     g.hiscore_a = std::max(g.hiscore_a, store_.read_number(Setting::HiScore1, 0));
@@ -135,8 +158,9 @@ bool Host::set_paused(bool paused) {
     return true;
 }
 
-skin::Picture Host::face(const skin::Skin& skin, const skin::GameMenuLook& game_menu) const {
-    return skin::render_frame(skin, unit_.display(), game_menu);
+skin::Picture Host::face(const skin::Skin& skin, const skin::GameMenuLook& game_menu,
+                         const skin::LcdFrame* lcd) const {
+    return skin::render_frame(skin, unit_.display(), game_menu, lcd);
 }
 
 }  // namespace ignivar::host

@@ -128,12 +128,23 @@ public:
     void mark_unshown() { shown_changes_ = ~0ull; }
 
     // What the face looks like now, drawn by the headless composer.
-    skin::Picture face(const skin::Skin& skin, const skin::GameMenuLook& game_menu = {}) const;
+    skin::Picture face(const skin::Skin& skin, const skin::GameMenuLook& game_menu = {},
+                       const skin::LcdFrame* lcd = nullptr) const;
+
+    // When each of the LCD's segments switched, on the unit's time.
+    const skin::LcdHistory& lcd_history() const { return lcd_; }
+    // How lit each segment looks at the clock's present moment (a paused
+    // game's clock stands still, and so do its fades).
+    skin::LcdShades lcd_shades() const { return lcd_.shades(time_.now()); }
+    // When the last of the LCD's fades under way ends; none when nothing fades.
+    std::optional<Millis> lcd_fading_until() const { return lcd_.fading_until(time_.now()); }
 
 private:
     void on_unit_event(const UnitEvent& event) override;
     void catch_up();
+    void run_to(Millis target);
     void run_late(Millis target, Millis late);
+    void note_display();
     void settle();
 
     SettingsStore& store_;
@@ -147,6 +158,8 @@ private:
     std::function<void(const std::vector<SoundInFlight>&)> resume_sounds_;
     bool paused_ = false;
     std::uint64_t shown_changes_ = ~0ull;
+    skin::LcdHistory lcd_;
+    std::uint64_t noted_changes_ = ~0ull;
     bool inputs_held_ = false;
     std::vector<std::function<void()>> change_listeners_;
     std::vector<std::function<void(std::optional<Millis>)>> wake_listeners_;

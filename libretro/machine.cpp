@@ -136,6 +136,8 @@ bool Machine::load_skin(bool from_system) {
         return false;
     }
     if (!options_.backdrop) loaded.backdrop.shown = false;
+    compositor_.reset();  // it holds the old shadows' pictures
+    shadows_.reset();
     skin_ = std::move(loaded);
     compositor_ = std::make_unique<skin::Compositor>(skin_, options_.size);
     place_view();
@@ -187,7 +189,10 @@ void Machine::run_frame(const Held& held) {
     }
     time_.step();
     host_->sync();
-    compositor_->update(host_->unit().display());
+    if (options_.real && !shadows_) shadows_ = std::make_unique<skin::LcdShadows>(skin_);  // for as long as the skin
+    const skin::LcdFrame lcd{{options_.real, options_.unlit},
+                             options_.real ? host_->lcd_shades() : skin::LcdShades{}, shadows_.get()};
+    compositor_->update(host_->unit().display(), {}, &lcd);
     const std::int64_t frames = mixer_.rate() / kFps;
     audio_.resize(static_cast<std::size_t>(frames) * 2);
     mixer_.mix(audio_frame_, audio_frame_ + frames, audio_.data());

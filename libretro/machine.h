@@ -107,6 +107,7 @@ private:
     std::unique_ptr<host::Host> host_;
     std::string config_;      // the Config.ini in use
     skin::Skin skin_;
+    std::unique_ptr<skin::LcdShadows> shadows_;  // the real look's, for the skin
     std::unique_ptr<skin::Compositor> compositor_;
     skin::Rect lcd_;          // the LCD, in the skin's pixels
     skin::Rect view_;         // what is shown, in the frame's pixels

@@ -1,5 +1,6 @@
 #include "libretro/options.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -28,6 +29,12 @@ const std::vector<Option>& table() {
         {"ignivar_sound", "Sound", "The unit's five sound effects.", {{"enabled", "On"}, {"disabled", "Off"}}},
         {"ignivar_clock", "Clock", "The time the watch shows.",
          {{"local", "Local time (as the desktop program)"}, {"utc", "UTC"}}},
+        {"ignivar_lcd_look", "LCD look",
+         "Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow "
+         "on the glass's back.",
+         {{"exact", "Exact"}, {"real", "Real"}}},
+        {"ignivar_lcd_unlit", "Unlit segments", "How strongly segments show while unlit.",
+         {{"face", "As the face shows them"}, {"0", "Hidden"}, {"10", "Faint"}, {"25", "Visible"}, {"50", "Clear"}}},
         {"ignivar_audio_rate", "Audio rate", "Frames of sound a second (the front end may need a restart).",
          {{"44100", "44.1 kHz"}, {"48000", "48 kHz"}}},
     };
@@ -121,6 +128,10 @@ Options read_options(retro_environment_t env) {
     o.sound = value_of(env, "ignivar_sound") != "disabled";
     o.utc = value_of(env, "ignivar_clock") == "utc";
     o.rate = value_of(env, "ignivar_audio_rate") == "48000" ? 48000 : 44100;
+    o.real = value_of(env, "ignivar_lcd_look") == "real";
+    const std::string unlit = value_of(env, "ignivar_lcd_unlit");
+    for (const char* v : {"0", "10", "25", "50"})
+        if (unlit == v) o.unlit = std::atoi(v);
     return o;
 }
 

@@ -16,6 +16,8 @@ struct Options {
     bool sound = true;
     bool utc = false;              // the watch shows UTC, else the host's local time
     int rate = 44100;              // audio frames a second
+    bool real = false;             // the LCD's segments fade and cast shadows
+    int unlit = -1;                // unlit segments' strength in percent; -1: as the face shows them
 };
 
 // Declares the options (version 2, else version 1, else the oldest form).

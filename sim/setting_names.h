@@ -19,6 +19,9 @@ enum class Setting : int {
     // The player's own sound control, beside the unit's: a volume in
     // percent and a mute.
     Volume, Mute,
+    // How the LCD looks: "Exact" or "Real", and the strength of unlit
+    // segments in percent (-1: as the skin's face shows them).
+    LcdLook, LcdUnlit,
     Count
 };
 
@@ -43,6 +46,8 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "ResumeGame",
     "Volume",
     "Mute",
+    "LcdLook",
+    "LcdUnlit",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

@@ -25,6 +25,12 @@ inline std::uint32_t over(std::uint32_t s, std::uint32_t d) {
     return 0xFF000000u | (std::min(r, 255u) << 16) | (std::min(g, 255u) << 8) | std::min(b, 255u);
 }
 
+// A premultiplied pixel at a strength.
+inline std::uint32_t faded(std::uint32_t s, std::uint32_t k) {
+    return (mul255(s >> 24, k) << 24) | (mul255((s >> 16) & 0xFF, k) << 16) | (mul255((s >> 8) & 0xFF, k) << 8) |
+           mul255(s & 0xFF, k);
+}
+
 std::uint32_t rgb_of(std::uint32_t colour) {
     std::uint8_t c[4];
     colour_rgba(colour, c);
@@ -123,10 +129,11 @@ const Compositor::Converted& Compositor::stretched(const Picture& p) {
     return stretched_;
 }
 
-std::vector<Compositor::Placed> Compositor::place(const Display& display, const GameMenuLook& menu) {
+std::vector<Compositor::Placed> Compositor::place(const Display& display, const GameMenuLook& menu,
+                                                  const LcdFrame* lcd) {
     std::vector<Placed> out;
-    for (const FrameItem& item : frame_items(skin_, display, menu)) {
-        if (item.picture->empty() || item.clip_w <= 0 || item.clip_h <= 0) continue;
+    for (const FrameItem& item : frame_items(skin_, display, menu, lcd)) {
+        if (item.picture->empty() || item.clip_w <= 0 || item.clip_h <= 0 || item.opacity == 0) continue;
         if (item.stretch) {
             out.push_back({&stretched(*item.picture), {0, 0, width_, height_}, 0, 0});
             continue;
@@ -141,7 +148,7 @@ std::vector<Compositor::Placed> Compositor::place(const Display& display, const 
         if (x0 >= x1 || y0 >= y1) continue;
         out.push_back({&image,
                        {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0), static_cast<int>(y1 - y0)},
-                       static_cast<int>(x0 - x), static_cast<int>(y0 - y)});
+                       static_cast<int>(x0 - x), static_cast<int>(y0 - y), item.opacity});
     }
     return out;
 }
@@ -158,15 +165,17 @@ void Compositor::draw(const Rect& area, const std::vector<Placed>& items) {
             const std::uint32_t* src = &img.argb[static_cast<std::size_t>(p.sy + y - p.at.y) * static_cast<std::size_t>(img.width) +
                                                  static_cast<std::size_t>(p.sx + r.x - p.at.x)];
             std::uint32_t* dst = &frame_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(r.x)];
-            if (img.opaque) std::memcpy(dst, src, static_cast<std::size_t>(r.w) * 4);
+            if (p.opacity != 255)
+                for (int x = 0; x < r.w; ++x) dst[x] = over(faded(src[x], p.opacity), dst[x]);
+            else if (img.opaque) std::memcpy(dst, src, static_cast<std::size_t>(r.w) * 4);
             else
                 for (int x = 0; x < r.w; ++x) dst[x] = over(src[x], dst[x]);
         }
     }
 }
 
-const std::vector<Rect>& Compositor::update(const Display& display, const GameMenuLook& menu) {
-    std::vector<Placed> items = place(display, menu);
+const std::vector<Rect>& Compositor::update(const Display& display, const GameMenuLook& menu, const LcdFrame* lcd) {
+    std::vector<Placed> items = place(display, menu, lcd);
     drawn_.clear();
     if (whole_) {
         whole_ = false;

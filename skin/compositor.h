@@ -33,7 +33,9 @@ public:
     // Brings the frame up to the display: all of it the first time, then
     // only where something changed. Returns the rectangles drawn, in pixels
     // of the frame (empty when nothing changed).
-    const std::vector<Rect>& update(const Display& display, const GameMenuLook& menu = {});
+    // `lcd`: the LCD in a look other than the exact one.
+    const std::vector<Rect>& update(const Display& display, const GameMenuLook& menu = {},
+                                    const LcdFrame* lcd = nullptr);
     // The next update draws everything.
     void invalidate() { whole_ = true; }
 
@@ -55,14 +57,15 @@ private:
         const Converted* image;
         Rect at;     // in frame pixels, clipped to the frame and the item's size
         int sx, sy;  // the pixel of the image at the top left of `at`
+        std::uint32_t opacity = 255;
         friend bool operator==(const Placed& a, const Placed& b) {
-            return a.image == b.image && a.at == b.at && a.sx == b.sx && a.sy == b.sy;
+            return a.image == b.image && a.at == b.at && a.sx == b.sx && a.sy == b.sy && a.opacity == b.opacity;
         }
     };
 
     const Converted& converted(const FrameItem& item);
     const Converted& stretched(const Picture& p);
-    std::vector<Placed> place(const Display& display, const GameMenuLook& menu);
+    std::vector<Placed> place(const Display& display, const GameMenuLook& menu, const LcdFrame* lcd);
     void draw(const Rect& area, const std::vector<Placed>& items);
 
     const Skin& skin_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace ignivar::skin {
@@ -81,11 +82,81 @@ const std::vector<Step>& drawing_order() {
     return order;
 }
 
-void add_section(std::vector<FrameItem>& items, const PlacedPicture& p) {
+void add_section(std::vector<FrameItem>& items, const PlacedPicture& p, std::uint8_t opacity = 255) {
     if (!p.picture || p.width <= 0 || p.height <= 0) return;
     items.push_back({p.picture.get(), p.left, p.top, p.width, p.height, p.transparent, false, p.hires.get(),
-                     p.hires_scale});
+                     p.hires_scale, false, opacity});
 }
+
+void add_glyph(std::vector<FrameItem>& items, const Skin& skin, int cell_section, Glyph g, std::uint8_t opacity) {
+    if (g.kind == Glyph::Kind::None || g.digit > 9 || opacity == 0) return;
+    const PlacedPicture& source = skin.pictures[glyph_sections()[g.kind == Glyph::Kind::Small][g.digit]];
+    const PlacedPicture& place = skin.pictures[cell_section];
+    if (source.picture && place.width > 0 && place.height > 0)
+        items.push_back({source.picture.get(), place.left, place.top, place.width, place.height, true, false,
+                         source.hires.get(), source.hires_scale, false, opacity});
+}
+
+// The LCD in a look other than the exact one: the glass over the face's
+// own unlit segments, the shadows of what shows, each segment at its
+// level over its unlit strength.
+class LcdSteps {
+public:
+    LcdSteps(const Skin& skin, const Display& display, const LcdFrame& lcd)
+        : skin_(skin),
+          lcd_(lcd),
+          shades_(lcd.look.real ? lcd.shades : instant_shades(display)),
+          unlit_(lcd.look.unlit == kUnlitAsFace ? 0 : std::clamp(lcd.look.unlit, 0, 100) * 255 / 100) {}
+
+    void add(std::vector<FrameItem>& items, const Step& step) const {
+        if (step.kind == Kind::Digit) {
+            const LcdShades::Cell& c = shades_.cells[static_cast<std::size_t>(step.cell - 1)];
+            add_glyph(items, skin_, step.section, step.cell == 5 ? Glyph::small(8) : Glyph::large(8), unlit_);
+            add_glyph(items, skin_, step.section, c.old, c.old_level);
+            add_glyph(items, skin_, step.section, c.glyph, c.level);
+            return;
+        }
+        if (step.kind == Kind::Lit) {
+            const int level = shades_.seg[static_cast<std::size_t>(step.seg)];
+            const int shown = is_lcd_segment(step.seg) ? unlit_ + (255 - unlit_) * level / 255 : level;
+            if (shown > 0) add_section(items, skin_.pictures[step.section], static_cast<std::uint8_t>(shown));
+            return;
+        }
+        add_section(items, skin_.pictures[step.section]);
+        if (step.section != section_index("im_background")) return;
+        if (lcd_.look.unlit != kUnlitAsFace) add_section(items, skin_.lcd.glass);
+        if (lcd_.look.real && lcd_.shadows) shadows(items);
+    }
+
+private:
+    void shadow(std::vector<FrameItem>& items, const Picture* picture, int left, int top, std::uint8_t level) const {
+        const LcdShadows::Shadow* s = level ? lcd_.shadows->of(picture) : nullptr;
+        if (!s) return;
+        items.push_back({&s->picture, left + s->dx, top + s->dy, s->picture.width, s->picture.height, true, false,
+                         s->hires_scale ? &s->hires : nullptr, s->hires_scale, false, level});
+    }
+    void shadows(std::vector<FrameItem>& items) const {
+        for (const Step& step : drawing_order()) {
+            if (step.kind == Kind::Lit && is_lcd_segment(step.seg)) {
+                const PlacedPicture& p = skin_.pictures[step.section];
+                shadow(items, p.picture.get(), p.left, p.top, shades_.seg[static_cast<std::size_t>(step.seg)]);
+            } else if (step.kind == Kind::Digit) {
+                const LcdShades::Cell& c = shades_.cells[static_cast<std::size_t>(step.cell - 1)];
+                const PlacedPicture& place = skin_.pictures[step.section];
+                for (const auto& [g, level] : {std::pair{c.old, c.old_level}, std::pair{c.glyph, c.level}}) {
+                    if (g.kind == Glyph::Kind::None || g.digit > 9) continue;
+                    const PlacedPicture& source = skin_.pictures[glyph_sections()[g.kind == Glyph::Kind::Small][g.digit]];
+                    shadow(items, source.picture.get(), place.left, place.top, level);
+                }
+            }
+        }
+    }
+
+    const Skin& skin_;
+    const LcdFrame& lcd_;
+    LcdShades shades_;
+    std::uint8_t unlit_;
+};
 
 }  // namespace
 
@@ -93,7 +164,8 @@ GameMenuLook folded_game_menu(const Skin& skin, const Picture* picture) {
     return {picture, skin.menu_width, skin.menu_height};
 }
 
-std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu,
+                                   const LcdFrame* lcd) {
     std::vector<FrameItem> items;
     if (skin.backdrop.shown && skin.backdrop.picture) {
         const Picture& b = *skin.backdrop.picture;
@@ -107,7 +179,13 @@ std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, con
         const Picture& l = *skin.logo.picture;
         items.push_back({&l, skin.logo.x, skin.logo.y, l.width, l.height, true, false, nullptr, 0, true});
     }
+    std::optional<LcdSteps> steps;
+    if (lcd && !lcd->look.exact()) steps.emplace(skin, display, *lcd);
     for (const Step& step : drawing_order()) {
+        if (steps) {
+            steps->add(items, step);
+            continue;
+        }
         if (step.kind == Kind::Digit) {
             const DigitCell& c = display.digit(step.cell);
             if (!c.visible || c.glyph.kind == Glyph::Kind::None || c.glyph.digit > 9) continue;
@@ -155,7 +233,7 @@ Picture stretch(const Picture& p, int w, int h) {
     return out;
 }
 
-Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu) {
+Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu, const LcdFrame* lcd) {
     Picture out(usable_extent(skin.client_width), usable_extent(skin.client_height));
     // The windowed layout starts see-through, and the see-through colour is
     // see-through wherever a picture has it; full screen starts in its colour.
@@ -166,7 +244,7 @@ Picture render_frame(const Skin& skin, const Display& display, const GameMenuLoo
     if (!see_through) colour_rgba(skin.colour, fill);
     for (std::size_t i = 0; i < out.rgba.size(); i += 4) std::copy(fill, fill + 4, &out.rgba[i]);
     Picture stretched;
-    for (const FrameItem& item : frame_items(skin, display, game_menu)) {
+    for (const FrameItem& item : frame_items(skin, display, game_menu, lcd)) {
         if (item.picture->empty()) continue;
         if (item.stretch && item.clip_w > 0 && item.clip_h > 0 &&
             (stretched.width != item.clip_w || stretched.height != item.clip_h))
@@ -182,6 +260,7 @@ Picture render_frame(const Skin& skin, const Display& display, const GameMenuLoo
                 std::uint8_t* d = out.pixel(static_cast<int>(ix + x), static_cast<int>(iy + y));
                 int a = item.transparent ? s[3] : 255;
                 if (see_through && s[0] == key[0] && s[1] == key[1] && s[2] == key[2]) a = 0;
+                a = (a * item.opacity + 127) / 255;
                 // Straight alpha over straight alpha.
                 const int da = d[3] * (255 - a) / 255;
                 const int oa = a + da;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sim/display.h"
+#include "skin/lcd_look.h"
 #include "skin/skin.h"
 
 namespace ignivar::skin {
@@ -18,6 +19,7 @@ struct FrameItem {
     const Picture* hires = nullptr;  // the same picture drawn at `hires_scale` times the size, if the skin has it
     int hires_scale = 0;
     bool screen_logo = false;  // the full screen's logo: kept at its size in its corner when zoomed
+    std::uint8_t opacity = 255;  // drawn at this strength (a segment fading, an unlit one, a shadow)
 };
 
 // The in-game menu's background as the window shows it: the picture and the
@@ -30,8 +32,10 @@ struct GameMenuLook {
 GameMenuLook folded_game_menu(const Skin& skin, const Picture* picture);
 
 // The pictures to draw, back to front. The in-game menu's background is
-// drawn in full screen only.
-std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu);
+// drawn in full screen only. `lcd`: the LCD in a look other than the exact
+// one (segments fading, shadows, unlit segments at a strength).
+std::vector<FrameItem> frame_items(const Skin& skin, const Display& display, const GameMenuLook& game_menu,
+                                   const LcdFrame* lcd = nullptr);
 
 
 // The window colour ($00BBGGRR) as RGBA bytes.
@@ -43,6 +47,7 @@ Picture stretch(const Picture& picture, int width, int height);
 
 // Draws a frame into a picture of the client area's size, filled with the
 // window colour first.
-Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu);
+Picture render_frame(const Skin& skin, const Display& display, const GameMenuLook& game_menu,
+                     const LcdFrame* lcd = nullptr);
 
 }  // namespace ignivar::skin

@@ -1,6 +1,7 @@
 #include "skin/skin.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <new>
 
@@ -144,7 +145,7 @@ public:
         if (Status s = req_.fullscreen ? full_screen() : windowed(); !s) return s;
         for (int n = 1; n <= kSections; ++n)
             if (Status s = section(n, skin_dir); !s) return s;
-        return {};
+        return lcd(skin_dir);
     }
 
 private:
@@ -255,6 +256,46 @@ private:
         return {};
     }
 
+    // The LCD's glass and shadow: a setting out of range is said and its
+    // default taken.
+    Status lcd(const std::string& skin_dir) {
+        Skin::Lcd& l = skin_.lcd;
+        l = {};
+        l.shadow_x = ranged("ShadowX", l.shadow_x, -16, 16);
+        l.shadow_y = ranged("ShadowY", l.shadow_y, -16, 16);
+        l.shadow_blur = ranged("ShadowBlur", l.shadow_blur, 0, 8);
+        l.shadow_strength = ranged("ShadowStrength", l.shadow_strength, 0, 100);
+        const std::string name = cfg_.read_string("LCD", "Glass", "");
+        if (names_nothing(name)) return {};
+        const std::string file = skin_dir + name;
+        if (!exists(file)) {
+            skin_.warnings.push_back(req_.config_path + ": the LCD's glass " + file +
+                                     " is missing, so unlit segments are drawn over the face as it is");
+            return {};
+        }
+        if (Status s = load_into(file, false, l.glass.picture); !s) return s;
+        if (Status s = variant(file, l.glass); !s) return s;
+        l.glass.file = file;
+        l.glass.source = PlacedPicture::Source::File;
+        l.glass.left = wrapping_add(ranged("GlassLeft", 0, -kMaxPictureSide, kMaxPictureSide), skin_.offset_x);
+        l.glass.top = wrapping_add(ranged("GlassTop", 0, -kMaxPictureSide, kMaxPictureSide), skin_.offset_y);
+        l.glass.width = l.glass.picture->width;
+        l.glass.height = l.glass.picture->height;
+        return {};
+    }
+
+    int ranged(const char* key, int fallback, int low, int high) {
+        const std::string text = cfg_.read_string("LCD", key, "");
+        if (text.empty()) return fallback;
+        int value = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high) return value;
+        skin_.warnings.push_back(req_.config_path + ": [LCD] " + key + "=" + text + " is not a whole number from " +
+                                 std::to_string(low) + " to " + std::to_string(high) + ", so " +
+                                 std::to_string(fallback) + " is used");
+        return fallback;
+    }
+
     // The picture's "@<n>x" variant for the window's scale, if the skin has one.
     Status variant(const std::string& file, PlacedPicture& pic) {
         const std::string name = hires_name(file, req_.scale);
@@ -276,6 +317,8 @@ private:
 
 Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
     Status status;
+    skin.warnings.clear();
+    skin.lcd = {};
     if (!files::exists(req.config_path)) {
         status = Error{kMissingConfig, true};
     } else if (auto ini = IniFile::load(req.config_path); !ini) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/result.h"
 #include "sim/pictures.h"
@@ -64,6 +65,17 @@ struct Skin {
     int menu_width = 0, menu_height = 0;  // the closed in-game menu's background
 
     std::array<PlacedPicture, kSections> pictures{};  // index n-1 for section n
+
+    // The LCD's own settings ([LCD]): its glass with no segment on it, drawn
+    // over the face where unlit segments are drawn at a strength of their
+    // own (a face may show them faintly), and the segments' shadow on the
+    // glass's back, in skin pixels and percent.
+    struct Lcd {
+        PlacedPicture glass;
+        int shadow_x = 2, shadow_y = 2, shadow_blur = 2, shadow_strength = 30;
+    } lcd;
+    // What the load went past: settings out of range, taken as their defaults.
+    std::vector<std::string> warnings;
 
     // The largest scale (device pixels per skin pixel) at which the
     // window's frames fit the memory budget beside the pictures.

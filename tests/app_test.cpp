@@ -218,6 +218,33 @@ TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
     EXPECT_FALSE(again.muted());
 }
 
+// The Display menu's look and unlit strength are kept, drawn at once, and
+// taken from the store at the next start; a stored value that is none of
+// the choices is the default.
+TEST(MainWindow, TheLookIsChosenDrawnAndKept) {
+    test::BasicDesk<test::RecordingStore> win(false);
+    win.w->power_on();
+    const QImage exact = win.w->render_frame();
+    win.store.writes.clear();
+    win.w->popup().item("pm_look_real")->trigger();
+    win.w->popup().item("pm_unlit_25")->trigger();
+    win.w->popup().item("pm_unlit_25")->trigger();  // no change: not written again
+    EXPECT_EQ(win.store.writes, (std::vector<std::string>{"LcdLook=Real", "LcdUnlit=25"}));
+    win.w->popup().refresh();
+    EXPECT_TRUE(win.w->popup().item("pm_look_real")->isChecked());
+    EXPECT_FALSE(win.w->popup().item("pm_look_exact")->isChecked());
+    EXPECT_NE(win.w->render_frame(), exact);
+    LcdKeeper again(win.store, [&]() -> const host::Host& { return win.host; }, nullptr);
+    EXPECT_EQ(again.look(), (skin::LcdLook{true, 25}));
+    win.store.write_text("LcdUnlit", "33");
+    win.store.write_text("LcdLook", "Shiny");
+    LcdKeeper odd(win.store, [&]() -> const host::Host& { return win.host; }, nullptr);
+    EXPECT_EQ(odd.look(), skin::LcdLook{});
+    win.w->popup().item("pm_look_exact")->trigger();
+    win.w->popup().item("pm_unlit_face")->trigger();
+    EXPECT_EQ(win.w->render_frame(), exact);
+}
+
 TEST(MainWindow, KeyMapping) {
     struct Case { int key; int code; };
     const Case cases[] = {{Qt::Key_0, 0x30}, {Qt::Key_9, 0x39}, {Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A},
@@ -392,7 +419,7 @@ TEST(MainWindow, PopupMenuItems) {
     QStringList titles;
     for (const QAction* a : win.w->popup().menu()->actions())
         if (a->menu()) titles << a->menu()->title();
-    EXPECT_EQ(titles, (QStringList{"Play", "Sound", "Zoom"}));
+    EXPECT_EQ(titles, (QStringList{"Play", "Sound", "Zoom", "Display"}));
     EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().item("pm_1_about"));
 
     test::UrlCatcher catcher;

@@ -209,6 +209,25 @@ TEST(Clips, AnMp4HoldsTheGameFromItsFirstFrameAndItsStartSound) {
     EXPECT_LT(likeness(clip.left, start, 4800), 0.5);  // and not a tenth of a second later
 }
 
+// The real look is drawn on the game's own time: the same replay gives the
+// same clip every time, and not the exact look's.
+TEST(Clips, TheRealLookIsTheSameEveryTime) {
+    TempDir dir;
+    const host::Replay replay = recorded_game(dir);
+    std::vector<std::string> clips;
+    for (const char* name : {"real1.gif", "real2.gif", "exact.gif"}) {
+        clips::ExportRequest r = request(clips::Format::Gif, 20, dir.file(name));
+        r.look.real = name[0] == 'r';
+        r.look.unlit = r.look.real ? 10 : skin::kUnlitAsFace;
+        ASSERT_TRUE(clips::export_clip(replay, r).ok()) << name;
+        auto bytes = files::read_regular_file(r.out, 64 << 20);
+        ASSERT_TRUE(bytes.ok());
+        clips.emplace_back(bytes->begin(), bytes->end());
+    }
+    EXPECT_EQ(clips[0], clips[1]);
+    EXPECT_NE(clips[0], clips[2]);
+}
+
 TEST(Clips, GifAndWebpHoldTheirFrames) {
     TempDir dir;
     const host::Replay replay = recorded_game(dir, false);

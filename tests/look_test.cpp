@@ -3,9 +3,12 @@
 // the unit's virtual time, their shadows, and the unlit ones at a strength.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "harness.h"
+#include "sim/pictures.h"
 #include "sim/state.h"
 #include "skin/compositor.h"
 #include "skin/skin.h"
@@ -58,8 +61,99 @@ TEST(Look, TheExactLookIsTodaysFrames) {
             skin::Compositor c(s, i == 0 ? 1 : 3);
             c.update(shown[f]);
             EXPECT_EQ(frame_crc(c), today[i][f]) << "scale " << (i == 0 ? 1 : 3) << ", face " << f;
+            // Asked for by name, the exact look is the same.
+            const skin::LcdFrame exact;
+            skin::Compositor named(s, i == 0 ? 1 : 3);
+            named.update(shown[f], {}, &exact);
+            EXPECT_EQ(frame_crc(named), today[i][f]) << "scale " << (i == 0 ? 1 : 3) << ", face " << f;
         }
     }
+}
+
+// A segment darkens quickly and clears slowly, on the unit's time, from
+// wherever it was when it switched; a digit cell shows its new glyph
+// darkening over the old one clearing.
+TEST(Look, SegmentsFadeOnTheUnitsTime) {
+    Display d;
+    skin::LcdHistory h;
+    h.settle(d, 0);
+    const Seg s = flame_seg(2, 3);
+    // Each switch at its moment, then how lit the segment looks after it.
+    struct Case {
+        bool on;
+        Millis at;
+        std::vector<std::array<int, 3>> looks;  // {moment, lowest, highest}
+    } cases[] = {
+        {true, 1000, {{1000, 0, 0}, {1006, 80, 140}, {1012, 150, 170}, {1074, 254, 255}, {1075, 255, 255}}},
+        {false, 2000, {{2000, 255, 255}, {2010, 190, 210}, {2019, 160, 175}}},
+        {true, 2020, {{2020, 160, 175}, {2025, 190, 225}, {2200, 255, 255}}},  // on again while clearing
+        {false, 3000, {{3100, 25, 35}, {3281, 0, 1}, {3282, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        d.Vid_Show_Segment(s, c.on);
+        h.observe(d, c.at);
+        for (const auto& [at, low, high] : c.looks) {
+            const int level = h.shades(at).seg[static_cast<int>(s)];
+            EXPECT_GE(level, low) << "at " << at;
+            EXPECT_LE(level, high) << "at " << at;
+        }
+    }
+    EXPECT_EQ(h.fading_until(3100), Millis{3282});
+    EXPECT_EQ(h.fading_until(3282), std::nullopt);
+
+    // A pressed button's picture is no LCD segment: it never fades.
+    d.Vid_Show_Segment(Seg::BtnGameADown, true);
+    h.observe(d, 4000);
+    EXPECT_EQ(h.shades(4000).seg[static_cast<int>(Seg::BtnGameADown)], 255);
+
+    d.Vid_Show_All(false);  // the cells become visible, empty
+    d.Vid_Show_Panel_Score(3, true);
+    h.observe(d, 5000);
+    d.Vid_Show_Panel_Score(4, true);
+    h.observe(d, 6000);
+    const skin::LcdShades::Cell c = h.shades(6010).cells[3];
+    EXPECT_EQ(c.glyph, Glyph::large(4));
+    EXPECT_EQ(c.old, Glyph::large(3));
+    EXPECT_GT(c.level, 130);
+    EXPECT_GT(c.old_level, 150);
+    EXPECT_LT(c.old_level, 255);
+    EXPECT_EQ(h.shades(6300).cells[3].old_level, 0);
+    EXPECT_EQ(h.shades(6300).cells[3].level, 255);
+}
+
+// In the real look, what differs from the exact one off the segments
+// themselves is the shadows: only near segments that show.
+TEST(Look, ShadowsFallOnlyNearLitSegments) {
+    const skin::Skin s = unit_face(1);
+    Display d;
+    d.Vid_Show_Hero(1, true);
+    d.Vid_Show_Segment(flame_seg(1, 2), true);
+    const skin::LcdShadows shadows(s);
+    skin::LcdFrame real{{true, skin::kUnlitAsFace}, skin::instant_shades(d), &shadows};
+    skin::Compositor exact_c(s, 1), real_c(s, 1);
+    exact_c.update(d);
+    real_c.update(d, {}, &real);
+    std::vector<skin::Rect> near;
+    for (const Seg lit : {hero_seg(1), flame_seg(1, 2)})
+        for (const PictureSection& p : kPictures)
+            if (p.seg == lit) {
+                const skin::PlacedPicture& pl = s.pictures[p.section - 1];
+                const int reach = 2 * s.lcd.shadow_blur + 2;  // the blur's margin and the offset
+                near.push_back({pl.left - reach + 2, pl.top - reach + 2, pl.width + 2 * reach, pl.height + 2 * reach});
+            }
+    int differing = 0, far = 0;
+    for (int y = 0; y < exact_c.height(); ++y)
+        for (int x = 0; x < exact_c.width(); ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * exact_c.width() + x;
+            if (exact_c.pixels()[i] == real_c.pixels()[i]) continue;
+            ++differing;
+            const bool is_near = std::any_of(near.begin(), near.end(), [&](const skin::Rect& r) {
+                return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+            });
+            far += !is_near;
+        }
+    EXPECT_GT(differing, 50);
+    EXPECT_EQ(far, 0);
 }
 
 }  // namespace

@@ -83,6 +83,33 @@ TEST(SkinLoad, Offsets) {
     }
 }
 
+// The LCD's settings: kept when in range; out of range or no number, said
+// and their defaults taken; a missing glass said, and the face drawn as it is.
+TEST(SkinLoad, LcdSettingsOutOfRangeAreSaidAndTakeTheirDefaults) {
+    struct Case {
+        const char* lines;
+        int x, y, blur, strength;
+        std::size_t warnings;
+    } cases[] = {
+        {"", 2, 2, 2, 30, 0},
+        {"ShadowX=-3\nShadowY=5\nShadowBlur=0\nShadowStrength=100\n", -3, 5, 0, 100, 0},
+        {"ShadowX=99\nShadowY=2x\nShadowBlur=-1\nShadowStrength=101\n", 2, 2, 2, 30, 4},
+        {"ShadowBlur=9\nGlass=none.png\n", 2, 2, 2, 30, 2},
+    };
+    for (const Case& c : cases) {
+        SkinDir s;
+        s.config(std::string("[LCD]\n") + c.lines);
+        Skin skin;
+        EXPECT_TRUE(load_skin(s.request(false), skin).ok()) << c.lines;
+        EXPECT_EQ(skin.lcd.shadow_x, c.x) << c.lines;
+        EXPECT_EQ(skin.lcd.shadow_y, c.y) << c.lines;
+        EXPECT_EQ(skin.lcd.shadow_blur, c.blur) << c.lines;
+        EXPECT_EQ(skin.lcd.shadow_strength, c.strength) << c.lines;
+        EXPECT_EQ(skin.warnings.size(), c.warnings) << c.lines;
+        EXPECT_FALSE(skin.lcd.glass.picture) << c.lines;
+    }
+}
+
 TEST(SkinLoad, PicturesPlaceholdersAndTransparency) {
     SkinDir s;
     // A BMP whose bottom-left pixel gives the see-through colour.

@@ -134,6 +134,26 @@ void draw_caption(QPainter& p, const QRectF& r, const QString& text, int size) {
     p.setPen(Qt::NoPen);
 }
 
+void draw_clear_glass(QPainter& p) {
+    QLinearGradient glass(kGlass.topLeft(), kGlass.bottomRight());
+    glass.setColorAt(0, QColor(190, 200, 168));
+    glass.setColorAt(1, QColor(160, 172, 140));
+    p.setBrush(glass);
+    p.drawRect(kGlass);
+}
+
+// The glass alone, with no ghost of a segment on it: drawn over the face
+// where unlit segments are drawn at a strength of the player's choice.
+QImage draw_glass(int scale = 1) {
+    QImage img(kGlass.width() * scale, kGlass.height() * scale, QImage::Format_RGB32);
+    QPainter p(&img);
+    prepare(p);
+    p.scale(scale, scale);
+    p.translate(-kGlass.topLeft());
+    draw_clear_glass(p);
+    return img;
+}
+
 // The whole case with released (or chosen pressed) buttons; the glass
 // carries faint ghosts of every segment, as real LCD glass does.
 QImage draw_face(const std::vector<Segment>& segs, const char* pressed, int scale = 1) {
@@ -155,11 +175,7 @@ QImage draw_face(const std::vector<Segment>& segs, const char* pressed, int scal
     // Bezel and glass.
     p.setBrush(QColor(36, 34, 38));
     p.drawRoundedRect(kBezel, 14, 14);
-    QLinearGradient glass(kGlass.topLeft(), kGlass.bottomRight());
-    glass.setColorAt(0, QColor(190, 200, 168));
-    glass.setColorAt(1, QColor(160, 172, 140));
-    p.setBrush(glass);
-    p.drawRect(kGlass);
+    draw_clear_glass(p);
     p.save();
     p.setOpacity(0.06);
     for (const Segment& s : segs) s.draw(p, QRectF(s.rect));
@@ -300,6 +316,7 @@ void draw_at_scale(const fs::path& skin_dir, const std::vector<Segment>& segs, i
     }
     save_png(draw_face(segs, nullptr, scale), (skin_dir / ("background" + at + ".png")).string());
     save_png(draw_screen_top(scale), (skin_dir / ("screen_top" + at + ".png")).string());
+    save_png(draw_glass(scale), (skin_dir / ("glass" + at + ".png")).string());
     for (const Button& b : kButtons) {
         const std::string id = b.id;
         if (id == "set") continue;
@@ -338,7 +355,12 @@ std::string config_text(const std::map<std::string, std::pair<std::string, QRect
            "[Fullscreen]\nBackdropDir=Graphics\\Backdrops\\\nBackdropFile=embers.jpg\nBackdropStretch=1\n"
            "BgColor=$00100A08\nGameOffsetX=Center\nGameOffsetY=Center\nLogoFile=logo.png\nLogoPosition=1\n\n"
            "[VideoMode]\nTranspColor=$00FF00FF\n\n"
-           "[Manual]\nManualDir=Graphics\\Manual\\\nManualWidth=345\nManualHeight=255\n\n";
+           "[Manual]\nManualDir=Graphics\\Manual\\\nManualWidth=345\nManualHeight=255\n\n"
+           "; The LCD: its glass with no segment on it (for unlit segments drawn at a\n"
+           "; strength of their own), and the segments' shadow on the glass's back\n"
+           "; (offset and blur in pixels, strength in percent).\n"
+           "[LCD]\nGlass=glass.png\nGlassLeft=" << kGlass.left() << "\nGlassTop=" << kGlass.top()
+        << "\nShadowX=2\nShadowY=2\nShadowBlur=2\nShadowStrength=30\n\n";
     for (int n = 1; n <= skin::kSections; ++n) {
         const std::string name(skin::section_picture_name(n));
         const auto it = placed.find(name);

@@ -1,7 +1,7 @@
 // ignivar-face: renders the unit's face from a skin and the display model
 // into a PNG, after an optional driver script has run.
 //
-//   ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]
+//   ignivar-face [--fullscreen] [--screen WxH] [--look exact|real] [--unlit N] CONFIG OUT.png [SCRIPT]
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -21,12 +21,14 @@ using namespace ignivar;
 
 namespace {
 
-constexpr const char* kUsage = "usage: ignivar-face [--fullscreen] [--screen WxH] CONFIG OUT.png [SCRIPT]\n";
+constexpr const char* kUsage =
+    "usage: ignivar-face [--fullscreen] [--screen WxH] [--look exact|real] [--unlit PERCENT] CONFIG OUT.png [SCRIPT]\n";
 
 struct Arguments {
     skin::LoadRequest request;
     std::string out;
     std::string script;
+    skin::LcdLook look;
 };
 
 // The arguments, or the exit status when there is nothing more to do.
@@ -47,6 +49,10 @@ std::variant<Arguments, int> read_arguments(int argc, char** argv) {
         }
         if (arg == "--fullscreen") {
             a.request.fullscreen = true;
+        } else if (arg == "--look" && i + 1 < argc && (argv[i + 1] == std::string("exact") || argv[i + 1] == std::string("real"))) {
+            a.look.real = argv[++i] == std::string("real");
+        } else if (arg == "--unlit" && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%d", &a.look.unlit) != 1 || a.look.unlit < 0 || a.look.unlit > 100) return 2;
         } else if (arg == "--screen" && i + 1 < argc) {
             if (std::sscanf(argv[++i], "%dx%d", &a.request.screen_width, &a.request.screen_height) != 2) return 2;
         } else {
@@ -97,7 +103,9 @@ int main(int argc, char** argv) {
     }
     driver.finish();
     auto menu = skin::load_picture(files::program_picture(a.request.program_dir, "game_menu.png"));
-    skin::Picture frame = driver.host()->face(s, skin::folded_game_menu(s, menu ? &*menu : nullptr));
+    const skin::LcdShadows shadows(s);
+    const skin::LcdFrame lcd{a.look, driver.host()->lcd_shades(), &shadows};
+    skin::Picture frame = driver.host()->face(s, skin::folded_game_menu(s, menu ? &*menu : nullptr), &lcd);
     key_out(s, frame);
     if (const Status w = skin::write_png(frame, a.out); !w) {
         std::cerr << "ignivar-face: " << w.message() << '\n';

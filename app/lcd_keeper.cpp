@@ -1,0 +1,62 @@
+#include "app/lcd_keeper.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+namespace ignivar::app {
+
+LcdKeeper::LcdKeeper(SettingsStore& store, std::function<const host::Host&()> shown, QObject* parent)
+    : QObject(parent), store_(store), shown_(std::move(shown)) {
+    look_.real = store_.read_text(setting_name(Setting::LcdLook)).value_or("") == "Real";
+    const int unlit = store_.read_number(Setting::LcdUnlit, skin::kUnlitAsFace);
+    if (std::find(kUnlit.begin(), kUnlit.end(), unlit) != kUnlit.end()) look_.unlit = unlit;
+    // A fade moves on once a frame of the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal hz = screen && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
+    timer_.setInterval(static_cast<int>(1000 / hz));
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &LcdKeeper::tick);
+}
+
+void LcdKeeper::set_real(bool real) {
+    if (real == look_.real) return;
+    look_.real = real;
+    (void)store_.write_text(setting_name(Setting::LcdLook), real ? "Real" : "Exact");
+    if (!real) timer_.stop();
+    emit repaint();
+}
+
+void LcdKeeper::set_unlit(int strength) {
+    if (strength != skin::kUnlitAsFace && std::find(kUnlit.begin(), kUnlit.end(), strength) == kUnlit.end()) return;
+    if (strength == look_.unlit) return;
+    look_.unlit = strength;
+    (void)store_.write_number(Setting::LcdUnlit, strength);
+    emit repaint();
+}
+
+void LcdKeeper::skin_loaded(const skin::Skin& skin) {
+    skin_ = &skin;
+    shadows_.reset();  // made when the real look first draws
+}
+
+const skin::LcdFrame* LcdKeeper::frame() const {
+    if (look_.exact()) return nullptr;
+    frame_.look = look_;
+    frame_.shades = look_.real ? shown_().lcd_shades() : skin::LcdShades{};
+    if (look_.real && !shadows_ && skin_) shadows_ = std::make_unique<skin::LcdShadows>(*skin_);
+    frame_.shadows = look_.real ? shadows_.get() : nullptr;
+    return &frame_;
+}
+
+void LcdKeeper::changed() {
+    if (look_.real && !timer_.isActive() && shown_().lcd_fading_until()) timer_.start();
+}
+
+void LcdKeeper::tick() {
+    // The repaint after the last fade ends draws it settled; then idle.
+    if (!shown_().lcd_fading_until()) timer_.stop();
+    emit repaint();
+}
+
+}  // namespace ignivar::app

@@ -1,0 +1,224 @@
+#include "skin/lcd_look.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "sim/pictures.h"
+#include "skin/skin.h"
+
+namespace ignivar::skin {
+namespace {
+
+// A twisted-nematic cell's response. With the drive on, the field turns
+// the liquid crystal and the segment darkens quickly; with it off, only the
+// crystal's own elasticity turns it back, so it clears several times more
+// slowly. Both are close to exponential: clearing relaxes with
+// tau = viscosity * gap^2 / (elasticity * pi^2), some 30 to 60 ms in the
+// small reflective panels of pocket games, and the drive shortens darkening
+// by (V^2 / Vth^2 - 1), to some 10 to 15 ms. We take 12 and 45 ms: the
+// flames leave the faint trail such a panel shows, and a segment is settled
+// (within 1/512 of its end) after 75 ms on and 282 ms off.
+//
+// Levels are fixed point (1 << 16 is fully dark) and the decay is a table
+// made by integer steps of one millisecond, exp(-1/tau) in Q16: the same
+// on every machine, unlike a floating-point exp.
+constexpr std::uint32_t kFull = 1u << 16;
+constexpr std::uint32_t kSettled = kFull / 512;
+
+template <std::uint32_t Step, std::size_t N>
+constexpr std::array<std::uint32_t, N> decay_table() {
+    std::array<std::uint32_t, N> d{};
+    std::uint64_t v = kFull;
+    for (std::size_t i = 0; i < N; ++i) {
+        d[i] = static_cast<std::uint32_t>(v);
+        v = (v * Step + kFull / 2) >> 16;
+    }
+    return d;
+}
+constexpr auto kDarken = decay_table<60296, 75>();   // exp(-1/12 ms)
+constexpr auto kClear = decay_table<64096, 282>();   // exp(-1/45 ms)
+static_assert(kDarken.back() >= kSettled && (std::uint64_t{kDarken.back()} * 60296 >> 16) < kSettled);
+static_assert(kClear.back() >= kSettled && (std::uint64_t{kClear.back()} * 64096 >> 16) < kSettled);
+
+template <std::size_t N>
+std::uint32_t decay(const std::array<std::uint32_t, N>& table, Millis elapsed) {
+    if (elapsed < 0) return kFull;
+    return elapsed < static_cast<Millis>(N) ? table[static_cast<std::size_t>(elapsed)] : 0;
+}
+
+std::uint8_t byte_level(std::uint32_t level) { return static_cast<std::uint8_t>((level * 255 + kFull / 2) >> 16); }
+
+Glyph shown_glyph(const DigitCell& c) {
+    return c.visible && c.glyph.kind != Glyph::Kind::None && c.glyph.digit <= 9 ? c.glyph : Glyph::none();
+}
+
+}  // namespace
+
+bool is_lcd_segment(Seg s) { return s < Seg::BtnGameADown; }
+
+std::uint32_t LcdHistory::Element::level(Millis now) const {
+    if (lit) return kFull - static_cast<std::uint32_t>((std::uint64_t{kFull - from} * decay(kDarken, now - since)) >> 16);
+    return static_cast<std::uint32_t>((std::uint64_t{from} * decay(kClear, now - since)) >> 16);
+}
+
+void LcdHistory::Element::turn(bool on, Millis now) {
+    if (on == lit) return;
+    from = level(now);
+    lit = on;
+    since = now;
+}
+
+std::optional<Millis> LcdHistory::Element::settles() const {
+    if (lit ? from == kFull : from == 0) return std::nullopt;
+    return since + static_cast<Millis>(lit ? kDarken.size() : kClear.size());
+}
+
+void LcdHistory::observe(const Display& display, Millis now) {
+    for (int i = 0; i < kSegmentCount; ++i) {
+        const Seg s = static_cast<Seg>(i);
+        if (is_lcd_segment(s)) segs_[i].turn(display.Vid_Is_Lit(s), now);
+        else segs_[i] = {display.Vid_Is_Lit(s), now, display.Vid_Is_Lit(s) ? kFull : 0};
+    }
+    for (int c = 0; c < kDigitCells; ++c) {
+        Cell& cell = cells_[c];
+        const Glyph g = shown_glyph(display.cells()[c]);
+        if (g == (cell.now.lit ? cell.glyph : Glyph::none())) continue;
+        if (g == Glyph::none() || g == cell.glyph) {  // the glyph clears, or darkens again
+            cell.now.turn(g != Glyph::none(), now);
+            continue;
+        }
+        if (g == cell.old) {  // back to the one clearing: it darkens again from where it is
+            std::swap(cell.now, cell.before);
+            std::swap(cell.glyph, cell.old);
+            cell.now.turn(true, now);
+            cell.before.turn(false, now);
+            continue;
+        }
+        if (cell.now.lit || cell.now.level(now) > cell.before.level(now)) {
+            cell.before = cell.now;
+            cell.old = cell.glyph;
+        }
+        cell.before.turn(false, now);
+        cell.glyph = g;
+        cell.now = {};
+        cell.now.turn(true, now);
+    }
+}
+
+void LcdHistory::settle(const Display& display, Millis now) {
+    for (int i = 0; i < kSegmentCount; ++i) {
+        const bool on = display.Vid_Is_Lit(static_cast<Seg>(i));
+        segs_[i] = {on, now, on ? kFull : 0};
+    }
+    for (int c = 0; c < kDigitCells; ++c) {
+        const Glyph g = shown_glyph(display.cells()[c]);
+        cells_[c] = {g, Glyph::none(), {g != Glyph::none(), now, g != Glyph::none() ? kFull : 0}, {}};
+    }
+}
+
+LcdShades LcdHistory::shades(Millis now) const {
+    LcdShades out;
+    for (int i = 0; i < kSegmentCount; ++i) out.seg[i] = byte_level(segs_[i].level(now));
+    for (int c = 0; c < kDigitCells; ++c) {
+        const Cell& cell = cells_[c];
+        out.cells[c] = {cell.glyph, cell.old, byte_level(cell.now.level(now)), byte_level(cell.before.level(now))};
+    }
+    return out;
+}
+
+std::optional<Millis> LcdHistory::fading_until(Millis now) const {
+    std::optional<Millis> until;
+    const auto note = [&](const Element& e) {
+        const std::optional<Millis> end = e.settles();
+        if (end && *end > now) until = std::max(until.value_or(*end), *end);
+    };
+    for (const Element& e : segs_) note(e);
+    for (const Cell& c : cells_) note(c.now), note(c.before);
+    return until;
+}
+
+namespace {
+
+// A box blur of a picture's alpha, `radius` pixels each way, along rows or
+// columns: twice each way it is close to a Gaussian.
+void box_blur(std::vector<std::uint32_t>& a, int w, int h, int radius, bool rows) {
+    const int n = rows ? w : h, lines = rows ? h : w;
+    std::vector<std::uint32_t> line(static_cast<std::size_t>(n));
+    const auto at = [&](int l, int i) -> std::uint32_t& {
+        return a[rows ? static_cast<std::size_t>(l) * w + i : static_cast<std::size_t>(i) * w + l];
+    };
+    const std::uint32_t span = 2 * static_cast<std::uint32_t>(radius) + 1;
+    for (int l = 0; l < lines; ++l) {
+        for (int i = 0; i < n; ++i) line[static_cast<std::size_t>(i)] = at(l, i);
+        std::uint32_t sum = 0;
+        for (int i = -radius; i <= radius; ++i) sum += i >= 0 && i < n ? line[static_cast<std::size_t>(i)] : 0;
+        for (int i = 0; i < n; ++i) {
+            at(l, i) = (sum + span / 2) / span;
+            const int in = i + radius + 1, out = i - radius;
+            sum += in < n ? line[static_cast<std::size_t>(in)] : 0;
+            sum -= out >= 0 ? line[static_cast<std::size_t>(out)] : 0;
+        }
+    }
+}
+
+// A picture's shadow: its coverage blurred, black at `strength` percent,
+// with `margin` pixels around it for the blur to spread into.
+Picture shadow_of(const Picture& p, int radius, int margin, int strength) {
+    const int w = p.width + 2 * margin, h = p.height + 2 * margin;
+    std::vector<std::uint32_t> alpha(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            alpha[static_cast<std::size_t>(y + margin) * w + static_cast<std::size_t>(x + margin)] = p.pixel(x, y)[3];
+    for (int pass = 0; pass < 2 && radius > 0; ++pass) {
+        box_blur(alpha, w, h, radius, true);
+        box_blur(alpha, w, h, radius, false);
+    }
+    Picture out(w, h);
+    out.form = p.form;
+    for (std::size_t i = 0; i < alpha.size(); ++i)
+        out.rgba[i * 4 + 3] = static_cast<std::uint8_t>((alpha[i] * static_cast<std::uint32_t>(strength) + 50) / 100);
+    return out;
+}
+
+}  // namespace
+
+LcdShadows::LcdShadows(const Skin& skin) {
+    const Skin::Lcd& l = skin.lcd;
+    if (l.shadow_strength <= 0) return;
+    const int margin = 2 * l.shadow_blur;
+    for (const PictureSection& p : kPictures) {
+        const bool glyph = p.name.starts_with("im_panel_number_");
+        const bool segment = p.seg != kNoSegment && is_lcd_segment(p.seg);
+        const PlacedPicture& placed = skin.pictures[p.section - 1];
+        if ((!glyph && !segment) || !placed.picture || placed.picture->empty() || shadows_.count(placed.picture.get()))
+            continue;
+        Shadow s;
+        s.picture = shadow_of(*placed.picture, l.shadow_blur, margin, l.shadow_strength);
+        if (placed.hires && placed.hires_scale > 1) {
+            const int k = placed.hires_scale;
+            s.hires = shadow_of(*placed.hires, l.shadow_blur * k, margin * k, l.shadow_strength);
+            s.hires_scale = k;
+        }
+        s.dx = l.shadow_x - margin;
+        s.dy = l.shadow_y - margin;
+        shadows_.emplace(placed.picture.get(), std::move(s));
+    }
+}
+
+const LcdShadows::Shadow* LcdShadows::of(const Picture* picture) const {
+    const auto it = shadows_.find(picture);
+    return it == shadows_.end() ? nullptr : &it->second;
+}
+
+LcdShades instant_shades(const Display& display) {
+    LcdShades out;
+    for (int i = 0; i < kSegmentCount; ++i) out.seg[i] = display.Vid_Is_Lit(static_cast<Seg>(i)) ? 255 : 0;
+    for (int c = 0; c < kDigitCells; ++c) {
+        const Glyph g = shown_glyph(display.cells()[c]);
+        out.cells[c].glyph = g;
+        out.cells[c].level = g != Glyph::none() ? 255 : 0;
+    }
+    return out;
+}
+
+}  // namespace ignivar::skin
