@@ -11,10 +11,12 @@ LcdKeeper::LcdKeeper(SettingsStore& store, std::function<const host::Host&()> sh
     look_.real = store_.read_text(setting_name(Setting::LcdLook)).value_or("") == "Real";
     const int unlit = store_.read_number(Setting::LcdUnlit, skin::kUnlitAsFace);
     if (std::find(kUnlit.begin(), kUnlit.end(), unlit) != kUnlit.end()) look_.unlit = unlit;
-    // A fade moves on once a frame of the screen.
+    // A fade is drawn again when it crosses a step, at most once a frame
+    // of the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal hz = screen && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
-    timer_.setInterval(static_cast<int>(1000 / hz));
+    frame_ms_ = std::max(1, static_cast<int>(1000 / hz));
+    timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &LcdKeeper::tick);
 }
@@ -50,13 +52,23 @@ const skin::LcdFrame* LcdKeeper::frame() const {
 }
 
 void LcdKeeper::changed() {
-    if (look_.real && !timer_.isActive() && shown_().lcd_fading_until()) timer_.start();
+    if (look_.real && !timer_.isActive()) schedule();
+}
+
+void LcdKeeper::schedule() {
+    // Idle as soon as nothing fades.
+    const std::optional<Millis> in = shown_().lcd_change_in();
+    if (!look_.real || !in) return timer_.stop();
+    scheduled_at_ = shown_().now();
+    timer_.start(static_cast<int>(std::clamp<Millis>(*in, frame_ms_, 1000)));
 }
 
 void LcdKeeper::tick() {
-    // The repaint after the last fade ends draws it settled; then idle.
-    if (!shown_().lcd_fading_until()) timer_.stop();
+    // A paused game's time stands still, and its fades with it: idle until
+    // it changes again.
+    if (shown_().now() == scheduled_at_) return;
     emit repaint();
+    schedule();
 }
 
 }  // namespace ignivar::app

@@ -1,8 +1,9 @@
 // The player's choice of how the LCD looks (exact, or real: fading,
 // shadows and unlit segments at a strength), kept in the store; the
 // shadows made for the skin; and, while segments fade in the real look, a
-// timer at the screen's refresh rate that asks the window to repaint what
-// changed, idle as soon as nothing fades.
+// timer that asks the window to repaint what changed each time a fade
+// crosses a step (at most once a frame of the screen), idle as soon as
+// nothing fades.
 #pragma once
 
 #include <QObject>
@@ -41,6 +42,7 @@ signals:
     void repaint();
 
 private:
+    void schedule();
     void tick();
 
     SettingsStore& store_;
@@ -52,6 +54,8 @@ private:
     mutable std::unique_ptr<skin::LcdShadows> shadows_;
     mutable skin::LcdFrame frame_;
     QTimer timer_;
+    int frame_ms_ = 16;
+    Millis scheduled_at_ = 0;  // the shown unit's time when the timer was set
 };
 
 }  // namespace ignivar::app

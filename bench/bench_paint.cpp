@@ -2,7 +2,10 @@
 // as a game tick repaints it (the places of three segments): windowed and
 // full screen at 1920 x 1080 and 3840 x 2160; there also the face showing
 // the time, and every layer drawn anew (the composed layers off), against
-// one plain copy of the frame's pixels. All on one thread.
+// one plain copy of the frame's pixels; and there the repaint of one
+// segment fading in the real look (the mean over the repaints of its fade
+// on and off, at 60 frames a second) against that of one segment switched
+// in the exact look. All on one thread.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -36,7 +39,7 @@ ignivar::Display time_shown() {
 }
 
 double measure(const char* label, skin::Skin& s, const skin::Picture* menu, const app::View& view,
-               const ignivar::Display& everything = all_lit(), bool compose = true) {
+               const ignivar::Display& everything = all_lit(), bool compose = true, bool quiet = false) {
     app::FramePainter painter;
     QImage target(s.client_width * view.zoom, s.client_height * view.zoom,
                   view.see_through ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
@@ -54,8 +57,9 @@ double measure(const char* label, skin::Skin& s, const skin::Picture* menu, cons
     std::sort(ms.begin(), ms.end());
     double sum = 0;
     for (double v : ms) sum += v;
-    std::printf("%-34s %4dx%-4d  mean %.3f ms  median %.3f ms  p99 %.3f ms\n", label, target.width(),
-                target.height(), sum / ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100]);
+    if (!quiet)
+        std::printf("%-34s %4dx%-4d  mean %.3f ms  median %.3f ms  p99 %.3f ms\n", label, target.width(),
+                    target.height(), sum / ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100]);
     return ms[ms.size() / 2];
 }
 
@@ -81,7 +85,7 @@ int main(int argc, char** argv) {
         {"paint, full screen 3840x2160 fit", true, 3840, 2160, 6},
     };
     std::vector<double> whole, tick;
-    double time_face = 0, layered = 0;
+    double time_face = 0, layered = 0, switched = 0, fading = 0;
     for (const Case& c : cases) {
         skin::LoadRequest req;
         req.config_path = dir + "/Config.ini";
@@ -104,6 +108,36 @@ int main(int argc, char** argv) {
         if (c.screen_w == 3840 && c.fullscreen) {
             time_face = measure("paint, the time shown, same", s, &menu, view, time_shown());
             layered = measure("paint, every layer anew, same", s, &menu, view, all_lit(), false);
+            // One segment: switched on (the exact look), and a moment of its
+            // fade (the real look, its shadow too); each repaint the part
+            // of the window the window itself asks for.
+            ignivar::Display before = time_shown(), after = time_shown();
+            after.Vid_Show_Segment(flame_seg(2, 3), true);
+            app::View one = view;
+            one.region = app::changed_region(skin::frame_items(s, before, {}), skin::frame_items(s, after, {}), c.zoom);
+            switched = measure("repaint, one segment switched", s, &menu, one, after);
+            const skin::LcdShadows shadows(s);
+            // Each repaint of a fade, on at 0 and off at 500 ms, at 60 frames a second.
+            skin::LcdHistory history;
+            history.settle(before, 0);
+            history.observe(after, 0);
+            history.observe(before, 500);
+            std::vector<skin::LcdFrame> frames;
+            for (Millis t = 0; t < 1000; t += 16)
+                if (history.fading_until(t)) frames.push_back({{true, skin::kUnlitAsFace}, history.shades(t), &shadows});
+            double sum = 0;
+            int repaints = 0;
+            for (std::size_t f = 1; f < frames.size(); ++f) {
+                const ignivar::Display& shown = frames[f].shades.seg[static_cast<int>(flame_seg(2, 3))] ? after : before;
+                one.region = app::changed_region(skin::frame_items(s, shown, {}, &frames[f - 1]),
+                                                 skin::frame_items(s, shown, {}, &frames[f]), c.zoom);
+                if (one.region.isEmpty()) continue;
+                one.lcd = &frames[f];
+                sum += measure(("repaint, fade frame " + std::to_string(f)).c_str(), s, &menu, one, shown, true, true);
+                ++repaints;
+            }
+            fading = sum / repaints;
+            std::printf("repaint, one segment fading (real): %d repaints, mean of their medians %.3f ms\n", repaints, fading);
         }
         // A tick: a flame moves on (two segments) and the score changes (one digit).
         ignivar::Display everything;
@@ -132,5 +166,6 @@ int main(int argc, char** argv) {
     std::printf("  whole frame, time shown  %.2fx the copy\n", time_face / copy);
     std::printf("  a game tick              %.2fx the copy, %.1fx the whole 1x window\n", tick.back() / copy,
                 tick.back() / whole[0]);
+    std::printf("  one segment fading (real look) %.2fx one segment switched (exact look)\n", fading / switched);
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "host/host.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace ignivar::host {
 
@@ -112,13 +114,25 @@ std::vector<std::uint8_t> Host::save_state() const {
     return encode_state(s);
 }
 
+std::vector<std::uint8_t> Host::save_state_with_lcd() const {
+    std::vector<std::uint8_t> bytes = save_state();
+    bytes.insert(bytes.end(), std::begin(skin::LcdHistory::kMagic), std::end(skin::LcdHistory::kMagic));
+    bytes.resize(bytes.size() + skin::LcdHistory::kBytes);
+    lcd_.save(bytes.data() + bytes.size() - skin::LcdHistory::kBytes);
+    return bytes;
+}
+
 Status Host::load_state(const std::uint8_t* data, std::size_t size, bool paused) {
-    auto decoded = decode_state(data, size);
+    const std::size_t unit = state_size(), magic = sizeof skin::LcdHistory::kMagic;
+    const bool with_lcd = size == unit + magic + skin::LcdHistory::kBytes &&
+                          std::memcmp(data + unit, skin::LcdHistory::kMagic, magic) == 0;
+    auto decoded = decode_state(data, with_lcd ? unit : size);
     if (!decoded) return decoded.error();
     const UnitState& s = *decoded;
     restore_state(s, unit_, coin_);
     // A moment's past is not saved: its LCD shows settled.
     lcd_.settle(unit_.display(), unit_.timers().now());
+    if (with_lcd) lcd_.load(data + unit + magic, unit_.timers().now());  // else, or not a history: settled
     noted_changes_ = unit_.display().changes();
     // A saved moment never lowers a high score: the store's better one wins.
     GameState& g = unit_.mutable_state();

@@ -78,6 +78,10 @@ public:
     // never stopped, and the clock goes back to it. A state that is not one
     // changes nothing.
     std::vector<std::uint8_t> save_state() const;
+    // The same followed by the LCD's history (the libretro core's moments,
+    // which its front end loads every frame for run-ahead): a loaded moment
+    // then fades on where it was. load_state takes either form.
+    std::vector<std::uint8_t> save_state_with_lcd() const;
     // `paused`: a game loaded stands still at the very moment saved.
     Status load_state(const std::uint8_t* data, std::size_t size, bool paused = false);
     Status load_state(const std::vector<std::uint8_t>& bytes, bool paused = false) {
@@ -133,11 +137,19 @@ public:
 
     // When each of the LCD's segments switched, on the unit's time.
     const skin::LcdHistory& lcd_history() const { return lcd_; }
+    skin::LcdHistory& lcd_history() { return lcd_; }
     // How lit each segment looks at the clock's present moment (a paused
     // game's clock stands still, and so do its fades).
     skin::LcdShades lcd_shades() const { return lcd_.shades(time_.now()); }
-    // When the last of the LCD's fades under way ends; none when nothing fades.
-    std::optional<Millis> lcd_fading_until() const { return lcd_.fading_until(time_.now()); }
+    // The clock's present moment.
+    Millis now() const { return time_.now(); }
+    // How long from the clock's present moment until a fade of the LCD is
+    // drawn otherwise; none when nothing fades.
+    std::optional<Millis> lcd_change_in() const {
+        const Millis now = time_.now();
+        const std::optional<Millis> next = lcd_.next_change(now);
+        return next ? std::optional<Millis>(*next - now) : std::nullopt;
+    }
 
 private:
     void on_unit_event(const UnitEvent& event) override;

@@ -157,10 +157,10 @@ RETRO_API void retro_run(void) {
     if (g_audio_batch) g_audio_batch(audio.data(), audio.size() / 2);
 }
 
-RETRO_API size_t retro_serialize_size(void) { return state_size(); }
+RETRO_API size_t retro_serialize_size(void) { return Machine::state_bytes(); }
 
 RETRO_API bool retro_serialize(void* data, size_t size) {
-    if (!g_machine || size < state_size()) return false;
+    if (!g_machine || size < Machine::state_bytes()) return false;
     const std::vector<std::uint8_t> state = g_machine->save();
     std::memcpy(data, state.data(), state.size());
     return true;
@@ -169,7 +169,7 @@ RETRO_API bool retro_serialize(void* data, size_t size) {
 RETRO_API bool retro_unserialize(const void* data, size_t size) {
     if (!g_machine) return false;
     // A state is exactly its size; what a front end pads it with is not read.
-    return g_machine->load(static_cast<const std::uint8_t*>(data), std::min(size, state_size()));
+    return g_machine->load(static_cast<const std::uint8_t*>(data), std::min(size, Machine::state_bytes()));
 }
 
 RETRO_API void retro_cheat_reset(void) {}

@@ -199,7 +199,18 @@ void Machine::run_frame(const Held& held) {
     audio_frame_ += frames;
 }
 
+std::size_t Machine::state_bytes() {
+    return state_size() + sizeof skin::LcdHistory::kMagic + skin::LcdHistory::kBytes;
+}
+
+std::vector<std::uint8_t> Machine::save() const { return host_->save_state_with_lcd(); }
+
 bool Machine::load(const std::uint8_t* data, std::size_t size) {
+    // A moment of the desktop program's (no history after it, perhaps
+    // padded by the front end) loads settled.
+    const bool lcd = size >= state_bytes() &&
+                     std::memcmp(data + state_size(), skin::LcdHistory::kMagic, sizeof skin::LcdHistory::kMagic) == 0;
+    size = lcd ? state_bytes() : std::min(size, state_size());
     if (!host_->load_state(data, size)) return false;
     const host::TimeSource::Fraction f = time_.fraction();
     const std::int64_t units = host_->unit().timers().now() * kFps + (f.den ? f.num * kFps / f.den : 0);

@@ -84,7 +84,10 @@ public:
     const std::vector<std::int16_t>& audio() const { return audio_; }
     int rate() const { return mixer_.rate(); }
 
-    std::vector<std::uint8_t> save() const { return host_->save_state(); }
+    // The unit's moment, then the LCD's history (so that a front end that
+    // loads a moment every frame, for run-ahead, keeps its fades).
+    static std::size_t state_bytes();
+    std::vector<std::uint8_t> save() const;
     bool load(const std::uint8_t* data, std::size_t size);
     std::uint8_t* save_memory() { return memory_.data(); }
     host::Host& host() { return *host_; }

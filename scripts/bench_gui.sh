@@ -12,12 +12,17 @@
 #   key press to painted frame in that full screen, against a bare Qt window
 #   there filling one rectangle on each press, in turns in one run;
 #   then CPU while the time is shown and the game tick's real period (bench_gui).
-# Usage: scripts/bench_gui.sh [IDLE_SECONDS] [GAME_SECONDS]
+#   and the LCD's real look against the exact one: CPU of a game at 1x and
+#   full screen at 3840 x 2160, wake-ups while the time is shown, and the
+#   export of a 30 s replay as MP4 at 60 frames a second (--lcd: only these).
+# Usage: scripts/bench_gui.sh [--lcd] [IDLE_SECONDS] [GAME_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 self=$PWD/scripts/bench_gui.sh
 inner=
 if [ "${1:-}" = --inner ]; then inner=$2; shift 2; fi
+only_lcd=
+if [ "${1:-}" = --lcd ]; then only_lcd=1; shift; fi
 idle=${1:-15}
 game=${2:-15}
 bin=$PWD/build/bin
@@ -107,12 +112,68 @@ game_ticks() {
   echo $((t1 - t0))
 }
 
+# Wake-ups a second while the time is shown (the time button pressed once
+# the start's picture is up), in the look given.
+idle_switches() {
+  local pid s0 s1 win
+  pid=$(launch SoundMode=2 SplashScreen=0 FullscreenMode=0 "$@")
+  sleep 3
+  win=$(xdotool search --pid "$pid" --onlyvisible | head -1)
+  xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+  xdotool key --window "$win" 3; sleep 1  # the time, and its change faded
+  s0=$(switches "$pid")
+  sleep "$idle"
+  s1=$(switches "$pid")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  awk -v s=$((s1 - s0)) -v n="$idle" 'BEGIN{printf "%.1f", s/n}'
+}
+
+# A game B of 60 points, recorded by the driver (as the tests record it).
+record_game() {
+  local coins script
+  coins=$(awk 'BEGIN{for(i=0;i<600;i++) printf substr("0110100110010110", i%16+1, 1)}')
+  script="sound on\nstart\nrecord $1\npress time\nrelease time\ncoin $coins\npress game_b\nrelease game_b\n"
+  local b=(right shoot_left left shoot_right right right shoot_left)
+  for i in $(seq 0 399); do script+="wait 173\npress ${b[i % 7]}\nwait 20\nrelease ${b[i % 7]}\n"; done
+  printf "${script}wait 60000\n" | "$bin/ignivar-sim" >/dev/null
+}
+
+lcd_figures() {
+  echo "== the LCD's real look against the exact one, in turns"
+  local e r eb rb i
+  e=0 r=0 eb=0 rb=0
+  for i in 1 2; do
+    e=$((e + $(within 1920x1080 "game_ticks FullscreenMode=0 Zoom=1 LcdLook=Exact" "$idle" "$game")))
+    r=$((r + $(within 1920x1080 "game_ticks FullscreenMode=0 Zoom=1 LcdLook=Real" "$idle" "$game")))
+    eb=$((eb + $(within 3840x2160 "game_ticks FullscreenMode=1 LcdLook=Exact" "$idle" "$game")))
+    rb=$((rb + $(within 3840x2160 "game_ticks FullscreenMode=1 LcdLook=Real" "$idle" "$game")))
+  done
+  echo "game A, 2 x $game s, 1x window:        real $r CPU ticks, exact $e: $(ratio "$((r + 1))" "$((e + 1))") (ticks + 1)"
+  echo "game A, 2 x $game s, 3840x2160 full:   real $rb CPU ticks, exact $eb: $(ratio "$((rb + 1))" "$((eb + 1))") (ticks + 1)"
+  echo "time shown, wake-ups a second:      exact $(within 1920x1080 "idle_switches LcdLook=Exact" "$idle" "$game"), real $(within 1920x1080 "idle_switches LcdLook=Real" "$idle" "$game")"
+  local dir t0 t1 t2
+  dir=$(mktemp -d)
+  record_game "$dir/game.replay"
+  t0=$(date +%s.%N)
+  "$bin/ignivar-sim" export --fps 60 --look exact "$dir/game.replay" "$dir/exact.mp4" >/dev/null
+  t1=$(date +%s.%N)
+  "$bin/ignivar-sim" export --fps 60 --look real "$dir/game.replay" "$dir/real.mp4" >/dev/null
+  t2=$(date +%s.%N)
+  awk -v a="$t0" -v b="$t1" -v c="$t2" 'BEGIN{printf "export, 30 s replay as MP4 at 60 fps: real %.2f s, exact %.2f s: %.2fx\n", c-b, b-a, (c-b)/(b-a)}'
+  rm -rf "$dir"
+}
+
 # Parts run on an X server of their own: the script again, inside xvfb-run.
 if [ -n "$inner" ]; then
   $inner
   exit
 fi
 within() { local size=$1; shift; xvfb-run -a -s "-screen 0 ${size}x24" bash "$self" --inner "$@"; }
+
+if [ -n "$only_lcd" ]; then
+  lcd_figures
+  exit
+fi
 
 echo "== on a 1920 x 1080 screen"
 within 1920x1080 start_figures "$idle" "$game"
@@ -127,3 +188,4 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/bench_ke
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_keys 200 2>/dev/null
 echo "== the window's timing (bench_gui)"
 xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_gui "$idle" "$game"
+lcd_figures

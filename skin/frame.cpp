@@ -130,6 +130,9 @@ public:
 
 private:
     void shadow(std::vector<FrameItem>& items, const Picture* picture, int left, int top, std::uint8_t level) const {
+        // In four steps: a shadow is faint, and one that follows its
+        // segment's every frame of a fade would double the part repainted.
+        level = static_cast<std::uint8_t>((level + 42) / 85 * 85);
         const LcdShadows::Shadow* s = level ? lcd_.shadows->of(picture) : nullptr;
         if (!s) return;
         items.push_back({&s->picture, left + s->dx, top + s->dy, s->picture.width, s->picture.height, true, false,

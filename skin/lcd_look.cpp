@@ -16,14 +16,16 @@ namespace {
 // tau = viscosity * gap^2 / (elasticity * pi^2), some 30 to 60 ms in the
 // small reflective panels of pocket games, and the drive shortens darkening
 // by (V^2 / Vth^2 - 1), to some 10 to 15 ms. We take 12 and 45 ms: the
-// flames leave the faint trail such a panel shows, and a segment is settled
-// (within 1/512 of its end) after 75 ms on and 282 ms off.
+// flames leave the faint trail such a panel shows. A segment counts as
+// settled within 4/255 of its end (less than the eye tells on the glass):
+// 50 ms after it is switched on, 188 ms after it is switched off.
 //
 // Levels are fixed point (1 << 16 is fully dark) and the decay is a table
 // made by integer steps of one millisecond, exp(-1/tau) in Q16: the same
-// on every machine, unlike a floating-point exp.
+// on every machine, unlike a floating-point exp. What is drawn is the
+// level in 32 steps: a fade is repainted only when a step is crossed.
 constexpr std::uint32_t kFull = 1u << 16;
-constexpr std::uint32_t kSettled = kFull / 512;
+constexpr std::uint32_t kSettled = kFull * 4 / 255;
 
 template <std::uint32_t Step, std::size_t N>
 constexpr std::array<std::uint32_t, N> decay_table() {
@@ -35,8 +37,8 @@ constexpr std::array<std::uint32_t, N> decay_table() {
     }
     return d;
 }
-constexpr auto kDarken = decay_table<60296, 75>();   // exp(-1/12 ms)
-constexpr auto kClear = decay_table<64096, 282>();   // exp(-1/45 ms)
+constexpr auto kDarken = decay_table<60296, 50>();   // exp(-1/12 ms)
+constexpr auto kClear = decay_table<64096, 188>();   // exp(-1/45 ms)
 static_assert(kDarken.back() >= kSettled && (std::uint64_t{kDarken.back()} * 60296 >> 16) < kSettled);
 static_assert(kClear.back() >= kSettled && (std::uint64_t{kClear.back()} * 64096 >> 16) < kSettled);
 
@@ -46,7 +48,11 @@ std::uint32_t decay(const std::array<std::uint32_t, N>& table, Millis elapsed) {
     return elapsed < static_cast<Millis>(N) ? table[static_cast<std::size_t>(elapsed)] : 0;
 }
 
-std::uint8_t byte_level(std::uint32_t level) { return static_cast<std::uint8_t>((level * 255 + kFull / 2) >> 16); }
+// A level as drawn: 0 to 255 in 32 steps.
+std::uint8_t byte_level(std::uint32_t level) {
+    const std::uint32_t step = (level * 31 + kFull / 2) >> 16;
+    return static_cast<std::uint8_t>(step * 255 / 31);
+}
 
 Glyph shown_glyph(const DigitCell& c) {
     return c.visible && c.glyph.kind != Glyph::Kind::None && c.glyph.digit <= 9 ? c.glyph : Glyph::none();
@@ -208,6 +214,79 @@ LcdShadows::LcdShadows(const Skin& skin) {
 const LcdShadows::Shadow* LcdShadows::of(const Picture* picture) const {
     const auto it = shadows_.find(picture);
     return it == shadows_.end() ? nullptr : &it->second;
+}
+
+std::optional<Millis> LcdHistory::next_change(Millis now) const {
+    std::optional<Millis> next;
+    const auto note = [&](const Element& e) {
+        const std::optional<Millis> end = e.settles();
+        if (!end || *end <= now) return;
+        const std::uint8_t shown = byte_level(e.level(now));
+        for (Millis t = now + 1; t <= *end && (!next || t < *next); ++t)
+            if (byte_level(e.level(t)) != shown) {
+                next = t;
+                return;
+            }
+    };
+    for (const Element& e : segs_) note(e);
+    for (const Cell& c : cells_) note(c.now), note(c.before);
+    return next;
+}
+
+namespace {
+
+// What a moment's bytes keep of its past: a day's switches are more than enough.
+constexpr Millis kKeptPast = 24LL * 3600 * 1000;
+
+void put(std::uint8_t*& out, std::uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) *out++ = static_cast<std::uint8_t>(v >> (8 * i));
+}
+std::uint64_t get(const std::uint8_t*& in, int bytes) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < bytes; ++i) v |= std::uint64_t{*in++} << (8 * i);
+    return v;
+}
+bool glyph_from(std::uint8_t kind, std::uint8_t digit, Glyph& g) {
+    if (kind > 2 || digit > 9) return false;
+    g = {static_cast<Glyph::Kind>(kind), digit};
+    return true;
+}
+
+}  // namespace
+
+void LcdHistory::save(std::uint8_t* out) const {
+    const auto element = [&](const Element& e) {
+        put(out, e.lit, 1);
+        put(out, static_cast<std::uint64_t>(e.since), 8);
+        put(out, e.from, 4);
+    };
+    for (const Element& e : segs_) element(e);
+    for (const Cell& c : cells_) {
+        put(out, static_cast<std::uint8_t>(c.glyph.kind), 1), put(out, c.glyph.digit, 1);
+        put(out, static_cast<std::uint8_t>(c.old.kind), 1), put(out, c.old.digit, 1);
+        element(c.now), element(c.before);
+    }
+}
+
+bool LcdHistory::load(const std::uint8_t* in, Millis now) {
+    LcdHistory h;
+    bool ok = true;
+    const auto element = [&](Element& e) {
+        const std::uint64_t lit = get(in, 1);
+        e.since = static_cast<Millis>(get(in, 8));
+        e.from = static_cast<std::uint32_t>(get(in, 4));
+        e.lit = lit == 1;
+        ok = ok && lit <= 1 && e.from <= kFull && e.since <= now && e.since >= now - kKeptPast;
+    };
+    for (Element& e : h.segs_) element(e);
+    for (Cell& c : h.cells_) {
+        const std::uint8_t k = static_cast<std::uint8_t>(get(in, 1)), d = static_cast<std::uint8_t>(get(in, 1));
+        const std::uint8_t ok_ = static_cast<std::uint8_t>(get(in, 1)), od = static_cast<std::uint8_t>(get(in, 1));
+        ok = ok && glyph_from(k, d, c.glyph) && glyph_from(ok_, od, c.old);
+        element(c.now), element(c.before);
+    }
+    if (ok) *this = h;
+    return ok;
 }
 
 LcdShades instant_shades(const Display& display) {

@@ -57,6 +57,19 @@ public:
     LcdShades shades(Millis now) const;
     // The moment the last fade under way ends; none when nothing fades.
     std::optional<Millis> fading_until(Millis now) const;
+    // The first moment after `now` at which something is drawn otherwise
+    // than at `now` (a fade crosses a step); none when nothing fades.
+    std::optional<Millis> next_change(Millis now) const;
+
+    // The history as bytes, for a front end whose saved moments must carry
+    // it (the libretro core, whose front end loads a moment every frame for
+    // run-ahead); and back. Bytes that are not a history at `now` change
+    // nothing and say false.
+    static constexpr std::size_t kBytes = (kSegmentCount + 2 * kDigitCells) * 13 + kDigitCells * 4;
+    // Put before them where they follow a saved moment.
+    static constexpr char kMagic[8] = {'I', 'G', 'N', 'V', 'L', 'C', 'D', '1'};
+    void save(std::uint8_t* out) const;
+    bool load(const std::uint8_t* in, Millis now);
 
 private:
     // One element: lit or not since `since`, from a level (Q16) it had then.

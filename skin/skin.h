@@ -72,7 +72,7 @@ struct Skin {
     // glass's back, in skin pixels and percent.
     struct Lcd {
         PlacedPicture glass;
-        int shadow_x = 2, shadow_y = 2, shadow_blur = 2, shadow_strength = 30;
+        int shadow_x = 2, shadow_y = 2, shadow_blur = 1, shadow_strength = 30;
     } lcd;
     // What the load went past: settings out of range, taken as their defaults.
     std::vector<std::string> warnings;

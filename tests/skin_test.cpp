@@ -91,10 +91,10 @@ TEST(SkinLoad, LcdSettingsOutOfRangeAreSaidAndTakeTheirDefaults) {
         int x, y, blur, strength;
         std::size_t warnings;
     } cases[] = {
-        {"", 2, 2, 2, 30, 0},
+        {"", 2, 2, 1, 30, 0},
         {"ShadowX=-3\nShadowY=5\nShadowBlur=0\nShadowStrength=100\n", -3, 5, 0, 100, 0},
-        {"ShadowX=99\nShadowY=2x\nShadowBlur=-1\nShadowStrength=101\n", 2, 2, 2, 30, 4},
-        {"ShadowBlur=9\nGlass=none.png\n", 2, 2, 2, 30, 2},
+        {"ShadowX=99\nShadowY=2x\nShadowBlur=-1\nShadowStrength=101\n", 2, 2, 1, 30, 4},
+        {"ShadowBlur=9\nGlass=none.png\n", 2, 2, 1, 30, 2},
     };
     for (const Case& c : cases) {
         SkinDir s;

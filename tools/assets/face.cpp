@@ -360,7 +360,7 @@ std::string config_text(const std::map<std::string, std::pair<std::string, QRect
            "; strength of their own), and the segments' shadow on the glass's back\n"
            "; (offset and blur in pixels, strength in percent).\n"
            "[LCD]\nGlass=glass.png\nGlassLeft=" << kGlass.left() << "\nGlassTop=" << kGlass.top()
-        << "\nShadowX=2\nShadowY=2\nShadowBlur=2\nShadowStrength=30\n\n";
+        << "\nShadowX=2\nShadowY=2\nShadowBlur=1\nShadowStrength=30\n\n";
     for (int n = 1; n <= skin::kSections; ++n) {
         const std::string name(skin::section_picture_name(n));
         const auto it = placed.find(name);
