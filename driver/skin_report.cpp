@@ -71,6 +71,9 @@ int run_skin_report(const std::vector<std::string>& args, std::ostream& out, std
         out << " size=" << (p.picture ? p.picture->width : 0) << 'x' << (p.picture ? p.picture->height : 0)
             << " left=" << p.left << " top=" << p.top << " width=" << p.width << " height=" << p.height << '\n';
     }
+    out << "lcd glass=" << (s.lcd.glass.picture ? s.lcd.glass.file : "none") << " shadow=" << s.lcd.shadow_x << ','
+        << s.lcd.shadow_y << " blur=" << s.lcd.shadow_blur << " strength=" << s.lcd.shadow_strength << '\n';
+    for (const std::string& w : s.warnings) out << "warning: " << w << '\n';
     if (!r) out << "error: " << r.message() << '\n';
     return r ? 0 : 1;
 }

@@ -135,6 +135,8 @@ bool Machine::load_skin(bool from_system) {
         if (log_) log_(config_ + ": " + r.message());
         return false;
     }
+    if (log_)
+        for (const std::string& w : loaded.warnings) log_(w);
     if (!options_.backdrop) loaded.backdrop.shown = false;
     compositor_.reset();  // it holds the old shadows' pictures
     shadows_.reset();
