@@ -140,6 +140,7 @@ record_game() {
 
 lcd_figures() {
   echo "== the LCD's real look against the exact one, in turns"
+  build/bench/bench_lcd
   local e r eb rb i
   e=0 r=0 eb=0 rb=0
   for i in 1 2; do
