@@ -32,8 +32,10 @@ void LcdKeeper::set_real(bool real) {
 void LcdKeeper::set_unlit(int strength) {
     if (strength != skin::kUnlitAsFace && std::find(kUnlit.begin(), kUnlit.end(), strength) == kUnlit.end()) return;
     if (strength == look_.unlit) return;
+    const bool glass = look_.unlit == skin::kUnlitAsFace;
     look_.unlit = strength;
     (void)store_.write_number(Setting::LcdUnlit, strength);
+    if (glass && skin_ && !skin_->lcd.glass.picture) emit glass_needed();
     emit repaint();
 }
 

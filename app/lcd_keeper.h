@@ -40,6 +40,9 @@ public:
 signals:
     // The look changed, or a fade moved on: repaint what differs.
     void repaint();
+    // Unlit segments got a strength of their own while the skin was
+    // loaded without its glass: load it again.
+    void glass_needed();
 
 private:
     void schedule();

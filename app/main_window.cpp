@@ -69,6 +69,7 @@ void TForm1::FormCreate() {
     });
     lcd_ = new LcdKeeper(host_.store(), [this]() -> const host::Host& { return replays_->shown_host(); }, this);
     connect(lcd_, &LcdKeeper::repaint, this, [this] { repaint_changed(); });
+    connect(lcd_, &LcdKeeper::glass_needed, this, [this] { load_skin(); });
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
     // A game continued from a saved moment is recorded from there, as such.

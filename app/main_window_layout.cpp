@@ -57,6 +57,7 @@ Status TForm1::load_at_zoom(int factor) {
     req.own_dir = files_.own_dir();
     req.fullscreen = fullscreen_;
     req.keeper = keeper_pictures_;
+    req.lcd_glass = lcd_->look().unlit != skin::kUnlitAsFace;
     // Full screen draws the pictures as they are loaded; the windowed
     // layout keys its see-through colour out of their plain pixels.
     req.form = fullscreen_ ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;

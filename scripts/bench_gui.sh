@@ -84,9 +84,13 @@ launch() {
 
 idle_figures() {
   for mode in 0 2; do
-    local pid s0 t0 s1 t1
+    local pid s0 t0 s1 t1 win
     pid=$(launch SoundMode=$mode SplashScreen=0 FullscreenMode=0)
     sleep 3
+    # The time, not the start's still picture (which wakes nothing).
+    win=$(xdotool search --pid "$pid" --onlyvisible | head -1)
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+    xdotool key --window "$win" 3; sleep 1
     s0=$(switches "$pid") t0=$(ticks "$pid")
     sleep "$idle"
     s1=$(switches "$pid") t1=$(ticks "$pid")

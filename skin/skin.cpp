@@ -266,7 +266,7 @@ private:
         l.shadow_blur = ranged("ShadowBlur", l.shadow_blur, 0, 8);
         l.shadow_strength = ranged("ShadowStrength", l.shadow_strength, 0, 100);
         const std::string name = cfg_.read_string("LCD", "Glass", "");
-        if (names_nothing(name)) return {};
+        if (names_nothing(name) || !req_.lcd_glass) return {};
         const std::string file = skin_dir + name;
         if (!exists(file)) {
             skin_.warnings.push_back(req_.config_path + ": the LCD's glass " + file +

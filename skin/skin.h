@@ -109,6 +109,10 @@ struct LoadRequest {
     bool search_current_dir = true;
     // Where decoded pictures are kept between runs (the desktop program's).
     PictureKeeper* keeper = nullptr;
+    // The LCD's glass is loaded (only drawn where unlit segments have a
+    // strength of their own: a front end that knows they have none spares
+    // its start the picture).
+    bool lcd_glass = true;
     // The form of the pictures' pixels (the premultiplied one is only for
     // a painter that takes it).
     PixelForm form = PixelForm::Rgba;

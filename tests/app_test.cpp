@@ -225,9 +225,11 @@ TEST(MainWindow, TheLookIsChosenDrawnAndKept) {
     test::BasicDesk<test::RecordingStore> win(false);
     win.w->power_on();
     const QImage exact = win.w->render_frame();
+    EXPECT_FALSE(win.w->skin().lcd.glass.picture) << "the glass is not loaded while nothing draws it";
     win.store.writes.clear();
     win.w->popup().item("pm_look_real")->trigger();
     win.w->popup().item("pm_unlit_25")->trigger();
+    EXPECT_TRUE(win.w->skin().lcd.glass.picture) << "loaded once unlit segments have a strength";
     win.w->popup().item("pm_unlit_25")->trigger();  // no change: not written again
     EXPECT_EQ(win.store.writes, (std::vector<std::string>{"LcdLook=Real", "LcdUnlit=25"}));
     win.w->popup().refresh();
