@@ -124,6 +124,10 @@ constexpr Action kActions[] = {
     {"pm_unlit_50", Place::Display, Kind::Choice, "Unlit segments clear", KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.lcd().set_unlit(50); }, [](CW& w) { return unlit_is(w, 50); }},
 
+    // For a screen reader: the face in words, again.
+    {"read_status", Place::KeyOnly, Kind::Command, "Read the face aloud (screen reader)", KEYS(Qt::Key_F10, 0),
+     When::Always, {}, false, false, [](W& w, bool) { w.read_status(); }},
+
     // Keys of a replay playing in the unit.
     {"replay_faster", Place::KeyOnly, Kind::Command, "Replay faster", KEYS(Qt::Key_BracketRight, 0), When::Watching,
      {}, false, false, [](W& w, bool) { w.replays().set_speed(w.replays().speed() * 2); }},

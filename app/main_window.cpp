@@ -1,6 +1,8 @@
 // TForm1: creation, bringing the unit on the screen, and painting.
 #include "app/main_window.h"
 
+#include <QAccessible>
+
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include "app/actions.h"
 #include "app/desktop.h"
 #include "app/timer_pump.h"
+#include "host/face_words.h"
 #include "skin/compositor.h"
 #include "files/places.h"
 #include "product.h"
@@ -87,10 +90,25 @@ void TForm1::FormCreate() {
     host_.on_change([this] {
         repaint_changed();
         lcd_->changed();
+        setAccessibleDescription(QString::fromStdString(host::face_words(replays_->shown_unit())));
         emit changed();
     });
+    host_.on_event([this](const UnitEvent& e) {
+        if (const std::string words = host::event_words(e, host_.unit()); !words.empty())
+            announce(QString::fromStdString(words));
+    });
+    setAccessibleName("Ignivar");
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
 }
+
+void TForm1::announce(const QString& words) {
+    setAccessibleDescription(QString::fromStdString(host::face_words(replays_->shown_unit())));
+    setAccessibleName(words);
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TForm1::read_status() { announce(QString::fromStdString(host::face_words(replays_->shown_unit()))); }
 
 void TForm1::repaint_changed() {
     // Only the places of the segments and buttons that changed.

@@ -126,6 +126,9 @@ public:
     // while muted a small mark on the case, beside the display, says it too.
     void toggle_mute();
     QString mute_sign(bool muted) const;
+    // Says the face in words to a screen reader (the window's accessible
+    // name changes, which it reads out), on the player's key.
+    void read_status();
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.
@@ -201,6 +204,9 @@ private:
     void paint_frame(QPainter& p, const QRegion& region, bool marks = true);
     void paint_banner(QPainter& p, const QString& text);
     void paint_mute_mark(QPainter& p);
+    // Tells a screen reader `words`: the window's accessible name becomes
+    // them, and its description is always the face in words.
+    void announce(const QString& words);
     QString banner() const;
 
     host::Host& host_;

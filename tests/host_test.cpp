@@ -3,9 +3,11 @@
 // showed; time sources keep exact time.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 #include "driver/driver.h"
+#include "host/face_words.h"
 #include "host/host.h"
 #include "settings/memory_store.h"
 
@@ -168,6 +170,47 @@ TEST(Host, AStallFiresALateTimerOnceAndExactTimeFiresEveryPeriod) {
         EXPECT_EQ(host.unit().timers().firings() - before, c.firings) << c.late_limit;
         EXPECT_EQ(host.unit().timers().now(), 61'000);
     }
+}
+
+}  // namespace
+}  // namespace ignivar::host
+
+namespace ignivar::host {
+namespace {
+
+// The face in words reads what the display shows, mode by mode, and the
+// events worth saying are said.
+TEST(FaceWords, SayWhatTheFaceShows) {
+    MemoryStore store;
+    std::ostringstream out, err;
+    Driver d(store, out, err, 1);
+    std::vector<std::string> said;
+    bool listening = false;
+    const auto run = [&](const std::string& script) {
+        std::istringstream in(script);
+        EXPECT_EQ(run_script(d, in), 0) << err.str();
+        if (!listening)
+            d.host()->on_event([&](const UnitEvent& e) { said.push_back(event_words(e, d.host()->unit())); });
+        listening = true;
+        return face_words(d.host()->unit());
+    };
+    EXPECT_EQ(run("clock 2026-12-10 14:05:00\nstart\n"), "All segments shown, 88:888");
+    EXPECT_EQ(run("press time\nrelease time\nwait 10\n"), "Time, 2:05 PM");
+    const std::string ready = run("press game_a\nrelease game_a\n");
+    EXPECT_EQ(ready.rfind("Game A, score 0, 0 misses", 0), 0u) << ready;
+    std::string game = run("wait 5000\n");
+    for (int i = 0; i < 20 && game.find("flame in lane") == std::string::npos; ++i) game = run("wait 300\n");
+    EXPECT_EQ(game.rfind("Game A, score 0, ", 0), 0u) << game;
+    EXPECT_NE(game.find("flame in lane"), std::string::npos) << game;
+    EXPECT_NE(game.find("hero "), std::string::npos) << game;
+    run("wait 120000\n");  // left alone: three misses and game over
+    std::vector<std::string> spoken;
+    for (const std::string& s : said)
+        if (!s.empty()) spoken.push_back(s);
+    ASSERT_GE(spoken.size(), 4u);
+    EXPECT_EQ(spoken.front(), "Game A started");
+    EXPECT_EQ(spoken[1], "Miss 1 of 3");
+    EXPECT_EQ(spoken.back().rfind("Game over, ", 0), 0u) << spoken.back();
 }
 
 }  // namespace

@@ -182,6 +182,7 @@ void TSplashForm::build_choices() {
                                Qt::ToolTipRole);
     }
     cb_sound_->setMaxVisibleItems(3);
+    cb_sound_->setAccessibleName("Sound output");
 
     chb_splashscreen_ = new QCheckBox("Display this splash screen at startup", this);
     chb_splashscreen_->setObjectName("chb_splashscreen");
@@ -201,6 +202,8 @@ void TSplashForm::build_buttons() {
     paypal->setGeometry(kPaypal);
     paypal->setPixmap(ui::program_picture(program_dir_, "splash_donate.png"));
     paypal->setCursor(Qt::PointingHandCursor);
+    paypal->setAccessibleName("Donate");
+    paypal->setAccessibleDescription("Opens the donation page in the browser");
     connect(paypal, &ClickLabel::clicked, this, [] { open_with_desktop(QUrl(kDonationPage), {}); });
 
     btn_play_ = new ClickLabel(this);
@@ -208,6 +211,8 @@ void TSplashForm::build_buttons() {
     btn_play_->setGeometry(kPlay);
     btn_play_->setPixmap(ui::program_picture(program_dir_, "splash_play.png"));
     btn_play_->setCursor(Qt::PointingHandCursor);
+    btn_play_->setAccessibleName("Play");
+    btn_play_->setAccessibleDescription("Switches the unit on");
     connect(btn_play_, &ClickLabel::clicked, this, [this] { btn_playClick(); });
 
     btn_play_disabled_ = new ClickLabel(this);
@@ -216,6 +221,8 @@ void TSplashForm::build_buttons() {
     btn_play_disabled_->setPixmap(ui::program_picture(program_dir_, "splash_play_disabled.png"));
     btn_play_disabled_->setCursor(Qt::WhatsThisCursor);
     btn_play_disabled_->setToolTip("please select sound driver first");
+    btn_play_disabled_->setAccessibleName("Play");
+    btn_play_disabled_->setAccessibleDescription("Unavailable until a sound output is chosen");
     btn_play_disabled_->hide();
 
     la_sound_hint_ = new QLabel(this);
@@ -240,6 +247,7 @@ void TSplashForm::cb_soundChange() {
     btn_play_->setVisible(enabled);
     btn_play_disabled_->setVisible(!enabled);
     la_sound_hint_->setText(sound_hint());
+    cb_sound_->setAccessibleDescription(sound_hint());
 }
 
 void TSplashForm::present() {
