@@ -3,20 +3,14 @@
 // proves, and a second after it. The checksum line is made right first.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "clips/plan.h"
-#include "sim/state.h"
+#include "replay_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ignivar;
-    std::string text(reinterpret_cast<const char*>(data), size);
-    if (const auto at = text.rfind("check "); at != std::string::npos && (at == 0 || text[at - 1] == '\n')) {
-        char check[16];
-        std::snprintf(check, sizeof check, "%08x\n", crc32(reinterpret_cast<const std::uint8_t*>(text.data()), at));
-        text.replace(at + 6, std::string::npos, check);
-    }
+    const std::string text = replay_text_checked(data, size);
     const auto replay = host::read_replay(text);
     if (!replay) return 0;
     const auto length = clips::clip_length(*replay);
