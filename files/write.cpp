@@ -154,6 +154,21 @@ Result<bool> write_new(const std::string& path, const std::string& text) {
     if (written && ::link(temp.c_str(), path.c_str()) != 0) error = errno;
     ::unlink(temp.c_str());
     if (!written) return failure(path + ": " + written.message());
+    if (error == EMLINK || error == EPERM || error == ENOSYS || error == EOPNOTSUPP) {
+        // A file system without hard links (FAT, some network mounts, the
+        // browser's): the name is taken by creating it where there is none,
+        // then filled; a half-written file is removed.
+        const int out = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_for(path));
+        if (out < 0) return errno == EEXIST ? Result<bool>(false) : os_error("cannot write", path, errno);
+        Status filled = write_all(out, text.data(), text.size());
+        if (filled && ::fsync(out) != 0) filled = os_error("cannot write", path, errno);
+        if (::close(out) != 0 && filled) filled = os_error("cannot write", path, errno);
+        if (!filled) {
+            ::unlink(path.c_str());
+            return failure(path + ": " + filled.message());
+        }
+        return true;
+    }
     if (error == EEXIST) return false;
     if (error) return os_error("cannot write", path, error);
     return true;
