@@ -61,18 +61,8 @@ void TForm1::hideEvent(QHideEvent* e) {
 }
 
 std::optional<input::Button> TForm1::area_at(QPoint window_pos) const {
-    using B = input::Button;
-    const QPoint pos(window_pos.x() / std::max(1, zoom_), window_pos.y() / std::max(1, zoom_));  // in skin pixels
-    // Later-drawn areas lie on top.
-    for (B b : {B::GameB, B::GameA, B::Time, B::Right, B::Left, B::ShootRight, B::ShootLeft, B::Set}) {
-        const skin::PlacedPicture& p = skin_.pictures[input::button_area_section(b) - 1];
-        // In 64 bits: a skin may give any 32-bit place and size.
-        const long long x = pos.x(), y = pos.y();
-        if (x >= p.left && y >= p.top && x < static_cast<long long>(p.left) + p.width &&
-            y < static_cast<long long>(p.top) + p.height)
-            return b;
-    }
-    return std::nullopt;
+    const int zoom = std::max(1, zoom_);
+    return host::button_at(skin_, window_pos.x() / zoom, window_pos.y() / zoom);
 }
 
 static bool on_game_menu_top(const skin::Skin& s, QPoint pos, int zoom) {

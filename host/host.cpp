@@ -177,4 +177,17 @@ skin::Picture Host::face(const skin::Skin& skin, const skin::GameMenuLook& game_
     return skin::render_frame(skin, unit_.display(), game_menu, lcd);
 }
 
+std::optional<input::Button> button_at(const skin::Skin& skin, long long x, long long y) {
+    using B = input::Button;
+    // Later-drawn areas lie on top.
+    for (B b : {B::GameB, B::GameA, B::Time, B::Right, B::Left, B::ShootRight, B::ShootLeft, B::Set}) {
+        const skin::PlacedPicture& p = skin.pictures[input::button_area_section(b) - 1];
+        // In 64 bits: a skin may give any 32-bit place and size.
+        if (x >= p.left && y >= p.top && x < static_cast<long long>(p.left) + p.width &&
+            y < static_cast<long long>(p.top) + p.height)
+            return b;
+    }
+    return std::nullopt;
+}
+
 }  // namespace ignivar::host

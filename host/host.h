@@ -181,4 +181,8 @@ private:
     std::vector<std::function<void(bool)>> pause_listeners_;
 };
 
+// The unit's button whose area of the skin holds the point (in the skin's
+// pixels), the topmost where areas overlap; none off every button.
+std::optional<input::Button> button_at(const skin::Skin& skin, long long x, long long y);
+
 }  // namespace ignivar::host
