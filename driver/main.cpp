@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "driver/driver.h"
-#include "driver/export_cli.h"
 #include "driver/skin_report.h"
 #include "product.h"
 #include "settings/memory_store.h"
+// The browser build's driver (run under node) has neither a settings file
+// nor the clip exporter: both need libraries a browser lacks.
+#ifndef __EMSCRIPTEN__
+#include "driver/export_cli.h"
 #include "settings/qt_store.h"
+#endif
 
 namespace {
 
@@ -33,7 +37,9 @@ int main(int argc, char** argv) {
         if (form == "skin") return ignivar::run_skin_report(rest, std::cout, std::cerr);
         if (form == "manual") return ignivar::run_manual_report(rest, std::cout, std::cerr);
         if (form == "verify") return ignivar::run_verify(rest, std::cout, std::cerr);
+#ifndef __EMSCRIPTEN__
         if (form == "export") return ignivar::run_export(rest, std::cout, std::cerr);
+#endif
     }
     std::string store_file;
     std::string script;
@@ -61,10 +67,15 @@ int main(int argc, char** argv) {
     if (store_file.empty()) {
         store = std::make_unique<ignivar::MemoryStore>();
     } else {
+#ifdef __EMSCRIPTEN__
+        std::cerr << "ignivar-sim: this build keeps no settings file\n";
+        return 2;
+#else
         auto qt = std::make_unique<ignivar::QtStore>(store_file);
         if (!qt->open_problem().empty())
             std::cerr << "ignivar-sim: " << qt->open_problem() << '\n';
         store = std::move(qt);
+#endif
     }
 
     // The unit seeds its coin from the clock; scripts that must repeat use

@@ -2,8 +2,10 @@
 # Installs the Debian packages the project needs. Quick and silent when
 # everything is there already.
 #   install-deps.sh run    what building and running the program need
-#   install-deps.sh test   that, and what the tests, the package checks, the
-#                          Windows core and the fuzzers need (the default)
+#   install-deps.sh web    that, and what building and testing the page need
+#   install-deps.sh test   all of that, and what the tests, the package
+#                          checks, the Windows core and the fuzzers need
+#                          (the default)
 set -euo pipefail
 what=${1:-test}
 
@@ -23,10 +25,15 @@ test=(
   retroarch retroarch-dev libretro-core-info
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 )
+# The browser page: its compiler, and a browser to test it in.
+web=(
+  emscripten chromium chromium-driver python3-selenium
+)
 case $what in
   run) packages=("${run[@]}") ;;
-  test) packages=("${run[@]}" "${test[@]}") ;;
-  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+  web) packages=("${run[@]}" "${web[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}" "${web[@]}") ;;
+  *) echo "usage: install-deps.sh [run|web|test]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -54,7 +54,7 @@ void* allocate_pixels(std::size_t bytes) {
     return ::operator new(bytes);
 }
 
-void free_pixels(void* block, std::size_t bytes) noexcept {
+void free_pixels(void* block, [[maybe_unused]] std::size_t bytes) noexcept {
     if (!block) return;
 #ifdef IGNIVAR_MAPPED_PIXELS
     if (mapped(bytes)) {

@@ -1,11 +1,12 @@
-# Runs ignivar-sim on SCRIPT and compares standard output with EXPECTED.
+# Runs ignivar-sim on SCRIPT and compares standard output with EXPECTED
+# (through RUNNER, when given: node for the WebAssembly build's).
 # With STORE, the run starts from an empty settings file kept there.
 set(store_args "")
 if(STORE)
   file(REMOVE ${STORE})
   set(store_args --store ${STORE})
 endif()
-execute_process(COMMAND ${SIM} ${store_args} ${SCRIPT}
+execute_process(COMMAND ${RUNNER} ${SIM} ${store_args} ${SCRIPT}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(READ ${EXPECTED} want)
 if(NOT out STREQUAL want)

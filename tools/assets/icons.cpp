@@ -15,7 +15,7 @@ void make_icons(const std::string& out_dir, const std::string& svg) {
     QSvgRenderer renderer(QString::fromStdString(svg));
     if (!renderer.isValid()) throw std::runtime_error("cannot read the icon " + svg);
     const fs::path theme = fs::path(out_dir) / "icons" / "hicolor";
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 192, 256, 512}) {
         QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);

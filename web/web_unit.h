@@ -1,0 +1,157 @@
+// The unit as the browser page runs it: the host on a clock the page moves
+// to its present moment, the face composed in memory and handed over as
+// RGBA rectangles, the project's own mixer, the settings as text the page
+// keeps in the browser's storage. Plain C++: the page's C interface is a
+// thin layer over it, and the tests run it natively.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/host.h"
+#include "host/replay.h"
+#include "host/system_clock.h"
+#include "settings/memory_store.h"
+#include "skin/compositor.h"
+#include "skin/skin.h"
+#include "sound/mixer.h"
+
+namespace ignivar::web {
+
+// Where the page's module finds the default skin and sounds, and the
+// folder the page keeps in the browser's storage (the replays in it).
+inline constexpr const char* kAssetRoot = "/ignivar";
+inline constexpr const char* kKeptRoot = "/kept";
+
+// A settings store that knows whether it changed since the page last kept it.
+class PageStore : public MemoryStore {
+public:
+    // "name=value" lines, as the page keeps them.
+    std::string text();
+    void take_in(std::string_view text);
+    bool changed() const { return changed_; }
+    void kept() { changed_ = false; }
+
+protected:
+    Status store_text(std::string_view name, std::string_view text) override;
+
+private:
+    bool changed_ = false;
+};
+
+// The unit's time on the page's clock (milliseconds since the page
+// started), frozen while a game is paused and set back when a saved moment
+// is loaded; after a long stall (a tab in the background) the late timers
+// fire once, as on the desktop.
+class PageTime : public host::TimeSource {
+public:
+    void tick(Millis page) { page_ = std::max(page_, page); }
+    Millis now() const override { return frozen_ ? base_ : base_ + (page_ - origin_); }
+    void set(Millis now) override { base_ = now, origin_ = page_; }
+    void freeze(bool frozen) override {
+        if (frozen == frozen_) return;
+        set(now());
+        frozen_ = frozen;
+    }
+    std::optional<Millis> late_limit() const override { return 100; }
+
+private:
+    Millis page_ = 0, origin_ = 0, base_ = 0;
+    bool frozen_ = false;
+};
+
+class WebUnit {
+public:
+    // Loads the skin at `scale` (1..4) from `asset_root`; `settings` as
+    // kept; every game is kept as a replay in `replay_folder`.
+    WebUnit(std::string asset_root, int scale, int rate, std::string_view settings, std::string replay_folder);
+
+    bool ready() const { return compositor_ != nullptr; }
+    const std::string& error() const { return error_; }
+    int scale() const { return scale_; }
+    // The scale the unit is shown at when `wanted` (1..4) is asked for.
+    static int shipped_scale(int wanted);
+    // The scale whose pixels match a place of `width` x `height` device
+    // pixels, for the skin under `asset_root` (read without its pictures).
+    static int scale_for(const std::string& asset_root, double width, double height);
+    // Shows the unit at another scale; false (and the old one kept) when it cannot.
+    bool set_scale(int scale);
+
+    // Runs the unit up to `ms` on the page's clock and brings the frame up
+    // to it; returns the rectangles that changed, whose pixels `rgba()`
+    // holds one after the other (RGBA, each rectangle's rows in order).
+    const std::vector<skin::Rect>& advance(Millis ms);
+    const std::uint8_t* rgba() const { return rgba_.data(); }
+    int width() const { return compositor_->width(); }
+    int height() const { return compositor_->height(); }
+    // The skin's own size, for laying the page out.
+    int skin_width() const { return width() / scale_; }
+    int skin_height() const { return height() / scale_; }
+
+    // Stereo frames mixed for the time the last advance covered.
+    const std::vector<std::int16_t>& audio() const { return audio_; }
+    void set_muted(bool muted) { mixer_.set_muted(muted); }
+
+    // Keys by their virtual-key code (the browser's keyCode), through the
+    // unit's bindings; a button directly (a touch on the case).
+    void key(std::uint16_t code, bool down);
+    void button(input::Button b, bool down);
+    // The button under a point of the page's canvas, in frame pixels.
+    std::optional<input::Button> button_at(int x, int y) const;
+
+    bool pause(bool paused) { return host_->set_paused(paused); }
+    bool paused() const { return host_->paused(); }
+    std::vector<std::uint8_t> save() const { return host_->save_state(); }
+    // A game loaded goes on as a continued one (its replay proves no score);
+    // `paused`: it waits at the very moment saved.
+    Status load(const std::uint8_t* data, std::size_t size, bool paused = false);
+
+    // Whether a game was kept as a replay since this was last asked; the
+    // high-score table of game 'A' or 'B' as lines "score<TAB>date<TAB>file".
+    bool take_kept() { return std::exchange(kept_, false); }
+    std::string table(char game) const;
+    const std::string& replay_folder() const { return replay_folder_; }
+
+    // How long until the unit must run again (none: not until an input).
+    std::optional<Millis> due_in() const;
+
+    // The face in words, and what the unit said since it was last asked;
+    // whether a miss happened since then.
+    std::string words() const;
+    std::string take_said();
+    bool take_missed() { return std::exchange(missed_, false); }
+
+    PageStore& store() { return store_; }
+    host::Host& host() { return *host_; }
+
+private:
+    bool load_skin(int scale);
+    void load_sounds();
+
+    std::string root_;
+    std::string error_;
+    int scale_ = 1;
+    PageStore store_;
+    SilentSink sound_;
+    host::SystemClock clock_;
+    PageTime time_;
+    std::unique_ptr<host::Host> host_;
+    skin::Skin skin_;
+    std::unique_ptr<skin::Compositor> compositor_;
+    std::vector<std::uint8_t> rgba_;  // the changed rectangles' pixels
+    sound::Mixer mixer_;
+    std::int64_t audio_frame_ = 0;
+    std::vector<std::int16_t> audio_;
+    std::string said_;
+    bool missed_ = false;
+    std::string replay_folder_;
+    std::unique_ptr<host::Recorder> recorder_;
+    bool kept_ = false;
+};
+
+}  // namespace ignivar::web
