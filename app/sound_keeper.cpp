@@ -8,8 +8,7 @@ SoundKeeper::SoundKeeper(SettingsStore& store, QObject* parent) : QObject(parent
     muted_ = store_.read_flag(Setting::Mute, false);
     // A stored volume between the steps is taken to the nearest one.
     const int stored = store_.read_number(Setting::Volume, 100);
-    volume_ = *std::min_element(kVolumes.begin(), kVolumes.end(),
-                                [&](int a, int b) { return std::abs(a - stored) < std::abs(b - stored); });
+    volume_ = sound::nearest_volume_step(stored);
 }
 
 void SoundKeeper::set_output(Output output) {

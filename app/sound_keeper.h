@@ -8,12 +8,13 @@
 #include <functional>
 
 #include "sim/ports.h"
+#include "sound/mixer.h"
 
 namespace ignivar::app {
 
 class SoundKeeper : public QObject {
 public:
-    static constexpr std::array<int, 4> kVolumes = {100, 75, 50, 25};
+    static constexpr std::array<int, 4> kVolumes = sound::kVolumeSteps;
 
     // Where the choices take effect; set by whoever owns the sound.
     struct Output {

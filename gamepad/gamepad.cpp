@@ -1,4 +1,5 @@
 #include "gamepad/gamepad.h"
+#include "gamepad/default_mapping.h"
 
 #include <sys/stat.h>
 
@@ -59,31 +60,12 @@ std::optional<bool> yes_no(const std::string& v) {
     return std::nullopt;
 }
 
-struct Row {
-    const char* input;
-    input::Button button;
-};
-// clang-format off
-constexpr Row kDefaults[] = {
-    {"dpleft",        input::Button::Left},
-    {"dpright",       input::Button::Right},
-    {"leftx-",        input::Button::Left},
-    {"leftx+",        input::Button::Right},
-    {"x",             input::Button::ShootLeft},
-    {"a",             input::Button::ShootLeft},
-    {"y",             input::Button::ShootRight},
-    {"b",             input::Button::ShootRight},
-    {"start",         input::Button::GameA},
-    {"rightshoulder", input::Button::GameB},
-    {"back",          input::Button::Time},
-};
-// clang-format on
 
 }  // namespace
 
 Mapping default_mapping() {
     Mapping m;
-    for (const Row& r : kDefaults) m.inputs[*pad_input(r.input)] = r.button;
+    for (const DefaultRow& r : kDefaultMapping) m.inputs[*pad_input(r.input)] = r.button;
     return m;
 }
 
@@ -97,7 +79,7 @@ std::string default_mapping_text() {
            "# is given, it and the others given replace every default.\n"
            "enabled = yes\n"
            "rumble = yes\n";
-    for (const Row& r : kDefaults) out << r.input << " = " << input::button_id(r.button) << '\n';
+    for (const DefaultRow& r : kDefaultMapping) out << r.input << " = " << input::button_id(r.button) << '\n';
     return out.str();
 }
 

@@ -33,9 +33,7 @@ struct Mapping {
     std::map<PadInput, input::Button> inputs;
 };
 
-// The mapping a player guesses: d-pad and left stick move, the face
-// buttons shoot (X and A the left shoot button, Y and B the right one),
-// Start is game A, the right shoulder game B, Back the time button.
+// The mapping a player guesses (gamepad/default_mapping.h).
 Mapping default_mapping();
 // The mapping file's text for the defaults, with its explanation.
 std::string default_mapping_text();

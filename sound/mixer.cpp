@@ -1,6 +1,7 @@
 #include "sound/mixer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace ignivar::sound {
@@ -21,6 +22,11 @@ void Mixer::start(Sample s, Millis at) {
     voices_.push_back({s, at, frame_at(at)});
 }
 
+int nearest_volume_step(int percent) {
+    return *std::min_element(kVolumeSteps.begin(), kVolumeSteps.end(),
+                             [&](int a, int b) { return std::abs(a - percent) < std::abs(b - percent); });
+}
+
 void Mixer::mix(std::int64_t from, std::int64_t to, std::int16_t* out) {
     const std::size_t frames = static_cast<std::size_t>(std::max<std::int64_t>(0, to - from));
     std::vector<std::int32_t> sum(frames * 2, 0);
@@ -36,7 +42,7 @@ void Mixer::mix(std::int64_t from, std::int64_t to, std::int16_t* out) {
         }
     }
     for (std::size_t i = 0; i < sum.size(); ++i)
-        out[i] = static_cast<std::int16_t>(std::clamp<std::int32_t>(sum[i], -32768, 32767));
+        out[i] = static_cast<std::int16_t>(std::clamp<std::int32_t>(sum[i] * volume_ / 100, -32768, 32767));
     std::erase_if(voices_, [&](const Voice& v) { return v.first + static_cast<std::int64_t>(length(v.sample)) <= to; });
 }
 

@@ -15,6 +15,11 @@
 
 namespace ignivar::sound {
 
+// The player's volume steps, in percent, loudest first.
+inline constexpr std::array<int, 4> kVolumeSteps = {100, 75, 50, 25};
+// The step nearest to a stored volume.
+int nearest_volume_step(int percent);
+
 class Mixer {
 public:
     static constexpr std::size_t kVoices = 64;
@@ -27,6 +32,8 @@ public:
     int rate() const { return rate_; }
     void set_muted(bool muted) { muted_ = muted; }
     bool muted() const { return muted_; }
+    // The loudness of what is mixed, in percent.
+    void set_volume(int percent) { volume_ = percent; }
 
     // The output frame at which virtual time `ms` falls.
     // In 128 bits: a moment far on (a saved clock may be some 10^13 ms)
@@ -56,6 +63,7 @@ private:
 
     int rate_;
     bool muted_ = false;
+    int volume_ = 100;
     std::array<sound::Samples, kSampleCount> decoded_{};
     std::array<std::vector<std::int16_t>, kSampleCount> converted_{};
     std::vector<Voice> voices_;

@@ -62,11 +62,56 @@ TEST(WebUnit, FindsTheCasesButtonsAndShowsOnlyShippedScales) {
     ASSERT_TRUE(unit.ready()) << unit.error();
     EXPECT_EQ(unit.scale(), 4);
     EXPECT_FALSE(unit.button_at(0, 0));
+    // A thumb just above the GAME A button still presses it; without reach, nothing.
+    int top_x = -1, top_y = -1;
+    for (int y = 0; y < unit.height() && top_y < 0; y += 2)
+        for (int x = 0; x < unit.width() && top_y < 0; x += 2)
+            if (unit.button_at(x, y) == input::Button::GameA) top_x = x, top_y = y;
+    ASSERT_GE(top_y, 12);
+    EXPECT_FALSE(unit.button_at(top_x, top_y - 10));
+    EXPECT_EQ(unit.button_at(top_x, top_y - 10, 12), input::Button::GameA);
     EXPECT_TRUE(unit.set_scale(1));
     EXPECT_EQ(unit.width(), unit.skin_width());
     web::WebUnit missing(dir.file("nowhere"), 1, 44100, "", dir.file("replays"));
     EXPECT_FALSE(missing.ready());
     EXPECT_NE(missing.error().find("Config.ini"), std::string::npos) << missing.error();
+}
+
+TEST(WebUnit, PadsRewindAndVolumeWorkAsOnTheDesktop) {
+    TempDir dir;
+    web::WebUnit unit(IGNIVAR_ASSET_DIR, 1, 44100, "", dir.file("replays"));
+    ASSERT_TRUE(unit.ready()) << unit.error();
+    EXPECT_FALSE(unit.start_rewind()) << "no game to run back";
+    unit.key(0x33, true);
+    unit.key(0x33, false);
+    unit.pad(1u << 9, 0, 0);  // Start: game A
+    unit.pad(0, 0, 0);
+    unit.advance(100);
+    ASSERT_EQ(unit.words().rfind("Game A", 0), 0u) << unit.words();
+    // The stick: pressed past half way, held until back under a quarter.
+    const auto right_held = [&] { return unit.host().unit().display().Vid_Is_Lit(Seg::BtnRightDown); };
+    for (const auto& [x, held] : {std::pair{0.4, false}, {0.6, true}, {0.3, true}, {0.2, false}}) {
+        unit.pad(0, x, 0);
+        EXPECT_EQ(right_held(), held) << "stick at " << x;
+    }
+    for (Millis t = 100; t <= 3000; t += 50) unit.advance(t);
+    const Millis before = unit.host().unit().timers().now();
+    ASSERT_TRUE(unit.start_rewind());
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(unit.rewind_step());
+    unit.stop_rewind();
+    // The first step lands on the latest moment kept, each further one a tenth of a second back.
+    const Millis now = unit.host().unit().timers().now();
+    EXPECT_LE(now, before - 9 * host::Rewind::kSpacing);
+    EXPECT_GT(now, before - 11 * host::Rewind::kSpacing);
+    EXPECT_FALSE(unit.paused());
+
+    unit.set_volume(60);
+    unit.set_muted(true);
+    EXPECT_EQ(unit.volume(), 50);
+    web::PageStore kept;
+    kept.take_in(unit.store().text());
+    EXPECT_EQ(kept.read_number(Setting::Volume, 0), 50);
+    EXPECT_TRUE(kept.read_flag(Setting::Mute, false));
 }
 
 }  // namespace

@@ -63,17 +63,43 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* ign_rgba() { return running() ? unit->r
 // The stereo frames the last advance mixed.
 EMSCRIPTEN_KEEPALIVE const std::int16_t* ign_audio() { return running() ? unit->audio().data() : nullptr; }
 EMSCRIPTEN_KEEPALIVE int ign_audio_frames() { return running() ? static_cast<int>(unit->audio().size() / 2) : 0; }
-EMSCRIPTEN_KEEPALIVE void ign_mute(int muted) {
-    if (running()) unit->set_muted(muted != 0);
+// The player's mute and volume (kept in the settings): -1 reads them.
+EMSCRIPTEN_KEEPALIVE int ign_mute(int muted) {
+    if (running() && muted >= 0) unit->set_muted(muted != 0);
+    return running() && unit->muted() ? 1 : 0;
+}
+// The volume steps, loudest first.
+EMSCRIPTEN_KEEPALIVE const int* ign_volume_steps() { return ignivar::sound::kVolumeSteps.data(); }
+EMSCRIPTEN_KEEPALIVE int ign_volume_step_count() { return static_cast<int>(ignivar::sound::kVolumeSteps.size()); }
+EMSCRIPTEN_KEEPALIVE int ign_volume(int percent) {
+    if (running() && percent >= 0) unit->set_volume(percent);
+    return running() ? unit->volume() : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void ign_key(int code, int down) {
-    if (running() && code > 0 && code < 0x100) unit->key(static_cast<std::uint16_t>(code), down != 0);
+// A key by its code: 1 when it is one the unit's buttons may be bound to
+// (the page then keeps it from the browser), else 0 and nothing happens.
+// `down` < 0 only asks.
+EMSCRIPTEN_KEEPALIVE int ign_key(int code, int down) {
+    if (!running() || code <= 0 || code >= 0x100) return 0;
+    const auto c = static_cast<std::uint16_t>(code);
+    if (!ignivar::input::key_index_of_code(c)) return 0;
+    if (down >= 0) unit->key(c, down != 0);
+    return 1;
 }
-// The button under a point of the frame, or -1.
-EMSCRIPTEN_KEEPALIVE int ign_button_at(int x, int y) {
+// What the case's buttons do and their keys, a line each.
+EMSCRIPTEN_KEEPALIVE const char* ign_hints() {
+    text = running() ? unit->hints() : std::string();
+    return text.c_str();
+}
+// The pads' buttons (bit i: the standard layout's button i) and left stick.
+EMSCRIPTEN_KEEPALIVE void ign_pad(unsigned buttons, double left_x, double left_y) {
+    if (running()) unit->pad(buttons, left_x, left_y);
+}
+// The button under a point of the frame, or the nearest within `reach`
+// frame pixels, or -1.
+EMSCRIPTEN_KEEPALIVE int ign_button_at(int x, int y, int reach) {
     if (!running()) return -1;
-    const auto b = unit->button_at(x, y);
+    const auto b = unit->button_at(x, y, reach);
     return b ? static_cast<int>(*b) : -1;
 }
 EMSCRIPTEN_KEEPALIVE void ign_button(int b, int down) {
@@ -83,6 +109,16 @@ EMSCRIPTEN_KEEPALIVE void ign_button(int b, int down) {
 
 EMSCRIPTEN_KEEPALIVE int ign_pause(int paused) { return running() && unit->pause(paused != 0) ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int ign_paused() { return running() && unit->paused() ? 1 : 0; }
+
+// Rewind held (1: 0 when there is no game to run back) and let go (0);
+// each step goes a tenth of a second back, 0 when nothing earlier is kept.
+EMSCRIPTEN_KEEPALIVE int ign_rewind(int held) {
+    if (!running()) return 0;
+    if (held) return unit->start_rewind() ? 1 : 0;
+    unit->stop_rewind();
+    return 1;
+}
+EMSCRIPTEN_KEEPALIVE int ign_rewind_step() { return running() && unit->rewind_step() ? 1 : 0; }
 
 // Milliseconds until the unit must run again, or -1: not before an input.
 EMSCRIPTEN_KEEPALIVE double ign_due_in() {

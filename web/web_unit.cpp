@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "files/places.h"
+#include "gamepad/default_mapping.h"
+#include "gamepad/gamepad.h"
 #include "files/read.h"
 #include "host/face_words.h"
 #include "host/replay_store.h"
@@ -61,6 +63,9 @@ WebUnit::WebUnit(std::string asset_root, int scale, int rate, std::string_view s
     });
     host_->keep_sounds([this] { return mixer_.sounding(audio_frame_); },
                        [this](const std::vector<SoundInFlight>& s) { mixer_.resume(s); });
+    host_->on_wake([this](std::optional<Millis>) { rewind_.note(*host_); });
+    set_volume(store_.read_number(Setting::Volume, 100));
+    mixer_.set_muted(store_.read_flag(Setting::Mute, false));
     recorder_ = std::make_unique<host::Recorder>(*host_);
     recorder_->on_finished([this](const host::Replay& r) {
         const auto kept = host::keep_replay(r, replay_folder_);
@@ -71,9 +76,56 @@ WebUnit::WebUnit(std::string asset_root, int scale, int rate, std::string_view s
 }
 
 Status WebUnit::load(const std::uint8_t* data, std::size_t size, bool paused) {
+    stop_rewind();
     Status s = host_->load_state(data, size, paused);
-    if (s) recorder_->continue_from_here();
+    if (!s) return s;
+    recorder_->continue_from_here();
+    rewind_.clear();
+    if (!paused) let_go_of_loaded_buttons();
     return s;
+}
+
+void WebUnit::let_go_of_loaded_buttons() {
+    // A moment loaded may show buttons held that nobody holds now.
+    for (int b = 0; b < input::kButtonCount; ++b) {
+        const auto button = static_cast<input::Button>(b);
+        if (button != input::Button::Set && host_->unit().display().Vid_Is_Lit(input::pressed_picture(button)))
+            host_->release(button);
+    }
+}
+
+bool WebUnit::start_rewind() {
+    if (rewinding_ || !host_->game_on()) return false;
+    paused_before_rewind_ = host_->paused();
+    host_->set_paused(true);
+    rewinding_ = true;
+    return true;
+}
+
+bool WebUnit::rewind_step() {
+    if (!rewinding_) return false;
+    if (rewind_.step_back(*host_)) return true;
+    stop_rewind();
+    return false;
+}
+
+void WebUnit::stop_rewind() {
+    if (!rewinding_) return;
+    rewinding_ = false;
+    recorder_->went_back();
+    host_->set_paused(paused_before_rewind_);
+    if (!paused_before_rewind_) let_go_of_loaded_buttons();
+}
+
+void WebUnit::set_muted(bool muted) {
+    mixer_.set_muted(muted);
+    (void)store_.write_flag(Setting::Mute, muted);
+}
+
+void WebUnit::set_volume(int percent) {
+    volume_ = sound::nearest_volume_step(percent);
+    mixer_.set_volume(volume_);
+    (void)store_.write_number(Setting::Volume, volume_);
 }
 
 std::string WebUnit::table(char game) const {
@@ -171,16 +223,70 @@ const std::vector<skin::Rect>& WebUnit::advance(Millis ms) {
 
 void WebUnit::key(std::uint16_t code, bool down) { down ? host_->key_down(code) : host_->key_up(code); }
 
+namespace {
+
+// The browser's standard gamepad layout, by SDL's names of the inputs.
+constexpr std::string_view kStandardButtons[] = {"a",          "b",          "x",           "y",
+                                                 "leftshoulder", "rightshoulder", "lefttrigger", "righttrigger",
+                                                 "back",       "start",      "leftstick",   "rightstick",
+                                                 "dpup",       "dpdown",     "dpleft",      "dpright",
+                                                 "guide"};
+
+}  // namespace
+
+void WebUnit::pad(std::uint32_t buttons, double left_x, double left_y) {
+    constexpr double kPress = double(gamepad::kStickPress) / 32768, kRelease = double(gamepad::kStickRelease) / 32768;
+    constexpr std::size_t kRows = std::size(gamepad::kDefaultMapping);
+    stick_pressed_.resize(kRows, false);
+    std::array<bool, input::kButtonCount> held{};
+    for (std::size_t i = 0; i < kRows; ++i) {
+        const std::string_view name = gamepad::kDefaultMapping[i].input;
+        bool on = false;
+        if (name == "leftx-" || name == "leftx+" || name == "lefty-" || name == "lefty+") {
+            const double v = (name[4] == 'x' ? left_x : left_y) * (name[5] == '-' ? -1 : 1);
+            on = stick_pressed_[i] = v >= (stick_pressed_[i] ? kRelease : kPress);
+        } else {
+            for (std::size_t b = 0; b < std::size(kStandardButtons); ++b)
+                if (kStandardButtons[b] == name) on = (buttons >> b) & 1u;
+        }
+        if (on) held[static_cast<int>(gamepad::kDefaultMapping[i].button)] = true;
+    }
+    for (int b = 0; b < input::kButtonCount; ++b) {
+        if (held[b] == pad_held_[b]) continue;
+        pad_held_[b] = held[b];
+        button(static_cast<input::Button>(b), held[b]);
+    }
+}
+
 void WebUnit::button(input::Button b, bool down) { down ? host_->press(b) : host_->release(b); }
 
-std::optional<input::Button> WebUnit::button_at(int x, int y) const {
-    return host::button_at(skin_, x / scale_, y / scale_);
+std::optional<input::Button> WebUnit::button_at(int x, int y, int reach) const {
+    if (const auto hit = host::button_at(skin_, x / scale_, y / scale_)) return hit;
+    std::optional<input::Button> nearest;
+    long long best = static_cast<long long>(reach) * reach + 1;
+    for (const input::Button b : input::kHintOrder) {
+        const skin::PlacedPicture& p = skin_.pictures[input::button_area_section(b) - 1];
+        if (b == input::Button::Set || p.width <= 0 || p.height <= 0) continue;
+        // In frame pixels, from the point to the area's nearest edge.
+        const long long left = static_cast<long long>(p.left) * scale_, top = static_cast<long long>(p.top) * scale_;
+        const long long dx = std::max({left - x, 0LL, x - (left + static_cast<long long>(p.width) * scale_ - 1)});
+        const long long dy = std::max({top - y, 0LL, y - (top + static_cast<long long>(p.height) * scale_ - 1)});
+        if (dx * dx + dy * dy < best) best = dx * dx + dy * dy, nearest = b;
+    }
+    return nearest;
 }
 
 std::optional<Millis> WebUnit::due_in() const {
     const auto due = host_->next_due();
     if (!due || host_->paused()) return std::nullopt;
     return std::max<Millis>(0, *due - host_->now());
+}
+
+std::string WebUnit::hints() const {
+    std::string out;
+    for (const input::Button b : input::kHintOrder)
+        if (b != input::Button::Set) out += host_->controls().hint(b) + "\n";
+    return out;
 }
 
 std::string WebUnit::words() const { return host::face_words(host_->unit()); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@
 
 #include "host/host.h"
 #include "host/replay.h"
+#include "host/rewind.h"
 #include "host/system_clock.h"
 #include "settings/memory_store.h"
 #include "skin/compositor.h"
@@ -95,17 +97,35 @@ public:
 
     // Stereo frames mixed for the time the last advance covered.
     const std::vector<std::int16_t>& audio() const { return audio_; }
-    void set_muted(bool muted) { mixer_.set_muted(muted); }
+    // The player's mute and volume (one of the steps), kept in the settings.
+    void set_muted(bool muted);
+    bool muted() const { return mixer_.muted(); }
+    void set_volume(int percent);
+    int volume() const { return volume_; }
 
     // Keys by their virtual-key code (the browser's keyCode), through the
     // unit's bindings; a button directly (a touch on the case).
     void key(std::uint16_t code, bool down);
     void button(input::Button b, bool down);
-    // The button under a point of the page's canvas, in frame pixels.
-    std::optional<input::Button> button_at(int x, int y) const;
+    // The pads the browser reads, in its standard layout: the buttons
+    // pressed as a bit mask (bit i: button i) and the left stick's axes
+    // (-1..1); the desktop's default mapping says which unit button each
+    // works, and a stick has the desktop's hysteresis.
+    void pad(std::uint32_t buttons, double left_x, double left_y);
+    // The button under a point of the page's canvas, in frame pixels, or
+    // else the nearest one within `reach` (a thumb is wider than a button).
+    std::optional<input::Button> button_at(int x, int y, int reach = 0) const;
 
     bool pause(bool paused) { return host_->set_paused(paused); }
     bool paused() const { return host_->paused(); }
+
+    // Rewind: while it is held the game stands still and each step goes a
+    // tenth of a second back; let go, it plays on from there. A step
+    // returns false when nothing earlier is kept (rewinding then ends).
+    bool start_rewind();
+    bool rewind_step();
+    void stop_rewind();
+    bool rewinding() const { return rewinding_; }
     std::vector<std::uint8_t> save() const { return host_->save_state(); }
     // A game loaded goes on as a continued one (its replay proves no score);
     // `paused`: it waits at the very moment saved.
@@ -120,6 +140,9 @@ public:
     // How long until the unit must run again (none: not until an input).
     std::optional<Millis> due_in() const;
 
+    // What each of the case's buttons does and its key, a line each.
+    std::string hints() const;
+
     // The face in words, and what the unit said since it was last asked;
     // whether a miss happened since then.
     std::string words() const;
@@ -132,6 +155,7 @@ public:
 private:
     bool load_skin(int scale);
     void load_sounds();
+    void let_go_of_loaded_buttons();
 
     std::string root_;
     std::string error_;
@@ -152,6 +176,11 @@ private:
     std::string replay_folder_;
     std::unique_ptr<host::Recorder> recorder_;
     bool kept_ = false;
+    host::Rewind rewind_;
+    bool rewinding_ = false, paused_before_rewind_ = false;
+    int volume_ = 100;
+    std::array<bool, input::kButtonCount> pad_held_{};
+    std::vector<bool> stick_pressed_;  // each stick row of the mapping, pressed or not
 };
 
 }  // namespace ignivar::web

@@ -16,20 +16,20 @@ const store = {
     }
   },
 };
-const PAUSE_KEY = 19;         // the Pause key; browsers keep F6 for themselves
 const SET_BUTTON = 7;         // the case's set button is not pressed by hand
 
 let M = null;                 // the unit's module
 let t0 = 0;
 let timer = 0;
 let audio = null;             // { context, node } once sound may play
-let muted = store.get('muted') === '1';
+let muted = false;            // as the unit's settings keep it
+let rewinding = 0;            // the rewind's timer while Backspace is held
 const pointers = new Map();   // pointer id -> the button it holds
 // What the page did, for its tests, its benchmark and anyone curious in the
 // console: the module, the sound chunks and canvas draws so far, when the
 // first frame was drawn, how long the unit took to start and the main
 // thread's time in frames that changed the picture.
-const seen = { module: null, soundChunks: 0, draws: 0, firstFrame: 0, startMs: 0, changedFrames: 0, changedMs: 0 };
+const seen = { module: null, soundChunks: 0, draws: 0, layouts: 0, firstFrame: 0, startMs: 0, changedFrames: 0, changedMs: 0 };
 window.ignivarPage = seen;
 
 function say(text) { $('message').textContent = text; }
@@ -57,6 +57,7 @@ function fit() {
 }
 
 function layout() {
+  seen.layouts++;
   fit();
   const scale = M._ign_scale_for(...place());
   if (scale !== M._ign_scale()) M._ign_set_scale(scale);
@@ -208,31 +209,54 @@ async function startSound() {
 }
 
 function setMuted(value) {
-  muted = value;
-  store.set('muted', muted ? '1' : '0');
-  M._ign_mute(muted ? 1 : 0);
+  muted = M._ign_mute(value ? 1 : 0) === 1;
   $('sound').setAttribute('aria-pressed', muted ? 'false' : 'true');
   if (!muted) startSound();
+  frame();
 }
 
+// Rewind while Backspace is held: a tenth of a second of play every 33 ms.
+function rewind(held) {
+  clearInterval(rewinding);
+  rewinding = 0;
+  if (held) {
+    frame();
+    if (!M._ign_rewind(1)) { say('No game to run back.'); return; }
+    rewinding = setInterval(() => {
+      if (!M._ign_rewind_step()) { rewind(false); say('Rewound as far as it goes.'); }
+      frame();
+    }, 33);
+  } else {
+    M._ign_rewind(0);
+  }
+  frame();
+}
+
+// The page's own keys, where the desktop's are kept by browsers (F5
+// reloads, F6 goes to the address bar, F7 asks about caret browsing).
+const PAGE_KEYS = {
+  19: (down) => down && togglePause(),   // Pause
+  8: rewind,                             // Backspace, held
+  45: (down) => down && saveMoment(),    // Insert
+  120: (down) => down && loadMoment(),   // F9
+};
+
 function onKey(e, down) {
-  if (e.target instanceof HTMLInputElement) return;
-  if (e.keyCode === PAUSE_KEY) {
-    if (down) togglePause();
+  if (e.target instanceof HTMLInputElement || e.target instanceof HTMLSelectElement) return;
+  const k = e.keyCode;
+  if (PAGE_KEYS[k]) {
     e.preventDefault();
+    if (!e.repeat) PAGE_KEYS[k](down);
     return;
   }
-  if (e.ctrlKey && e.keyCode !== 17 && down) return;  // the browser's own shortcuts stay its own
-  // Keys the unit may be bound to: letters, digits, arrows, Shift, Ctrl, Alt, Space.
-  const k = e.keyCode;
-  const bindable = (k >= 0x30 && k <= 0x39) || (k >= 0x41 && k <= 0x5a) || (k >= 0x25 && k <= 0x28) ||
-    k === 0x10 || k === 0x11 || k === 0x12 || k === 0x20;
-  if (!bindable) return;
-  e.preventDefault();
-  if (down && e.repeat) return;
-  startSound();
+  if (e.ctrlKey && k !== 17 && down) return;  // the browser's own shortcuts stay its own
+  if (e.repeat) {
+    if (M._ign_key(k, -1)) e.preventDefault();
+    return;
+  }
+  if (down) startSound();
   frame();
-  M._ign_key(k, down ? 1 : 0);
+  if (M._ign_key(k, down ? 1 : 0)) e.preventDefault();
   frame();
 }
 
@@ -255,13 +279,38 @@ function onPointer(e) {
   if (e.type === 'pointerdown') startSound();
   if (e.type === 'pointerup' || e.type === 'pointercancel') { hold(e.pointerId, undefined); return; }
   if (e.type === 'pointermove' && !pointers.has(e.pointerId)) return;
-  const b = M._ign_button_at(...pointAt(e));
+  // A finger reaches a button a few millimetres off (24 CSS pixels).
+  const reach = e.pointerType === 'touch' ? Math.round(24 * canvas.width / canvas.getBoundingClientRect().width) : 0;
+  const b = M._ign_button_at(...pointAt(e), reach);
   hold(e.pointerId, b >= 0 && b !== SET_BUTTON ? b : undefined);
   if (e.type === 'pointerdown') { canvas.setPointerCapture(e.pointerId); e.preventDefault(); }
 }
 
 function letGo() {
   for (const id of [...pointers.keys()]) hold(id, undefined);
+}
+
+// Pads in the browser's standard layout, read every frame while one is plugged in.
+let padState = '';
+let padsRead = false;
+function readPads() {
+  const pads = [...(navigator.getGamepads?.() || [])].filter((p) => p && p.mapping === 'standard');
+  let mask = 0, x = 0, y = 0;
+  for (const p of pads) {
+    p.buttons.forEach((b, i) => { if (b.pressed && i < 32) mask |= 1 << i; });
+    if (Math.abs(p.axes[0] || 0) > Math.abs(x)) x = p.axes[0];
+    if (Math.abs(p.axes[1] || 0) > Math.abs(y)) y = p.axes[1];
+  }
+  const state = `${mask} ${x.toFixed(2)} ${y.toFixed(2)}`;
+  if (state !== padState) {
+    padState = state;
+    if (mask) startSound();
+    frame();
+    M._ign_pad(mask >>> 0, x, y);
+    frame();
+  }
+  padsRead = pads.length > 0;
+  if (padsRead) requestAnimationFrame(readPads);
 }
 
 function togglePause() {
@@ -325,11 +374,20 @@ async function main() {
   seen.module = M;
   M._free(settings);
   if (!ok) { say(M.UTF8ToString(M._ign_error())); return; }
+  muted = M._ign_mute(-1) === 1;
+  $('sound').setAttribute('aria-pressed', muted ? 'false' : 'true');
+  const steps = new Int32Array(M.HEAPU8.buffer, M._ign_volume_steps(), M._ign_volume_step_count());
+  for (const step of steps) $('volume').add(new Option(`${step} %`, String(step)));
+  $('volume').value = String(M._ign_volume(-1));
+  $('volume').onchange = (e) => { M._ign_volume(Number(e.target.value)); frame(); };
+  for (const line of M.UTF8ToString(M._ign_hints()).split('\n').filter(Boolean)) {
+    const item = document.createElement('li');
+    item.textContent = line;
+    $('unit-keys').append(item);
+  }
   t0 = performance.now();
   fit();
   frame();
-  M._ign_mute(muted ? 1 : 0);
-  $('sound').setAttribute('aria-pressed', muted ? 'false' : 'true');
   const resume = store.get('resume');
   if (resume && !loadBytes(textToBytes(resume), true)) say('Your game waits where you left it: Pause goes on.');
   // The tables run every replay again to prove it: only once they are looked at.
@@ -339,10 +397,11 @@ async function main() {
   addEventListener('keydown', (e) => onKey(e, true));
   addEventListener('keyup', (e) => onKey(e, false));
   addEventListener('blur', letGo);
+  addEventListener('gamepadconnected', () => { if (!padsRead) { padsRead = true; requestAnimationFrame(readPads); } });
   for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel'])
     canvas.addEventListener(type, onPointer);
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  addEventListener('resize', layout);
+
   addEventListener('pagehide', keepResume);
   document.addEventListener('visibilitychange', () => { if (document.hidden) keepResume(); });
   $('sound').onclick = () => setMuted(!muted);
@@ -354,7 +413,10 @@ async function main() {
   $('fullscreen').onclick = () => document.documentElement.requestFullscreen?.().catch(() => {});
   document.addEventListener('dragover', (e) => e.preventDefault());
   document.addEventListener('drop', (e) => { e.preventDefault(); openFile(e.dataTransfer.files[0]); });
-  requestAnimationFrame(() => setTimeout(layout));
+  // Once the first frame is on the screen: the sharp one, and from then on
+  // whenever the unit's place changes, with the window or the page around
+  // it (the buttons wrapping to another row, a table opened).
+  requestAnimationFrame(() => setTimeout(() => new ResizeObserver(() => layout()).observe($('stage'))));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
