@@ -112,6 +112,7 @@ Status load_unit_face(LoadRequest req, Skin& skin) {
     req.fullscreen = true;
     req.screen_width = usable_extent(size.width);
     req.screen_height = usable_extent(size.height);
+    req.logo = false;
     const Status loaded = load_skin(req, skin);
     skin.logo.shown = false;
     skin.menu_shown = false;
@@ -166,7 +167,7 @@ private:
     Status full_screen() {
         const std::string dir = as_folder(cfg_.read_string("Fullscreen", "BackdropDir", "Graphics\\Backdrops\\"));
         const std::string backdrop = cfg_.read_string("Fullscreen", "BackdropFile", "nil");
-        if (!names_nothing(backdrop) && exists(dir + backdrop)) {
+        if (req_.backdrop && !names_nothing(backdrop) && exists(dir + backdrop)) {
             const std::string file = dir + backdrop;
             if (Status s = load_into(file, false, skin_.backdrop.picture); !s) return s;
             skin_.backdrop.file = file;
@@ -186,7 +187,7 @@ private:
 
     Status logo(const std::string& dir) {
         const std::string logo = cfg_.read_string("Fullscreen", "LogoFile", "nil");
-        if (names_nothing(logo) || !exists(dir + logo)) return {};
+        if (!req_.logo || names_nothing(logo) || !exists(dir + logo)) return {};
         const std::string file = dir + logo;
         if (Status s = load_into(file, true, skin_.logo.picture); !s) return s;
         skin_.logo.file = file;

@@ -113,6 +113,11 @@ struct LoadRequest {
     // strength of their own: a front end that knows they have none spares
     // its start the picture).
     bool lcd_glass = true;
+    // The full screen's backdrop and logo are loaded (a front end with a
+    // background of its own, or that never shows the logo, spares its start
+    // their pictures).
+    bool backdrop = true;
+    bool logo = true;
     // The form of the pictures' pixels (the premultiplied one is only for
     // a painter that takes it).
     PixelForm form = PixelForm::Rgba;

@@ -159,6 +159,8 @@ bool WebUnit::load_skin(int scale) {
     req.scale = scale;
     req.search_current_dir = false;
     req.lcd_glass = false;
+    // The case's see-through corners show the page's own background.
+    req.backdrop = false;
     skin::Skin loaded;
     Status r = skin::load_unit_face(req, loaded);
     if (r && loaded.max_scale < scale) r = failure("the unit at " + std::to_string(scale) + "x needs more memory than a skin may take");
@@ -166,6 +168,8 @@ bool WebUnit::load_skin(int scale) {
         error_ = req.config_path + ": " + r.message();
         return false;
     }
+    // Around the case, the page's background rather than the skin's colour.
+    loaded.colour = ((kPageBackground & 0xFF) << 16) | (kPageBackground & 0xFF00) | (kPageBackground >> 16);
     compositor_.reset();
     skin_ = std::move(loaded);
     scale_ = scale;

@@ -29,6 +29,8 @@ namespace ignivar::web {
 // folder the page keeps in the browser's storage (the replays in it).
 inline constexpr const char* kAssetRoot = "/ignivar";
 inline constexpr const char* kKeptRoot = "/kept";
+// The page's background (0xRRGGBB), behind the case's see-through corners.
+inline constexpr std::uint32_t kPageBackground = 0x202020;
 
 // A settings store that knows whether it changed since the page last kept it.
 class PageStore : public MemoryStore {

@@ -97,14 +97,23 @@ function sound() {
   return loud;
 }
 
-function tell() {
+// Sets a text or an attribute only when it changes: the page is not laid
+// out again, nor a screen reader told, for nothing.
+function put(element, text, attribute) {
+  const now = attribute ? element.getAttribute(attribute) : element.textContent;
+  if (now === text) return;
+  if (attribute) element.setAttribute(attribute, text);
+  else element.textContent = text;
+}
+
+function tell(changed) {
   const said = M.UTF8ToString(M._ign_said());
   if (said) $('said').textContent = said;
-  $('face').textContent = M.UTF8ToString(M._ign_words());
+  if (changed) put($('face'), M.UTF8ToString(M._ign_words()));
   if (M._ign_missed() && navigator.vibrate) navigator.vibrate(80);
   const settings = M._ign_settings();
   if (settings) store.set('settings', M.UTF8ToString(settings));
-  $('pause').setAttribute('aria-pressed', M._ign_paused() ? 'true' : 'false');
+  put($('pause'), M._ign_paused() ? 'true' : 'false', 'aria-pressed');
   if (M._ign_kept()) {
     keepFolder();
     if ($('scores').open) showTables();
@@ -181,7 +190,7 @@ function frame() {
   if (count > 0) draw(count);
   if (!seen.firstFrame) seen.firstFrame = performance.now();
   const loud = sound();
-  tell();
+  tell(count > 0);
   if (count > 0) {
     seen.changedFrames++;
     seen.changedMs += performance.now() - begun;
