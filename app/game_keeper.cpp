@@ -54,16 +54,8 @@ void GameKeeper::focus_lost() {
     if (host_.store().read_flag(Setting::PauseOnFocusLoss, false) && host_.game_on() && !host_.paused() && !rewinding()) set_paused(true);
 }
 
-char GameKeeper::slot_game() const {
-    const GameState& s = host_.unit().state();
-    if (s.mode == kGameAReady || s.mode == kGameA) return 'a';
-    if (s.mode == kGameBReady || s.mode == kGameB) return 'b';
-    if (s.mode == kGameOver) return host_.unit().display().Vid_Is_Lit(Seg::PanelGameB) ? 'b' : 'a';
-    return 0;
-}
-
 void GameKeeper::quick_save() {
-    const char game = slot_game();
+    const char game = host::slot_game(host_.unit());
     if (!game) {
         note("No game to save");
         return;
@@ -77,7 +69,7 @@ void GameKeeper::quick_save() {
 }
 
 void GameKeeper::quick_load() {
-    char game = slot_game();
+    char game = host::slot_game(host_.unit());
     if (!game) {
         // Between games: the slot saved last.
         game = last_slot_;

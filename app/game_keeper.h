@@ -61,7 +61,6 @@ signals:
     void moment_replaced();
 
 private:
-    char slot_game() const;
     void set_paused(bool paused);
     void let_go_of_loaded_buttons();
 

@@ -9,6 +9,14 @@ namespace ignivar::host {
 
 std::string state_folder() { return files::state_home() + "/" + files::kVendorFolder; }
 std::string quick_slot(char game) { return state_folder() + "/quick-save-" + std::string(1, game) + ".state"; }
+char slot_game(const Unit& unit) {
+    const GameState& s = unit.state();
+    if (s.mode == kGameAReady || s.mode == kGameA) return 'a';
+    if (s.mode == kGameBReady || s.mode == kGameB) return 'b';
+    if (s.mode == kGameOver) return unit.display().Vid_Is_Lit(Seg::PanelGameB) ? 'b' : 'a';
+    return 0;
+}
+
 std::string resume_file() { return state_folder() + "/resume.state"; }
 
 Status write_state_file(const std::string& path, const std::vector<std::uint8_t>& state) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/result.h"
+#include "sim/unit.h"
 
 namespace ignivar::host {
 
@@ -16,6 +17,9 @@ namespace ignivar::host {
 std::string state_folder();
 // The quick-save slot of game A ('a') or game B ('b').
 std::string quick_slot(char game);
+// The game whose slot the unit's moment goes to: 'a', 'b', or 0 when no
+// game is on.
+char slot_game(const Unit& unit);
 // The game kept when the program closed mid-game.
 std::string resume_file();
 

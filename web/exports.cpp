@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "host/state_file.h"
 #include "web/unit_figures.h"
 #include "web/web_unit.h"
 
@@ -170,6 +171,8 @@ EMSCRIPTEN_KEEPALIVE const char* ign_table(int game) {
     text = running() && (game == 'A' || game == 'B') ? unit->table(static_cast<char>(game)) : std::string();
     return text.c_str();
 }
+// The quick-save slot of the unit's game: 'a', 'b', or 0 when none is on.
+EMSCRIPTEN_KEEPALIVE int ign_slot_game() { return running() ? ignivar::host::slot_game(unit->host().unit()) : 0; }
 // 1 when a game is on (ready, running or over).
 EMSCRIPTEN_KEEPALIVE int ign_game_on() { return running() && unit->host().game_on() ? 1 : 0; }
 

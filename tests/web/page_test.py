@@ -161,7 +161,7 @@ class Page(unittest.TestCase):
         self.d.find_element(By.ID, "open").send_keys(state)
         until("the opened game", lambda: self.text("face").startswith("Game B"))
         self.d.find_element(By.ID, "save").click()
-        until("the game kept", lambda: "kept" in self.text("message"))
+        until("the game saved", lambda: self.text("message") == "Game B saved.")
         # Left alone, the game ends; its points become game B's high score.
         until("game over", lambda: "Game over" in self.text("said"), seconds=90)
         self.open()

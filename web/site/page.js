@@ -327,10 +327,23 @@ function togglePause() {
   frame();
 }
 
+// A quick-save slot for each game, as on the desktop: the game on the
+// unit's, or between games the one saved last.
+function slot() {
+  const game = M._ign_slot_game();
+  return game ? String.fromCharCode(game) : store.get('quicksave-last');
+}
+
 function saveMoment() {
   frame();
+  const game = M._ign_slot_game();
+  if (!game) { say('No game to save.'); return; }
+  const g = String.fromCharCode(game);
   const p = M._ign_save();
-  if (store.set('quicksave', bytesToText(M.HEAPU8.subarray(p, p + M._ign_bytes_size())))) say('The game is kept.');
+  if (store.set(`quicksave-${g}`, bytesToText(M.HEAPU8.subarray(p, p + M._ign_bytes_size())))) {
+    store.set('quicksave-last', g);
+    say(`Game ${g.toUpperCase()} saved.`);
+  }
 }
 
 function loadBytes(bytes, paused = false) {
@@ -342,16 +355,19 @@ function loadBytes(bytes, paused = false) {
 }
 
 function loadMoment() {
-  const kept = store.get('quicksave');
-  if (!kept) { say('No game is kept yet.'); return; }
+  const g = slot();
+  const kept = g && store.get(`quicksave-${g}`);
+  if (!kept) { say('No game saved yet.'); return; }
   const why = loadBytes(textToBytes(kept));
-  say(why ? `The kept game could not be loaded: ${why}.` : 'The kept game goes on.');
+  say(why ? `The saved game could not be loaded: ${why}.` : `Game ${g.toUpperCase()} loaded.`);
 }
 
+// The slot as the desktop names it: put in its folder of saved games, its Quick load takes it.
 function download() {
-  const kept = store.get('quicksave');
-  if (!kept) { say('No game is kept yet: Quick save first.'); return; }
-  offer(textToBytes(kept), 'Ignivar.state');
+  const g = slot();
+  const kept = g && store.get(`quicksave-${g}`);
+  if (!kept) { say('No game saved yet: Quick save first.'); return; }
+  offer(textToBytes(kept), `quick-save-${g}.state`);
 }
 
 async function openFile(file) {
