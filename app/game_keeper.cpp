@@ -36,18 +36,8 @@ void GameKeeper::toggle_pause() {
 void GameKeeper::set_paused(bool paused) {
     if (paused && !host_.paused()) emit letting_go();
     host_.set_paused(paused);
-    if (!paused) let_go_of_loaded_buttons();
+    if (!paused) host_.let_go_of_shown_buttons();
     emit banner_changed();
-}
-
-void GameKeeper::let_go_of_loaded_buttons() {
-    // A moment loaded (rewound to, quick-loaded, resumed) may show buttons
-    // held that nobody holds now: they are let go as a player would.
-    for (int b = 0; b < input::kButtonCount; ++b) {
-        const auto button = static_cast<input::Button>(b);
-        if (button != input::Button::Set && host_.unit().display().Vid_Is_Lit(input::pressed_picture(button)))
-            host_.release(button);
-    }
 }
 
 void GameKeeper::focus_lost() {
@@ -91,7 +81,7 @@ void GameKeeper::quick_load() {
     }
     rewind_.clear();
     emit moment_replaced();
-    if (!host_.paused()) let_go_of_loaded_buttons();
+    if (!host_.paused()) host_.let_go_of_shown_buttons();
     last_slot_ = game;
     note(QString("Game %1 loaded").arg(QChar(game).toUpper()));
 }

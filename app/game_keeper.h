@@ -62,7 +62,6 @@ signals:
 
 private:
     void set_paused(bool paused);
-    void let_go_of_loaded_buttons();
 
     host::Host& host_;
     QWidget& window_;

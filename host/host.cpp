@@ -177,6 +177,13 @@ skin::Picture Host::face(const skin::Skin& skin, const skin::GameMenuLook& game_
     return skin::render_frame(skin, unit_.display(), game_menu, lcd);
 }
 
+void Host::let_go_of_shown_buttons() {
+    for (int b = 0; b < input::kButtonCount; ++b) {
+        const auto button = static_cast<input::Button>(b);
+        if (button != input::Button::Set && unit_.display().Vid_Is_Lit(input::pressed_picture(button))) release(button);
+    }
+}
+
 std::optional<input::Button> button_at(const skin::Skin& skin, long long x, long long y) {
     using B = input::Button;
     // Later-drawn areas lie on top.

@@ -71,6 +71,9 @@ public:
     }
     // Holds back every input, game or not (while the window shows a replay).
     void hold_inputs(bool held) { inputs_held_ = held; }
+    // A moment loaded (rewound to, quick-loaded, resumed) may show buttons
+    // held that nobody holds now: they are let go as a player would.
+    void let_go_of_shown_buttons();
     bool inputs_held() const { return inputs_held_; }
 
     // The unit's whole moment as bytes (and the part of a millisecond the

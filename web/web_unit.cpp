@@ -81,17 +81,8 @@ Status WebUnit::load(const std::uint8_t* data, std::size_t size, bool paused) {
     if (!s) return s;
     recorder_->continue_from_here();
     rewind_.clear();
-    if (!paused) let_go_of_loaded_buttons();
+    if (!paused) host_->let_go_of_shown_buttons();
     return s;
-}
-
-void WebUnit::let_go_of_loaded_buttons() {
-    // A moment loaded may show buttons held that nobody holds now.
-    for (int b = 0; b < input::kButtonCount; ++b) {
-        const auto button = static_cast<input::Button>(b);
-        if (button != input::Button::Set && host_->unit().display().Vid_Is_Lit(input::pressed_picture(button)))
-            host_->release(button);
-    }
 }
 
 bool WebUnit::start_rewind() {
@@ -114,7 +105,7 @@ void WebUnit::stop_rewind() {
     rewinding_ = false;
     recorder_->went_back();
     host_->set_paused(paused_before_rewind_);
-    if (!paused_before_rewind_) let_go_of_loaded_buttons();
+    if (!paused_before_rewind_) host_->let_go_of_shown_buttons();
 }
 
 void WebUnit::set_muted(bool muted) {

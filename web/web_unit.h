@@ -157,7 +157,6 @@ public:
 private:
     bool load_skin(int scale);
     void load_sounds();
-    void let_go_of_loaded_buttons();
 
     std::string root_;
     std::string error_;
