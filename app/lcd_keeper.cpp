@@ -4,13 +4,13 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "host/look_setting.h"
+
 namespace ignivar::app {
 
 LcdKeeper::LcdKeeper(SettingsStore& store, std::function<const host::Host&()> shown, QObject* parent)
     : QObject(parent), store_(store), shown_(std::move(shown)) {
-    look_.real = store_.read_text(setting_name(Setting::LcdLook)).value_or("") == "Real";
-    const int unlit = store_.read_number(Setting::LcdUnlit, skin::kUnlitAsFace);
-    if (std::find(kUnlit.begin(), kUnlit.end(), unlit) != kUnlit.end()) look_.unlit = unlit;
+    look_ = host::read_look(store_);
     // A fade is drawn again when it crosses a step, at most once a frame
     // of the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -24,17 +24,16 @@ LcdKeeper::LcdKeeper(SettingsStore& store, std::function<const host::Host&()> sh
 void LcdKeeper::set_real(bool real) {
     if (real == look_.real) return;
     look_.real = real;
-    (void)store_.write_text(setting_name(Setting::LcdLook), real ? "Real" : "Exact");
+    host::keep_look(store_, look_);
     if (!real) timer_.stop();
     emit repaint();
 }
 
 void LcdKeeper::set_unlit(int strength) {
-    if (strength != skin::kUnlitAsFace && std::find(kUnlit.begin(), kUnlit.end(), strength) == kUnlit.end()) return;
-    if (strength == look_.unlit) return;
+    if (!skin::is_unlit_choice(strength) || strength == look_.unlit) return;
     const bool glass = look_.unlit == skin::kUnlitAsFace;
     look_.unlit = strength;
-    (void)store_.write_number(Setting::LcdUnlit, strength);
+    host::keep_look(store_, look_);
     if (glass && skin_ && !skin_->lcd.glass.picture) emit glass_needed();
     emit repaint();
 }

@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -20,9 +19,6 @@ namespace ignivar::app {
 class LcdKeeper : public QObject {
     Q_OBJECT
 public:
-    // The strengths of unlit segments the menu offers, in percent.
-    static constexpr std::array<int, 4> kUnlit = {0, 10, 25, 50};
-
     // `shown`: the host whose unit the window shows (the player's, or a replay's).
     LcdKeeper(SettingsStore& store, std::function<const host::Host&()> shown, QObject* parent);
     const skin::LcdLook& look() const { return look_; }

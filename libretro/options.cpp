@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
+
+#include "skin/lcd_look.h"
 
 namespace ignivar::libretro {
 namespace {
@@ -130,8 +133,8 @@ Options read_options(retro_environment_t env) {
     o.rate = value_of(env, "ignivar_audio_rate") == "48000" ? 48000 : 44100;
     o.real = value_of(env, "ignivar_lcd_look") == "real";
     const std::string unlit = value_of(env, "ignivar_lcd_unlit");
-    for (const char* v : {"0", "10", "25", "50"})
-        if (unlit == v) o.unlit = std::atoi(v);
+    for (const skin::UnlitChoice& c : skin::kUnlitChoices)
+        if (c.strength >= 0 && unlit == std::to_string(c.strength)) o.unlit = c.strength;
     return o;
 }
 

@@ -62,6 +62,11 @@ Glyph shown_glyph(const DigitCell& c) {
 
 bool is_lcd_segment(Seg s) { return s < Seg::BtnGameADown; }
 
+bool is_unlit_choice(int strength) {
+    return std::any_of(kUnlitChoices.begin(), kUnlitChoices.end(),
+                       [&](const UnlitChoice& c) { return c.strength == strength; });
+}
+
 std::uint32_t LcdHistory::Element::level(Millis now) const {
     if (lit) return kFull - static_cast<std::uint32_t>((std::uint64_t{kFull - from} * decay(kDarken, now - since)) >> 16);
     return static_cast<std::uint32_t>((std::uint64_t{from} * decay(kClear, now - since)) >> 16);

@@ -31,6 +31,18 @@ struct LcdLook {
     friend bool operator==(const LcdLook&, const LcdLook&) = default;
 };
 
+// The two looks' names, the exact one first.
+inline constexpr std::array<const char*, 2> kLookNames = {"Exact", "Real"};
+
+// The strengths of unlit segments a player may choose, with their names.
+struct UnlitChoice {
+    int strength;
+    const char* name;
+};
+inline constexpr std::array<UnlitChoice, 5> kUnlitChoices = {
+    {{kUnlitAsFace, "As the face shows them"}, {0, "Hidden"}, {10, "Faint"}, {25, "Visible"}, {50, "Clear"}}};
+bool is_unlit_choice(int strength);
+
 // How lit each element appears at a moment, 0 (clear) to 255 (fully dark).
 // A digit cell may show two glyphs at once: the one it shows now, darkening,
 // and the one it showed before, clearing.

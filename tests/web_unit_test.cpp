@@ -114,5 +114,34 @@ TEST(WebUnit, PadsRewindAndVolumeWorkAsOnTheDesktop) {
     EXPECT_TRUE(kept.read_flag(Setting::Mute, false));
 }
 
+TEST(WebUnit, TheRealLookFadesOnThePageClockAndIsKept) {
+    TempDir dir;
+    web::WebUnit unit(IGNIVAR_ASSET_DIR, 1, 44100, "LcdLook=Real\n", dir.file("replays"));
+    ASSERT_TRUE(unit.ready()) << unit.error();
+    ASSERT_TRUE(unit.look().real);
+    unit.advance(1000);
+    // Frames drawn in the 400 ms after the time button, a page frame apart.
+    const auto frames_of_a_change = [&](Millis from) {
+        unit.key(0x33, true);
+        unit.key(0x33, false);
+        int drawn = 0;
+        for (Millis t = from; t < from + 400; t += 16) drawn += !unit.advance(t).empty();
+        return drawn;
+    };
+    const int real = frames_of_a_change(1000);
+    EXPECT_GE(real, 4) << "the old face clears over several frames";
+    EXPECT_LE(real, 16) << "and is settled well within a quarter of a second";
+    EXPECT_FALSE(unit.advance(1600).size()) << "nothing fades: nothing drawn";
+
+    unit.set_look({false, 25});  // unlit segments at a strength load the glass
+    ASSERT_TRUE(unit.ready());
+    EXPECT_FALSE(unit.advance(1700).empty());
+    EXPECT_EQ(frames_of_a_change(2000), 1) << "the exact look draws a change once";
+    web::PageStore kept;
+    kept.take_in(unit.store().text());
+    EXPECT_EQ(kept.read_text("LcdLook"), "Exact");
+    EXPECT_EQ(kept.read_number(Setting::LcdUnlit, 0), 25);
+}
+
 }  // namespace
 }  // namespace ignivar::test

@@ -77,6 +77,26 @@ EMSCRIPTEN_KEEPALIVE int ign_volume(int percent) {
     return running() ? unit->volume() : 0;
 }
 
+// How the LCD looks: 1 for the real look; `real` < 0 only reads. `unlit`
+// is one of the strengths ign_unlit_choices names (-1: as the face shows them).
+EMSCRIPTEN_KEEPALIVE int ign_look(int real, int unlit) {
+    if (running() && real >= 0) unit->set_look({real != 0, unlit});
+    return running() && unit->look().real ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE int ign_look_unlit() { return running() ? unit->look().unlit : ignivar::skin::kUnlitAsFace; }
+// The looks' names (exact, then real) and the strengths of unlit segments
+// ("strength<TAB>name"), a line each.
+EMSCRIPTEN_KEEPALIVE const char* ign_look_names() {
+    text.clear();
+    for (const char* name : ignivar::skin::kLookNames) text += std::string(name) + "\n";
+    return text.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* ign_unlit_choices() {
+    text.clear();
+    for (const auto& c : ignivar::skin::kUnlitChoices) text += std::to_string(c.strength) + "\t" + c.name + "\n";
+    return text.c_str();
+}
+
 // A key by its code: 1 when it is one the unit's buttons may be bound to
 // (the page then keeps it from the browser), else 0 and nothing happens.
 // `down` < 0 only asks.

@@ -1,13 +1,13 @@
 # Copies from DIR into OUT what the page's unit reads: the default skin's
 # file and pictures at 1x, 2x and 4x (a phone's or a 4K screen's: 4x shown
-# a little smaller serves a 3x screen), and the sounds (not the backdrop:
-# the page has a background of its own);
+# a little smaller serves a 3x screen), the LCD's glass at those scales
+# (for unlit segments drawn at a strength of their own), and the sounds
+# (not the backdrop: the page has a background of its own);
 # and into SITE the icons a phone's home screen shows.
 file(GLOB_RECURSE found RELATIVE ${DIR}
      ${DIR}/Config.ini ${DIR}/Graphics/Skin/* ${DIR}/Sound/*.wav)
 list(FILTER found EXCLUDE REGEX "\\.generated$")
 list(FILTER found EXCLUDE REGEX "@[35-9]x\\.")
-list(FILTER found EXCLUDE REGEX "glass")
 file(REMOVE_RECURSE ${OUT})
 foreach(f ${found})
   get_filename_component(d ${f} DIRECTORY)

@@ -9,6 +9,7 @@
 #include "gamepad/gamepad.h"
 #include "files/read.h"
 #include "host/face_words.h"
+#include "host/look_setting.h"
 #include "host/replay_store.h"
 #include "sound/wav.h"
 
@@ -46,6 +47,7 @@ Status PageStore::store_text(std::string_view name, std::string_view text) {
 WebUnit::WebUnit(std::string asset_root, int scale, int rate, std::string_view settings, std::string replay_folder)
     : root_(std::move(asset_root)), mixer_(rate), replay_folder_(std::move(replay_folder)) {
     store_.take_in(settings);
+    look_ = host::read_look(store_);
     if (!load_skin(scale)) return;
     load_sounds();
     const auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -149,7 +151,9 @@ bool WebUnit::load_skin(int scale) {
     req.program_dir = root_;
     req.scale = scale;
     req.search_current_dir = false;
-    req.lcd_glass = false;
+    // The glass without the face's faint segments, only where unlit ones
+    // are drawn at a strength of their own.
+    req.lcd_glass = look_.unlit != skin::kUnlitAsFace;
     // The case's see-through corners show the page's own background.
     req.backdrop = false;
     skin::Skin loaded;
@@ -162,10 +166,10 @@ bool WebUnit::load_skin(int scale) {
     // Around the case, the page's background rather than the skin's colour.
     loaded.colour = ((kPageBackground & 0xFF) << 16) | (kPageBackground & 0xFF00) | (kPageBackground >> 16);
     compositor_.reset();
+    shadows_.reset();  // made of the old skin's pictures
     skin_ = std::move(loaded);
     scale_ = scale;
     compositor_ = std::make_unique<skin::Compositor>(skin_, scale);
-    compositor_->invalidate();
     return true;
 }
 
@@ -187,10 +191,21 @@ void WebUnit::load_sounds() {
     }
 }
 
+void WebUnit::set_look(const skin::LcdLook& look) {
+    if (!skin::is_unlit_choice(look.unlit) || look == look_) return;
+    const bool glass = look.unlit != skin::kUnlitAsFace && !skin_.lcd.glass.picture;
+    look_ = look;
+    host::keep_look(store_, look_);
+    if (glass) load_skin(scale_);  // without the glass, unlit ones show over the face's
+}
+
 const std::vector<skin::Rect>& WebUnit::advance(Millis ms) {
     time_.tick(ms);
     host_->sync();
-    const std::vector<skin::Rect>& rects = compositor_->update(host_->unit().display());
+    if (look_.real && !shadows_) shadows_ = std::make_unique<skin::LcdShadows>(skin_);
+    lcd_ = {look_, look_.real ? host_->lcd_shades() : skin::LcdShades{}, look_.real ? shadows_.get() : nullptr};
+    const std::vector<skin::Rect>& rects =
+        compositor_->update(host_->unit().display(), {}, look_.exact() ? nullptr : &lcd_);
     // Each rectangle's pixels in a row of their own, for the page's canvas.
     std::size_t bytes = 0;
     for (const skin::Rect& r : rects) bytes += static_cast<std::size_t>(r.w) * r.h * 4;
@@ -272,9 +287,11 @@ std::optional<input::Button> WebUnit::button_at(int x, int y, int reach) const {
 }
 
 std::optional<Millis> WebUnit::due_in() const {
-    const auto due = host_->next_due();
-    if (!due || host_->paused()) return std::nullopt;
-    return std::max<Millis>(0, *due - host_->now());
+    if (host_->paused()) return std::nullopt;  // its fades stand still with it
+    std::optional<Millis> in;
+    if (const auto due = host_->next_due()) in = std::max<Millis>(0, *due - host_->now());
+    if (const auto fade = look_.real ? host_->lcd_change_in() : std::nullopt) in = std::min(in.value_or(*fade), *fade);
+    return in;
 }
 
 std::string WebUnit::hints() const {

@@ -20,6 +20,7 @@
 #include "host/system_clock.h"
 #include "settings/memory_store.h"
 #include "skin/compositor.h"
+#include "skin/lcd_look.h"
 #include "skin/skin.h"
 #include "sound/mixer.h"
 
@@ -97,6 +98,11 @@ public:
     int skin_width() const { return width() / scale_; }
     int skin_height() const { return height() / scale_; }
 
+    // How the LCD looks (exact, or real: fading, shadows, unlit segments
+    // at a strength), kept in the settings as the desktop keeps it.
+    void set_look(const skin::LcdLook& look);
+    const skin::LcdLook& look() const { return look_; }
+
     // Stereo frames mixed for the time the last advance covered.
     const std::vector<std::int16_t>& audio() const { return audio_; }
     // The player's mute and volume (one of the steps), kept in the settings.
@@ -139,7 +145,8 @@ public:
     std::string table(char game) const;
     const std::string& replay_folder() const { return replay_folder_; }
 
-    // How long until the unit must run again (none: not until an input).
+    // How long until the unit must run again, or a fade of the real look
+    // be drawn otherwise (none: not until an input).
     std::optional<Millis> due_in() const;
 
     // What each of the case's buttons does and its key, a line each.
@@ -168,6 +175,9 @@ private:
     std::unique_ptr<host::Host> host_;
     skin::Skin skin_;
     std::unique_ptr<skin::Compositor> compositor_;
+    skin::LcdLook look_;
+    std::unique_ptr<skin::LcdShadows> shadows_;  // made when the real look first draws the skin
+    skin::LcdFrame lcd_;
     std::vector<std::uint8_t> rgba_;  // the changed rectangles' pixels
     sound::Mixer mixer_;
     std::int64_t audio_frame_ = 0;

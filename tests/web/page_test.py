@@ -1,7 +1,8 @@
 """The page in headless Chromium, as a player uses it: keys and taps start
 games, sound flows, what is kept survives a reload and a closed server, a
 desktop saved game opens, a replay played here verifies with the native
-driver, and a phone's screen shows the whole unit.
+driver, a phone's screen shows the whole unit, and the LCD's real look is
+chosen and kept.
 
     page_test.py SITE_FOLDER NATIVE_IGNIVAR_SIM
 """
@@ -20,6 +21,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.select import Select
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 import serve_web  # noqa: E402
@@ -229,6 +231,23 @@ class Page(unittest.TestCase):
                 self.d.save_screenshot(os.path.join(WORK, f"phone-{w}x{h}.png"))
             finally:
                 self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_7_the_real_look_is_chosen_fades_and_is_kept(self):
+        self.open()
+        look = lambda: Select(self.d.find_element(By.ID, "look"))  # noqa: E731
+        exact = self.picture()
+        look().select_by_visible_text("Real")
+        until("the real look's shadows", lambda: self.picture() != exact)
+        frames = self.js("return window.ignivarPage.changedFrames")
+        self.js("document.getElementById('unit').focus()")  # the keys to the unit, not the choice
+        self.keys("3")
+        until("the time", lambda: self.text("face").startswith("Time"))
+        time.sleep(0.5)
+        self.assertGreaterEqual(self.js("return window.ignivarPage.changedFrames") - frames, 4,
+                                "the power-on picture clears over several frames")
+        self.open()
+        self.assertEqual(look().first_selected_option.text, "Real")
+        look().select_by_visible_text("Exact")
 
 
 if __name__ == "__main__":

@@ -217,6 +217,22 @@ async function startSound() {
   }
 }
 
+// The LCD's looks and the strengths of unlit segments, as the unit names them.
+function lookChoices() {
+  const lines = (p) => M.UTF8ToString(p).split('\n').filter(Boolean);
+  lines(M._ign_look_names()).forEach((name, i) => $('look').add(new Option(name, String(i))));
+  for (const line of lines(M._ign_unlit_choices())) {
+    const [strength, name] = line.split('\t');
+    $('unlit').add(new Option(name, strength));
+  }
+  $('look').value = String(M._ign_look(-1, 0));
+  $('unlit').value = String(M._ign_look_unlit());
+  $('look').onchange = $('unlit').onchange = () => {
+    M._ign_look(Number($('look').value), Number($('unlit').value));
+    frame();
+  };
+}
+
 function setMuted(value) {
   muted = M._ign_mute(value ? 1 : 0) === 1;
   $('sound').setAttribute('aria-pressed', muted ? 'false' : 'true');
@@ -405,6 +421,7 @@ async function main() {
   for (const step of steps) $('volume').add(new Option(`${step} %`, String(step)));
   $('volume').value = String(M._ign_volume(-1));
   $('volume').onchange = (e) => { M._ign_volume(Number(e.target.value)); frame(); };
+  lookChoices();
   for (const line of M.UTF8ToString(M._ign_hints()).split('\n').filter(Boolean)) {
     const item = document.createElement('li');
     item.textContent = line;
