@@ -15,15 +15,20 @@ namespace {
 // slowly. Both are close to exponential: clearing relaxes with
 // tau = viscosity * gap^2 / (elasticity * pi^2), some 30 to 60 ms in the
 // small reflective panels of pocket games, and the drive shortens darkening
-// by (V^2 / Vth^2 - 1), to some 10 to 15 ms. We take 12 and 45 ms: the
-// flames leave the faint trail such a panel shows. A segment counts as
-// settled within 4/255 of its end (less than the eye tells on the glass):
-// 50 ms after it is switched on, 188 ms after it is switched off.
+// by (V^2 / Vth^2 - 1), to some 10 to 15 ms. We take 12 and 30 ms, a
+// panel at the quick end of that range: a flame that moves on leaves a
+// trail for four or five frames of a 60 Hz screen, and no more, so that a
+// game drawn in this look costs not much more than in the exact one. A
+// segment counts as settled within 4/255 of its end: 50 ms after it is
+// switched on, 125 ms after it is switched off.
 //
 // Levels are fixed point (1 << 16 is fully dark) and the decay is a table
 // made by integer steps of one millisecond, exp(-1/tau) in Q16: the same
 // on every machine, unlike a floating-point exp. What is drawn is the
-// level in 32 steps: a fade is repainted only when a step is crossed.
+// level in 8 steps: a fade is repainted only when a step is crossed. At 60
+// frames a second a clearing crosses one or more steps in each of its
+// first frames anyway, so finer steps would only add repaints of the last
+// few percent, which the eye does not tell on the glass.
 constexpr std::uint32_t kFull = 1u << 16;
 constexpr std::uint32_t kSettled = kFull * 4 / 255;
 
@@ -38,9 +43,9 @@ constexpr std::array<std::uint32_t, N> decay_table() {
     return d;
 }
 constexpr auto kDarken = decay_table<60296, 50>();   // exp(-1/12 ms)
-constexpr auto kClear = decay_table<64096, 188>();   // exp(-1/45 ms)
+constexpr auto kClear = decay_table<63387, 125>();   // exp(-1/30 ms)
 static_assert(kDarken.back() >= kSettled && (std::uint64_t{kDarken.back()} * 60296 >> 16) < kSettled);
-static_assert(kClear.back() >= kSettled && (std::uint64_t{kClear.back()} * 64096 >> 16) < kSettled);
+static_assert(kClear.back() >= kSettled && (std::uint64_t{kClear.back()} * 63387 >> 16) < kSettled);
 
 template <std::size_t N>
 std::uint32_t decay(const std::array<std::uint32_t, N>& table, Millis elapsed) {
@@ -48,10 +53,10 @@ std::uint32_t decay(const std::array<std::uint32_t, N>& table, Millis elapsed) {
     return elapsed < static_cast<Millis>(N) ? table[static_cast<std::size_t>(elapsed)] : 0;
 }
 
-// A level as drawn: 0 to 255 in 32 steps.
+// A level as drawn: 0 to 255 in 8 steps.
 std::uint8_t byte_level(std::uint32_t level) {
-    const std::uint32_t step = (level * 31 + kFull / 2) >> 16;
-    return static_cast<std::uint8_t>(step * 255 / 31);
+    const std::uint32_t step = (level * 7 + kFull / 2) >> 16;
+    return static_cast<std::uint8_t>(step * 255 / 7);
 }
 
 Glyph shown_glyph(const DigitCell& c) {

@@ -84,10 +84,10 @@ TEST(Look, SegmentsFadeOnTheUnitsTime) {
         Millis at;
         std::vector<std::array<int, 3>> looks;  // {moment, lowest, highest}
     } cases[] = {
-        {true, 1000, {{1000, 0, 0}, {1006, 80, 140}, {1012, 150, 170}, {1049, 246, 255}, {1050, 255, 255}}},
-        {false, 2000, {{2000, 255, 255}, {2010, 190, 210}, {2019, 160, 175}}},
-        {true, 2020, {{2020, 160, 175}, {2025, 190, 225}, {2200, 255, 255}}},  // on again while clearing
-        {false, 3000, {{3100, 20, 35}, {3187, 0, 9}, {3188, 0, 0}}},
+        {true, 1000, {{1000, 0, 0}, {1006, 90, 120}, {1012, 135, 160}, {1049, 255, 255}}},
+        {false, 2000, {{2000, 255, 255}, {2010, 170, 200}, {2019, 135, 160}}},
+        {true, 2020, {{2020, 135, 160}, {2025, 170, 200}, {2200, 255, 255}}},  // on again while clearing
+        {false, 3000, {{3030, 90, 120}, {3050, 25, 45}, {3080, 0, 0}}},
     };
     for (const Case& c : cases) {
         d.Vid_Show_Segment(s, c.on);
@@ -98,15 +98,16 @@ TEST(Look, SegmentsFadeOnTheUnitsTime) {
             EXPECT_LE(level, high) << "at " << at;
         }
     }
-    EXPECT_EQ(h.fading_until(3100), Millis{3188});
-    EXPECT_EQ(h.fading_until(3188), std::nullopt);
-    // Drawn again only where it crosses one of its 32 steps.
-    const std::optional<Millis> next = h.next_change(3100);
+    EXPECT_EQ(h.fading_until(3050), Millis{3125});
+    EXPECT_EQ(h.fading_until(3125), std::nullopt);
+    // Drawn again only where it crosses one of its 8 steps; the invisible
+    // end of a fade wakes nothing.
+    const std::optional<Millis> next = h.next_change(3040);
     ASSERT_TRUE(next);
-    EXPECT_GT(*next, 3101);
-    EXPECT_NE(h.shades(*next).seg[static_cast<int>(s)], h.shades(3100).seg[static_cast<int>(s)]);
-    EXPECT_EQ(h.shades(*next - 1).seg[static_cast<int>(s)], h.shades(3100).seg[static_cast<int>(s)]);
-    EXPECT_EQ(h.next_change(3188), std::nullopt);
+    EXPECT_GT(*next, 3041);
+    EXPECT_NE(h.shades(*next).seg[static_cast<int>(s)], h.shades(3040).seg[static_cast<int>(s)]);
+    EXPECT_EQ(h.shades(*next - 1).seg[static_cast<int>(s)], h.shades(3040).seg[static_cast<int>(s)]);
+    EXPECT_EQ(h.next_change(3080), std::nullopt);
 
     // A pressed button's picture is no LCD segment: it never fades.
     d.Vid_Show_Segment(Seg::BtnGameADown, true);
