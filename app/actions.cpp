@@ -124,6 +124,10 @@ constexpr Action kActions[] = {
     {"pm_unlit_50", Place::Display, Kind::Choice, "Unlit segments clear", KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.lcd().set_unlit(50); }, [](CW& w) { return unlit_is(w, 50); }},
 
+    // The menu without the mouse (Shift+F10 too, as the desktop has it).
+    {"open_menu", Place::KeyOnly, Kind::Command, "Open the menu (or Shift+F10)", KEYS(Qt::Key_Menu, 0), When::Always, {}, false, false,
+     [](W& w, bool) { w.open_menu_here(); }},
+
     // For a screen reader: the face in words, again.
     {"read_status", Place::KeyOnly, Kind::Command, "Read the face aloud (screen reader)", KEYS(Qt::Key_F10, 0),
      When::Always, {}, false, false, [](W& w, bool) { w.read_status(); }},

@@ -42,6 +42,7 @@ TForm1::TForm1(host::Host& host, host::RealTime& time, const DataPaths& files, s
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
+    make_unit_accessible();
     setWindowTitle(kApplicationTitle);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every frame covers the whole client area
     // Where the desktop composites, the unit's shape and its soft edges show
@@ -101,11 +102,12 @@ void TForm1::FormCreate() {
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
 }
 
+QMenu* TForm1::popup_menu() const { return popup_ ? popup_->menu() : nullptr; }
+
 void TForm1::announce(const QString& words) {
     setAccessibleDescription(QString::fromStdString(host::face_words(replays_->shown_unit())));
+    // Qt tells the change of name as an event, which a screen reader speaks.
     setAccessibleName(words);
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 void TForm1::read_status() { announce(QString::fromStdString(host::face_words(replays_->shown_unit()))); }

@@ -33,6 +33,8 @@
 namespace ignivar::app {
 
 class TimerPump;
+// Lets a screen reader find the unit window's popup menu while it is open.
+void make_unit_accessible();
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -110,6 +112,8 @@ public:
     int skin_loads() const { return skin_loads_; }
     bool fullscreen() const { return fullscreen_; }
     PopupMenu& popup() { return *popup_; }
+    // The popup menu, once it is made.
+    QMenu* popup_menu() const;
     GameMenu& game_menu() { return *game_menu_; }
     GameKeeper& keeper() { return *keeper_; }
     SoundKeeper& sound_keeper() { return *sound_keeper_; }
@@ -129,6 +133,8 @@ public:
     // Says the face in words to a screen reader (the window's accessible
     // name changes, which it reads out), on the player's key.
     void read_status();
+    // The popup menu at the window's middle, for the keyboard.
+    void open_menu_here();
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.

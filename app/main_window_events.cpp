@@ -17,6 +17,11 @@
 namespace ignivar::app {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+    // Shift+F10 is the desktop's other key for a context menu.
+    if (e->key() == Qt::Key_F10 && e->modifiers() & Qt::ShiftModifier) {
+        if (!e->isAutoRepeat()) open_menu_here();
+        return;
+    }
     // The program's own keys act before the key bindings see a key.
     if (popup_->key(e->key(), true, e->isAutoRepeat())) return;
     if (const std::uint16_t code = held_keys_.press(*e)) host_.key_down(code);
@@ -27,6 +32,11 @@ void TForm1::keyReleaseEvent(QKeyEvent* e) {
     // A held key repeats its press only; the release comes once.
     if (e->isAutoRepeat()) return;
     if (const std::uint16_t code = held_keys_.release(*e)) host_.key_up(code);
+}
+
+void TForm1::open_menu_here() {
+    let_go_of_everything();  // the menu takes the keys' releases
+    popup_->menu()->popup(mapToGlobal(rect().center()));
 }
 
 void TForm1::let_go_of_everything() {

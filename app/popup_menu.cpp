@@ -24,9 +24,11 @@ constexpr Submenu kSubmenus[] = {
 
 PopupMenu::PopupMenu(TForm1& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {
     menu_->setObjectName("pm_0_menu");
+    menu_->setAccessibleName("Menu");
     for (const Submenu& s : kSubmenus) {
         submenus_[s.place] = new QMenu(s.title, menu_);
         submenus_[s.place]->setObjectName(s.name);
+        submenus_[s.place]->setAccessibleName(s.title);
     }
     for (const Action& a : actions()) {
         if (a.place == Place::KeyOnly) continue;

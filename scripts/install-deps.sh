@@ -20,6 +20,7 @@ run=(
 test=(
   python3 libgtest-dev libgmock-dev libswresample-dev libwebp-dev
   xvfb xauth xdotool imagemagick qt6-wayland
+  at-spi2-core python3-pyatspi dbus
   lintian desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
   retroarch retroarch-dev libretro-core-info

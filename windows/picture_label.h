@@ -1,5 +1,6 @@
 // A label that reports presses and clicks of the left mouse button: the
-// links and picture buttons of the auxiliary windows.
+// links and picture buttons of the auxiliary windows, which a screen reader
+// sees as links and buttons.
 #pragma once
 
 #include <QLabel>
@@ -10,7 +11,8 @@ namespace ignivar::windows {
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
+    ClickLabel(const QString& text, QWidget* parent) : ClickLabel(parent) { setText(text); }
 
 signals:
     void pressed();

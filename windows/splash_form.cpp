@@ -122,6 +122,8 @@ void TSplashForm::build() {
     cb_sound_->setCurrentIndex(stored_mode_);
     chb_splashscreen_->setChecked(stored_checked_);
     build_texts();
+    // A screen reader says the label with the list.
+    findChild<QLabel*>("la_sound_select")->setBuddy(cb_sound_);
     build_buttons();
     // The window sees the keys before its controls.
     new ui::KeyPreview(this, [this](QKeyEvent* e) { return e->type() == QEvent::KeyPress && FormKeyDown(e); });

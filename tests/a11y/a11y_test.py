@@ -1,0 +1,117 @@
+"""The program as a screen reader sees it, through AT-SPI: the start window's
+controls have names, the keyboard alone gets from it to a game, the unit
+says what its face shows and tells of a game's start, each miss and its
+end as events, and the popup menu opened from the keyboard is in the tree
+with named items.
+
+    a11y_test.py IGNIVAR    (run inside an X server and a D-Bus session)
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import pyatspi
+from gi.repository import GLib
+
+BIN = sys.argv[1]
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+class ScreenReader(unittest.TestCase):
+    def setUp(self):
+        home = tempfile.mkdtemp(prefix="ignivar-a11y-")
+        env = dict(os.environ, SDL_AUDIODRIVER="dummy", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   XDG_CONFIG_HOME=f"{home}/config", XDG_STATE_HOME=f"{home}/state",
+                   XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache")
+        self.names = []
+        pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-name")
+        self.program = subprocess.Popen([BIN], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def tearDown(self):
+        pyatspi.Registry.deregisterEventListener(self.heard, "object:property-change:accessible-name")
+        self.program.kill()
+        self.program.wait()
+
+    def heard(self, event):
+        if event.source and event.source.getRoleName() == "filler":
+            self.names.append(event.source.name)
+
+    def until(self, what, check, seconds=20):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while GLib.MainContext.default().iteration(False):
+                pass
+            found = check()
+            if found:
+                return found
+            time.sleep(0.05)
+        self.fail(f"{what}: not within {seconds} s (heard {self.names})")
+
+    def app(self):
+        for a in pyatspi.Registry.getDesktop(0):
+            if a is not None and a.name == "Ignivar" and a.childCount:
+                return a
+        return None
+
+    def find(self, role, name=None):
+        a = self.app()
+        for n in walk(a) if a else []:
+            if n.getRoleName() == role and (name is None or n.name == name):
+                return n
+        return None
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True)
+
+    def test_from_the_start_window_to_a_game_over_by_keys_and_ears(self):
+        # The start window: every control named, Play and Donate as buttons.
+        combo = self.until("the start window", lambda: self.find("combo box"))
+        labels = [t.name for r in combo.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for t in (r.getTarget(i) for i in range(r.getNTargets()))]
+        self.assertEqual(labels, ["Select sound driver:"])
+        buttons = {(n.name, n.description) for n in walk(self.app()) if n.getRoleName() == "push button"}
+        self.assertIn(("Donate", "Opens the donation page in the browser"), buttons)
+        self.assertIn(("Play", "Unavailable until a sound output is chosen"), buttons)
+        self.assertIn(("Play", "Switches the unit on"), buttons)
+
+        # A sound output and Play by keys; then the time, and game A.
+        self.keys("Down", "Return", "Return")
+        unit = self.until("the unit", lambda: self.find("filler", "Ignivar"))
+        self.keys("3")
+        self.until("the time in words", lambda: unit.description.startswith("Time"))
+        self.keys("1")
+        self.until("game A started, said", lambda: "Game A started" in self.names)
+        self.assertTrue(unit.description.startswith("Game A, score 0"), unit.description)
+
+        # Left alone, the game misses three times and ends, each said.
+        self.until("game over, said", lambda: any(n.startswith("Game over") for n in self.names), seconds=150)
+        misses = [n for n in self.names if n.startswith("Miss ")]
+        self.assertEqual(misses, ["Miss 1 of 3", "Miss 2 of 3", "Miss 3 of 3"])
+
+        # F10 says the face again, each time it is pressed.
+        heard = len(self.names)
+        self.keys("F10", "F10")
+        self.until("the face said twice", lambda: self.names[heard:] == [unit.description] * 2)
+
+        # The menu key opens the popup menu, found in the tree with named items.
+        self.keys("Menu")
+        menu = self.until("the menu in the tree", lambda: self.find("popup menu", "Menu"))
+        items = [n.name for n in menu if n.getRoleName() == "menu item"]
+        self.assertGreaterEqual(len(items), 10)
+        self.assertTrue(all(items), items)
+        self.assertIn("Replays and high scores...", [n.name for n in walk(menu)])
+        self.keys("Escape")
+        self.until("the menu closed", lambda: self.find("popup menu", "Menu") is None)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])
