@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -135,6 +136,11 @@ ReplaysWindow::ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(keeper_.folder())));
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes it, as it closes a dialog, and the keys go back to the unit.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] {
+        this->close();
+        if (QWidget* unit = parentWidget()) unit->activateWindow();
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(play_button_);
     buttons->addWidget(export_button_);

@@ -1,8 +1,8 @@
 """The program as a screen reader sees it, through AT-SPI: the start window's
 controls have names, the keyboard alone gets from it to a game, the unit
 says what its face shows and tells of a game's start, each miss and its
-end as events, and the popup menu opened from the keyboard is in the tree
-with named items.
+end as events, the popup menu opened from the keyboard is in the tree
+with named items, and the replays window is opened and closed by keys.
 
     a11y_test.py IGNIVAR    (run inside an X server and a D-Bus session)
 """
@@ -54,7 +54,8 @@ class ScreenReader(unittest.TestCase):
             if found:
                 return found
             time.sleep(0.05)
-        self.fail(f"{what}: not within {seconds} s (heard {self.names})")
+        shown = [(n.getRoleName(), n.name) for n in (self.app() or [])]
+        self.fail(f"{what}: not within {seconds} s (heard {self.names}; windows {shown})")
 
     def app(self):
         for a in pyatspi.Registry.getDesktop(0):
@@ -65,7 +66,7 @@ class ScreenReader(unittest.TestCase):
     def find(self, role, name=None):
         a = self.app()
         for n in walk(a) if a else []:
-            if n.getRoleName() == role and (name is None or n.name == name):
+            if n.getRoleName() in role.split("|") and (name is None or n.name == name):
                 return n
         return None
 
@@ -108,9 +109,33 @@ class ScreenReader(unittest.TestCase):
         items = [n.name for n in menu if n.getRoleName() == "menu item"]
         self.assertGreaterEqual(len(items), 10)
         self.assertTrue(all(items), items)
-        self.assertIn("Replays and high scores...", [n.name for n in walk(menu)])
+
+        # Down to "Play", into it, down to the replays and high scores, Enter.
+        self.walk_menu(menu, "Play")
+        self.keys("Right")
+        play = self.until("the Play menu", lambda: self.find("popup menu", "Play"))
+        self.walk_menu(play, "Replays and high scores...")
+        self.keys("Return")
+        replays = self.until("the replays window", lambda: self.find("filler|frame|dialog", "Replays and high scores"))
+        self.assertTrue(replays.getState().contains(pyatspi.STATE_ACTIVE))
+        self.assertIn("Game A", [n.name for n in walk(replays) if n.getRoleName() == "page tab"])
+        # Escape closes it, and the keys reach the unit again.
         self.keys("Escape")
-        self.until("the menu closed", lambda: self.find("popup menu", "Menu") is None)
+        self.until("the replays window closed", lambda: not replays.getState().contains(pyatspi.STATE_SHOWING))
+        heard = len(self.names)
+        self.keys("F10")
+        self.until("the face said once more", lambda: len(self.names) > heard)
+
+    def walk_menu(self, menu, name):
+        """Down through a menu's items until the one named is selected."""
+        def selected():
+            return [n.name for n in menu if n.getState().contains(pyatspi.STATE_FOCUSED)
+                    or n.getState().contains(pyatspi.STATE_SELECTED)]
+        for _ in range(20):
+            self.keys("Down")
+            if self.until("an item selected", selected) == [name]:
+                return
+        self.fail(f"{name} never selected in {[n.name for n in menu]}")
 
 
 if __name__ == "__main__":
