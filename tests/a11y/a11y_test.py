@@ -2,7 +2,8 @@
 controls have names, the keyboard alone gets from it to a game, the unit
 says what its face shows and tells of a game's start, each miss and its
 end as events, the popup menu opened from the keyboard is in the tree
-with named items, and the replays window is opened and closed by keys.
+with named items, and the replays window and the key settings are opened
+and closed by keys.
 
     a11y_test.py IGNIVAR    (run inside an X server and a D-Bus session)
 """
@@ -125,6 +126,18 @@ class ScreenReader(unittest.TestCase):
         heard = len(self.names)
         self.keys("F10")
         self.until("the face said once more", lambda: len(self.names) > heard)
+
+        # The key settings likewise, and Escape leaves them as they were.
+        self.keys("Menu")
+        self.walk_menu(self.until("the menu again", lambda: self.find("popup menu", "Menu")), "Key settings")
+        self.keys("Return")
+        keys = self.until("the key settings", lambda: self.find("filler|frame|dialog", "Key settings"))
+        self.until("the key settings shown", lambda: keys.getState().contains(pyatspi.STATE_ACTIVE))
+        self.keys("Escape")
+        self.until("the key settings closed", lambda: not keys.getState().contains(pyatspi.STATE_SHOWING))
+        heard = len(self.names)
+        self.keys("F10")
+        self.until("the face said after the key settings", lambda: len(self.names) > heard)
 
     def walk_menu(self, menu, name):
         """Down through a menu's items until the one named is selected."""
