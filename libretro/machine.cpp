@@ -147,20 +147,10 @@ bool Machine::load_skin(bool from_system) {
 }
 
 void Machine::load_sounds() {
-    for (int i = 0; i < kSampleCount; ++i) {
-        const auto s = static_cast<Sample>(i);
-        const std::string relative = files::sound_file(sample_name(s));
-        // The player's skin folder may bring its own sounds; else the built-in ones.
-        std::string path = folder_of(config_) + "/" + relative;
-        if (!files::is_regular_file(path)) path = std::string(kBuiltInRoot) + "/" + relative;
-        auto bytes = files::read_regular_file(path, 64ull * 1024 * 1024);
-        auto decoded = bytes ? sound::decode_wav(bytes->data(), bytes->size()) : Result<sound::Samples>(bytes.error());
-        if (!decoded) {
-            if (log_) log_(path + ": " + decoded.message());
-            continue;
-        }
-        mixer_.set_sample(s, std::move(decoded).value());
-    }
+    // The player's skin folder may bring its own sounds; else the built-in ones.
+    sound::load_samples(mixer_, {folder_of(config_), kBuiltInRoot}, [this](const std::string& problem) {
+        if (log_) log_(problem);
+    });
 }
 
 void Machine::place_view() {

@@ -1,5 +1,8 @@
 #include "sound/mixer.h"
 
+#include "files/places.h"
+#include "files/read.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -57,6 +60,26 @@ void Mixer::resume(const std::vector<SoundInFlight>& sounds) {
     voices_.clear();
     for (const SoundInFlight& s : sounds)
         if (voices_.size() < kVoices) voices_.push_back({s.sample, s.started, frame_at(s.started)});
+}
+
+void load_samples(Mixer& mixer, const std::vector<std::string>& folders,
+                  const std::function<void(const std::string&)>& tell) {
+    for (int i = 0; i < kSampleCount; ++i) {
+        const auto s = static_cast<Sample>(i);
+        const std::string relative = files::sound_file(sample_name(s));
+        std::string path;
+        for (const std::string& folder : folders) {
+            path = folder + "/" + relative;
+            if (files::is_regular_file(path)) break;
+        }
+        auto bytes = files::read_regular_file(path, 64ull * 1024 * 1024);
+        auto decoded = bytes ? decode_wav(bytes->data(), bytes->size()) : Result<Samples>(bytes.error());
+        if (!decoded) {
+            tell(path + ": " + decoded.message() + " (the unit plays without this sound)");
+            continue;
+        }
+        mixer.set_sample(s, std::move(decoded).value());
+    }
 }
 
 }  // namespace ignivar::sound

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "sim/state.h"
@@ -68,5 +70,12 @@ private:
     std::array<std::vector<std::int16_t>, kSampleCount> converted_{};
     std::vector<Voice> voices_;
 };
+
+// Reads each sample's WAV file from the first of `folders` that has it
+// (a player's skin folder before the built-in one, say) and hands it to the
+// mixer; a sample that cannot be read is told to `tell`, and the unit then
+// plays without it.
+void load_samples(Mixer& mixer, const std::vector<std::string>& folders,
+                  const std::function<void(const std::string&)>& tell);
 
 }  // namespace ignivar::sound

@@ -1,6 +1,8 @@
 // The page's unit, run natively: what the page hands it and reads back.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "temp_dir.h"
 #include "web/web_unit.h"
 
@@ -72,9 +74,25 @@ TEST(WebUnit, FindsTheCasesButtonsAndShowsOnlyShippedScales) {
     EXPECT_EQ(unit.button_at(top_x, top_y - 10, 12), input::Button::GameA);
     EXPECT_TRUE(unit.set_scale(1));
     EXPECT_EQ(unit.width(), unit.skin_width());
+    EXPECT_EQ(unit.warnings(), "") << "every sound read";
     web::WebUnit missing(dir.file("nowhere"), 1, 44100, "", dir.file("replays"));
     EXPECT_FALSE(missing.ready());
     EXPECT_NE(missing.error().find("Config.ini"), std::string::npos) << missing.error();
+}
+
+TEST(WebUnit, ASoundThatCannotBeReadIsSaidAndTheUnitPlaysOn) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path assets = IGNIVAR_ASSET_DIR;
+    fs::create_directory_symlink(assets / "Graphics", dir.path / "Graphics");
+    fs::create_symlink(assets / "Config.ini", dir.path / "Config.ini");
+    dir.write("Sound/Start.wav", "RIFF, but no sound");
+    for (const std::string wav : {"Enemy.wav", "Gameover.wav", "Miss.wav", "Shot.wav"})
+        fs::create_symlink(assets / "Sound" / wav, dir.path / "Sound" / wav);
+    web::WebUnit unit(dir.path.string(), 1, 44100, "", dir.file("replays"));
+    ASSERT_TRUE(unit.ready()) << unit.error();
+    EXPECT_NE(unit.warnings().find("Start.wav"), std::string::npos) << unit.warnings();
+    EXPECT_NE(unit.warnings().find("plays without"), std::string::npos) << unit.warnings();
 }
 
 TEST(WebUnit, PadsRewindAndVolumeWorkAsOnTheDesktop) {

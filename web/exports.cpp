@@ -30,11 +30,14 @@ EMSCRIPTEN_KEEPALIVE int ign_scale_for(double width, double height) {
 }
 
 // Starts the unit at `scale` with the settings the page kept; 0 when it
-// cannot (ign_error says why).
+// cannot (ign_error says why; after a start, what it started without).
 EMSCRIPTEN_KEEPALIVE int ign_start(int scale, int rate, const char* settings) {
     unit = std::make_unique<WebUnit>(ignivar::web::kAssetRoot, scale, rate, settings ? settings : "",
                                      std::string(ignivar::web::kKeptRoot) + "/replays");
-    if (unit->ready()) return 1;
+    if (unit->ready()) {
+        error_text = unit->warnings();
+        return 1;
+    }
     error_text = unit->error();
     unit.reset();
     return 0;

@@ -8,6 +8,7 @@ file(GLOB_RECURSE found RELATIVE ${DIR}
      ${DIR}/Config.ini ${DIR}/Graphics/Skin/* ${DIR}/Sound/*.wav)
 list(FILTER found EXCLUDE REGEX "\\.generated$")
 list(FILTER found EXCLUDE REGEX "@[35-9]x\\.")
+list(FILTER found EXCLUDE REGEX "contrast")  # the desktop's high-contrast face
 file(REMOVE_RECURSE ${OUT})
 foreach(f ${found})
   get_filename_component(d ${f} DIRECTORY)

@@ -7,11 +7,9 @@
 #include "files/places.h"
 #include "gamepad/default_mapping.h"
 #include "gamepad/gamepad.h"
-#include "files/read.h"
 #include "host/face_words.h"
 #include "host/look_setting.h"
 #include "host/replay_store.h"
-#include "sound/wav.h"
 
 namespace ignivar::web {
 
@@ -182,13 +180,9 @@ bool WebUnit::set_scale(int scale) {
 }
 
 void WebUnit::load_sounds() {
-    for (int i = 0; i < kSampleCount; ++i) {
-        const auto s = static_cast<Sample>(i);
-        const std::string path = root_ + "/" + files::sound_file(sample_name(s));
-        auto bytes = files::read_regular_file(path, 64ull * 1024 * 1024);
-        auto decoded = bytes ? sound::decode_wav(bytes->data(), bytes->size()) : Result<sound::Samples>(bytes.error());
-        if (decoded) mixer_.set_sample(s, std::move(decoded).value());
-    }
+    sound::load_samples(mixer_, {root_}, [this](const std::string& problem) {
+        warnings_ += (warnings_.empty() ? "" : "\n") + problem;
+    });
 }
 
 void WebUnit::set_look(const skin::LcdLook& look) {

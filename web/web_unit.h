@@ -78,6 +78,8 @@ public:
 
     bool ready() const { return compositor_ != nullptr; }
     const std::string& error() const { return error_; }
+    // What the unit started without (a sound that could not be read).
+    const std::string& warnings() const { return warnings_; }
     int scale() const { return scale_; }
     // The scale the unit is shown at when `wanted` (1..4) is asked for.
     static int shipped_scale(int wanted);
@@ -166,7 +168,7 @@ private:
     void load_sounds();
 
     std::string root_;
-    std::string error_;
+    std::string error_, warnings_;
     int scale_ = 1;
     PageStore store_;
     SilentSink sound_;

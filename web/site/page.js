@@ -415,6 +415,8 @@ async function main() {
   seen.module = M;
   M._free(settings);
   if (!ok) { say(M.UTF8ToString(M._ign_error())); return; }
+  const without = M.UTF8ToString(M._ign_error());
+  if (without) say(without);
   muted = M._ign_mute(-1) === 1;
   $('sound').setAttribute('aria-pressed', muted ? 'false' : 'true');
   const steps = new Int32Array(M.HEAPU8.buffer, M._ign_volume_steps(), M._ign_volume_step_count());
