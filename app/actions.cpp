@@ -123,6 +123,9 @@ constexpr Action kActions[] = {
      [](W& w, bool) { w.lcd().set_unlit(25); }, [](CW& w) { return unlit_is(w, 25); }},
     {"pm_unlit_50", Place::Display, Kind::Choice, "Unlit segments clear", KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.lcd().set_unlit(50); }, [](CW& w) { return unlit_is(w, 50); }},
+    {"pm_display_n2", Place::Display, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_contrast", Place::Display, Kind::Toggle, "High contrast", KEYS(0, 0), When::Always, {}, false, false,
+     [](W& w, bool on) { w.lcd().set_contrast(on); }, [](CW& w) { return w.lcd().look().contrast; }},
 
     // The menu without the mouse (Shift+F10 too, as the desktop has it).
     {"open_menu", Place::KeyOnly, Kind::Command, "Open the menu (or Shift+F10)", KEYS(Qt::Key_Menu, 0), When::Always, {}, false, false,

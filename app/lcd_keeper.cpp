@@ -26,6 +26,7 @@ void LcdKeeper::set_real(bool real) {
     look_.real = real;
     host::keep_look(store_, look_);
     if (!real) timer_.stop();
+    emit look_changed();
     emit repaint();
 }
 
@@ -34,7 +35,17 @@ void LcdKeeper::set_unlit(int strength) {
     const bool glass = look_.unlit == skin::kUnlitAsFace;
     look_.unlit = strength;
     host::keep_look(store_, look_);
-    if (glass && skin_ && !skin_->lcd.glass.picture) emit glass_needed();
+    if (glass && skin_ && !skin_->lcd.glass.picture) emit pictures_needed();
+    emit look_changed();
+    emit repaint();
+}
+
+void LcdKeeper::set_contrast(bool contrast) {
+    if (contrast == look_.contrast) return;
+    look_.contrast = contrast;
+    host::keep_look(store_, look_);
+    if (contrast && skin_ && !skin_->lcd.contrast.picture) emit pictures_needed();
+    emit look_changed();
     emit repaint();
 }
 

@@ -25,6 +25,7 @@ public:
     void set_real(bool real);
     // Percent, or skin::kUnlitAsFace.
     void set_unlit(int strength);
+    void set_contrast(bool contrast);
     // Makes the shadows of a freshly loaded skin (it outlives them until the next).
     void skin_loaded(const skin::Skin& skin);
     // The LCD as the shown unit shows it now, for a paint; null in the exact look.
@@ -36,9 +37,12 @@ public:
 signals:
     // The look changed, or a fade moved on: repaint what differs.
     void repaint();
-    // Unlit segments got a strength of their own while the skin was
-    // loaded without its glass: load it again.
-    void glass_needed();
+    // The player chose another look (the case's edges may look otherwise).
+    void look_changed();
+    // Unlit segments got a strength of their own, or high contrast was
+    // chosen, while the skin was loaded without the picture that needs:
+    // load it again.
+    void pictures_needed();
 
 private:
     void schedule();

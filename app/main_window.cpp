@@ -71,9 +71,7 @@ void TForm1::FormCreate() {
         repaint_changed();
         lcd_->changed();
     });
-    lcd_ = new LcdKeeper(host_.store(), [this]() -> const host::Host& { return replays_->shown_host(); }, this);
-    connect(lcd_, &LcdKeeper::repaint, this, [this] { repaint_changed(); });
-    connect(lcd_, &LcdKeeper::glass_needed, this, [this] { load_skin(); });
+    make_lcd_keeper();
     connect(replays_, &ReplayKeeper::started, this, [this] { let_go_of_everything(); });
     connect(keeper_, &GameKeeper::went_back, this, [this] { replays_->recorder().went_back(); });
     // A game continued from a saved moment is recorded from there, as such.
@@ -100,6 +98,13 @@ void TForm1::FormCreate() {
     });
     setAccessibleName("Ignivar");
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
+}
+
+void TForm1::make_lcd_keeper() {
+    lcd_ = new LcdKeeper(host_.store(), [this]() -> const host::Host& { return replays_->shown_host(); }, this);
+    connect(lcd_, &LcdKeeper::repaint, this, [this] { repaint_changed(); });
+    connect(lcd_, &LcdKeeper::pictures_needed, this, [this] { load_skin(); });
+    connect(lcd_, &LcdKeeper::look_changed, this, [this] { update_shape(); });
 }
 
 QMenu* TForm1::popup_menu() const { return popup_ ? popup_->menu() : nullptr; }

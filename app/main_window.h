@@ -174,6 +174,7 @@ protected:
 
 private:
     void FormCreate();
+    void make_lcd_keeper();
     void load_skin();
     // The zoom chosen, or the largest below it that fits the screen and the
     // memory budget, for a unit of `unit`'s size.

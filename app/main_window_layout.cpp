@@ -58,6 +58,7 @@ Status TForm1::load_at_zoom(int factor) {
     req.fullscreen = fullscreen_;
     req.keeper = keeper_pictures_;
     req.lcd_glass = lcd_->look().unlit != skin::kUnlitAsFace;
+    req.lcd_contrast = lcd_->look().contrast;
     // Full screen draws the pictures as they are loaded; the windowed
     // layout keys its see-through colour out of their plain pixels.
     req.form = fullscreen_ ? skin::PixelForm::PremultipliedArgb : skin::PixelForm::Rgba;

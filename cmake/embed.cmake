@@ -7,6 +7,8 @@ list(FILTER found EXCLUDE REGEX "\\.generated$")
 # The core shows the unit at 1x to 4x: the larger variants (for the desktop
 # program's full screen) stay out of it.
 list(FILTER found EXCLUDE REGEX "@[5-9]x\\.")
+# Nor does it offer the desktop's high-contrast face.
+list(FILTER found EXCLUDE REGEX "contrast")
 list(SORT found)
 set(asm "")
 set(decl "")

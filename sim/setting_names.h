@@ -22,6 +22,8 @@ enum class Setting : int {
     // How the LCD looks: "Exact" or "Real", and the strength of unlit
     // segments in percent (-1: as the skin's face shows them).
     LcdLook, LcdUnlit,
+    // The high-contrast look for low vision: 1 on, 0 off.
+    LcdContrast,
     Count
 };
 
@@ -48,6 +50,7 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "Mute",
     "LcdLook",
     "LcdUnlit",
+    "LcdContrast",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

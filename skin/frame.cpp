@@ -98,15 +98,16 @@ void add_glyph(std::vector<FrameItem>& items, const Skin& skin, int cell_section
 }
 
 // The LCD in a look other than the exact one: the glass over the face's
-// own unlit segments, the shadows of what shows, each segment at its
-// level over its unlit strength.
+// own unlit segments (or the high-contrast face instead of the face), the
+// shadows of what shows, each segment at its level over its unlit strength.
 class LcdSteps {
 public:
     LcdSteps(const Skin& skin, const Display& display, const LcdFrame& lcd)
         : skin_(skin),
           lcd_(lcd),
           shades_(lcd.look.real ? lcd.shades : instant_shades(display)),
-          unlit_(lcd.look.unlit == kUnlitAsFace ? 0 : std::clamp(lcd.look.unlit, 0, 100) * 255 / 100) {}
+          contrast_(lcd.look.contrast && skin.lcd.contrast.picture),
+          unlit_(lcd.look.unlit == kUnlitAsFace || contrast_ ? 0 : std::clamp(lcd.look.unlit, 0, 100) * 255 / 100) {}
 
     void add(std::vector<FrameItem>& items, const Step& step) const {
         if (step.kind == Kind::Digit) {
@@ -122,9 +123,12 @@ public:
             if (shown > 0) add_section(items, skin_.pictures[step.section], static_cast<std::uint8_t>(shown));
             return;
         }
-        add_section(items, skin_.pictures[step.section]);
-        if (step.section != section_index("im_background")) return;
-        if (lcd_.look.unlit != kUnlitAsFace) add_section(items, skin_.lcd.glass);
+        // High contrast: its own face, and no sheen over the glass.
+        static const int face = section_index("im_background"), sheen = section_index("im_background_screen_top");
+        if (contrast_ && step.section == sheen) return;
+        add_section(items, contrast_ && step.section == face ? skin_.lcd.contrast : skin_.pictures[step.section]);
+        if (step.section != face) return;
+        if (lcd_.look.unlit != kUnlitAsFace && !contrast_) add_section(items, skin_.lcd.glass);
         if (lcd_.look.real && lcd_.shadows) shadows(items);
     }
 
@@ -158,6 +162,7 @@ private:
     const Skin& skin_;
     const LcdFrame& lcd_;
     LcdShades shades_;
+    bool contrast_;
     std::uint8_t unlit_;
 };
 

@@ -26,8 +26,10 @@ inline constexpr int kUnlitAsFace = -1;
 struct LcdLook {
     bool real = false;
     int unlit = kUnlitAsFace;
+    // For low vision: the skin's high-contrast face, unlit segments hidden.
+    bool contrast = false;
     // Today's look: segments switch in one frame, the face as drawn.
-    bool exact() const { return !real && unlit == kUnlitAsFace; }
+    bool exact() const { return !real && unlit == kUnlitAsFace && !contrast; }
     friend bool operator==(const LcdLook&, const LcdLook&) = default;
 };
 

@@ -257,7 +257,7 @@ private:
         return {};
     }
 
-    // The LCD's glass and shadow: a setting out of range is said and its
+    // The LCD's glass, high-contrast face and shadow: a setting out of range is said and its
     // default taken.
     Status lcd(const std::string& skin_dir) {
         Skin::Lcd& l = skin_.lcd;
@@ -266,22 +266,38 @@ private:
         l.shadow_y = ranged("ShadowY", l.shadow_y, -16, 16);
         l.shadow_blur = ranged("ShadowBlur", l.shadow_blur, 0, 8);
         l.shadow_strength = ranged("ShadowStrength", l.shadow_strength, 0, 100);
-        const std::string name = cfg_.read_string("LCD", "Glass", "");
-        if (names_nothing(name) || !req_.lcd_glass) return {};
+        const int glass_left = ranged("GlassLeft", 0, -kMaxPictureSide, kMaxPictureSide);
+        const int glass_top = ranged("GlassTop", 0, -kMaxPictureSide, kMaxPictureSide);
+        if (Status s = lcd_picture(skin_dir, "Glass", "glass", req_.lcd_glass, glass_left, glass_top, l.glass,
+                                   "unlit segments are drawn over the face as it is");
+            !s)
+            return s;
+        // The face again, its corners see-through as the face's are.
+        l.contrast.transparent = true;
+        return lcd_picture(skin_dir, "Contrast", "high-contrast face", req_.lcd_contrast, 0, 0, l.contrast,
+                           "the high-contrast look shows the face as it is");
+    }
+
+    // One of the LCD's pictures, at `left`, `top` of the face; a missing
+    // file is said, with what the look does without it.
+    Status lcd_picture(const std::string& skin_dir, const char* key, const char* noun, bool wanted, int left,
+                       int top, PlacedPicture& out, const char* without) {
+        const std::string name = cfg_.read_string("LCD", key, "");
+        if (names_nothing(name) || !wanted) return {};
         const std::string file = skin_dir + name;
         if (!exists(file)) {
-            skin_.warnings.push_back(req_.config_path + ": the LCD's glass " + file +
-                                     " is missing, so unlit segments are drawn over the face as it is");
+            skin_.warnings.push_back(req_.config_path + ": the LCD's " + noun + " " + file +
+                                     " is missing, so " + without);
             return {};
         }
-        if (Status s = load_into(file, false, l.glass.picture); !s) return s;
-        if (Status s = variant(file, l.glass); !s) return s;
-        l.glass.file = file;
-        l.glass.source = PlacedPicture::Source::File;
-        l.glass.left = wrapping_add(ranged("GlassLeft", 0, -kMaxPictureSide, kMaxPictureSide), skin_.offset_x);
-        l.glass.top = wrapping_add(ranged("GlassTop", 0, -kMaxPictureSide, kMaxPictureSide), skin_.offset_y);
-        l.glass.width = l.glass.picture->width;
-        l.glass.height = l.glass.picture->height;
+        if (Status s = load_into(file, false, out.picture); !s) return s;
+        if (Status s = variant(file, out); !s) return s;
+        out.file = file;
+        out.source = PlacedPicture::Source::File;
+        out.left = wrapping_add(left, skin_.offset_x);
+        out.top = wrapping_add(top, skin_.offset_y);
+        out.width = out.picture->width;
+        out.height = out.picture->height;
         return {};
     }
 

@@ -68,10 +68,13 @@ struct Skin {
 
     // The LCD's own settings ([LCD]): its glass with no segment on it, drawn
     // over the face where unlit segments are drawn at a strength of their
-    // own (a face may show them faintly), and the segments' shadow on the
-    // glass's back, in skin pixels and percent.
+    // own (a face may show them faintly), a high-contrast face, and the
+    // segments' shadow on the glass's back, in skin pixels and percent.
     struct Lcd {
         PlacedPicture glass;
+        // The whole face again in high contrast, for low vision: no ghosts
+        // of segments on its glass (none when the skin has none).
+        PlacedPicture contrast;
         int shadow_x = 2, shadow_y = 2, shadow_blur = 1, shadow_strength = 30;
     } lcd;
     // What the load went past: settings out of range, taken as their defaults.
@@ -113,6 +116,8 @@ struct LoadRequest {
     // strength of their own: a front end that knows they have none spares
     // its start the picture).
     bool lcd_glass = true;
+    // The high-contrast face is loaded (only for a player who chose it).
+    bool lcd_contrast = false;
     // The full screen's backdrop and logo are loaded (a front end with a
     // background of its own, or that never shows the logo, spares its start
     // their pictures).

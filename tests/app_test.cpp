@@ -245,6 +245,15 @@ TEST(MainWindow, TheLookIsChosenDrawnAndKept) {
     win.w->popup().item("pm_look_exact")->trigger();
     win.w->popup().item("pm_unlit_face")->trigger();
     EXPECT_EQ(win.w->render_frame(), exact);
+    // High contrast: its face loaded when chosen, drawn, kept, and gone again.
+    EXPECT_FALSE(win.w->skin().lcd.contrast.picture);
+    win.w->popup().item("pm_contrast")->trigger();
+    EXPECT_TRUE(win.w->skin().lcd.contrast.picture);
+    EXPECT_NE(win.w->render_frame(), exact);
+    EXPECT_TRUE(win.store.read_flag(Setting::LcdContrast, false));
+    win.w->popup().item("pm_contrast")->trigger();
+    EXPECT_FALSE(win.store.read_flag(Setting::LcdContrast, true));
+    EXPECT_EQ(win.w->render_frame(), exact);
 }
 
 TEST(MainWindow, KeyMapping) {

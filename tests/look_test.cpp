@@ -8,6 +8,8 @@
 #include <string>
 
 #include "harness.h"
+#include "host/look_setting.h"
+#include "settings/memory_store.h"
 #include "sim/pictures.h"
 #include "sim/state.h"
 #include "skin/compositor.h"
@@ -73,6 +75,40 @@ TEST(Look, TheExactLookIsTodaysFrames) {
 // A segment darkens quickly and clears slowly, on the unit's time, from
 // wherever it was when it switched; a digit cell shows its new glyph
 // darkening over the old one clearing.
+// For low vision: on the high-contrast face, unlit segments are not seen at
+// all and lit ones are dark; the store keeps the choice.
+TEST(Look, HighContrastHidesUnlitSegmentsAndShowsLitOnesDark) {
+    skin::LoadRequest req;
+    req.config_path = kDir + "/Config.ini";
+    req.program_dir = kDir;
+    req.search_current_dir = false;
+    req.lcd_contrast = true;
+    skin::Skin s;
+    ASSERT_TRUE(skin::load_unit_face(req, s).ok());
+    ASSERT_TRUE(s.lcd.contrast.picture);
+    const skin::Rect lcd = skin::lcd_rect(s, 0);
+    skin::LcdFrame frame;
+    frame.look.contrast = true;
+    for (const bool lit : {false, true}) {
+        Display d;
+        d.Vid_Show_All(lit);
+        skin::Compositor c(s, 1);
+        c.update(d, {}, &frame);
+        int white = 0, dark = 0;
+        for (int y = lcd.y; y < lcd.y + lcd.h; ++y)
+            for (int x = lcd.x; x < lcd.x + lcd.w; ++x) {
+                const std::uint32_t p = c.pixels()[static_cast<std::size_t>(y) * c.width() + x] & 0xFFFFFF;
+                white += p == 0xFFFFFF;
+                dark += (p & 0xFF) < 64 && (p >> 8 & 0xFF) < 64 && (p >> 16 & 0xFF) < 64;
+            }
+        if (!lit) EXPECT_EQ(white, lcd.w * lcd.h) << "no ghost of an unlit segment";
+        else EXPECT_GT(dark, lcd.w * lcd.h / 10) << "lit segments dark on the white glass";
+    }
+    MemoryStore store;
+    host::keep_look(store, frame.look);
+    EXPECT_TRUE(host::read_look(store).contrast);
+}
+
 TEST(Look, SegmentsFadeOnTheUnitsTime) {
     Display d;
     skin::LcdHistory h;

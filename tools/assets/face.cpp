@@ -194,6 +194,44 @@ QImage draw_face(const std::vector<Segment>& segs, const char* pressed, int scal
     return img;
 }
 
+// The face for low vision: black case and bezel, white glass with no ghost
+// of a segment on it (the segments, near black, stand out at their
+// strongest), the buttons black with thick yellow outlines, yellow print.
+QImage draw_contrast_face(int scale = 1) {
+    const QColor yellow(255, 230, 0);
+    QImage img = transparent_image(kWidth * scale, kHeight * scale);
+    QPainter p(&img);
+    prepare(p);
+    p.scale(scale, scale);
+    p.setBrush(Qt::black);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawRoundedRect(QRectF(kCase).adjusted(0.5, 0.5, -0.5, -0.5), 30, 30);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(kGlass);
+    const auto caption = [&](const QRectF& r, const QString& text, int size) {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(size);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(yellow);
+        p.drawText(r, Qt::AlignCenter, text);
+    };
+    caption(QRectF(104, 4, 332, 18), "IGNIVAR", 14);
+    caption(QRectF(120, 328, 300, 18), "FIRE  \u00B7  WATER  \u00B7  WATCH", 11);
+    for (const Button& b : kButtons) {
+        const QRectF r = QRectF(b.rect).adjusted(3, 3, -3, -3);
+        p.setPen(QPen(yellow, b.round ? 5 : 3));
+        p.setBrush(Qt::black);
+        if (b.round) p.drawEllipse(r);
+        else p.drawRoundedRect(r, 7, 7);
+        const QRectF cap = b.round ? QRectF(b.rect.left() - 8, b.rect.bottom() + 3, b.rect.width() + 16, 15)
+                                   : QRectF(b.rect.left() - 8, b.rect.bottom() + 1, b.rect.width() + 16, 13);
+        caption(cap, b.caption, b.round ? 11 : 9);
+    }
+    return img;
+}
+
 // The glass's sheen and the bezel's inner rim, drawn over everything: a
 // picture of the glass's size only, as nothing of it lies outside (a picture
 // of the whole face would be mostly see-through, and slow to decode).
@@ -317,6 +355,7 @@ void draw_at_scale(const fs::path& skin_dir, const std::vector<Segment>& segs, i
     save_png(draw_face(segs, nullptr, scale), (skin_dir / ("background" + at + ".png")).string());
     save_png(draw_screen_top(scale), (skin_dir / ("screen_top" + at + ".png")).string());
     save_png(draw_glass(scale), (skin_dir / ("glass" + at + ".png")).string());
+    save_png(draw_contrast_face(scale), (skin_dir / ("contrast" + at + ".png")).string());
     for (const Button& b : kButtons) {
         const std::string id = b.id;
         if (id == "set") continue;
@@ -357,9 +396,11 @@ std::string config_text(const std::map<std::string, std::pair<std::string, QRect
            "[VideoMode]\nTranspColor=$00FF00FF\n\n"
            "[Manual]\nManualDir=Graphics\\Manual\\\nManualWidth=345\nManualHeight=255\n\n"
            "; The LCD: its glass with no segment on it (for unlit segments drawn at a\n"
-           "; strength of their own), and the segments' shadow on the glass's back\n"
-           "; (offset and blur in pixels, strength in percent).\n"
+           "; strength of their own), the whole face in high contrast (for low vision),\n"
+           "; and the segments' shadow on the glass's back (offset and blur in pixels,\n"
+           "; strength in percent).\n"
            "[LCD]\nGlass=glass.png\nGlassLeft=" << kGlass.left() << "\nGlassTop=" << kGlass.top()
+        << "\nContrast=contrast.png"
         << "\nShadowX=2\nShadowY=2\nShadowBlur=1\nShadowStrength=30\n\n";
     for (int n = 1; n <= skin::kSections; ++n) {
         const std::string name(skin::section_picture_name(n));
