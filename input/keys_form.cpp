@@ -97,6 +97,8 @@ void TKeysForm::make_row(int n) {
     l->setGeometry(row.label_place);
     l->setAlignment(row.align | Qt::AlignVCenter);
     l->setFont(pixel_font("Arial", 12, true));
+    l->setBuddy(cb);  // a screen reader says the button with its key
+    cb->setAccessibleName(row.label);
     labels_[n - 1] = l;
 }
 

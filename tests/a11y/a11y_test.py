@@ -133,6 +133,13 @@ class ScreenReader(unittest.TestCase):
         self.keys("Return")
         keys = self.until("the key settings", lambda: self.find("filler|frame|dialog", "Key settings"))
         self.until("the key settings shown", lambda: keys.getState().contains(pyatspi.STATE_ACTIVE))
+        # Each key's list is labelled by the button it works.
+        lists = [n for n in walk(keys) if n.getRoleName() == "combo box"]
+        self.assertEqual(len(lists), 7)
+        for n in lists:
+            labels = [r.getTarget(0).name for r in n.getRelationSet()
+                      if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+            self.assertEqual(len(labels), 1, n.name)
         self.keys("Escape")
         self.until("the key settings closed", lambda: not keys.getState().contains(pyatspi.STATE_SHOWING))
         heard = len(self.names)
