@@ -65,6 +65,10 @@ ClickLabel* TManualForm::button(const char* name, const char* file, QRect place)
     b->setObjectName(name);
     b->setGeometry(place);
     b->setPixmap(ui::program_picture(program_dir_, file));
+    // The pressed look under each button is only a picture.
+    const std::string n = name;
+    if (n.ends_with("_up"))
+        b->setAccessibleName(n.starts_with("btn_left") ? "Previous page" : n.starts_with("btn_right") ? "Next page" : "Close");
     return b;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace ignivar::windows {
@@ -12,6 +13,12 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
+    // Whether anything happens on a press or a click: only then is it a
+    // button (or link) to a screen reader, not a picture of one.
+    bool acts() const {
+        return isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::pressed)) ||
+               isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::clicked));
+    }
     ClickLabel(const QString& text, QWidget* parent) : ClickLabel(parent) { setText(text); }
 
 signals:

@@ -84,6 +84,8 @@ class ScreenReader(unittest.TestCase):
         self.assertIn(("Donate", "Opens the donation page in the browser"), buttons)
         self.assertIn(("Play", "Unavailable until a sound output is chosen"), buttons)
         self.assertIn(("Play", "Switches the unit on"), buttons)
+        waiting = next(n for n in walk(self.app()) if n.description == "Unavailable until a sound output is chosen")
+        self.assertFalse(waiting.getState().contains(pyatspi.STATE_ENABLED), "the waiting Play is said unavailable")
 
         # A sound output and Play by keys; then the time, and game A.
         self.keys("Down", "Return", "Return")
