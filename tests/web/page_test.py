@@ -103,6 +103,8 @@ class Page(unittest.TestCase):
             self.js("localStorage.removeItem('ignivar.resume')")
         self.d.get(self.url)
         until("the unit's first frame", lambda: self.js("return window.ignivarPage && window.ignivarPage.draws > 0"))
+        # Keys and taps are taken once the kept games' folder is read.
+        until("the page listening", lambda: self.js("return window.ignivarPage.listening"))
         message = self.text("message")
         self.assertIn(message, ["", RESUMED] if resume else [""])
 

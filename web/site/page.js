@@ -29,7 +29,7 @@ const pointers = new Map();   // pointer id -> the button it holds
 // console: the module, the sound chunks and canvas draws so far, when the
 // first frame was drawn, how long the unit took to start and the main
 // thread's time in frames that changed the picture.
-const seen = { module: null, soundChunks: 0, draws: 0, layouts: 0, firstFrame: 0, startMs: 0, changedFrames: 0, changedMs: 0 };
+const seen = { module: null, listening: false, soundChunks: 0, draws: 0, layouts: 0, firstFrame: 0, startMs: 0, changedFrames: 0, changedMs: 0 };
 window.ignivarPage = seen;
 
 function say(text) { $('message').textContent = text; }
@@ -445,6 +445,7 @@ async function main() {
   for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel'])
     canvas.addEventListener(type, onPointer);
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  seen.listening = true;
 
   addEventListener('pagehide', keepResume);
   document.addEventListener('visibilitychange', () => { if (document.hidden) keepResume(); });
