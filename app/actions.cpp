@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "input/key_codes.h"
+#include "skin/lcd_look.h"
 
 namespace ignivar::app {
 namespace {
@@ -107,9 +108,9 @@ constexpr Action kActions[] = {
     {"pm_zoom_out", Place::Zoom, Kind::Command, "Smaller", KEYS(Qt::Key_Minus, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.zoom_out(); }},
     // "Display": the LCD as it is drawn exactly, or as real glass shows it.
-    {"pm_look_exact", Place::Display, Kind::Choice, "Exact", KEYS(0, 0), When::Always, {}, false, false,
+    {"pm_look_exact", Place::Display, Kind::Choice, skin::kLookNames[0], KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.lcd().set_real(false); }, [](CW& w) { return !w.lcd().look().real; }},
-    {"pm_look_real", Place::Display, Kind::Choice, "Real", KEYS(0, 0), When::Always, {}, false, false,
+    {"pm_look_real", Place::Display, Kind::Choice, skin::kLookNames[1], KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.lcd().set_real(true); }, [](CW& w) { return w.lcd().look().real; }},
     {"pm_display_n1", Place::Display, Kind::Separator, "-", KEYS(0, 0)},
     {"pm_unlit_face", Place::Display, Kind::Choice, "Unlit segments as the face shows them", KEYS(0, 0), When::Always,

@@ -56,10 +56,7 @@ void LcdKeeper::skin_loaded(const skin::Skin& skin) {
 
 const skin::LcdFrame* LcdKeeper::frame() const {
     if (look_.exact()) return nullptr;
-    frame_.look = look_;
-    frame_.shades = look_.real ? shown_().lcd_shades() : skin::LcdShades{};
-    if (look_.real && !shadows_ && skin_) shadows_ = std::make_unique<skin::LcdShadows>(*skin_);
-    frame_.shadows = look_.real ? shadows_.get() : nullptr;
+    frame_ = shown_().lcd_frame(look_, skin_, shadows_);
     return &frame_;
 }
 

@@ -144,6 +144,15 @@ public:
     // How lit each segment looks at the clock's present moment (a paused
     // game's clock stands still, and so do its fades).
     skin::LcdShades lcd_shades() const { return lcd_.shades(time_.now()); }
+    // What a frame needs to draw the LCD now in `look`: the real look's
+    // levels, and the shadows of `skin` (none without one), made into
+    // `shadows` the first time they are needed and kept there for as long
+    // as the skin.
+    skin::LcdFrame lcd_frame(const skin::LcdLook& look, const skin::Skin* skin,
+                             std::unique_ptr<skin::LcdShadows>& shadows) const {
+        if (look.real && !shadows && skin) shadows = std::make_unique<skin::LcdShadows>(*skin);
+        return {look, look.real ? lcd_shades() : skin::LcdShades{}, look.real ? shadows.get() : nullptr};
+    }
     // The clock's present moment.
     Millis now() const { return time_.now(); }
     // How long from the clock's present moment until a fade of the LCD is

@@ -181,9 +181,7 @@ void Machine::run_frame(const Held& held) {
     }
     time_.step();
     host_->sync();
-    if (options_.real && !shadows_) shadows_ = std::make_unique<skin::LcdShadows>(skin_);  // for as long as the skin
-    const skin::LcdFrame lcd{{options_.real, options_.unlit},
-                             options_.real ? host_->lcd_shades() : skin::LcdShades{}, shadows_.get()};
+    const skin::LcdFrame lcd = host_->lcd_frame({options_.real, options_.unlit}, &skin_, shadows_);
     compositor_->update(host_->unit().display(), {}, &lcd);
     const std::int64_t frames = mixer_.rate() / kFps;
     audio_.resize(static_cast<std::size_t>(frames) * 2);

@@ -257,8 +257,8 @@ private:
         return {};
     }
 
-    // The LCD's glass, high-contrast face and shadow: a setting out of range is said and its
-    // default taken.
+    // The LCD's glass, high-contrast face and shadow: a setting out of range
+    // is said and its default taken.
     Status lcd(const std::string& skin_dir) {
         Skin::Lcd& l = skin_.lcd;
         l = {};

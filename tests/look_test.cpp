@@ -20,12 +20,13 @@ namespace {
 
 const std::string kDir = IGNIVAR_ASSET_DIR;
 
-skin::Skin unit_face(int scale) {
+skin::Skin unit_face(int scale, bool contrast = false) {
     skin::LoadRequest req;
     req.config_path = kDir + "/Config.ini";
     req.program_dir = kDir;
     req.scale = scale;
     req.search_current_dir = false;
+    req.lcd_contrast = contrast;
     skin::Skin s;
     EXPECT_TRUE(skin::load_unit_face(req, s).ok());
     return s;
@@ -78,13 +79,7 @@ TEST(Look, TheExactLookIsTodaysFrames) {
 // For low vision: on the high-contrast face, unlit segments are not seen at
 // all and lit ones are dark; the store keeps the choice.
 TEST(Look, HighContrastHidesUnlitSegmentsAndShowsLitOnesDark) {
-    skin::LoadRequest req;
-    req.config_path = kDir + "/Config.ini";
-    req.program_dir = kDir;
-    req.search_current_dir = false;
-    req.lcd_contrast = true;
-    skin::Skin s;
-    ASSERT_TRUE(skin::load_unit_face(req, s).ok());
+    const skin::Skin s = unit_face(1, true);
     ASSERT_TRUE(s.lcd.contrast.picture);
     const skin::Rect lcd = skin::lcd_rect(s, 0);
     skin::LcdFrame frame;

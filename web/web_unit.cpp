@@ -196,8 +196,7 @@ void WebUnit::set_look(const skin::LcdLook& look) {
 const std::vector<skin::Rect>& WebUnit::advance(Millis ms) {
     time_.tick(ms);
     host_->sync();
-    if (look_.real && !shadows_) shadows_ = std::make_unique<skin::LcdShadows>(skin_);
-    lcd_ = {look_, look_.real ? host_->lcd_shades() : skin::LcdShades{}, look_.real ? shadows_.get() : nullptr};
+    lcd_ = host_->lcd_frame(look_, &skin_, shadows_);
     const std::vector<skin::Rect>& rects =
         compositor_->update(host_->unit().display(), {}, look_.exact() ? nullptr : &lcd_);
     // Each rectangle's pixels in a row of their own, for the page's canvas.
