@@ -89,6 +89,9 @@ constexpr Action kActions[] = {
      [](W& w, bool) { w.sound_keeper().set_volume(50); }, [](CW& w) { return volume_is(w, 50); }},
     {"pm_volume_25", Place::Sound, Kind::Choice, "Volume 25 %", KEYS(0, 0), When::Always, {}, false, false,
      [](W& w, bool) { w.sound_keeper().set_volume(25); }, [](CW& w) { return volume_is(w, 25); }},
+    {"pm_sound_n2", Place::Sound, Kind::Separator, "-", KEYS(0, 0)},
+    {"pm_panned", Place::Sound, Kind::Toggle, "Sounds follow the flames", KEYS(0, 0), When::Always,
+     Setting::PannedSounds, false, false, [](W& w, bool on) { w.sound_keeper().set_panned(on); }},
 
     // "Zoom": the unit at 1x to 4x, or as large as fits the screen.
     {"pm_zoom_fit", Place::Zoom, Kind::Choice, "Fit the screen", KEYS(0, 0), When::Always, {}, false, false,

@@ -51,7 +51,8 @@ int Program::run() {
         host_, SoundRest::Device{.wake = [this] { return !sound_.muted() && wake_sound(); },
                                  .rest = [] { return sound::rest_device(); }});
     main_window_.sound_keeper().set_output({.set_volume = [](int percent) { sound::set_volume(percent); },
-                                            .set_muted = [this](bool muted) { sound_.set_muted(muted); }});
+                                            .set_muted = [this](bool muted) { sound_.set_muted(muted); },
+                                            .set_panned = [this](bool on) { sound_.set_panned(on); }});
     create_windows();
     report_start_phase("windows made");
     QObject::connect(&main_window_, &TForm1::activated, [this] { form_activate(); });

@@ -6,6 +6,7 @@ namespace ignivar::app {
 
 SoundKeeper::SoundKeeper(SettingsStore& store, QObject* parent) : QObject(parent), store_(store) {
     muted_ = store_.read_flag(Setting::Mute, false);
+    panned_ = store_.read_flag(Setting::PannedSounds, false);
     // A stored volume between the steps is taken to the nearest one.
     const int stored = store_.read_number(Setting::Volume, 100);
     volume_ = sound::nearest_volume_step(stored);
@@ -15,6 +16,12 @@ void SoundKeeper::set_output(Output output) {
     output_ = std::move(output);
     if (output_.set_volume) output_.set_volume(volume_);
     if (output_.set_muted) output_.set_muted(muted_);
+    if (output_.set_panned) output_.set_panned(panned_);
+}
+
+void SoundKeeper::set_panned(bool panned) {
+    panned_ = panned;
+    if (output_.set_panned) output_.set_panned(panned);
 }
 
 void SoundKeeper::set_muted(bool muted) {

@@ -1,5 +1,5 @@
-// The player's own control of the sound, beside the unit's: a mute and a
-// volume of a few steps, kept in the store as values of their own. The
+// The player's own control of the sound, beside the unit's: a mute, a
+// volume of a few steps and sounds that follow the flames, kept in the store as values of their own. The
 // action table's keys and menu items reach it.
 #pragma once
 
@@ -20,6 +20,7 @@ public:
     struct Output {
         std::function<void(int percent)> set_volume;
         std::function<void(bool muted)> set_muted;
+        std::function<void(bool panned)> set_panned;
     };
 
     SoundKeeper(SettingsStore& store, QObject* parent);
@@ -29,6 +30,8 @@ public:
 
     void set_muted(bool muted);
     void set_volume(int percent);
+    // Sounds follow the flames (the store keeps it through the menu's row).
+    void set_panned(bool panned);
     bool muted() const { return muted_; }
     int volume() const { return volume_; }
 
@@ -36,6 +39,7 @@ private:
     SettingsStore& store_;
     Output output_;
     bool muted_ = false;
+    bool panned_ = false;
     int volume_ = 100;
 };
 

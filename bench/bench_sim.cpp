@@ -16,7 +16,7 @@ namespace {
 
 class NullSink : public SoundSink {
 public:
-    void play(Sample) override { ++played; }
+    void play(Sample, int) override { ++played; }
     void stop_all() override {}
     long played = 0;
 };

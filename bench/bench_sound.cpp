@@ -61,7 +61,7 @@ void first_sound_figures(const std::string& dir) {
             // The key goes down, the game's sample comes as it is let go.
             if (way.woken) sound::wake_device();
             if (way.woken || !way.on_demand) std::this_thread::sleep_for(std::chrono::milliseconds(80));
-            ms.push_back(to_first_sound(file, [&] { out.play(Sample::Shot); }));
+            ms.push_back(to_first_sound(file, [&] { out.play(Sample::Shot, kNoLane); }));
             out.shutdown();
         }
         std::sort(ms.begin(), ms.end());
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     const Sample samples[] = {Sample::Enemy, Sample::Shot, Sample::Start, Sample::Miss};
     for (int i = 0; i < 20000; ++i) {
         const auto t0 = std::chrono::steady_clock::now();
-        out.play(samples[i % 4]);
+        out.play(samples[i % 4], i % 4);
         us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
         if (i % 48 == 47) out.stop_all();  // keep channels free, as a game's pace does
     }

@@ -17,7 +17,7 @@ namespace ignivar {
 // Records the samples that really sounded, for the `sounds` command.
 class RecordingSink : public SoundSink {
 public:
-    void play(Sample s) override { played.push_back(s); }
+    void play(Sample s, int) override { played.push_back(s); }
     void stop_all() override {}
     std::vector<Sample> played;
 };

@@ -95,6 +95,7 @@ Machine::Machine(const Options& options, std::string system_folder, std::functio
     : options_(options), system_folder_(std::move(system_folder)), log_(std::move(log)), mixer_(options.rate) {
     clock_.utc = options.utc;
     mixer_.set_muted(!options.sound);
+    mixer_.set_panned(options.panned);
     const bool own = !system_folder_.empty() &&
                      files::is_regular_file(system_folder_ + "/ignivar/" + std::string(files::kConfigFile));
     if (!(own && load_skin(true)) && !load_skin(false)) return;
@@ -111,7 +112,7 @@ void Machine::reset() {
     host_->create();
     host_->unit().set_sound_output(true);
     host_->on_event([this](const UnitEvent& e) {
-        if (e.kind == EventKind::SoundPlayed) mixer_.start(e.sample, e.at);
+        if (e.kind == EventKind::SoundPlayed) mixer_.start(e.sample, e.at, e.lane);
     });
     host_->keep_sounds([this] { return mixer_.sounding(audio_frame_); },
                        [this](const std::vector<SoundInFlight>& s) { mixer_.resume(s); });
@@ -215,6 +216,7 @@ void Machine::apply(const Options& o) {
     options_ = o;
     clock_.utc = o.utc;
     mixer_.set_muted(!o.sound);
+    mixer_.set_panned(o.panned);
     if (rate) {
         const std::int64_t units = rescaled(audio_frame_, 1000 * kFps, mixer_.rate());
         mixer_.set_rate(o.rate);

@@ -30,6 +30,9 @@ const std::vector<Option>& table() {
         {"ignivar_background", "Background", "What shows around the unit's case: the skin's backdrop or its colour.",
          {{"backdrop", "Backdrop"}, {"colour", "Plain colour"}}},
         {"ignivar_sound", "Sound", "The unit's five sound effects.", {{"enabled", "On"}, {"disabled", "Off"}}},
+        {"ignivar_panned_sounds", "Sounds follow the flames",
+         "A flame's, a miss's and the water's sound panned to its lane: left, middle or right.",
+         {{"disabled", "Off"}, {"enabled", "On"}}},
         {"ignivar_clock", "Clock", "The time the watch shows.",
          {{"local", "Local time (as the desktop program)"}, {"utc", "UTC"}}},
         {"ignivar_lcd_look", "LCD look",
@@ -129,6 +132,7 @@ Options read_options(retro_environment_t env) {
     o.size = size.size() == 2 && size[0] >= '1' && size[0] <= '4' ? size[0] - '0' : 1;
     o.backdrop = value_of(env, "ignivar_background") != "colour";
     o.sound = value_of(env, "ignivar_sound") != "disabled";
+    o.panned = value_of(env, "ignivar_panned_sounds") == "enabled";
     o.utc = value_of(env, "ignivar_clock") == "utc";
     o.rate = value_of(env, "ignivar_audio_rate") == "48000" ? 48000 : 44100;
     o.real = value_of(env, "ignivar_lcd_look") == "real";

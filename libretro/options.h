@@ -14,6 +14,7 @@ struct Options {
     int size = 1;                  // 1..4 times the skin's size
     bool backdrop = true;          // see-through parts on the backdrop, else on the skin's colour
     bool sound = true;
+    bool panned = false;           // each sample panned to the lane it comes from
     bool utc = false;              // the watch shows UTC, else the host's local time
     int rate = 44100;              // audio frames a second
     bool real = false;             // the LCD's segments fade and cast shadows

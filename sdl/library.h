@@ -17,7 +17,7 @@
     X(SDL_JoystickInstanceID) X(SDL_GameControllerRumble) X(SDL_GameControllerGetButtonFromString)           \
     X(SDL_GameControllerGetAxisFromString) X(Mix_OpenAudioDevice) X(Mix_CloseAudio) X(Mix_QuerySpec)          \
     X(Mix_AllocateChannels) X(Mix_Volume) X(Mix_QuickLoad_RAW) X(Mix_FreeChunk) X(Mix_PlayChannel)           \
-    X(Mix_HaltChannel) X(Mix_Playing) X(Mix_GetChunk)
+    X(Mix_HaltChannel) X(Mix_Playing) X(Mix_GetChunk) X(Mix_SetPanning)
 
 namespace ignivar::sdl {
 

@@ -74,7 +74,7 @@ void Unit::Timer_GameTimer() {
 
     for (int pos = 1; pos <= kPositions; ++pos) {
         if (st_.cell(k, pos)) {
-            Snd_Play(Sample::Enemy);
+            Snd_Play(Sample::Enemy, k);
             break;
         }
     }

@@ -44,7 +44,7 @@ void Unit::Inp_shoot_down() {
     timers_.set_enabled(TimerId::Game, false);  // flames stand still while the shot flies
     st_.shot_lane = st_.hero;
     st_.shot_pos = 1;
-    Snd_Play(Sample::Shot);
+    Snd_Play(Sample::Shot, st_.shot_lane);
     st_.shot_step = 1;
     arm(TimerId::Shot, 1);
 }
@@ -72,7 +72,7 @@ void Unit::Timer_ShotTimer() {
         timers_.set_enabled(TimerId::Shot, false);
         arm(TimerId::Game, 1);
     } else if (st_.shot_step == 10) {
-        Snd_Play(Sample::Shot);
+        Snd_Play(Sample::Shot, lane_no);
         st_.shot_step = 11;
     } else if (st_.shot_step == 11) {
         st_.score += 10;

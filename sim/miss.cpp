@@ -4,11 +4,23 @@
 
 namespace ignivar {
 
+// The lane whose flame reached the hero's row; the unit as a whole when it
+// is not one lane.
+int Unit::missed_lane() const {
+    int found = kNoLane;
+    for (int lane_no = 1; lane_no <= kLanes; ++lane_no) {
+        if (!st_.cell(lane_no, 1)) continue;
+        if (found != kNoLane) return kNoLane;
+        found = lane_no;
+    }
+    return found;
+}
+
 void Unit::Timer_MissTimer() {
     int next = 0;  // interval for the next firing, 0 = none
     switch (st_.miss_step) {
         case 1:
-            Snd_Play(Sample::Miss);
+            Snd_Play(Sample::Miss, missed_lane());
             display_.Vid_Show_Segment(Seg::MissScene1, false);
             display_.Vid_Show_Segment(Seg::MissScene2, true);
             display_.Vid_Show_Segment(Seg::MissScene3, true);

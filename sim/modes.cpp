@@ -51,15 +51,15 @@ void Unit::reset_high_scores() {
     store_.write_number(Setting::HiScore2, 0);
 }
 
-void Unit::tell(EventKind kind, Sample sample) {
+void Unit::tell(EventKind kind, Sample sample, int lane) {
     if (!events_) return;
-    events_->on_unit_event({kind, timers_.now(), st_.mode, st_.score, st_.misses, sample});
+    events_->on_unit_event({kind, timers_.now(), st_.mode, st_.score, st_.misses, sample, lane});
 }
 
-void Unit::Snd_Play(Sample s) {
+void Unit::Snd_Play(Sample s, int lane) {
     if (!st_.sound_output || !st_.game_sound) return;
-    sound_.play(s);
-    tell(EventKind::SoundPlayed, s);
+    sound_.play(s, lane);
+    tell(EventKind::SoundPlayed, s, lane);
 }
 
 void Unit::Snd_Silence() {

@@ -20,18 +20,23 @@ enum class Sample : std::uint8_t { Enemy, Gameover, Miss, Shot, Start, Count };
 inline constexpr int kSampleCount = static_cast<int>(Sample::Count);
 std::string_view sample_name(Sample s);  // "Enemy" ... named after its file
 
+// Where a sample comes from on the face: 1 to 3 a lane, left to right (a
+// flame's, the hero's water, a miss), 0 the unit as a whole. A front end
+// that lets sounds follow the flames pans by it; the others ignore it.
+inline constexpr int kNoLane = 0;
+
 // Where samples go. The unit calls it only when a sample should really sound.
 class SoundSink {
 public:
     virtual ~SoundSink() = default;
-    virtual void play(Sample s) = 0;
+    virtual void play(Sample s, int lane) = 0;
     virtual void stop_all() = 0;
 };
 
 // A sound output that plays nothing.
 class SilentSink : public SoundSink {
 public:
-    void play(Sample) override {}
+    void play(Sample, int) override {}
     void stop_all() override {}
 };
 
@@ -69,6 +74,7 @@ struct UnitEvent {
     int score = 0;
     int misses = 0;
     Sample sample = Sample::Count;  // SoundPlayed only
+    int lane = kNoLane;             // SoundPlayed only: where it comes from
 };
 
 class EventSink {

@@ -24,6 +24,8 @@ enum class Setting : int {
     LcdLook, LcdUnlit,
     // The high-contrast look for low vision: 1 on, 0 off.
     LcdContrast,
+    // Sounds follow the flames, each panned to its lane: 1 on, 0 off.
+    PannedSounds,
     Count
 };
 
@@ -51,6 +53,7 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "LcdLook",
     "LcdUnlit",
     "LcdContrast",
+    "PannedSounds",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

@@ -161,7 +161,10 @@ void write_payload(Writer& w, const UnitState& s) {
         const SoundInFlight& f = i < s.sounds.size() ? s.sounds[i] : none;
         // How long ago it started: a sound effect lasts seconds, not weeks.
         const Millis ago = std::clamp<Millis>(s.now - f.started, 0, std::numeric_limits<std::uint32_t>::max());
-        w.u8(static_cast<std::uint32_t>(f.sample));
+        // The lane rides in the sample's high bits: a moment saved before
+        // lanes were told reads as lane 0, the unit as a whole.
+        const int lane = f.lane >= 1 && f.lane <= kLanes ? f.lane : kNoLane;
+        w.u8(static_cast<std::uint32_t>(f.sample) | static_cast<std::uint32_t>(lane) << 4);
         w.u32(static_cast<std::uint32_t>(ago));
     }
 }
@@ -199,9 +202,11 @@ void read_coin(Reader& r, UnitState& s) {
 void read_sounds(Reader& r, UnitState& s) {
     const auto count = static_cast<std::size_t>(r.check(static_cast<std::int64_t>(r.raw(1)), 0, kMaxSoundsInFlight));
     for (std::size_t i = 0; i < kMaxSoundsInFlight; ++i) {
-        const auto sample = static_cast<Sample>(r.check(static_cast<std::int64_t>(r.raw(1)), 0, kSampleCount - 1));
+        const auto byte = static_cast<std::int64_t>(r.raw(1));
+        const auto sample = static_cast<Sample>(r.check(byte & 0x0f, 0, kSampleCount - 1));
+        const auto lane = static_cast<int>(r.check(byte >> 4, kNoLane, kLanes));
         const auto ago = static_cast<Millis>(r.raw(4));
-        if (i < count) s.sounds.push_back({sample, s.now - std::min(ago, s.now)});
+        if (i < count) s.sounds.push_back({sample, s.now - std::min(ago, s.now), lane});
     }
 }
 

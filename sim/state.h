@@ -30,6 +30,7 @@ inline constexpr std::uint32_t kStateVersion = 1;
 struct SoundInFlight {
     Sample sample = Sample::Enemy;
     Millis started = 0;
+    int lane = kNoLane;  // where it comes from, for a mixer that pans
     friend bool operator==(const SoundInFlight&, const SoundInFlight&) = default;
 };
 inline constexpr std::size_t kMaxSoundsInFlight = 64;

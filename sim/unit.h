@@ -109,7 +109,7 @@ public:
     void Timer_Game_OverTimer();
 
     // Sound.
-    void Snd_Play(Sample s);
+    void Snd_Play(Sample s, int lane = kNoLane);
     void Snd_Silence();
 
 private:
@@ -120,6 +120,7 @@ private:
     void mode_button_up(bool game_a);
     void switch_sound_off();
     void darken_shot_lane(int lane_no);
+    int missed_lane() const;
     void start_intermission();
     // Play goes on: the game tick runs again at once.
     void resume_play();
@@ -127,7 +128,7 @@ private:
     void start_play_in_lane_one(int shown_hero);
     void apply_high_score_rule();
     void arm(TimerId t, int ms);
-    void tell(EventKind kind, Sample sample = Sample::Count);
+    void tell(EventKind kind, Sample sample = Sample::Count, int lane = kNoLane);
 
     Display display_;
     TimerBank timers_;

@@ -62,5 +62,8 @@ std::string device_problem();
 bool rest_device();
 // The loudness of every channel, 0 to 100 percent of the samples' own.
 void set_volume(int percent);
+// The balance of one playing channel, each side 0 to 100 percent (100 and
+// 100: as the sample is), until a sample is played on it again.
+void set_channel_balance(int channel, int left_percent, int right_percent);
 
 }  // namespace ignivar::sound

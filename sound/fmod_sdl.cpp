@@ -168,7 +168,10 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
 int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
     if (g.resting && sample) ignivar::sound::wake_device();
     if (!g.device_open || !sample || !sample->chunk) return -1;
-    return lib()->Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
+    const int played = lib()->Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
+    // A channel keeps the balance an earlier sound gave it.
+    if (played >= 0) lib()->Mix_SetPanning(played, 255, 255);
+    return played;
 }
 
 bool FSOUND_StopSound(int channel) {
@@ -229,6 +232,12 @@ bool rest_device() {
 void set_volume(int percent) {
     g.volume = std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
     if (g.device_open) lib()->Mix_Volume(-1, g.volume);
+}
+
+void set_channel_balance(int channel, int left_percent, int right_percent) {
+    if (!g.device_open || channel < 0) return;
+    const auto side = [](int percent) { return static_cast<Uint8>(std::clamp(percent, 0, 100) * 255 / 100); };
+    lib()->Mix_SetPanning(channel, side(left_percent), side(right_percent));
 }
 
 LibraryState library_state() {

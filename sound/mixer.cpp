@@ -20,9 +20,9 @@ void Mixer::set_rate(int rate) {
     for (Voice& v : voices_) v.first = frame_at(v.started);
 }
 
-void Mixer::start(Sample s, Millis at) {
+void Mixer::start(Sample s, Millis at, int lane) {
     if (voices_.size() >= kVoices || length(s) == 0) return;
-    voices_.push_back({s, at, frame_at(at)});
+    voices_.push_back({s, at, frame_at(at), lane});
 }
 
 int nearest_volume_step(int percent) {
@@ -38,10 +38,11 @@ void Mixer::mix(std::int64_t from, std::int64_t to, std::int16_t* out) {
         const std::int64_t end = v.first + static_cast<std::int64_t>(data.size() / 2);
         const std::int64_t a = std::max(from, v.first), b = std::min(to, end);
         if (muted_) continue;
+        const Balance g = panned_ ? lane_balance(v.lane) : Balance{};
         for (std::int64_t f = a; f < b; ++f) {
             const std::size_t src = static_cast<std::size_t>(f - v.first) * 2, dst = static_cast<std::size_t>(f - from) * 2;
-            sum[dst] += data[src];
-            sum[dst + 1] += data[src + 1];
+            sum[dst] += data[src] * g.left / 100;
+            sum[dst + 1] += data[src + 1] * g.right / 100;
         }
     }
     for (std::size_t i = 0; i < sum.size(); ++i)
@@ -52,14 +53,14 @@ void Mixer::mix(std::int64_t from, std::int64_t to, std::int16_t* out) {
 std::vector<SoundInFlight> Mixer::sounding(std::int64_t now) const {
     std::vector<SoundInFlight> out;
     for (const Voice& v : voices_)
-        if (v.first + static_cast<std::int64_t>(length(v.sample)) > now) out.push_back({v.sample, v.started});
+        if (v.first + static_cast<std::int64_t>(length(v.sample)) > now) out.push_back({v.sample, v.started, v.lane});
     return out;
 }
 
 void Mixer::resume(const std::vector<SoundInFlight>& sounds) {
     voices_.clear();
     for (const SoundInFlight& s : sounds)
-        if (voices_.size() < kVoices) voices_.push_back({s.sample, s.started, frame_at(s.started)});
+        if (voices_.size() < kVoices) voices_.push_back({s.sample, s.started, frame_at(s.started), s.lane});
 }
 
 void load_samples(Mixer& mixer, const std::vector<std::string>& folders,

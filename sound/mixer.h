@@ -17,6 +17,22 @@
 
 namespace ignivar::sound {
 
+// How loud a sample is on the left and on the right, in percent of its
+// own, when sounds follow the flames: the near side whole, the far side at
+// a quarter for the outer lanes (plainly to one side on headphones, yet
+// still heard by the other ear). The middle lane and the unit as a whole
+// are centred and sound exactly as without lanes; nothing ever gets louder
+// than its sample, so panning cannot clip.
+struct Balance {
+    int left = 100, right = 100;
+    friend bool operator==(const Balance&, const Balance&) = default;
+};
+constexpr Balance lane_balance(int lane) {
+    if (lane == 1) return {100, 25};
+    if (lane == 3) return {25, 100};
+    return {};
+}
+
 // The player's volume steps, in percent, loudest first.
 inline constexpr std::array<int, 4> kVolumeSteps = {100, 75, 50, 25};
 // The step nearest to a stored volume.
@@ -36,6 +52,9 @@ public:
     bool muted() const { return muted_; }
     // The loudness of what is mixed, in percent.
     void set_volume(int percent) { volume_ = percent; }
+    // Sounds follow the flames: each voice is panned to its lane.
+    void set_panned(bool panned) { panned_ = panned; }
+    bool panned() const { return panned_; }
 
     // The output frame at which virtual time `ms` falls.
     // In 128 bits: a moment far on (a saved clock may be some 10^13 ms)
@@ -44,8 +63,8 @@ public:
         return static_cast<std::int64_t>(static_cast<__int128>(ms) * rate_ / 1000);
     }
 
-    // A sample starts at virtual time `at`.
-    void start(Sample s, Millis at);
+    // A sample starts at virtual time `at`, from `lane` (see SoundSink).
+    void start(Sample s, Millis at, int lane = kNoLane);
     // Mixes the output frames [from, to) into `out` (stereo, to - from
     // frames, cleared first) and forgets the voices that have ended.
     void mix(std::int64_t from, std::int64_t to, std::int16_t* out);
@@ -60,11 +79,13 @@ private:
         Sample sample;
         Millis started;
         std::int64_t first;  // output frame of its first sample
+        int lane;
     };
     std::size_t length(Sample s) const { return converted_[static_cast<int>(s)].size() / 2; }
 
     int rate_;
     bool muted_ = false;
+    bool panned_ = false;
     int volume_ = 100;
     std::array<sound::Samples, kSampleCount> decoded_{};
     std::array<std::vector<std::int16_t>, kSampleCount> converted_{};

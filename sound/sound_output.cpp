@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/places.h"
+#include "sound/mixer.h"
 
 namespace ignivar::sound {
 
@@ -54,8 +55,11 @@ void SoundOutput::set_muted(bool muted) {
     muted_ = muted;
 }
 
-void SoundOutput::play(Sample s) {
-    if (active_ && !muted_) FSOUND_PlaySound(FSOUND_FREE, handle(s));
+void SoundOutput::play(Sample s, int lane) {
+    if (!active_ || muted_) return;
+    const int channel = FSOUND_PlaySound(FSOUND_FREE, handle(s));
+    const Balance b = lane_balance(lane);
+    if (panned_ && b != Balance{}) set_channel_balance(channel, b.left, b.right);
 }
 
 void SoundOutput::stop_all() {

@@ -53,9 +53,12 @@ public:
     // is handed to the library; the unit plays on as it would.
     void set_muted(bool muted);
     bool muted() const { return muted_; }
+    // Sounds follow the flames: each sample panned to its lane.
+    void set_panned(bool panned) { panned_ = panned; }
+    bool panned() const { return panned_; }
 
     // SoundSink: the unit calls these only when it should really sound.
-    void play(Sample s) override;
+    void play(Sample s, int lane) override;
     void stop_all() override;
 
     // The path a sample file is loaded from.
@@ -65,6 +68,7 @@ private:
     std::string program_dir_;
     bool active_ = false;
     bool muted_ = false;
+    bool panned_ = false;
     std::array<FSOUND_SAMPLE*, kSampleCount> handles_{};
 };
 

@@ -184,17 +184,18 @@ TEST(MainWindow, MuteIsSaidAndScreenshotsShowTheUnitAlone) {
     EXPECT_EQ(again.w->keeper().banner(), "SOUND ON");
 }
 
-// The player's mute and volume: by key and menu, handed to the output,
-// stored only when they change, and read back at the next start.
-TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
+// The player's mute, volume and panning: by key and menu, handed to the
+// output, stored only when they change, and read back at the next start.
+TEST(SoundKeeper, MuteVolumeAndPanningStoredOnlyWhenChanged) {
     test::BasicDesk<test::RecordingStore> win(false);
     win.w->power_on();
     const int mode = win.host.unit().state().mode;
     SoundKeeper& keeper = win.w->sound_keeper();
     std::vector<std::string> told;
     keeper.set_output({.set_volume = [&](int v) { told.push_back("volume " + std::to_string(v)); },
-                       .set_muted = [&](bool m) { told.push_back(m ? "muted" : "unmuted"); }});
-    EXPECT_EQ(told, (std::vector<std::string>{"volume 100", "unmuted"})) << "the stored choices, at once";
+                       .set_muted = [&](bool m) { told.push_back(m ? "muted" : "unmuted"); },
+                       .set_panned = [&](bool p) { told.push_back(p ? "panned" : "centred"); }});
+    EXPECT_EQ(told, (std::vector<std::string>{"volume 100", "unmuted", "centred"})) << "the stored choices, at once";
     win.store.writes.clear();
     told.clear();
     QTest::keyClick(win.w.get(), Qt::Key_F7);
@@ -210,12 +211,17 @@ TEST(SoundKeeper, MuteAndVolumeStoredOnlyWhenChanged) {
     EXPECT_TRUE(win.w->popup().item("pm_volume_100")->isChecked()) << "100 % still marked";
     win.w->popup().item("pm_volume_50")->trigger();
     keeper.set_volume(50);
-    EXPECT_EQ(win.store.writes, (std::vector<std::string>{"Mute=1", "Mute=0", "Volume=50"}));
-    EXPECT_EQ(told, (std::vector<std::string>{"muted", "unmuted", "volume 50"}));
+    win.w->popup().item("pm_panned")->trigger();
+    EXPECT_EQ(win.store.writes, (std::vector<std::string>{"Mute=1", "Mute=0", "Volume=50", "PannedSounds=1"}));
+    EXPECT_EQ(told, (std::vector<std::string>{"muted", "unmuted", "volume 50", "panned"}));
     EXPECT_EQ(win.host.unit().state().mode, mode) << "the key is not the unit's";
     SoundKeeper again(win.store, nullptr);
+    std::vector<std::string> told_again;
+    again.set_output({.set_volume = nullptr, .set_muted = nullptr,
+                      .set_panned = [&](bool p) { told_again.push_back(p ? "panned" : "centred"); }});
     EXPECT_EQ(again.volume(), 50);
     EXPECT_FALSE(again.muted());
+    EXPECT_EQ(told_again, std::vector<std::string>{"panned"});
 }
 
 // The Display menu's look and unlit strength are kept, drawn at once, and

@@ -3,6 +3,8 @@
 // showed; time sources keep exact time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -54,6 +56,20 @@ int nearest_flame(const GameState& s) {
 
 TEST(Host, EventsMatchTheDisplaysHistoryOverWholeGames) {
     Frames f;
+    // Where each sample comes from: the lane whose flames just moved, the
+    // lane the water runs up, the lane whose flame reached the hero; the
+    // count-downs and the game's own sounds from the unit as a whole.
+    std::set<std::pair<Sample, int>> heard, misplaced;
+    f.host.on_event([&](const UnitEvent& e) {
+        if (e.kind != EventKind::SoundPlayed) return;
+        const GameState& s = f.host.unit().state();
+        int from = kNoLane;
+        if (e.sample == Sample::Enemy && s.play) from = s.lane;
+        if (e.sample == Sample::Shot) from = s.shot_lane;
+        for (int lane = 1; lane <= kLanes && e.sample == Sample::Miss; ++lane)
+            if (s.cell(lane, 1)) from = lane;
+        (e.lane == from ? heard : misplaced).insert({e.sample, e.lane});
+    });
     f.host.handle([&] { f.host.unit().power_on(); });
     f.tap(input::Button::Time);
     struct Seen {
@@ -96,6 +112,11 @@ TEST(Host, EventsMatchTheDisplaysHistoryOverWholeGames) {
     EXPECT_EQ(told.misses, shown.misses);
     EXPECT_EQ(told.game_overs, shown.game_overs);
     EXPECT_EQ(sounds, f.sink.played);  // every sample the output got, in order
+    EXPECT_TRUE(misplaced.empty());
+    for (int lane = 1; lane <= kLanes; ++lane) EXPECT_TRUE(heard.count({Sample::Enemy, lane})) << lane;
+    EXPECT_TRUE(heard.count({Sample::Enemy, kNoLane})) << "the count-down";
+    EXPECT_GE(std::count_if(heard.begin(), heard.end(), [](auto h) { return h.first == Sample::Shot; }), 2);
+    EXPECT_FALSE(heard.count({Sample::Miss, kNoLane}));
 }
 
 TEST(Host, EventsCarryTheMomentAndTheGame) {

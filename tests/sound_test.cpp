@@ -156,6 +156,39 @@ TEST(Sound, OverlappingEffectsAreMixedTogether) {
     out.shutdown();
 }
 
+// Sounds follow the flames once chosen: a sample from lane 1 is whole on
+// the left and a quarter on the right; not chosen, or from the middle, a
+// sample on the same channel is as the file has it again.
+TEST(Sound, ASampleFromALaneLeansToItsSideOnceChosen) {
+    DiskAudio disk;
+    MemoryStore store;
+    SoundOutput out(kDir);
+    ASSERT_TRUE(out.startup("Microsoft DirectSound", store).ok());
+    const auto shot = opening(stereo_pcm(out.sample_path(Sample::Shot)));
+    const auto leaning = [&](const std::vector<std::int16_t>& pcm) {
+        for (std::size_t at = 0; at + shot.size() <= pcm.size(); at += 2) {
+            bool same = true;
+            for (std::size_t i = 0; same && i < shot.size(); i += 2)
+                same = pcm[at + i] == shot[i] && std::abs(pcm[at + i + 1] - shot[i + 1] * 63 / 255) <= 1;
+            if (same) return true;
+        }
+        return false;
+    };
+    out.set_panned(true);
+    out.play(Sample::Shot, 1);
+    bool heard = false;
+    for (int i = 0; i < 100 && !heard; ++i) {
+        heard = leaning(read_pcm(disk.file));
+        if (!heard) std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    EXPECT_TRUE(heard);
+    while (Mix_Playing(-1) > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    out.set_panned(false);
+    out.play(Sample::Shot, 1);
+    EXPECT_TRUE(recorded(disk.file, shot));
+    out.shutdown();
+}
+
 // A store that notes, at every write, whether the library had a device.
 class WatchingStore : public MemoryStore {
 public:
@@ -190,7 +223,7 @@ TEST(Sound, StartUpByDriver) {
         EXPECT_EQ(library_state().device_open, c.active) << c.driver;  // the dummy driver here
         for (int i = 0; i < kSampleCount; ++i)
             EXPECT_EQ(out.handle(static_cast<Sample>(i)) != nullptr, c.active) << c.driver << " sample " << i;
-        out.play(Sample::Shot);  // harmless either way
+        out.play(Sample::Shot, kNoLane);  // harmless either way
         out.shutdown();
         out.shutdown();  // and again
         EXPECT_FALSE(library_state().device_open);
@@ -240,11 +273,11 @@ TEST(Sound, MuteSilencesEverySample) {
     sounding.start_game_a();
     EXPECT_TRUE(sounding.unit.state().game_sound) << "the unit's switch is its own";
     EXPECT_EQ(Mix_Playing(-1), 0);
-    for (int i = 0; i < kSampleCount; ++i) out.play(static_cast<Sample>(i));
+    for (int i = 0; i < kSampleCount; ++i) out.play(static_cast<Sample>(i), kNoLane);
     EXPECT_EQ(Mix_Playing(-1), 0);
     out.set_muted(false);
     SDL_LockAudio();
-    out.play(Sample::Shot);
+    out.play(Sample::Shot, kNoLane);
     SDL_UnlockAudio();
     EXPECT_TRUE(recorded(disk.file, opening(stereo_pcm(out.sample_path(Sample::Shot)))));
     out.shutdown();
@@ -258,7 +291,7 @@ TEST(Sound, NoAudioDeviceAtAll) {
     EXPECT_FALSE(library_state().device_open);
     EXPECT_NE(out.handle(Sample::Enemy), nullptr);  // loaded from its file all the same
     EXPECT_EQ(FSOUND_PlaySound(FSOUND_FREE, out.handle(Sample::Enemy)), -1);
-    out.play(Sample::Miss);
+    out.play(Sample::Miss, kNoLane);
     out.stop_all();
     out.shutdown();
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -295,7 +328,7 @@ TEST(Sound, MissingSampleFiles) {
         if (c.ok) {
             EXPECT_TRUE(shown.empty()) << c.name;
             EXPECT_EQ(out.handle(Sample::Shot), nullptr);
-            out.play(Sample::Shot);  // silent and harmless
+            out.play(Sample::Shot, kNoLane);  // silent and harmless
             EXPECT_EQ(store.read_text("SoundMode"), "1");
         } else {
             EXPECT_EQ(shown, std::vector<std::string>{"Sound folder unproperly installed. Please reinstall the game."})

@@ -72,6 +72,11 @@ EMSCRIPTEN_KEEPALIVE int ign_mute(int muted) {
     if (running() && muted >= 0) unit->set_muted(muted != 0);
     return running() && unit->muted() ? 1 : 0;
 }
+// Sounds follow the flames (kept in the settings): -1 reads it.
+EMSCRIPTEN_KEEPALIVE int ign_panned(int panned) {
+    if (running() && panned >= 0) unit->set_panned(panned != 0);
+    return running() && unit->panned() ? 1 : 0;
+}
 // The volume steps, loudest first.
 EMSCRIPTEN_KEEPALIVE const int* ign_volume_steps() { return ignivar::sound::kVolumeSteps.data(); }
 EMSCRIPTEN_KEEPALIVE int ign_volume_step_count() { return static_cast<int>(ignivar::sound::kVolumeSteps.size()); }

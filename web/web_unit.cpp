@@ -54,7 +54,7 @@ WebUnit::WebUnit(std::string asset_root, int scale, int rate, std::string_view s
     host_->unit().set_sound_output(true);
     host_->on_event([this](const UnitEvent& e) {
         if (e.kind == EventKind::SoundPlayed) {
-            mixer_.start(e.sample, e.at);
+            mixer_.start(e.sample, e.at, e.lane);
             return;
         }
         if (e.kind == EventKind::Miss) missed_ = true;
@@ -66,6 +66,7 @@ WebUnit::WebUnit(std::string asset_root, int scale, int rate, std::string_view s
     host_->on_wake([this](std::optional<Millis>) { rewind_.note(*host_); });
     set_volume(store_.read_number(Setting::Volume, 100));
     mixer_.set_muted(store_.read_flag(Setting::Mute, false));
+    mixer_.set_panned(store_.read_flag(Setting::PannedSounds, false));
     recorder_ = std::make_unique<host::Recorder>(*host_);
     recorder_->on_finished([this](const host::Replay& r) {
         const auto kept = host::keep_replay(r, replay_folder_);
@@ -111,6 +112,11 @@ void WebUnit::stop_rewind() {
 void WebUnit::set_muted(bool muted) {
     mixer_.set_muted(muted);
     (void)store_.write_flag(Setting::Mute, muted);
+}
+
+void WebUnit::set_panned(bool panned) {
+    mixer_.set_panned(panned);
+    (void)store_.write_flag(Setting::PannedSounds, panned);
 }
 
 void WebUnit::set_volume(int percent) {

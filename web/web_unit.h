@@ -112,6 +112,9 @@ public:
     bool muted() const { return mixer_.muted(); }
     void set_volume(int percent);
     int volume() const { return volume_; }
+    // Sounds follow the flames, kept in the settings.
+    void set_panned(bool panned);
+    bool panned() const { return mixer_.panned(); }
 
     // Keys by their virtual-key code (the browser's keyCode), through the
     // unit's bindings; a button directly (a touch on the case).

@@ -242,6 +242,48 @@ TEST_F(Core, StatesAtRandomFramesRunOnIdentically) {
     EXPECT_TRUE(heard) << "the game's sound was among what was compared";
 }
 
+// Sounds follow the flames once chosen: off, both sides are alike; on,
+// some sounds lean left and some right, and a moment loaded while a
+// panned sample sounds goes on panned.
+TEST_F(Core, SoundsFollowTheFlamesOnceChosen) {
+    const auto play = [&](int from, int count) {
+        std::vector<std::int16_t> audio;
+        for (int n = from; n < from + count; ++n) {
+            f->run(player(n));
+            audio.insert(audio.end(), f->audio.begin(), f->audio.end());
+        }
+        return audio;
+    };
+    const auto leaning = [](const std::vector<std::int16_t>& a) {
+        std::pair<int, int> frames;  // louder on the left, on the right
+        for (std::size_t i = 0; i + 1 < a.size(); i += 2) {
+            frames.first += std::abs(a[i]) > std::abs(a[i + 1]);
+            frames.second += std::abs(a[i + 1]) > std::abs(a[i]);
+        }
+        return frames;
+    };
+    const auto centred = play(0, 700);
+    EXPECT_TRUE(std::any_of(centred.begin(), centred.end(), [](std::int16_t v) { return v != 0; }));
+    EXPECT_EQ(leaning(centred), std::pair(0, 0));
+    f->set_option("ignivar_panned_sounds", "enabled");
+    const auto [left, right] = leaning(play(700, 700));
+    EXPECT_GT(left, 1000);
+    EXPECT_GT(right, 1000);
+    int n = 1400;
+    std::vector<std::uint8_t> state;
+    const auto to_one_side = [](const SoundInFlight& v) { return v.lane == 1 || v.lane == 3; };
+    for (; n < 2400; ++n) {
+        f->run(player(n));
+        state = f->save();
+        const UnitState s = state_of(state);
+        if (std::any_of(s.sounds.begin(), s.sounds.end(), to_one_side)) break;
+    }
+    ASSERT_LT(n, 2400) << "a flame's sound in flight to one side";
+    const auto first = play(n + 1, 30);
+    ASSERT_TRUE(f->load(state));
+    EXPECT_EQ(play(n + 1, 30), first);
+}
+
 // The real look fades on the unit's time: the same game gives the same
 // frames, whether the front end loads a moment before every frame (as
 // run-ahead does) or not, and they are not the exact look's.

@@ -234,8 +234,12 @@ class Page(unittest.TestCase):
             finally:
                 self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
-    def test_7_the_real_look_is_chosen_fades_and_is_kept(self):
+    def test_7_the_real_look_fades_and_it_and_panned_sounds_are_kept(self):
         self.open()
+        panned = lambda: self.js("return document.getElementById('panned').getAttribute('aria-pressed')")  # noqa: E731
+        self.assertEqual(panned(), "false", "sounds follow the flames only once chosen")
+        self.d.find_element(By.ID, "panned").click()
+        self.assertEqual(panned(), "true")
         look = lambda: Select(self.d.find_element(By.ID, "look"))  # noqa: E731
         exact = self.picture()
         look().select_by_visible_text("Real")
@@ -250,6 +254,8 @@ class Page(unittest.TestCase):
         self.open()
         self.assertEqual(look().first_selected_option.text, "Real")
         look().select_by_visible_text("Exact")
+        self.assertEqual(panned(), "true")
+        self.d.find_element(By.ID, "panned").click()
 
 
 if __name__ == "__main__":

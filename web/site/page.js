@@ -423,6 +423,9 @@ async function main() {
   for (const step of steps) $('volume').add(new Option(`${step} %`, String(step)));
   $('volume').value = String(M._ign_volume(-1));
   $('volume').onchange = (e) => { M._ign_volume(Number(e.target.value)); frame(); };
+  const showPanned = (on) => $('panned').setAttribute('aria-pressed', on === 1 ? 'true' : 'false');
+  showPanned(M._ign_panned(-1));
+  $('panned').onclick = () => { showPanned(M._ign_panned(M._ign_panned(-1) ? 0 : 1)); frame(); };
   lookChoices();
   for (const line of M.UTF8ToString(M._ign_hints()).split('\n').filter(Boolean)) {
     const item = document.createElement('li');
