@@ -22,7 +22,7 @@ class TForm1;
 
 // Where a row shows: the popup menu itself (whose rows are also the in-game
 // menu's), one of its submenus, or nowhere (a key alone).
-enum class Place : std::uint8_t { Menu, Play, Sound, Zoom, Display, KeyOnly };
+enum class Place : std::uint8_t { Menu, Play, Sound, Zoom, Display, Language, KeyOnly };
 // What a row is: a command, an on/off item, one choice of several, a key
 // that acts while held (press and release), or a separator.
 enum class Kind : std::uint8_t { Command, Toggle, Choice, Hold, Separator };
@@ -62,6 +62,8 @@ const Action& action(std::string_view name);
 const Action* action_for_key(int qt_key, bool watching, bool* taken = nullptr);
 // A key as the menus show it: "F1", "Backspace" ...
 QString key_text(int qt_key);
+// A row's caption in the language spoken.
+QString caption_text(const Action& a);
 // A row's caption with its keys after a tab, as a menu shows it.
 QString menu_text(const Action& a);
 // What the program's own key with this key code of the key table does, in

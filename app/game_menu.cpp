@@ -44,7 +44,7 @@ void GameMenu::Vid_Display_Game_Menu() {
             label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             if (row.caption != "-") {
                 const QAction* a = menu_.item(row.name);
-                const QString caption = QString::fromUtf8(row.caption.data(), static_cast<int>(row.caption.size()));
+                const QString caption = caption_text(row);
                 label->setText("   " + caption + (a->isChecked() ? " [V]" : ""));
                 // A row's text stays inside its row: a long one is set a little smaller.
                 QFont fitted = font;

@@ -115,6 +115,17 @@ void TForm1::announce(const QString& words) {
     setAccessibleName(words);
 }
 
+void TForm1::set_language(std::string_view choice) {
+    (void)host_.store().write_text(setting_name(Setting::Language), choice);
+    if (openers_.language) openers_.language();
+    popup_->retranslate();
+    keeper_->note(QCoreApplication::translate("Unit", "Language: %1").arg(popup_->item(choice.empty() ? "pm_language_system" : "pm_language_" + std::string(choice))->text()));
+}
+
+std::string TForm1::language_choice() const {
+    return host_.store().read_text(setting_name(Setting::Language)).value_or("");
+}
+
 void TForm1::read_status() { announce(QString::fromStdString(host::face_words(replays_->shown_unit()))); }
 
 void TForm1::repaint_changed() {

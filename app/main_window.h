@@ -50,6 +50,8 @@ public:
         // Opens a file with the desktop; calls `failed` when nothing could.
         // Without one, Qt's own desktop services are asked.
         std::function<void(const QUrl& file, std::function<void()> failed)> open_file;
+        // The language choice changed in the store: speak the one it picks.
+        std::function<void()> language;
     };
 
     // FormCreate: the host's creation sequence with this window's skin.
@@ -135,6 +137,11 @@ public:
     void read_status();
     // The popup menu at the window's middle, for the keyboard.
     void open_menu_here();
+    // The language chosen in the menu: a language's code, or "" for the
+    // desktop's. Kept, spoken at once by the menus and every window opened
+    // from then on, said over the case.
+    void set_language(std::string_view choice);
+    std::string language_choice() const;
     TimerPump& pump() { return *pump_; }
     // The frame as the window would paint it now; `soft_edges`: as a
     // compositing desktop would show it, whatever this desktop does.

@@ -2,6 +2,7 @@
 #include "app/popup_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -16,19 +17,21 @@ struct Submenu {
     const char* name;
 };
 // In the popup menu, in this order, before its second separator.
-constexpr Submenu kSubmenus[] = {
-    {Place::Play, "Play", "pm_play"}, {Place::Sound, "Sound", "pm_sound"}, {Place::Zoom, "Zoom", "pm_zoom"},
-    {Place::Display, "Display", "pm_display"}};
+constexpr Submenu kSubmenus[] = {{Place::Play, QT_TRANSLATE_NOOP("Menu", "Play"), "pm_play"},
+                                  {Place::Sound, QT_TRANSLATE_NOOP("Menu", "Sound"), "pm_sound"},
+                                  {Place::Zoom, QT_TRANSLATE_NOOP("Menu", "Zoom"), "pm_zoom"},
+                                  {Place::Display, QT_TRANSLATE_NOOP("Menu", "Display"), "pm_display"},
+                                  {Place::Language, QT_TRANSLATE_NOOP("Menu", "Language"), "pm_language"}};
+
+QString title(const Submenu& s) { return QCoreApplication::translate("Menu", s.title); }
 
 }  // namespace
 
 PopupMenu::PopupMenu(TForm1& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {
     menu_->setObjectName("pm_0_menu");
-    menu_->setAccessibleName("Menu");
     for (const Submenu& s : kSubmenus) {
-        submenus_[s.place] = new QMenu(s.title, menu_);
+        submenus_[s.place] = new QMenu(menu_);
         submenus_[s.place]->setObjectName(s.name);
-        submenus_[s.place]->setAccessibleName(s.title);
     }
     for (const Action& a : actions()) {
         if (a.place == Place::KeyOnly) continue;
@@ -43,6 +46,7 @@ PopupMenu::PopupMenu(TForm1& window) : QObject(&window), window_(window), menu_(
     }
     for (const Submenu& s : kSubmenus) menu_->insertMenu(item("pm_9_n2"), submenus_.at(s.place));
     menu_->setDefaultAction(item("pm_1_about"));
+    retranslate();
     for (QMenu* m : menu_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         m->installEventFilter(this);
         connect(m, &QMenu::aboutToShow, this, [this] { refresh(); });
@@ -56,6 +60,16 @@ QMenu* PopupMenu::submenu(Place place) const { return place == Place::Menu ? men
 bool PopupMenu::checked(const Action& a) const {
     if (a.setting) return window_.host().store().read_flag(*a.setting, a.setting_default);
     return a.checked && a.checked(window_);
+}
+
+void PopupMenu::retranslate() {
+    menu_->setAccessibleName(QCoreApplication::translate("Menu", "Menu"));
+    for (const Submenu& s : kSubmenus) {
+        submenus_.at(s.place)->setTitle(title(s));
+        submenus_.at(s.place)->setAccessibleName(title(s));
+    }
+    for (const Action& a : actions())
+        if (a.place != Place::KeyOnly && a.kind != Kind::Separator) item(a.name)->setText(menu_text(a));
 }
 
 bool PopupMenu::enabled(const Action& a) const { return !a.enabled || a.enabled(window_); }

@@ -27,6 +27,8 @@ public:
     void choose(const Action& a);
     // Brings the items' checks, enabled and visible states up to date.
     void refresh();
+    // Every caption again, in the language now spoken.
+    void retranslate();
     // A press or release of one of the program's own keys: true when it was
     // one (whether or not it acts now).
     bool key(int qt_key, bool pressed, bool repeat);

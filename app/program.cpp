@@ -31,6 +31,8 @@ Program::Program(const DataPaths& files)
     : files_(files),
       // The skin's pictures are kept decoded for the next start; another
       // build's decoders might give other pixels, so its entries are not taken.
+      language_(std::string(ui::pick_language(store_.read_text(setting_name(Setting::Language)).value_or(""),
+                                              ui::desktop_languages()))),
       kept_pictures_(files::join(files::join(files::cache_home(), files::kVendorFolder), "pictures"),
                      kProgramVersion),
       sound_(files.data_dir),
@@ -140,7 +142,16 @@ void Program::wire_popup_menu() {
         .splash_checkbox = [this] { return !splash_ || splash_->splash_checked(); },
         .open_file = [](const QUrl& file,
                         std::function<void()> failed) { windows::open_with_desktop(file, std::move(failed)); },
+        .language = [this] { speak_chosen_language(); },
     });
+}
+
+void Program::speak_chosen_language() {
+    language_.use(ui::pick_language(store_.read_text(setting_name(Setting::Language)).value_or(""),
+                                    ui::desktop_languages()));
+    if (about_ && !about_->isVisible()) about_.reset();
+    if (keys_ && !keys_->isVisible()) keys_.reset();
+    if (manual_ && !manual_->isVisible()) manual_.reset();
 }
 
 windows::TSplashForm::Hooks Program::splash_hooks() {

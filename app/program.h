@@ -18,6 +18,7 @@
 #include "settings/qt_store.h"
 #include "skin/kept_pictures.h"
 #include "sound/sound_output.h"
+#include "ui/language.h"
 #include "windows/about_form.h"
 #include "windows/manual_form.h"
 #include "windows/splash_form.h"
@@ -46,9 +47,14 @@ private:
     void set_window_icon();
     void form_activate();
     void end_program(int status);
+    // Speaks the language the store's choice picks; the windows made once
+    // and not showing are made again when next opened, in it.
+    void speak_chosen_language();
 
     DataPaths files_;
     QtStore store_;
+    // Spoken before any window is made.
+    ui::Translation language_;
     skin::KeptPictures kept_pictures_;
     sound::SoundOutput sound_;
     host::RealTime time_;

@@ -11,11 +11,11 @@ what=${1:-test}
 
 run=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev libxcb-xkb-dev
   libpng-dev libjpeg-dev zlib1g-dev
   libavcodec-dev libavformat-dev libavfilter-dev libavutil-dev libswscale-dev
-  fonts-liberation fonts-dejavu-core fonts-dejavu-extra
+  fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk
 )
 test=(
   python3 libgtest-dev libgmock-dev libswresample-dev libwebp-dev

@@ -26,6 +26,9 @@ enum class Setting : int {
     LcdContrast,
     // Sounds follow the flames, each panned to its lane: 1 on, 0 off.
     PannedSounds,
+    // The language the program speaks: one of its languages' codes ("de"),
+    // or absent or empty for the desktop's.
+    Language,
     Count
 };
 
@@ -54,6 +57,7 @@ inline constexpr std::array<std::string_view, static_cast<int>(Setting::Count)> 
     "LcdUnlit",
     "LcdContrast",
     "PannedSounds",
+    "Language",
 };
 
 constexpr std::string_view setting_name(Setting s) { return kSettingNames[static_cast<int>(s)]; }

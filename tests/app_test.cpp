@@ -30,6 +30,7 @@
 #include "settings/memory_store.h"
 #include "desk.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 #include "temp_dir.h"
 #include "url_catcher.h"
 
@@ -222,6 +223,48 @@ TEST(SoundKeeper, MuteVolumeAndPanningStoredOnlyWhenChanged) {
     EXPECT_EQ(again.volume(), 50);
     EXPECT_FALSE(again.muted());
     EXPECT_EQ(told_again, std::vector<std::string>{"panned"});
+}
+
+// The language to speak: the player's choice when it is one of ours, else
+// the first of the desktop's languages that is, else English.
+TEST(Language, TheChoiceThenTheDesktopThenEnglish) {
+    struct Case {
+        const char* chosen;
+        QStringList desktop;
+        std::string_view spoken;
+    } cases[] = {
+        {"", {"de-DE", "en-US"}, "de"},     {"fr", {"de-DE"}, "fr"},     {"xx", {"ja_JP.UTF-8"}, "ja"},
+        {"", {"pt-BR", "es-ES"}, "es"},     {"", {}, "en"},              {"", {"C"}, "en"},
+        {"en", {"de"}, "en"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ui::pick_language(c.chosen, c.desktop), c.spoken) << c.chosen;
+}
+
+// The language chosen in the menu is kept, and the menus, the signs and
+// Qt's own buttons speak it at once; each language is offered in itself.
+TEST(MainWindow, TheLanguageIsChosenKeptAndSpokenAtOnce) {
+    test::BasicDesk<test::RecordingStore> win(false);
+    ui::Translation language;
+    win.w->set_openers({.about = {}, .manual = {}, .keys = {}, .replays = {}, .splash_checkbox = {}, .open_file = {},
+                        .language = [&] { language.use(ui::pick_language(win.w->language_choice(), {})); }});
+    win.w->power_on();
+    PopupMenu& menu = win.w->popup();
+    menu.refresh();
+    EXPECT_TRUE(menu.item("pm_language_system")->isChecked());
+    win.store.writes.clear();
+    menu.item("pm_language_de")->trigger();
+    EXPECT_EQ(win.store.writes, std::vector<std::string>{"Language=de"});
+    EXPECT_EQ(menu.item("pm_7_keys")->text(), "Tastenbelegung");
+    EXPECT_EQ(menu.item("pm_pause")->text(), "Pause\tF6");
+    EXPECT_EQ(menu.menu()->findChild<QMenu*>("pm_language")->title(), "Sprache");
+    EXPECT_EQ(menu.item("pm_language_ja")->text(), "\u65e5\u672c\u8a9e");
+    EXPECT_EQ(win.w->keeper().banner(), "Sprache: Deutsch");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen") << "Qt's own buttons";
+    menu.refresh();
+    EXPECT_TRUE(menu.item("pm_language_de")->isChecked());
+    menu.item("pm_language_system")->trigger();
+    EXPECT_EQ(win.store.read_text("Language"), "");
+    EXPECT_EQ(menu.item("pm_7_keys")->text(), "Key settings");
 }
 
 // The Display menu's look and unlit strength are kept, drawn at once, and
@@ -436,7 +479,7 @@ TEST(MainWindow, PopupMenuItems) {
     QStringList titles;
     for (const QAction* a : win.w->popup().menu()->actions())
         if (a->menu()) titles << a->menu()->title();
-    EXPECT_EQ(titles, (QStringList{"Play", "Sound", "Zoom", "Display"}));
+    EXPECT_EQ(titles, (QStringList{"Play", "Sound", "Zoom", "Display", "Language"}));
     EXPECT_EQ(win.w->popup().menu()->defaultAction(), win.w->popup().item("pm_1_about"));
 
     test::UrlCatcher catcher;
@@ -483,7 +526,8 @@ TEST(MainWindow, WindowItemsOpenTheirWindows) {
                         .keys = [&] { opened << "keys"; },
                         .replays = {},
                         .splash_checkbox = {},
-                        .open_file = {}});
+                        .open_file = {},
+                        .language = {}});
     QTest::keyClick(win.w.get(), Qt::Key_F1);
     QTest::keyClick(win.w.get(), Qt::Key_F4);
     win.w->popup().item("pm_7_keys")->trigger();
@@ -504,7 +548,8 @@ TEST(MainWindow, AFileNothingCouldOpenIsReported) {
                         .open_file = [&](const QUrl& file, std::function<void()> failed) {
                             tried << file.toLocalFile();
                             failed();
-                        }});
+                        },
+                        .language = {}});
     QString shown;
     QTimer::singleShot(0, [&] { read_box(shown); });
     win.w->popup().item("pm_3_whatsnew")->trigger();
@@ -862,7 +907,8 @@ TEST(Actions, EveryRowIsReachedByItsItemAndKeysAndNoKeyActsTwice) {
     }
     Window win(false);
     win.w->set_openers({.about = [] {}, .manual = [] {}, .keys = [] {}, .replays = [] {},
-                        .splash_checkbox = {}, .open_file = [](const QUrl&, std::function<void()>) {}});
+                        .splash_checkbox = {}, .open_file = [](const QUrl&, std::function<void()>) {},
+                        .language = {}});
     std::vector<std::string_view> ran;
     win.w->popup().on_run([&](const Action& a) { ran.push_back(a.name); });
     for (const Action& a : actions()) {

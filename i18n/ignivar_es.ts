@@ -1,0 +1,230 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Exact</source>
+        <translation>Exacto</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>View &apos;Readme.txt&apos;</source>
+        <translation>Ver 'Readme.txt'</translation>
+    </message>
+    <message>
+        <source>View &apos;Whatsnew.txt&apos;</source>
+        <translation>Ver 'Whatsnew.txt'</translation>
+    </message>
+    <message>
+        <source>View manual</source>
+        <translation>Ver el manual</translation>
+    </message>
+    <message>
+        <source>Edit configuration file</source>
+        <translation>Editar el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Configuración de teclas</translation>
+    </message>
+    <message>
+        <source>Reset Hiscores</source>
+        <translation>Borrar los récords</translation>
+    </message>
+    <message>
+        <source>Display in fullscreen mode</source>
+        <translation>Mostrar a pantalla completa</translation>
+    </message>
+    <message>
+        <source>Display splash screen at startup</source>
+        <translation>Mostrar la ventana de bienvenida al arrancar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause when the window loses the keyboard</source>
+        <translation>Pausa cuando la ventana pierde el teclado</translation>
+    </message>
+    <message>
+        <source>Quick save</source>
+        <translation>Guardado rápido</translation>
+    </message>
+    <message>
+        <source>Quick load</source>
+        <translation>Carga rápida</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Rebobinar</translation>
+    </message>
+    <message>
+        <source>Resume where I left off</source>
+        <translation>Seguir donde lo dejé</translation>
+    </message>
+    <message>
+        <source>Replays and high scores...</source>
+        <translation>Repeticiones y récords...</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>Guardar una captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Stop the replay</source>
+        <translation>Detener la repetición</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume 100 %</source>
+        <translation>Volumen 100 %</translation>
+    </message>
+    <message>
+        <source>Volume 75 %</source>
+        <translation>Volumen 75 %</translation>
+    </message>
+    <message>
+        <source>Volume 50 %</source>
+        <translation>Volumen 50 %</translation>
+    </message>
+    <message>
+        <source>Volume 25 %</source>
+        <translation>Volumen 25 %</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>Los sonidos siguen a las llamas</translation>
+    </message>
+    <message>
+        <source>Fit the screen</source>
+        <translation>Ajustar a la pantalla</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>3x</source>
+        <translation>3x</translation>
+    </message>
+    <message>
+        <source>4x</source>
+        <translation>4x</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Más pequeño</translation>
+    </message>
+    <message>
+        <source>Unlit segments as the face shows them</source>
+        <translation>Segmentos inactivos como en el frontal</translation>
+    </message>
+    <message>
+        <source>Unlit segments hidden</source>
+        <translation>Segmentos inactivos ocultos</translation>
+    </message>
+    <message>
+        <source>Unlit segments faint</source>
+        <translation>Segmentos inactivos tenues</translation>
+    </message>
+    <message>
+        <source>Unlit segments visible</source>
+        <translation>Segmentos inactivos visibles</translation>
+    </message>
+    <message>
+        <source>Unlit segments clear</source>
+        <translation>Segmentos inactivos nítidos</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Open the menu (or Shift+F10)</source>
+        <translation>Abrir el menú (o Mayús+F10)</translation>
+    </message>
+    <message>
+        <source>Read the face aloud (screen reader)</source>
+        <translation>Leer la pantalla en voz alta (lector de pantalla)</translation>
+    </message>
+    <message>
+        <source>Replay faster</source>
+        <translation>Repetición más rápida</translation>
+    </message>
+    <message>
+        <source>Replay slower</source>
+        <translation>Repetición más lenta</translation>
+    </message>
+    <message>
+        <source>Replay: step to the next change</source>
+        <translation>Repetición: hasta el siguiente cambio</translation>
+    </message>
+    <message>
+        <source>%1: hold %2</source>
+        <translation>%1: mantener %2</translation>
+    </message>
+    <message>
+        <source>%1 is the program&apos;s own key: %2</source>
+        <translation>%1 es una tecla del programa: %2</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+</context>
+<context>
+    <name>Unit</name>
+    <message>
+        <source>Language: %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,230 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Réel</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>View &apos;Readme.txt&apos;</source>
+        <translation>Afficher 'Readme.txt'</translation>
+    </message>
+    <message>
+        <source>View &apos;Whatsnew.txt&apos;</source>
+        <translation>Afficher 'Whatsnew.txt'</translation>
+    </message>
+    <message>
+        <source>View manual</source>
+        <translation>Afficher le manuel</translation>
+    </message>
+    <message>
+        <source>Edit configuration file</source>
+        <translation>Modifier le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Réglage des touches</translation>
+    </message>
+    <message>
+        <source>Reset Hiscores</source>
+        <translation>Effacer les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Display in fullscreen mode</source>
+        <translation>Afficher en plein écran</translation>
+    </message>
+    <message>
+        <source>Display splash screen at startup</source>
+        <translation>Afficher la fenêtre d'accueil au démarrage</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause when the window loses the keyboard</source>
+        <translation>Pause quand la fenêtre perd le clavier</translation>
+    </message>
+    <message>
+        <source>Quick save</source>
+        <translation>Sauvegarde rapide</translation>
+    </message>
+    <message>
+        <source>Quick load</source>
+        <translation>Chargement rapide</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Rembobiner</translation>
+    </message>
+    <message>
+        <source>Resume where I left off</source>
+        <translation>Reprendre là où je me suis arrêté</translation>
+    </message>
+    <message>
+        <source>Replays and high scores...</source>
+        <translation>Replays et meilleurs scores...</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>Enregistrer une capture d'écran</translation>
+    </message>
+    <message>
+        <source>Stop the replay</source>
+        <translation>Arrêter le replay</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Volume 100 %</source>
+        <translation>Volume 100 %</translation>
+    </message>
+    <message>
+        <source>Volume 75 %</source>
+        <translation>Volume 75 %</translation>
+    </message>
+    <message>
+        <source>Volume 50 %</source>
+        <translation>Volume 50 %</translation>
+    </message>
+    <message>
+        <source>Volume 25 %</source>
+        <translation>Volume 25 %</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>Les sons suivent les flammes</translation>
+    </message>
+    <message>
+        <source>Fit the screen</source>
+        <translation>Adapter à l'écran</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>3x</source>
+        <translation>3x</translation>
+    </message>
+    <message>
+        <source>4x</source>
+        <translation>4x</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Plus petit</translation>
+    </message>
+    <message>
+        <source>Unlit segments as the face shows them</source>
+        <translation>Segments inactifs comme sur la façade</translation>
+    </message>
+    <message>
+        <source>Unlit segments hidden</source>
+        <translation>Segments inactifs cachés</translation>
+    </message>
+    <message>
+        <source>Unlit segments faint</source>
+        <translation>Segments inactifs à peine visibles</translation>
+    </message>
+    <message>
+        <source>Unlit segments visible</source>
+        <translation>Segments inactifs visibles</translation>
+    </message>
+    <message>
+        <source>Unlit segments clear</source>
+        <translation>Segments inactifs bien visibles</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Open the menu (or Shift+F10)</source>
+        <translation>Ouvrir le menu (ou Maj+F10)</translation>
+    </message>
+    <message>
+        <source>Read the face aloud (screen reader)</source>
+        <translation>Lire l'affichage à voix haute (lecteur d'écran)</translation>
+    </message>
+    <message>
+        <source>Replay faster</source>
+        <translation>Replay plus rapide</translation>
+    </message>
+    <message>
+        <source>Replay slower</source>
+        <translation>Replay plus lent</translation>
+    </message>
+    <message>
+        <source>Replay: step to the next change</source>
+        <translation>Replay : jusqu'au prochain changement</translation>
+    </message>
+    <message>
+        <source>%1: hold %2</source>
+        <translation>%1 : maintenir %2</translation>
+    </message>
+    <message>
+        <source>%1 is the program&apos;s own key: %2</source>
+        <translation>%1 est une touche du programme : %2</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>Unit</name>
+    <message>
+        <source>Language: %1</source>
+        <translation>Langue : %1</translation>
+    </message>
+</context>
+</TS>
