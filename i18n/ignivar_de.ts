@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>KeySettings</name>
+    <message>
+        <source>Main operations</source>
+        <translation>Hauptfunktionen</translation>
+    </message>
+    <message>
+        <source>Game controls</source>
+        <translation>Spielsteuerung</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Spiel A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Spiel B</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Shoot (left)</source>
+        <translation>Wasser (links)</translation>
+    </message>
+    <message>
+        <source>Shoot (right)</source>
+        <translation>Wasser (rechts)</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>- ACCEPT -</source>
+        <translation>- OK -</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>
@@ -17,11 +64,11 @@
     </message>
     <message>
         <source>View &apos;Readme.txt&apos;</source>
-        <translation>'Readme.txt' anzeigen</translation>
+        <translation>&apos;Readme.txt&apos; anzeigen</translation>
     </message>
     <message>
         <source>View &apos;Whatsnew.txt&apos;</source>
-        <translation>'Whatsnew.txt' anzeigen</translation>
+        <translation>&apos;Whatsnew.txt&apos; anzeigen</translation>
     </message>
     <message>
         <source>View manual</source>

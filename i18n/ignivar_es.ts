@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>KeySettings</name>
+    <message>
+        <source>Main operations</source>
+        <translation>Funciones</translation>
+    </message>
+    <message>
+        <source>Game controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Juego A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Juego B</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Shoot (left)</source>
+        <translation>Disparo (izq.)</translation>
+    </message>
+    <message>
+        <source>Shoot (right)</source>
+        <translation>Disparo (der.)</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Configuración de teclas</translation>
+    </message>
+    <message>
+        <source>- ACCEPT -</source>
+        <translation>- ACEPTAR -</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>
@@ -17,11 +64,11 @@
     </message>
     <message>
         <source>View &apos;Readme.txt&apos;</source>
-        <translation>Ver 'Readme.txt'</translation>
+        <translation>Ver &apos;Readme.txt&apos;</translation>
     </message>
     <message>
         <source>View &apos;Whatsnew.txt&apos;</source>
-        <translation>Ver 'Whatsnew.txt'</translation>
+        <translation>Ver &apos;Whatsnew.txt&apos;</translation>
     </message>
     <message>
         <source>View manual</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>KeySettings</name>
+    <message>
+        <source>Main operations</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>Game controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Jeu A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Jeu B</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Shoot (left)</source>
+        <translation>Tir (gauche)</translation>
+    </message>
+    <message>
+        <source>Shoot (right)</source>
+        <translation>Tir (droite)</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Réglage des touches</translation>
+    </message>
+    <message>
+        <source>- ACCEPT -</source>
+        <translation>- VALIDER -</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>
@@ -17,11 +64,11 @@
     </message>
     <message>
         <source>View &apos;Readme.txt&apos;</source>
-        <translation>Afficher 'Readme.txt'</translation>
+        <translation>Afficher &apos;Readme.txt&apos;</translation>
     </message>
     <message>
         <source>View &apos;Whatsnew.txt&apos;</source>
-        <translation>Afficher 'Whatsnew.txt'</translation>
+        <translation>Afficher &apos;Whatsnew.txt&apos;</translation>
     </message>
     <message>
         <source>View manual</source>
@@ -45,7 +92,7 @@
     </message>
     <message>
         <source>Display splash screen at startup</source>
-        <translation>Afficher la fenêtre d'accueil au démarrage</translation>
+        <translation>Afficher la fenêtre d&apos;accueil au démarrage</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -81,7 +128,7 @@
     </message>
     <message>
         <source>Save a screenshot</source>
-        <translation>Enregistrer une capture d'écran</translation>
+        <translation>Enregistrer une capture d&apos;écran</translation>
     </message>
     <message>
         <source>Stop the replay</source>
@@ -113,7 +160,7 @@
     </message>
     <message>
         <source>Fit the screen</source>
-        <translation>Adapter à l'écran</translation>
+        <translation>Adapter à l&apos;écran</translation>
     </message>
     <message>
         <source>1x</source>
@@ -173,7 +220,7 @@
     </message>
     <message>
         <source>Read the face aloud (screen reader)</source>
-        <translation>Lire l'affichage à voix haute (lecteur d'écran)</translation>
+        <translation>Lire l&apos;affichage à voix haute (lecteur d&apos;écran)</translation>
     </message>
     <message>
         <source>Replay faster</source>
@@ -185,7 +232,7 @@
     </message>
     <message>
         <source>Replay: step to the next change</source>
-        <translation>Replay : jusqu'au prochain changement</translation>
+        <translation>Replay : jusqu&apos;au prochain changement</translation>
     </message>
     <message>
         <source>%1: hold %2</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>KeySettings</name>
+    <message>
+        <source>Main operations</source>
+        <translation>基本操作</translation>
+    </message>
+    <message>
+        <source>Game controls</source>
+        <translation>ゲーム操作</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>ゲームA</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>ゲームB</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Shoot (left)</source>
+        <translation>放水（左）</translation>
+    </message>
+    <message>
+        <source>Shoot (right)</source>
+        <translation>放水（右）</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>- ACCEPT -</source>
+        <translation>- 決定 -</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>
@@ -17,11 +64,11 @@
     </message>
     <message>
         <source>View &apos;Readme.txt&apos;</source>
-        <translation>'Readme.txt' を表示</translation>
+        <translation>&apos;Readme.txt&apos; を表示</translation>
     </message>
     <message>
         <source>View &apos;Whatsnew.txt&apos;</source>
-        <translation>'Whatsnew.txt' を表示</translation>
+        <translation>&apos;Whatsnew.txt&apos; を表示</translation>
     </message>
     <message>
         <source>View manual</source>

@@ -1,6 +1,7 @@
 #include "input/keys_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -24,8 +25,8 @@ struct Heading {
     Qt::Alignment align;
 };
 const Heading kHeadings[] = {
-    {"la_main", "Main operations", {8, 8, 104, 13}, Qt::AlignLeft},
-    {"la_controls", "Game controls", {336, 8, 104, 13}, Qt::AlignRight},
+    {"la_main", QT_TRANSLATE_NOOP("KeySettings", "Main operations"), {8, 8, 104, 13}, Qt::AlignLeft},
+    {"la_controls", QT_TRANSLATE_NOOP("KeySettings", "Game controls"), {336, 8, 104, 13}, Qt::AlignRight},
 };
 
 struct BindingRow {
@@ -36,16 +37,19 @@ struct BindingRow {
 };
 // The lists are as wide as their longest item ("<RIGHT ARROW>") needs.
 const BindingRow kRows[kBindingCount] = {
-    {"Game A", {8, 29}, {146, 33, 66, 14}, Qt::AlignLeft},
-    {"Game B", {8, 61}, {146, 65, 66, 14}, Qt::AlignLeft},
-    {"Time", {8, 93}, {146, 97, 66, 14}, Qt::AlignLeft},
-    {"Left", {308, 29}, {204, 33, 96, 14}, Qt::AlignRight},
-    {"Right", {308, 61}, {204, 65, 96, 14}, Qt::AlignRight},
-    {"Shoot (left)", {308, 93}, {204, 97, 96, 14}, Qt::AlignRight},
-    {"Shoot (right)", {308, 125}, {204, 129, 96, 14}, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("KeySettings", "Game A"), {8, 29}, {146, 33, 66, 14}, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("KeySettings", "Game B"), {8, 61}, {146, 65, 66, 14}, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("KeySettings", "Time"), {8, 93}, {146, 97, 66, 14}, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("KeySettings", "Left"), {308, 29}, {204, 33, 96, 14}, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("KeySettings", "Right"), {308, 61}, {204, 65, 96, 14}, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("KeySettings", "Shoot (left)"), {308, 93}, {204, 97, 96, 14}, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("KeySettings", "Shoot (right)"), {308, 125}, {204, 129, 96, 14}, Qt::AlignRight},
 };
 constexpr int kListWidth = 132;
 const QRect kAccept(183, 162, 82, 25);
+
+// A text of the dialog in the language spoken.
+QString text(const char* english) { return QCoreApplication::translate("KeySettings", english); }
 
 }  // namespace
 
@@ -55,13 +59,13 @@ TKeysForm::TKeysForm(Controls& controls, SettingsStore& store, std::function<voi
       store_(store),
       enable_main_(std::move(enable_main)) {
     setObjectName("TKeysForm");
-    setWindowTitle("Key settings");
+    setWindowTitle(text(QT_TRANSLATE_NOOP("KeySettings", "Key settings")));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     colour(this, QPalette::Window, ui::kDeepBlue);
     setFont(pixel_font("MS Sans Serif", 11));
     for (const Heading& h : kHeadings) {
-        auto* l = new QLabel(h.text, this);
+        auto* l = new QLabel(text(h.text), this);
         l->setObjectName(h.name);
         l->setGeometry(h.place);
         l->setAlignment(h.align | Qt::AlignVCenter);
@@ -92,18 +96,18 @@ void TKeysForm::make_row(int n) {
     const int index = controls_.bindings().key_index(n);
     cb->setCurrentIndex(index >= 1 && index <= kKeyCount ? index - 1 : -1);
     lists_[n - 1] = cb;
-    auto* l = new QLabel(row.label, this);
+    auto* l = new QLabel(text(row.label), this);
     l->setObjectName(QString("la_%1").arg(n));
     l->setGeometry(row.label_place);
     l->setAlignment(row.align | Qt::AlignVCenter);
     l->setFont(pixel_font("Arial", 12, true));
     l->setBuddy(cb);  // a screen reader says the button with its key
-    cb->setAccessibleName(row.label);
+    cb->setAccessibleName(text(row.label));
     labels_[n - 1] = l;
 }
 
 void TKeysForm::make_accept() {
-    accept_ = new QPushButton("- ACCEPT -", this);
+    accept_ = new QPushButton(text(QT_TRANSLATE_NOOP("KeySettings", "- ACCEPT -")), this);
     accept_->setObjectName("btn_accept");
     accept_->setGeometry(kAccept);
     accept_->setFont(pixel_font("MS Sans Serif", 11, true));

@@ -14,6 +14,7 @@
 #include "app/timer_pump.h"
 #include "input/keys_form.h"
 #include "settings/memory_store.h"
+#include "ui/language.h"
 
 namespace ignivar::input {
 namespace {
@@ -54,6 +55,22 @@ TEST(KeysForm, OpensWithTheBindings) {
     EXPECT_TRUE(d.keys->btn_accept()->isEnabled());
     EXPECT_EQ(d.keys->btn_accept()->text(), "- ACCEPT -");
     EXPECT_FALSE(d.main->isEnabled());
+}
+
+// In every language the dialog's texts are its own and fit its fixed places.
+TEST(KeysForm, EveryLanguageFitsTheDialog) {
+    for (const ui::Language& l : ui::kLanguages) {
+        ui::Translation spoken(l.code);
+        Dialog d;
+        EXPECT_EQ(d.keys->windowTitle() == "Key settings", l.code == "en") << l.code;
+        for (const QLabel* label : d.keys->findChildren<QLabel*>()) {
+            EXPECT_FALSE(label->text().isEmpty()) << l.code;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << l.code << ": " << label->text().toStdString();
+        }
+        const QPushButton* accept = d.keys->btn_accept();
+        EXPECT_LE(accept->fontMetrics().horizontalAdvance(accept->text()) + 8, accept->width()) << l.code;
+    }
 }
 
 TEST(KeysForm, DuplicatesAreRedAndRefused) {
