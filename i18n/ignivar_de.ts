@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Spiel</translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,73 @@
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>website:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Select sound driver:</source>
+        <translation>Soundausgabe:</translation>
+    </message>
+    <message>
+        <source>About this game...</source>
+        <translation>Über dieses Spiel...</translation>
+    </message>
+    <message>
+        <source>Sound output</source>
+        <translation>Soundausgabe</translation>
+    </message>
+    <message>
+        <source>Display this splash screen at startup</source>
+        <translation>Dieses Fenster beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the browser</source>
+        <translation>Öffnet die Spendenseite im Browser</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Switches the unit on</source>
+        <translation>Schaltet das Gerät ein</translation>
+    </message>
+    <message>
+        <source>please select sound driver first</source>
+        <translation>bitte zuerst eine Soundausgabe wählen</translation>
+    </message>
+    <message>
+        <source>Unavailable until a sound output is chosen</source>
+        <translation>Erst verfügbar, wenn eine Soundausgabe gewählt ist</translation>
+    </message>
+    <message>
+        <source>Choose a sound output above, then Play</source>
+        <translation>Oben eine Soundausgabe wählen, dann Spielen</translation>
+    </message>
+    <message>
+        <source>Plays through the desktop&apos;s sound server (PipeWire or PulseAudio)</source>
+        <translation>Spielt über den Soundserver des Desktops (PipeWire oder PulseAudio)</translation>
+    </message>
+    <message>
+        <source>Plays through ALSA, straight to the sound card</source>
+        <translation>Spielt über ALSA direkt auf der Soundkarte</translation>
+    </message>
+    <message>
+        <source>The unit plays silent</source>
+        <translation>Das Gerät spielt lautlos</translation>
     </message>
 </context>
 <context>

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Juego</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,73 @@
     <message>
         <source>Menu</source>
         <translation>Menú</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>website:</source>
+        <translation>sitio web:</translation>
+    </message>
+    <message>
+        <source>email:</source>
+        <translation>correo:</translation>
+    </message>
+    <message>
+        <source>Select sound driver:</source>
+        <translation>Salida de sonido:</translation>
+    </message>
+    <message>
+        <source>About this game...</source>
+        <translation>Acerca de este juego...</translation>
+    </message>
+    <message>
+        <source>Sound output</source>
+        <translation>Salida de sonido</translation>
+    </message>
+    <message>
+        <source>Display this splash screen at startup</source>
+        <translation>Mostrar esta ventana al arrancar</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Donar</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the browser</source>
+        <translation>Abre la página de donaciones en el navegador</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Switches the unit on</source>
+        <translation>Enciende la consola</translation>
+    </message>
+    <message>
+        <source>please select sound driver first</source>
+        <translation>elija primero una salida de sonido</translation>
+    </message>
+    <message>
+        <source>Unavailable until a sound output is chosen</source>
+        <translation>No disponible hasta elegir una salida de sonido</translation>
+    </message>
+    <message>
+        <source>Choose a sound output above, then Play</source>
+        <translation>Elija arriba una salida de sonido y luego Jugar</translation>
+    </message>
+    <message>
+        <source>Plays through the desktop&apos;s sound server (PipeWire or PulseAudio)</source>
+        <translation>Suena por el servidor de sonido del escritorio (PipeWire o PulseAudio)</translation>
+    </message>
+    <message>
+        <source>Plays through ALSA, straight to the sound card</source>
+        <translation>Suena por ALSA, directo a la tarjeta de sonido</translation>
+    </message>
+    <message>
+        <source>The unit plays silent</source>
+        <translation>La consola juega en silencio</translation>
     </message>
 </context>
 <context>

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Jeu</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,73 @@
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>website:</source>
+        <translation>site web :</translation>
+    </message>
+    <message>
+        <source>email:</source>
+        <translation>e-mail :</translation>
+    </message>
+    <message>
+        <source>Select sound driver:</source>
+        <translation>Sortie audio :</translation>
+    </message>
+    <message>
+        <source>About this game...</source>
+        <translation>À propos de ce jeu...</translation>
+    </message>
+    <message>
+        <source>Sound output</source>
+        <translation>Sortie audio</translation>
+    </message>
+    <message>
+        <source>Display this splash screen at startup</source>
+        <translation>Afficher cette fenêtre au démarrage</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Faire un don</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the browser</source>
+        <translation>Ouvre la page de dons dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Switches the unit on</source>
+        <translation>Allume l'appareil</translation>
+    </message>
+    <message>
+        <source>please select sound driver first</source>
+        <translation>choisissez d'abord une sortie audio</translation>
+    </message>
+    <message>
+        <source>Unavailable until a sound output is chosen</source>
+        <translation>Indisponible tant qu'aucune sortie audio n'est choisie</translation>
+    </message>
+    <message>
+        <source>Choose a sound output above, then Play</source>
+        <translation>Choisissez une sortie audio ci-dessus, puis Jouer</translation>
+    </message>
+    <message>
+        <source>Plays through the desktop&apos;s sound server (PipeWire or PulseAudio)</source>
+        <translation>Joue par le serveur de son du bureau (PipeWire ou PulseAudio)</translation>
+    </message>
+    <message>
+        <source>Plays through ALSA, straight to the sound card</source>
+        <translation>Joue par ALSA, directement sur la carte son</translation>
+    </message>
+    <message>
+        <source>The unit plays silent</source>
+        <translation>L'appareil joue en silence</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,73 @@
     </message>
 </context>
 <context>
+    <name>Splash</name>
+    <message>
+        <source>website:</source>
+        <translation>サイト：</translation>
+    </message>
+    <message>
+        <source>email:</source>
+        <translation>メール：</translation>
+    </message>
+    <message>
+        <source>Select sound driver:</source>
+        <translation>サウンド出力：</translation>
+    </message>
+    <message>
+        <source>About this game...</source>
+        <translation>このゲームについて...</translation>
+    </message>
+    <message>
+        <source>Sound output</source>
+        <translation>サウンド出力</translation>
+    </message>
+    <message>
+        <source>Display this splash screen at startup</source>
+        <translation>起動時にこの画面を表示</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>寄付</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the browser</source>
+        <translation>ブラウザで寄付のページを開きます</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>プレイ</translation>
+    </message>
+    <message>
+        <source>Switches the unit on</source>
+        <translation>本体の電源を入れます</translation>
+    </message>
+    <message>
+        <source>please select sound driver first</source>
+        <translation>先にサウンド出力を選んでください</translation>
+    </message>
+    <message>
+        <source>Unavailable until a sound output is chosen</source>
+        <translation>サウンド出力を選ぶまで使えません</translation>
+    </message>
+    <message>
+        <source>Choose a sound output above, then Play</source>
+        <translation>上でサウンド出力を選び、プレイを押してください</translation>
+    </message>
+    <message>
+        <source>Plays through the desktop&apos;s sound server (PipeWire or PulseAudio)</source>
+        <translation>デスクトップの音声サーバー（PipeWire か PulseAudio）で再生</translation>
+    </message>
+    <message>
+        <source>Plays through ALSA, straight to the sound card</source>
+        <translation>ALSA でサウンドカードに直接再生します</translation>
+    </message>
+    <message>
+        <source>The unit plays silent</source>
+        <translation>本体は音を出さずに動きます</translation>
+    </message>
+</context>
+<context>
     <name>Unit</name>
     <message>
         <source>Language: %1</source>

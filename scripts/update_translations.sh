@@ -7,9 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources=(app windows input gamepad ui)
+sources=(app windows input gamepad ui sound)
+# The plain C++ layers mark their texts with IGNIVAR_TEXT.
+alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT)
 if [ $# -eq 0 ]; then
-  exec "$lupdate" -silent -no-obsolete -locations none "${sources[@]}" -ts i18n/ignivar_*.ts
+  exec "$lupdate" -silent -no-obsolete -locations none "${alias[@]}" "${sources[@]}" -ts i18n/ignivar_*.ts
 fi
 cp i18n/ignivar_*.ts "$1"/
-exec "$lupdate" -silent -locations none "${sources[@]}" -ts "$1"/ignivar_*.ts
+exec "$lupdate" -silent -locations none "${alias[@]}" "${sources[@]}" -ts "$1"/ignivar_*.ts

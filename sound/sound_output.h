@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "base/text.h"
 #include "sim/ports.h"
 #include "sound/fmod.h"
 
@@ -23,9 +24,10 @@ struct DriverRow {
     std::string_view linux_output;  // what the entry picks here, said beside the list
 };
 inline constexpr std::array<DriverRow, 3> kDrivers = {{
-    {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND, "Plays through the desktop's sound server (PipeWire or PulseAudio)"},
-    {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, "Plays through ALSA, straight to the sound card"},
-    {"(no sound)", 2, 0, "The unit plays silent"},
+    {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND,
+     IGNIVAR_TEXT("Splash", "Plays through the desktop's sound server (PipeWire or PulseAudio)")},
+    {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, IGNIVAR_TEXT("Splash", "Plays through ALSA, straight to the sound card")},
+    {"(no sound)", 2, 0, IGNIVAR_TEXT("Splash", "The unit plays silent")},
 }};
 
 inline constexpr const char* kSoundFolderMissing = "Sound folder unproperly installed. Please reinstall the game.";

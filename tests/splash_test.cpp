@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 
 #include "settings/memory_store.h"
 #include "sound/sound_output.h"
 #include "temp_dir.h"
+#include "ui/language.h"
 #include "windows/picture_label.h"
 #include "windows/splash_form.h"
 
@@ -92,6 +94,31 @@ TEST(Splash, FirstRunWaitsForADriver) {
     EXPECT_EQ(s.store.read_text("SoundMode"), "2");
     EXPECT_EQ(s.store.read_text("SplashScreen"), "1");
     EXPECT_FALSE(s.form->isVisible());
+}
+
+// In every language the window's texts fit their fixed places: the
+// labels on one line, each output's words in the two lines beside the
+// check box, and the check box's text clear of them.
+TEST(Splash, EveryLanguageFitsTheWindow) {
+    for (const ui::Language& l : ui::kLanguages) {
+        ui::Translation spoken(l.code);
+        Splash s;
+        EXPECT_EQ(s.form->windowTitle() == "About this game...", l.code == "en") << l.code;
+        const QLabel* hint = s.form->la_sound_hint();
+        for (const QLabel* label : s.form->findChildren<QLabel*>()) {
+            if (label == hint || label->text().isEmpty()) continue;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << l.code << ": " << label->text().toStdString();
+        }
+        const QCheckBox* box = s.form->chb_splashscreen();
+        EXPECT_LE(box->x() + 24 + box->fontMetrics().horizontalAdvance(box->text()), hint->x()) << l.code;
+        for (int row = -1; row < s.form->cb_sound()->count(); ++row) {
+            s.form->cb_sound()->setCurrentIndex(row);
+            const QRect needed = hint->fontMetrics().boundingRect(QRect(0, 0, hint->width(), 1000),
+                                                                  Qt::TextWordWrap, hint->text());
+            EXPECT_LE(needed.height(), hint->height()) << l.code << ": " << hint->text().toStdString();
+        }
+    }
 }
 
 TEST(Splash, KeysWhilePlayIsEnabled) {

@@ -1,6 +1,7 @@
 #include "windows/splash_form.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -51,16 +52,21 @@ const Text kTexts[] = {
     {"la_sound_select", {98, 308, 116, 21}, Look::Plain, false},  // as tall as the list, its text level with the list's
 };
 
+// A text of the window in the language spoken.
+QString text(std::string_view english) {
+    return QCoreApplication::translate("Splash", std::string(english).c_str());
+}
+
 QString text_of(const char* name) {
     const std::string n = name;
     if (n == "la_game_title") return kApplicationTitle;
     if (n == "la_version") return kVersionLine;
     if (n == "la_release_date") return kReleaseLine;
-    if (n == "la_website_1") return "website:";
+    if (n == "la_website_1") return text(QT_TRANSLATE_NOOP("Splash", "website:"));
     if (n == "la_website_2") return kWebsite;
-    if (n == "la_email_1") return "email:";
+    if (n == "la_email_1") return text(QT_TRANSLATE_NOOP("Splash", "email:"));
     if (n == "la_email_2") return kEmail;
-    return "Select sound driver:";
+    return text(QT_TRANSLATE_NOOP("Splash", "Select sound driver:"));
 }
 
 const QRect kBoxPicture(0, 56, 460, 160);
@@ -99,7 +105,7 @@ TSplashForm::TSplashForm(SettingsStore& store, const std::string& program_dir, H
       program_dir_(program_dir),
       hooks_(std::move(hooks)) {
     setObjectName("TSplashForm");
-    setWindowTitle("About this game...");
+    setWindowTitle(text(QT_TRANSLATE_NOOP("Splash", "About this game...")));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(false);
     // Creation: the stored driver and box.
@@ -180,13 +186,13 @@ void TSplashForm::build_choices() {
     for (const sound::DriverRow& d : sound::kDrivers) {
         cb_sound_->addItem(QString::fromUtf8(d.text.data(), static_cast<int>(d.text.size())));
         cb_sound_->setItemData(cb_sound_->count() - 1,
-                               QString::fromUtf8(d.linux_output.data(), int(d.linux_output.size())),
+                               text(d.linux_output),
                                Qt::ToolTipRole);
     }
     cb_sound_->setMaxVisibleItems(3);
-    cb_sound_->setAccessibleName("Sound output");
+    cb_sound_->setAccessibleName(text(QT_TRANSLATE_NOOP("Splash", "Sound output")));
 
-    chb_splashscreen_ = new QCheckBox("Display this splash screen at startup", this);
+    chb_splashscreen_ = new QCheckBox(text(QT_TRANSLATE_NOOP("Splash", "Display this splash screen at startup")), this);
     chb_splashscreen_->setObjectName("chb_splashscreen");
     chb_splashscreen_->setGeometry(kCheckBox);
     chb_splashscreen_->setFont(font_of(Look::Plain));
@@ -204,8 +210,8 @@ void TSplashForm::build_buttons() {
     paypal->setGeometry(kPaypal);
     paypal->setPixmap(ui::program_picture(program_dir_, "splash_donate.png"));
     paypal->setCursor(Qt::PointingHandCursor);
-    paypal->setAccessibleName("Donate");
-    paypal->setAccessibleDescription("Opens the donation page in the browser");
+    paypal->setAccessibleName(text(QT_TRANSLATE_NOOP("Splash", "Donate")));
+    paypal->setAccessibleDescription(text(QT_TRANSLATE_NOOP("Splash", "Opens the donation page in the browser")));
     connect(paypal, &ClickLabel::clicked, this, [] { open_with_desktop(QUrl(kDonationPage), {}); });
 
     btn_play_ = new ClickLabel(this);
@@ -213,8 +219,8 @@ void TSplashForm::build_buttons() {
     btn_play_->setGeometry(kPlay);
     btn_play_->setPixmap(ui::program_picture(program_dir_, "splash_play.png"));
     btn_play_->setCursor(Qt::PointingHandCursor);
-    btn_play_->setAccessibleName("Play");
-    btn_play_->setAccessibleDescription("Switches the unit on");
+    btn_play_->setAccessibleName(text(QT_TRANSLATE_NOOP("Splash", "Play")));
+    btn_play_->setAccessibleDescription(text(QT_TRANSLATE_NOOP("Splash", "Switches the unit on")));
     connect(btn_play_, &ClickLabel::clicked, this, [this] { btn_playClick(); });
 
     btn_play_disabled_ = new ClickLabel(this);
@@ -222,9 +228,9 @@ void TSplashForm::build_buttons() {
     btn_play_disabled_->setGeometry(kPlay);
     btn_play_disabled_->setPixmap(ui::program_picture(program_dir_, "splash_play_disabled.png"));
     btn_play_disabled_->setCursor(Qt::WhatsThisCursor);
-    btn_play_disabled_->setToolTip("please select sound driver first");
-    btn_play_disabled_->setAccessibleName("Play");
-    btn_play_disabled_->setAccessibleDescription("Unavailable until a sound output is chosen");
+    btn_play_disabled_->setToolTip(text(QT_TRANSLATE_NOOP("Splash", "please select sound driver first")));
+    btn_play_disabled_->setAccessibleName(text("Play"));
+    btn_play_disabled_->setAccessibleDescription(text(QT_TRANSLATE_NOOP("Splash", "Unavailable until a sound output is chosen")));
     btn_play_disabled_->hide();
 
     la_sound_hint_ = new QLabel(this);
@@ -238,9 +244,8 @@ void TSplashForm::build_buttons() {
 
 QString TSplashForm::sound_hint() const {
     const int row = cb_sound_ ? cb_sound_->currentIndex() : -1;
-    if (row < 0 || row >= static_cast<int>(sound::kDrivers.size())) return "Choose a sound output above, then Play";
-    const std::string_view here = sound::kDrivers[static_cast<std::size_t>(row)].linux_output;
-    return QString::fromUtf8(here.data(), static_cast<qsizetype>(here.size()));
+    if (row < 0 || row >= static_cast<int>(sound::kDrivers.size())) return text(QT_TRANSLATE_NOOP("Splash", "Choose a sound output above, then Play"));
+    return text(sound::kDrivers[static_cast<std::size_t>(row)].linux_output);
 }
 
 void TSplashForm::cb_soundChange() {
