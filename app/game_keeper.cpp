@@ -8,6 +8,7 @@
 #include "files/write.h"
 #include "host/state_file.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -27,7 +28,7 @@ GameKeeper::GameKeeper(host::Host& host, QWidget& window) : QObject(&window), ho
 void GameKeeper::toggle_pause() {
     if (rewinding()) return;
     if (!host_.paused() && !host_.game_on()) {
-        note("No game to pause: a watch shows the time");
+        note(ui::tr_text("Unit", "No game to pause: a watch shows the time"));
         return;
     }
     set_paused(!host_.paused());
@@ -47,7 +48,7 @@ void GameKeeper::focus_lost() {
 void GameKeeper::quick_save() {
     const char game = host::slot_game(host_.unit());
     if (!game) {
-        note("No game to save");
+        note(ui::tr_text("Unit", "No game to save"));
         return;
     }
     if (Status s = host::write_state_file(host::quick_slot(game), host_.save_state()); !s) {
@@ -55,7 +56,7 @@ void GameKeeper::quick_save() {
         return;
     }
     last_slot_ = game;
-    note(QString("Game %1 saved").arg(QChar(game).toUpper()));
+    note(ui::tr_text("Unit", "Game %1 saved").arg(QChar(game).toUpper()));
 }
 
 void GameKeeper::quick_load() {
@@ -71,7 +72,7 @@ void GameKeeper::quick_load() {
     }
     const std::string slot = game ? host::quick_slot(game) : std::string();
     if (slot.empty() || !QFileInfo::exists(QString::fromStdString(slot))) {
-        note("No game saved yet");
+        note(ui::tr_text("Unit", "No game saved yet"));
         return;
     }
     auto bytes = host::read_state_file(slot);
@@ -83,7 +84,7 @@ void GameKeeper::quick_load() {
     emit moment_replaced();
     if (!host_.paused()) host_.let_go_of_shown_buttons();
     last_slot_ = game;
-    note(QString("Game %1 loaded").arg(QChar(game).toUpper()));
+    note(ui::tr_text("Unit", "Game %1 loaded").arg(QChar(game).toUpper()));
 }
 
 bool GameKeeper::rewind_step() {
@@ -92,7 +93,7 @@ bool GameKeeper::rewind_step() {
     // As far back as the history goes: the game plays on from there, and
     // the player is told why, whether or not the key is still held.
     stop_rewind();
-    note("Rewound as far as it goes");
+    note(ui::tr_text("Unit", "Rewound as far as it goes"));
     return false;
 }
 
@@ -120,8 +121,8 @@ void GameKeeper::resume_kept_game() {
     if (Status loaded = bytes ? host_.load_state(*bytes, true) : Status(bytes.error()); !loaded) {
         resume_refused_ = true;
         ui::tell_soon(&window_, ui::Tone::Warning,
-                      "The game kept from the last run cannot be resumed:\n" + QString::fromStdString(loaded.message()) +
-                          "\nThe file is left as it is.");
+                      ui::tr_text("Messages", "The game kept from the last run cannot be resumed:\n%1\nThe file is left as it is.")
+                          .arg(QString::fromStdString(loaded.message())));
         return;
     }
     std::error_code ec;
@@ -156,9 +157,9 @@ void GameKeeper::note(const QString& text, int ms) {
 }
 
 QString GameKeeper::banner() const {
-    if (rewinding()) return "REWIND";
+    if (rewinding()) return ui::tr_text("Unit", "REWIND");
     if (!note_.isEmpty()) return note_;
-    if (host_.paused()) return "PAUSED \u00b7 " + key_text(action("pm_pause").keys[0]) + " plays on";
+    if (host_.paused()) return ui::tr_text("Unit", "PAUSED \u00b7 %1 plays on").arg(key_text(action("pm_pause").keys[0]));
     return {};
 }
 

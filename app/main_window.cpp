@@ -21,6 +21,7 @@
 #include "files/places.h"
 #include "product.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -119,7 +120,7 @@ void TForm1::set_language(std::string_view choice) {
     (void)host_.store().write_text(setting_name(Setting::Language), choice);
     if (openers_.language) openers_.language();
     popup_->retranslate();
-    keeper_->note(QCoreApplication::translate("Unit", "Language: %1").arg(popup_->item(choice.empty() ? "pm_language_system" : "pm_language_" + std::string(choice))->text()));
+    keeper_->note(ui::tr_text("Unit", "Language: %1").arg(popup_->item(choice.empty() ? "pm_language_system" : "pm_language_" + std::string(choice))->text()));
 }
 
 std::string TForm1::language_choice() const {
@@ -158,7 +159,8 @@ void TForm1::tell_store_failure(const std::string& message) {
     emit settings_failed(text);
     // Told once, after the handler that wrote has finished.
     ui::tell_soon(this, ui::Tone::Warning,
-                  "A setting could not be stored, so it will be lost when the program ends:\n" + text);
+                  ui::tr_text("Messages", "A setting could not be stored, so it will be lost when the program ends:\n%1")
+                      .arg(text));
 }
 
 void TForm1::set_openers(Openers openers) {
@@ -177,10 +179,12 @@ void TForm1::save_screenshot() {
     p.end();
     const Result<std::string> saved = ReplayKeeper::save_screenshot(shown);
     if (!saved) {
-        ui::tell(this, ui::Tone::Warning, "The screenshot could not be saved:\n" + QString::fromStdString(saved.message()));
+        ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The screenshot could not be saved:\n%1")
+                                              .arg(QString::fromStdString(saved.message())));
         return;
     }
-    keeper_->note("Saved " + QDir::toNativeSeparators(QString::fromStdString(*saved)).replace(QDir::homePath(), "~"));
+    keeper_->note(ui::tr_text("Unit", "Saved %1")
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(*saved)).replace(QDir::homePath(), "~")));
 }
 
 void TForm1::power_on() {
@@ -194,7 +198,8 @@ void TForm1::power_on() {
 }
 
 QString TForm1::mute_sign(bool muted) const {
-    return muted ? "MUTED \u00b7 " + key_text(action("pm_mute").keys[0]) + " sounds again" : "SOUND ON";
+    return muted ? ui::tr_text("Unit", "MUTED \u00b7 %1 sounds again").arg(key_text(action("pm_mute").keys[0]))
+                 : ui::tr_text("Unit", "SOUND ON");
 }
 
 void TForm1::toggle_mute() {

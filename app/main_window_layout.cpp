@@ -11,6 +11,7 @@
 #include "files/places.h"
 #include "product.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -79,7 +80,8 @@ void TForm1::load_skin() {
     const Status r = load_at_zoom(factor);
     if (!r && r.error().fatal && files_.player_config) {
         // The player's own skin file cannot be read: the shipped one stands in.
-        ui::tell(this, ui::Tone::Warning, QString::fromStdString(r.message()) + "\nThe shipped skin is used instead.");
+        ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "%1\nThe shipped skin is used instead.")
+                                              .arg(QString::fromStdString(r.message())));
         files_.config = files::join(files_.data_dir, files::kConfigFile);
         files_.player_config = false;
         load_skin();

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "files/places.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -133,7 +134,8 @@ void TForm1::open_path(const QString& path) {
     // Unlike a silent failure, the player learns which file to open by hand.
     const auto failed = [this, path] {
         ui::tell(this, ui::Tone::Warning,
-                 "No program on this desktop could open the file\n" + QDir::toNativeSeparators(path));
+                 ui::tr_text("Messages", "No program on this desktop could open the file\n%1")
+                     .arg(QDir::toNativeSeparators(path)));
     };
     const QUrl url = QUrl::fromLocalFile(path);
     if (openers_.open_file) openers_.open_file(url, failed);

@@ -17,6 +17,7 @@
 #include "product.h"
 #include "ui/kit.h"
 #include "windows/desktop.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 namespace {
@@ -43,7 +44,8 @@ int Program::run() {
     // A refused store is told by the first write that it cannot keep.
     if (!store_.open_problem().empty() && !store_.refused())
         ui::tell(nullptr, ui::Tone::Warning,
-                 QString::fromStdString("The settings file could not be read: " + store_.open_problem()));
+                 ui::tr_text("Messages", "The settings file could not be read: %1")
+                     .arg(QString::fromStdString(store_.open_problem())));
     if (main_window_.must_end()) return 1;
     if (EndOnSignals::came()) return 0;  // during a message at start-up: nothing taken yet, nothing to keep
     QObject::connect(&main_window_, &TForm1::closing, [this] { sound_.shutdown(); });
@@ -177,7 +179,10 @@ bool Program::wake_sound() {
         sound_told_ = true;
         const std::string why = sound::device_problem();
         std::fprintf(stderr, "ignivar: no sound: %s\n", why.c_str());
-        main_window_.keeper().note("No sound: " + QString::fromStdString(why.empty() ? "no device to play on" : why), 6000);
+        main_window_.keeper().note(
+            ui::tr_text("Unit", "No sound: %1")
+                .arg(why.empty() ? ui::tr_text("Unit", "no device to play on") : QString::fromStdString(why)),
+            6000);
     }
     return false;
 }
@@ -219,8 +224,8 @@ void Program::start_gamepads() {
     if (!gamepads_->unavailable().empty()) std::fprintf(stderr, "ignivar: %s\n", gamepads_->unavailable().c_str());
     if (!gamepads_->problems().empty())
         ui::tell_soon(nullptr, ui::Tone::Warning,
-                      "Parts of the gamepad mapping could not be understood and are left out:\n\n" +
-                          QString::fromStdString(gamepads_->problems().summary()));
+                      ui::tr_text("Messages", "Parts of the gamepad mapping could not be understood and are left out:\n\n%1")
+                          .arg(QString::fromStdString(gamepads_->problems().summary())));
 }
 
 // FormActivate of the main window: the first one shows the splash window.

@@ -7,6 +7,7 @@
 
 #include "files/write.h"
 #include "files/xdg.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -107,8 +108,10 @@ const host::Host& ReplayKeeper::shown_host() const { return run_ ? run_->host() 
 
 QString ReplayKeeper::banner() const {
     if (!run_) return {};
-    const QString state = paused_ ? "paused" : QString("%1x").arg(speed_);
-    return QString("REPLAY %1 \u00b7 game %2 \u00b7 %3 points").arg(state, QChar(watched_.game)).arg(watched_.score);
+    const QString state = paused_ ? ui::tr_text("Unit", "paused") : QString("%1x").arg(speed_);
+    return ui::tr_text("Unit", "REPLAY %1 \u00b7 game %2 \u00b7 %3 points")
+        .arg(state, QChar(watched_.game))
+        .arg(watched_.score);
 }
 
 Result<std::string> ReplayKeeper::save_screenshot(const QImage& picture) {

@@ -26,6 +26,7 @@
 #include "app/replay_keeper.h"
 #include "files/xdg.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 namespace {
@@ -34,7 +35,7 @@ enum Column { Rank, Score, Played, Length, Proof, kColumns };
 
 QString played_text(const std::string& date) {
     const QDateTime t = QDateTime::fromString(QString::fromStdString(date), Qt::ISODate);
-    return t.isValid() ? t.toLocalTime().toString("yyyy-MM-dd hh:mm") : QString("unknown");
+    return t.isValid() ? t.toLocalTime().toString("yyyy-MM-dd hh:mm") : ui::tr_text("Replays", "unknown");
 }
 
 QString length_text(Millis ms) {
@@ -43,43 +44,45 @@ QString length_text(Millis ms) {
 }
 
 QString proof_text(const host::KeptReplay& r) {
-    if (!r.readable) return "not a replay: " + QString::fromStdString(r.problem);
-    if (!r.ended) return "unfinished";
-    if (!r.verified) return "not proved: " + QString::fromStdString(r.problem);
-    if (r.continued) return "continued from a saved game: it proves no score";
-    return r.rewound ? "proved by its replay (rewound while played)" : "proved by its replay";
+    if (!r.readable) return ui::tr_text("Replays", "not a replay: %1").arg(QString::fromStdString(r.problem));
+    if (!r.ended) return ui::tr_text("Replays", "unfinished");
+    if (!r.verified) return ui::tr_text("Replays", "not proved: %1").arg(QString::fromStdString(r.problem));
+    if (r.continued) return ui::tr_text("Replays", "continued from a saved game: it proves no score");
+    return r.rewound ? ui::tr_text("Replays", "proved by its replay (rewound while played)") : ui::tr_text("Replays", "proved by its replay");
 }
 
-const char* const kFormats[] = {"MP4 (H.264, with sound)", "WebM (VP9, with sound)", "GIF", "Animated WebP"};
+const char* const kFormats[] = {QT_TRANSLATE_NOOP("Replays", "MP4 (H.264, with sound)"),
+                                QT_TRANSLATE_NOOP("Replays", "WebM (VP9, with sound)"), QT_TRANSLATE_NOOP("Replays", "GIF"),
+                                QT_TRANSLATE_NOOP("Replays", "Animated WebP")};
 constexpr clips::Format kFormatValues[] = {clips::Format::Mp4, clips::Format::Webm, clips::Format::Gif,
                                            clips::Format::Webp};
 
 }  // namespace
 
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Export a clip");
+    setWindowTitle(ui::tr_text("Replays", "Export a clip"));
     auto* form = new QFormLayout;
     format_ = new QComboBox;
-    for (const char* f : kFormats) format_->addItem(f);
+    for (const char* f : kFormats) format_->addItem(ui::tr_text("Replays", f));
     zoom_ = new QSpinBox;
     zoom_->setRange(1, 4);
     zoom_->setSuffix("x");
     zoom_->setValue(2);
     fps_ = new QComboBox;
-    for (int f : {60, 30, 25, 15}) fps_->addItem(QString("%1 frames a second").arg(f), f);
+    for (int f : {60, 30, 25, 15}) fps_->addItem(ui::tr_text("Replays", "%1 frames a second").arg(f), f);
     view_ = new QComboBox;
-    view_->addItem("The whole unit");
-    view_->addItem("The LCD alone");
+    view_->addItem(ui::tr_text("Replays", "The whole unit"));
+    view_->addItem(ui::tr_text("Replays", "The LCD alone"));
     look_ = new QComboBox;
-    look_->addItem("Exact");
-    look_->addItem("Real: segments fade and cast shadows");
-    form->addRow("Format:", format_);
-    form->addRow("Zoom:", zoom_);
-    form->addRow("Frame rate:", fps_);
-    form->addRow("Show:", view_);
-    form->addRow("Look:", look_);
+    look_->addItem(ui::tr_text("Replays", "Exact"));
+    look_->addItem(ui::tr_text("Replays", "Real: segments fade and cast shadows"));
+    form->addRow(ui::tr_text("Replays", "Format:"), format_);
+    form->addRow(ui::tr_text("Replays", "Zoom:"), zoom_);
+    form->addRow(ui::tr_text("Replays", "Frame rate:"), fps_);
+    form->addRow(ui::tr_text("Replays", "Show:"), view_);
+    form->addRow(ui::tr_text("Replays", "Look:"), look_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText("Export...");
+    buttons->button(QDialogButtonBox::Ok)->setText(ui::tr_text("Replays", "Export..."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -105,13 +108,13 @@ ReplaysWindow::ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function
       skin_(std::move(skin)),
       play_(std::move(play)),
       exporter_(std::move(exporter)) {
-    setWindowTitle("Replays and high scores");
+    setWindowTitle(ui::tr_text("Replays", "Replays and high scores"));
     tabs_ = new QTabWidget;
-    const char* titles[] = {"Game A", "Game B", "Recent games"};
+    const QString titles[] = {ui::tr_text("Replays", "Game A"), ui::tr_text("Replays", "Game B"), ui::tr_text("Replays", "Recent games")};
     for (int i = 0; i < 3; ++i) {
         auto* list = new QTreeWidget;
         list->setColumnCount(kColumns);
-        list->setHeaderLabels({i < 2 ? "#" : "Game", "Score", "Played", "Length", "Replay"});
+        list->setHeaderLabels({i < 2 ? QString("#") : ui::tr_text("Replays", "Game"), ui::tr_text("Replays", "Score"), ui::tr_text("Replays", "Played"), ui::tr_text("Replays", "Length"), ui::tr_text("Replays", "Replay")});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setAlternatingRowColors(true);
@@ -125,10 +128,10 @@ ReplaysWindow::ReplaysWindow(ReplayKeeper& keeper, SkinInUse skin, std::function
     folder_label_ = new QLabel;
     folder_label_->setTextFormat(Qt::PlainText);
     folder_label_->setWordWrap(true);
-    play_button_ = new QPushButton("Play");
-    export_button_ = new QPushButton("Export a clip...");
-    auto* open_folder = new QPushButton("Open the folder");
-    auto* close = new QPushButton("Close");
+    play_button_ = new QPushButton(ui::tr_text("Replays", "Play"));
+    export_button_ = new QPushButton(ui::tr_text("Replays", "Export a clip..."));
+    auto* open_folder = new QPushButton(ui::tr_text("Replays", "Open the folder"));
+    auto* close = new QPushButton(ui::tr_text("Replays", "Close"));
     connect(play_button_, &QPushButton::clicked, this, [this] { play_chosen(); });
     connect(export_button_, &QPushButton::clicked, this, [this] { export_chosen(); });
     connect(open_folder, &QPushButton::clicked, this, [this] {
@@ -182,9 +185,10 @@ void ReplaysWindow::refresh() {
     fill(lists_[1], host::high_scores(all_, 'B'), true);
     std::vector<host::KeptReplay> recent(all_.begin(), all_.begin() + std::min(all_.size(), host::kRecentReplays));
     fill(lists_[2], recent, false);
-    folder_label_->setText(all_.empty() ? "No games yet: every game played is kept here as a replay when it ends, in\n" +
-                                              QDir::toNativeSeparators(QString::fromStdString(keeper_.folder()))
-                                        : "Kept in " + QDir::toNativeSeparators(QString::fromStdString(keeper_.folder())));
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(keeper_.folder()));
+    folder_label_->setText(
+        all_.empty() ? ui::tr_text("Replays", "No games yet: every game played is kept here as a replay when it ends, in\n%1").arg(folder)
+                     : ui::tr_text("Replays", "Kept in %1").arg(folder));
     update_buttons();
 }
 
@@ -225,7 +229,7 @@ void ReplaysWindow::play_chosen() {
     const host::KeptReplay* r = chosen();
     if (!r || !r->readable) return;
     if (Status s = keeper_.watch(r->file); !s) {
-        ui::tell(this, ui::Tone::Warning, "The replay cannot be played:\n" + QString::fromStdString(s.message()));
+        ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The replay cannot be played:\n%1").arg(QString::fromStdString(s.message())));
         return;
     }
     close();  // the unit shows it
@@ -242,8 +246,8 @@ void ReplaysWindow::export_chosen() {
     const QString folder = QString::fromStdString(files::pictures_dir() + "/Ignivar");
     QDir().mkpath(folder);
     const QString suggested = QString("%1/ignivar-game-%2-%3.%4").arg(folder, QChar(r->game)).arg(r->score).arg(extension);
-    const QString out = QFileDialog::getSaveFileName(this, "Export a clip", suggested,
-                                                     QString("%1 clips (*.%2)").arg(extension.toUpper(), extension));
+    const QString out = QFileDialog::getSaveFileName(this, ui::tr_text("Replays", "Export a clip"), suggested,
+                                                     ui::tr_text("Replays", "%1 clips (*.%2)").arg(extension.toUpper(), extension));
     if (out.isEmpty()) return;
     auto replay = host::read_replay_file(r->file);
     std::tie(request.config, request.data_dir) = skin_();
@@ -251,13 +255,13 @@ void ReplaysWindow::export_chosen() {
     request.replay_file = r->file;
     const Status s = replay ? export_with_progress(*replay, request) : Status(replay.error());
     if (cancelled_) return;  // nothing was written, as the player asked
-    if (!s) ui::tell(this, ui::Tone::Warning, "The clip could not be exported:\n" + QString::fromStdString(s.message()));
-    else ui::tell(this, ui::Tone::Information, "The clip is saved as\n" + QDir::toNativeSeparators(out));
+    if (!s) ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The clip could not be exported:\n%1").arg(QString::fromStdString(s.message())));
+    else ui::tell(this, ui::Tone::Information, ui::tr_text("Messages", "The clip is saved as\n%1").arg(QDir::toNativeSeparators(out)));
 }
 
 Status ReplaysWindow::export_with_progress(const host::Replay& replay, const clips::ExportRequest& request) {
-    QProgressDialog progress("Exporting the clip...", "Cancel", 0, 1000, this);
-    progress.setWindowTitle("Export a clip");
+    QProgressDialog progress(ui::tr_text("Replays", "Exporting the clip..."), ui::tr_text("Replays", "Cancel"), 0, 1000, this);
+    progress.setWindowTitle(ui::tr_text("Replays", "Export a clip"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setValue(0);

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Spielen</translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,240 @@
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The game kept from the last run cannot be resumed:
+%1
+The file is left as it is.</source>
+        <translation>Das vom letzten Mal aufgehobene Spiel kann nicht fortgesetzt werden:
+%1
+Die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>A setting could not be stored, so it will be lost when the program ends:
+%1</source>
+        <translation>Eine Einstellung konnte nicht gespeichert werden und geht verloren, wenn das Programm endet:
+%1</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved:
+%1</source>
+        <translation>Das Bildschirmfoto konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>%1
+The shipped skin is used instead.</source>
+        <translation>%1
+Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open the file
+%1</source>
+        <translation>Kein Programm auf diesem Desktop konnte die Datei öffnen
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read: %1</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Parts of the gamepad mapping could not be understood and are left out:
+
+%1</source>
+        <translation>Teile der Gamepad-Belegung sind unverständlich und werden weggelassen:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The replay cannot be played:
+%1</source>
+        <translation>Die Wiederholung kann nicht abgespielt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The clip could not be exported:
+%1</source>
+        <translation>Der Clip konnte nicht exportiert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The clip is saved as
+%1</source>
+        <translation>Der Clip ist gespeichert als
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Replays</name>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not a replay: %1</source>
+        <translation>keine Wiederholung: %1</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>unvollendet</translation>
+    </message>
+    <message>
+        <source>not proved: %1</source>
+        <translation>nicht bewiesen: %1</translation>
+    </message>
+    <message>
+        <source>continued from a saved game: it proves no score</source>
+        <translation>aus einem gespeicherten Spiel fortgesetzt: beweist keine Punktzahl</translation>
+    </message>
+    <message>
+        <source>proved by its replay (rewound while played)</source>
+        <translation>durch die Wiederholung bewiesen (beim Spielen zurückgespult)</translation>
+    </message>
+    <message>
+        <source>proved by its replay</source>
+        <translation>durch die Wiederholung bewiesen</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264, with sound)</source>
+        <translation>MP4 (H.264, mit Ton)</translation>
+    </message>
+    <message>
+        <source>WebM (VP9, with sound)</source>
+        <translation>WebM (VP9, mit Ton)</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>Animated WebP</source>
+        <translation>Animiertes WebP</translation>
+    </message>
+    <message>
+        <source>Export a clip</source>
+        <translation>Clip exportieren</translation>
+    </message>
+    <message>
+        <source>%1 frames a second</source>
+        <translation>%1 Bilder pro Sekunde</translation>
+    </message>
+    <message>
+        <source>The whole unit</source>
+        <translation>Das ganze Gerät</translation>
+    </message>
+    <message>
+        <source>The LCD alone</source>
+        <translation>Nur das LCD</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Real: segments fade and cast shadows</source>
+        <translation>Echt: Segmente verblassen und werfen Schatten</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aussehen:</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Replays and high scores</source>
+        <translation>Wiederholungen und Highscores</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Spiel A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Spiel B</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Export a clip...</source>
+        <translation>Clip exportieren...</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No games yet: every game played is kept here as a replay when it ends, in
+%1</source>
+        <translation>Noch keine Spiele: Jedes Spiel wird nach seinem Ende hier als Wiederholung aufgehoben, in
+%1</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Aufgehoben in %1</translation>
+    </message>
+    <message>
+        <source>%1 clips (*.%2)</source>
+        <translation>%1-Clips (*.%2)</translation>
+    </message>
+    <message>
+        <source>Exporting the clip...</source>
+        <translation>Der Clip wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -339,6 +573,66 @@
     <message>
         <source>Language: %1</source>
         <translation>Sprache: %1</translation>
+    </message>
+    <message>
+        <source>No game to pause: a watch shows the time</source>
+        <translation>Kein Spiel zum Pausieren: die Uhr zeigt die Zeit</translation>
+    </message>
+    <message>
+        <source>No game to save</source>
+        <translation>Kein Spiel zum Speichern</translation>
+    </message>
+    <message>
+        <source>Game %1 saved</source>
+        <translation>Spiel %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>No game saved yet</source>
+        <translation>Noch kein Spiel gespeichert</translation>
+    </message>
+    <message>
+        <source>Game %1 loaded</source>
+        <translation>Spiel %1 geladen</translation>
+    </message>
+    <message>
+        <source>Rewound as far as it goes</source>
+        <translation>So weit wie möglich zurückgespult</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>PAUSED · %1 plays on</source>
+        <translation>PAUSE · %1 spielt weiter</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>MUTED · %1 sounds again</source>
+        <translation>STUMM · %1 schaltet den Ton ein</translation>
+    </message>
+    <message>
+        <source>SOUND ON</source>
+        <translation>TON AN</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Kein Ton: %1</translation>
+    </message>
+    <message>
+        <source>no device to play on</source>
+        <translation>kein Gerät zum Abspielen</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>REPLAY %1 · game %2 · %3 points</source>
+        <translation>WIEDERHOLUNG %1 · Spiel %2 · %3 Punkte</translation>
     </message>
 </context>
 </TS>

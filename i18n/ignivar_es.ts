@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Jugar</translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,240 @@
     <message>
         <source>Menu</source>
         <translation>Menú</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The game kept from the last run cannot be resumed:
+%1
+The file is left as it is.</source>
+        <translation>La partida guardada de la última vez no puede continuar:
+%1
+El archivo se deja como está.</translation>
+    </message>
+    <message>
+        <source>A setting could not be stored, so it will be lost when the program ends:
+%1</source>
+        <translation>No se pudo guardar un ajuste; se perderá al cerrar el programa:
+%1</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved:
+%1</source>
+        <translation>No se pudo guardar la captura de pantalla:
+%1</translation>
+    </message>
+    <message>
+        <source>%1
+The shipped skin is used instead.</source>
+        <translation>%1
+Se usa en su lugar la apariencia incluida.</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open the file
+%1</source>
+        <translation>Ningún programa de este escritorio pudo abrir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read: %1</source>
+        <translation>No se pudo leer el archivo de ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Parts of the gamepad mapping could not be understood and are left out:
+
+%1</source>
+        <translation>Partes de la asignación del mando no se entienden y se omiten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The replay cannot be played:
+%1</source>
+        <translation>No se puede reproducir la repetición:
+%1</translation>
+    </message>
+    <message>
+        <source>The clip could not be exported:
+%1</source>
+        <translation>No se pudo exportar el clip:
+%1</translation>
+    </message>
+    <message>
+        <source>The clip is saved as
+%1</source>
+        <translation>El clip se guardó como
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Replays</name>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>not a replay: %1</source>
+        <translation>no es una repetición: %1</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>sin terminar</translation>
+    </message>
+    <message>
+        <source>not proved: %1</source>
+        <translation>no demostrada: %1</translation>
+    </message>
+    <message>
+        <source>continued from a saved game: it proves no score</source>
+        <translation>continuada desde una partida guardada: no demuestra ninguna puntuación</translation>
+    </message>
+    <message>
+        <source>proved by its replay (rewound while played)</source>
+        <translation>demostrada por su repetición (rebobinada al jugar)</translation>
+    </message>
+    <message>
+        <source>proved by its replay</source>
+        <translation>demostrada por su repetición</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264, with sound)</source>
+        <translation>MP4 (H.264, con sonido)</translation>
+    </message>
+    <message>
+        <source>WebM (VP9, with sound)</source>
+        <translation>WebM (VP9, con sonido)</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>Animated WebP</source>
+        <translation>WebP animado</translation>
+    </message>
+    <message>
+        <source>Export a clip</source>
+        <translation>Exportar un clip</translation>
+    </message>
+    <message>
+        <source>%1 frames a second</source>
+        <translation>%1 fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>The whole unit</source>
+        <translation>La consola entera</translation>
+    </message>
+    <message>
+        <source>The LCD alone</source>
+        <translation>Solo la pantalla LCD</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exacto</translation>
+    </message>
+    <message>
+        <source>Real: segments fade and cast shadows</source>
+        <translation>Real: los segmentos se desvanecen y dan sombra</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Fotogramas:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aspecto:</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Replays and high scores</source>
+        <translation>Repeticiones y récords</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Juego A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Juego B</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Partidas recientes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Export a clip...</source>
+        <translation>Exportar un clip...</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No games yet: every game played is kept here as a replay when it ends, in
+%1</source>
+        <translation>Aún no hay partidas: cada partida jugada se guarda aquí como repetición al terminar, en
+%1</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardadas en %1</translation>
+    </message>
+    <message>
+        <source>%1 clips (*.%2)</source>
+        <translation>Clips %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Exporting the clip...</source>
+        <translation>Exportando el clip...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -339,6 +573,66 @@
     <message>
         <source>Language: %1</source>
         <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <source>No game to pause: a watch shows the time</source>
+        <translation>No hay partida que pausar: el reloj muestra la hora</translation>
+    </message>
+    <message>
+        <source>No game to save</source>
+        <translation>No hay partida que guardar</translation>
+    </message>
+    <message>
+        <source>Game %1 saved</source>
+        <translation>Juego %1 guardado</translation>
+    </message>
+    <message>
+        <source>No game saved yet</source>
+        <translation>Aún no hay partida guardada</translation>
+    </message>
+    <message>
+        <source>Game %1 loaded</source>
+        <translation>Juego %1 cargado</translation>
+    </message>
+    <message>
+        <source>Rewound as far as it goes</source>
+        <translation>Rebobinado hasta donde se puede</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>REBOBINAR</translation>
+    </message>
+    <message>
+        <source>PAUSED · %1 plays on</source>
+        <translation>PAUSA · %1 para seguir</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>MUTED · %1 sounds again</source>
+        <translation>SILENCIO · %1 devuelve el sonido</translation>
+    </message>
+    <message>
+        <source>SOUND ON</source>
+        <translation>SONIDO ACTIVADO</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Sin sonido: %1</translation>
+    </message>
+    <message>
+        <source>no device to play on</source>
+        <translation>ningún dispositivo para reproducirlo</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>REPLAY %1 · game %2 · %3 points</source>
+        <translation>REPETICIÓN %1 · juego %2 · %3 puntos</translation>
     </message>
 </context>
 </TS>

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Jouer</translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -265,6 +265,240 @@
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The game kept from the last run cannot be resumed:
+%1
+The file is left as it is.</source>
+        <translation>La partie gardée de la dernière fois ne peut pas reprendre :
+%1
+Le fichier est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>A setting could not be stored, so it will be lost when the program ends:
+%1</source>
+        <translation>Un réglage n'a pas pu être enregistré ; il sera perdu à la fin du programme :
+%1</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved:
+%1</source>
+        <translation>La capture d'écran n'a pas pu être enregistrée :
+%1</translation>
+    </message>
+    <message>
+        <source>%1
+The shipped skin is used instead.</source>
+        <translation>%1
+L'habillage fourni est utilisé à la place.</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open the file
+%1</source>
+        <translation>Aucun programme de ce bureau n'a pu ouvrir le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read: %1</source>
+        <translation>Le fichier de réglages n'a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>Parts of the gamepad mapping could not be understood and are left out:
+
+%1</source>
+        <translation>Des parties de l'affectation de la manette sont incomprises et laissées de côté :
+
+%1</translation>
+    </message>
+    <message>
+        <source>The replay cannot be played:
+%1</source>
+        <translation>Le replay ne peut pas être lu :
+%1</translation>
+    </message>
+    <message>
+        <source>The clip could not be exported:
+%1</source>
+        <translation>Le clip n'a pas pu être exporté :
+%1</translation>
+    </message>
+    <message>
+        <source>The clip is saved as
+%1</source>
+        <translation>Le clip est enregistré sous
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Replays</name>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>not a replay: %1</source>
+        <translation>pas un replay : %1</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>inachevée</translation>
+    </message>
+    <message>
+        <source>not proved: %1</source>
+        <translation>non prouvé : %1</translation>
+    </message>
+    <message>
+        <source>continued from a saved game: it proves no score</source>
+        <translation>reprise d'une partie sauvegardée : ne prouve aucun score</translation>
+    </message>
+    <message>
+        <source>proved by its replay (rewound while played)</source>
+        <translation>prouvé par son replay (rembobiné en jouant)</translation>
+    </message>
+    <message>
+        <source>proved by its replay</source>
+        <translation>prouvé par son replay</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264, with sound)</source>
+        <translation>MP4 (H.264, avec le son)</translation>
+    </message>
+    <message>
+        <source>WebM (VP9, with sound)</source>
+        <translation>WebM (VP9, avec le son)</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>Animated WebP</source>
+        <translation>WebP animé</translation>
+    </message>
+    <message>
+        <source>Export a clip</source>
+        <translation>Exporter un clip</translation>
+    </message>
+    <message>
+        <source>%1 frames a second</source>
+        <translation>%1 images par seconde</translation>
+    </message>
+    <message>
+        <source>The whole unit</source>
+        <translation>L'appareil entier</translation>
+    </message>
+    <message>
+        <source>The LCD alone</source>
+        <translation>L'écran LCD seul</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Real: segments fade and cast shadows</source>
+        <translation>Réel : les segments s'estompent et font de l'ombre</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Cadence :</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Montrer :</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Rendu :</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Replays and high scores</source>
+        <translation>Replays et meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Jeu A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Jeu B</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Parties récentes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouée le</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Export a clip...</source>
+        <translation>Exporter un clip...</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No games yet: every game played is kept here as a replay when it ends, in
+%1</source>
+        <translation>Aucune partie encore : chaque partie jouée est gardée ici comme replay à sa fin, dans
+%1</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gardés dans %1</translation>
+    </message>
+    <message>
+        <source>%1 clips (*.%2)</source>
+        <translation>Clips %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Exporting the clip...</source>
+        <translation>Export du clip...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -307,15 +541,15 @@
     </message>
     <message>
         <source>Switches the unit on</source>
-        <translation>Allume l'appareil</translation>
+        <translation>Allume l&apos;appareil</translation>
     </message>
     <message>
         <source>please select sound driver first</source>
-        <translation>choisissez d'abord une sortie audio</translation>
+        <translation>choisissez d&apos;abord une sortie audio</translation>
     </message>
     <message>
         <source>Unavailable until a sound output is chosen</source>
-        <translation>Indisponible tant qu'aucune sortie audio n'est choisie</translation>
+        <translation>Indisponible tant qu&apos;aucune sortie audio n&apos;est choisie</translation>
     </message>
     <message>
         <source>Choose a sound output above, then Play</source>
@@ -331,7 +565,7 @@
     </message>
     <message>
         <source>The unit plays silent</source>
-        <translation>L'appareil joue en silence</translation>
+        <translation>L&apos;appareil joue en silence</translation>
     </message>
 </context>
 <context>
@@ -339,6 +573,66 @@
     <message>
         <source>Language: %1</source>
         <translation>Langue : %1</translation>
+    </message>
+    <message>
+        <source>No game to pause: a watch shows the time</source>
+        <translation>Pas de partie à mettre en pause : la montre affiche l'heure</translation>
+    </message>
+    <message>
+        <source>No game to save</source>
+        <translation>Pas de partie à sauvegarder</translation>
+    </message>
+    <message>
+        <source>Game %1 saved</source>
+        <translation>Jeu %1 sauvegardé</translation>
+    </message>
+    <message>
+        <source>No game saved yet</source>
+        <translation>Aucune partie sauvegardée</translation>
+    </message>
+    <message>
+        <source>Game %1 loaded</source>
+        <translation>Jeu %1 chargé</translation>
+    </message>
+    <message>
+        <source>Rewound as far as it goes</source>
+        <translation>Rembobiné aussi loin que possible</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>PAUSED · %1 plays on</source>
+        <translation>PAUSE · %1 pour reprendre</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>MUTED · %1 sounds again</source>
+        <translation>MUET · %1 remet le son</translation>
+    </message>
+    <message>
+        <source>SOUND ON</source>
+        <translation>SON ACTIVÉ</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Pas de son : %1</translation>
+    </message>
+    <message>
+        <source>no device to play on</source>
+        <translation>aucun périphérique pour le jouer</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>REPLAY %1 · game %2 · %3 points</source>
+        <translation>REPLAY %1 · jeu %2 · %3 points</translation>
     </message>
 </context>
 </TS>

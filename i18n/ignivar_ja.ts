@@ -268,6 +268,240 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>The game kept from the last run cannot be resumed:
+%1
+The file is left as it is.</source>
+        <translation>前回残したゲームを再開できません：
+%1
+ファイルはそのまま残します。</translation>
+    </message>
+    <message>
+        <source>A setting could not be stored, so it will be lost when the program ends:
+%1</source>
+        <translation>設定を保存できませんでした。プログラムを終了すると失われます：
+%1</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved:
+%1</source>
+        <translation>スクリーンショットを保存できませんでした：
+%1</translation>
+    </message>
+    <message>
+        <source>%1
+The shipped skin is used instead.</source>
+        <translation>%1
+代わりに付属のスキンを使います。</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open the file
+%1</source>
+        <translation>このデスクトップにはファイルを開けるプログラムがありません
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read: %1</source>
+        <translation>設定ファイルを読めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Parts of the gamepad mapping could not be understood and are left out:
+
+%1</source>
+        <translation>ゲームパッド設定の一部を理解できないため無視します：
+
+%1</translation>
+    </message>
+    <message>
+        <source>The replay cannot be played:
+%1</source>
+        <translation>リプレイを再生できません：
+%1</translation>
+    </message>
+    <message>
+        <source>The clip could not be exported:
+%1</source>
+        <translation>クリップを書き出せませんでした：
+%1</translation>
+    </message>
+    <message>
+        <source>The clip is saved as
+%1</source>
+        <translation>クリップを保存しました：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Replays</name>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not a replay: %1</source>
+        <translation>リプレイではありません：%1</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>未完了</translation>
+    </message>
+    <message>
+        <source>not proved: %1</source>
+        <translation>証明されていません：%1</translation>
+    </message>
+    <message>
+        <source>continued from a saved game: it proves no score</source>
+        <translation>セーブから続けたゲーム：スコアの証明になりません</translation>
+    </message>
+    <message>
+        <source>proved by its replay (rewound while played)</source>
+        <translation>リプレイで証明済み（プレイ中に巻き戻しあり）</translation>
+    </message>
+    <message>
+        <source>proved by its replay</source>
+        <translation>リプレイで証明済み</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264, with sound)</source>
+        <translation>MP4（H.264、音あり）</translation>
+    </message>
+    <message>
+        <source>WebM (VP9, with sound)</source>
+        <translation>WebM（VP9、音あり）</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>Animated WebP</source>
+        <translation>アニメーション WebP</translation>
+    </message>
+    <message>
+        <source>Export a clip</source>
+        <translation>クリップを書き出す</translation>
+    </message>
+    <message>
+        <source>%1 frames a second</source>
+        <translation>毎秒 %1 コマ</translation>
+    </message>
+    <message>
+        <source>The whole unit</source>
+        <translation>本体全体</translation>
+    </message>
+    <message>
+        <source>The LCD alone</source>
+        <translation>液晶だけ</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>正確</translation>
+    </message>
+    <message>
+        <source>Real: segments fade and cast shadows</source>
+        <translation>リアル：セグメントがにじみ、影を落とす</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式：</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>ズーム：</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>フレームレート：</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>表示：</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>見た目：</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>書き出す...</translation>
+    </message>
+    <message>
+        <source>Replays and high scores</source>
+        <translation>リプレイとハイスコア</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>ゲームA</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>ゲームB</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>最近のゲーム</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>プレイ日時</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Export a clip...</source>
+        <translation>クリップを書き出す...</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>フォルダを開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No games yet: every game played is kept here as a replay when it ends, in
+%1</source>
+        <translation>まだゲームがありません。プレイしたゲームは終わるとリプレイとしてここに残ります：
+%1</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>保存先：%1</translation>
+    </message>
+    <message>
+        <source>%1 clips (*.%2)</source>
+        <translation>%1 クリップ (*.%2)</translation>
+    </message>
+    <message>
+        <source>Exporting the clip...</source>
+        <translation>クリップを書き出しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>
@@ -339,6 +573,66 @@
     <message>
         <source>Language: %1</source>
         <translation>言語：%1</translation>
+    </message>
+    <message>
+        <source>No game to pause: a watch shows the time</source>
+        <translation>一時停止するゲームはありません：時計を表示中</translation>
+    </message>
+    <message>
+        <source>No game to save</source>
+        <translation>セーブするゲームはありません</translation>
+    </message>
+    <message>
+        <source>Game %1 saved</source>
+        <translation>ゲーム%1 をセーブしました</translation>
+    </message>
+    <message>
+        <source>No game saved yet</source>
+        <translation>セーブしたゲームはまだありません</translation>
+    </message>
+    <message>
+        <source>Game %1 loaded</source>
+        <translation>ゲーム%1 をロードしました</translation>
+    </message>
+    <message>
+        <source>Rewound as far as it goes</source>
+        <translation>これ以上は巻き戻せません</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>巻き戻し</translation>
+    </message>
+    <message>
+        <source>PAUSED · %1 plays on</source>
+        <translation>一時停止中 · %1 で再開</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>保存しました：%1</translation>
+    </message>
+    <message>
+        <source>MUTED · %1 sounds again</source>
+        <translation>ミュート中 · %1 で音を戻す</translation>
+    </message>
+    <message>
+        <source>SOUND ON</source>
+        <translation>サウンド オン</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>音が出ません：%1</translation>
+    </message>
+    <message>
+        <source>no device to play on</source>
+        <translation>再生できる機器がありません</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>REPLAY %1 · game %2 · %3 points</source>
+        <translation>リプレイ %1 · ゲーム%2 · %3 点</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 sources=(app windows input gamepad ui sound)
 # The plain C++ layers mark their texts with IGNIVAR_TEXT.
-alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT)
+alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT,translate+=tr_text)
 if [ $# -eq 0 ]; then
   exec "$lupdate" -silent -no-obsolete -locations none "${alias[@]}" "${sources[@]}" -ts i18n/ignivar_*.ts
 fi

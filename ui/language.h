@@ -3,6 +3,7 @@
 // else the desktop's), and the translators that make Qt speak it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTranslator>
 #include <array>
@@ -30,6 +31,13 @@ std::string_view pick_language(std::string_view chosen, const QStringList& deskt
 // The desktop's languages, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG as
 // the C library weighs them.
 QStringList desktop_languages();
+
+// A text of the program in the language spoken; `context` groups it as the
+// translators see it ("Unit": the signs over the case, "Messages": what a
+// message box says ...).
+inline QString tr_text(const char* context, const char* english) {
+    return QCoreApplication::translate(context, english);
+}
 
 // The program's translation and Qt's own for one language, installed in
 // the application while this lives; English installs none.
