@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Birthplace:</source>
+        <translation>Geburtsort:</translation>
+    </message>
+    <message>
+        <source>a Debian build machine</source>
+        <translation>ein Debian-Bauserver</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Geboren:</translation>
+    </message>
+    <message>
+        <source>8 December 2026</source>
+        <translation>8. Dezember 2026</translation>
+    </message>
+    <message>
+        <source>Occupation:</source>
+        <translation>Beruf:</translation>
+    </message>
+    <message>
+        <source>simulator makers</source>
+        <translation>Simulatorbauer</translation>
+    </message>
+    <message>
+        <source>Hobby:</source>
+        <translation>Hobby:</translation>
+    </message>
+    <message>
+        <source>putting out LCD fires</source>
+        <translation>LCD-Feuer löschen</translation>
+    </message>
+    <message>
+        <source>About the author...</source>
+        <translation>Über die Autoren...</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>
@@ -46,6 +97,25 @@
     <message>
         <source>- ACCEPT -</source>
         <translation>- OK -</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Manual</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>About</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Birthplace:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>a Debian build machine</source>
+        <translation>una máquina Debian</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Nacido:</translation>
+    </message>
+    <message>
+        <source>8 December 2026</source>
+        <translation>8 de diciembre de 2026</translation>
+    </message>
+    <message>
+        <source>Occupation:</source>
+        <translation>Oficio:</translation>
+    </message>
+    <message>
+        <source>simulator makers</source>
+        <translation>creadores de simuladores</translation>
+    </message>
+    <message>
+        <source>Hobby:</source>
+        <translation>Afición:</translation>
+    </message>
+    <message>
+        <source>putting out LCD fires</source>
+        <translation>apagar fuegos de LCD</translation>
+    </message>
+    <message>
+        <source>About the author...</source>
+        <translation>Acerca de los autores...</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Sitio web:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Correo:</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>
@@ -46,6 +97,25 @@
     <message>
         <source>- ACCEPT -</source>
         <translation>- ACEPTAR -</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

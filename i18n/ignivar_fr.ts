@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Birthplace:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>a Debian build machine</source>
+        <translation>une machine Debian</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Né le :</translation>
+    </message>
+    <message>
+        <source>8 December 2026</source>
+        <translation>8 décembre 2026</translation>
+    </message>
+    <message>
+        <source>Occupation:</source>
+        <translation>Métier :</translation>
+    </message>
+    <message>
+        <source>simulator makers</source>
+        <translation>fabricants de simulateurs</translation>
+    </message>
+    <message>
+        <source>Hobby:</source>
+        <translation>Passe-temps :</translation>
+    </message>
+    <message>
+        <source>putting out LCD fires</source>
+        <translation>éteindre des feux sur LCD</translation>
+    </message>
+    <message>
+        <source>About the author...</source>
+        <translation>À propos des auteurs...</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail :</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>
@@ -46,6 +97,25 @@
     <message>
         <source>- ACCEPT -</source>
         <translation>- VALIDER -</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -280,36 +350,36 @@ Le fichier est laissé tel quel.</translation>
     <message>
         <source>A setting could not be stored, so it will be lost when the program ends:
 %1</source>
-        <translation>Un réglage n'a pas pu être enregistré ; il sera perdu à la fin du programme :
+        <translation>Un réglage n&apos;a pas pu être enregistré ; il sera perdu à la fin du programme :
 %1</translation>
     </message>
     <message>
         <source>The screenshot could not be saved:
 %1</source>
-        <translation>La capture d'écran n'a pas pu être enregistrée :
+        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée :
 %1</translation>
     </message>
     <message>
         <source>%1
 The shipped skin is used instead.</source>
         <translation>%1
-L'habillage fourni est utilisé à la place.</translation>
+L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>No program on this desktop could open the file
 %1</source>
-        <translation>Aucun programme de ce bureau n'a pu ouvrir le fichier
+        <translation>Aucun programme de ce bureau n&apos;a pu ouvrir le fichier
 %1</translation>
     </message>
     <message>
         <source>The settings file could not be read: %1</source>
-        <translation>Le fichier de réglages n'a pas pu être lu : %1</translation>
+        <translation>Le fichier de réglages n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>Parts of the gamepad mapping could not be understood and are left out:
 
 %1</source>
-        <translation>Des parties de l'affectation de la manette sont incomprises et laissées de côté :
+        <translation>Des parties de l&apos;affectation de la manette sont incomprises et laissées de côté :
 
 %1</translation>
     </message>
@@ -322,7 +392,7 @@ L'habillage fourni est utilisé à la place.</translation>
     <message>
         <source>The clip could not be exported:
 %1</source>
-        <translation>Le clip n'a pas pu être exporté :
+        <translation>Le clip n&apos;a pas pu être exporté :
 %1</translation>
     </message>
     <message>
@@ -352,7 +422,7 @@ L'habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>continued from a saved game: it proves no score</source>
-        <translation>reprise d'une partie sauvegardée : ne prouve aucun score</translation>
+        <translation>reprise d&apos;une partie sauvegardée : ne prouve aucun score</translation>
     </message>
     <message>
         <source>proved by its replay (rewound while played)</source>
@@ -388,11 +458,11 @@ L'habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>The whole unit</source>
-        <translation>L'appareil entier</translation>
+        <translation>L&apos;appareil entier</translation>
     </message>
     <message>
         <source>The LCD alone</source>
-        <translation>L'écran LCD seul</translation>
+        <translation>L&apos;écran LCD seul</translation>
     </message>
     <message>
         <source>Exact</source>
@@ -400,7 +470,7 @@ L'habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>Real: segments fade and cast shadows</source>
-        <translation>Réel : les segments s'estompent et font de l'ombre</translation>
+        <translation>Réel : les segments s&apos;estompent et font de l&apos;ombre</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -576,7 +646,7 @@ L'habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>No game to pause: a watch shows the time</source>
-        <translation>Pas de partie à mettre en pause : la montre affiche l'heure</translation>
+        <translation>Pas de partie à mettre en pause : la montre affiche l&apos;heure</translation>
     </message>
     <message>
         <source>No game to save</source>

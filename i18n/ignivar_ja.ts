@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>About</name>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Birthplace:</source>
+        <translation>出身：</translation>
+    </message>
+    <message>
+        <source>a Debian build machine</source>
+        <translation>Debian のビルドマシン</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>誕生日：</translation>
+    </message>
+    <message>
+        <source>8 December 2026</source>
+        <translation>2026年12月8日</translation>
+    </message>
+    <message>
+        <source>Occupation:</source>
+        <translation>職業：</translation>
+    </message>
+    <message>
+        <source>simulator makers</source>
+        <translation>シミュレーター職人</translation>
+    </message>
+    <message>
+        <source>Hobby:</source>
+        <translation>趣味：</translation>
+    </message>
+    <message>
+        <source>putting out LCD fires</source>
+        <translation>液晶の火を消すこと</translation>
+    </message>
+    <message>
+        <source>About the author...</source>
+        <translation>作者について...</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>サイト：</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>メール：</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>
@@ -46,6 +97,25 @@
     <message>
         <source>- ACCEPT -</source>
         <translation>- 決定 -</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Manual</source>
+        <translation>説明書</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

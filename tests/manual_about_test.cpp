@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QWindow>
 
 #include "product.h"
 #include "temp_dir.h"
+#include "ui/language.h"
 #include "windows/about_form.h"
 #include "windows/manual_form.h"
 #include "windows/picture_label.h"
@@ -180,6 +182,23 @@ TEST(About, EscAndEitherLinkHideIt) {
         QTest::mouseClick(a.link(name), Qt::LeftButton);
         EXPECT_EQ(a.opened, QStringList{url}) << name;
         EXPECT_FALSE(a.form.isVisible()) << name;
+    }
+}
+
+// In every language each caption ends before its value begins, and every
+// value ends within the window.
+TEST(About, EveryLanguageFitsTheWindow) {
+    for (const ui::Language& l : ui::kLanguages) {
+        ui::Translation spoken(l.code);
+        About a;
+        EXPECT_EQ(a.form.windowTitle() == "About the author...", l.code == "en") << l.code;
+        for (const QLabel* label : a.form.findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            if (!name.startsWith("la_") || name == "la_website_2" || name == "la_email_2") continue;
+            const int right = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+            EXPECT_LE(right, name.endsWith("_1") ? 212 - 4 : a.form.width() - 4)
+                << l.code << ": " << label->text().toStdString();
+        }
     }
 }
 

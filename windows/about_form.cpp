@@ -7,6 +7,7 @@
 #include "ui/key_preview.h"
 #include "ui/kit.h"
 #include "windows/picture_label.h"
+#include "ui/language.h"
 
 namespace ignivar::windows {
 namespace {
@@ -23,14 +24,17 @@ struct Detail {
     bool italic;
 };
 const Detail kDetails[] = {
-    {"name", "Name:", kAuthorName, false},
-    {"birthplace", "Birthplace:", "a Debian build machine", false},
-    {"birthdate", "Birth date:", "8 December 2026", false},
-    {"job", "Occupation:", "simulator makers", false},
-    {"hobby", "Hobby:", "putting out LCD fires", true},
+    {"name", QT_TRANSLATE_NOOP("About", "Name:"), kAuthorName, false},
+    {"birthplace", QT_TRANSLATE_NOOP("About", "Birthplace:"), QT_TRANSLATE_NOOP("About", "a Debian build machine"), false},
+    {"birthdate", QT_TRANSLATE_NOOP("About", "Birth date:"), QT_TRANSLATE_NOOP("About", "8 December 2026"), false},
+    {"job", QT_TRANSLATE_NOOP("About", "Occupation:"), QT_TRANSLATE_NOOP("About", "simulator makers"), false},
+    {"hobby", QT_TRANSLATE_NOOP("About", "Hobby:"), QT_TRANSLATE_NOOP("About", "putting out LCD fires"), true},
 };
 constexpr int kCaptionX = 132, kValueX = 212, kFirstRow = 8, kRowStep = 24;
 const QRect kPortrait(8, 8, 116, 160);
+
+// A text of the window in the language spoken.
+QString text(const char* english) { return ui::tr_text("About", english); }
 
 }  // namespace
 
@@ -39,7 +43,7 @@ TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const 
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       open_url_(std::move(open_url)) {
     setObjectName("TAboutForm");
-    setWindowTitle("About the author...");
+    setWindowTitle(text(QT_TRANSLATE_NOOP("About", "About the author...")));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -62,15 +66,15 @@ TAboutForm::TAboutForm(const std::string& program_dir, std::function<void(const 
         return l;
     };
     for (const Detail& d : kDetails) {
-        add(QString("la_%1_1").arg(d.name), d.caption, {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
-        add(QString("la_%1_2").arg(d.name), d.value, {kValueX, y}, pixel_font("Arial", 11, true, false, d.italic),
+        add(QString("la_%1_1").arg(d.name), text(d.caption), {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+        add(QString("la_%1_2").arg(d.name), d.value == kAuthorName ? QString(d.value) : text(d.value), {kValueX, y}, pixel_font("Arial", 11, true, false, d.italic),
             Qt::white);
         y += kRowStep;
     }
-    add("la_website_1", "Website:", {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+    add("la_website_1", text(QT_TRANSLATE_NOOP("About", "Website:")), {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
     auto* web = add("la_website_2", kWebsite, {kValueX, y}, pixel_font("Arial", 12, true, true), kLink);
     y += kRowStep;
-    add("la_email_1", "Email:", {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
+    add("la_email_1", text(QT_TRANSLATE_NOOP("About", "Email:")), {kCaptionX, y}, pixel_font("Arial", 11), Qt::white);
     auto* mail = add("la_email_2", kEmail, {kValueX, y}, pixel_font("Arial", 12, true, true), kLink);
     for (ClickLabel* link : {web, mail}) {
         link->resize(168, 15);

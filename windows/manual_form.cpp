@@ -7,6 +7,7 @@
 
 #include "ui/kit.h"
 #include "windows/picture_label.h"
+#include "ui/language.h"
 
 namespace ignivar::windows {
 namespace {
@@ -22,7 +23,7 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
                          QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), program_dir_(program_dir) {
     setObjectName("TManualForm");
-    setWindowTitle("Manual");
+    setWindowTitle(ui::tr_text("Manual", "Manual"));
     manual_ = skin::find_manual(config_path, program_dir, own_dir);
     report_ = report;
     const int w = std::clamp(manual_.width, 1, skin::kMaxPictureSide);
@@ -68,7 +69,9 @@ ClickLabel* TManualForm::button(const char* name, const char* file, QRect place)
     // The pressed look under each button is only a picture.
     const std::string n = name;
     if (n.ends_with("_up"))
-        b->setAccessibleName(n.starts_with("btn_left") ? "Previous page" : n.starts_with("btn_right") ? "Next page" : "Close");
+        b->setAccessibleName(n.starts_with("btn_left")    ? ui::tr_text("Manual", "Previous page")
+                             : n.starts_with("btn_right") ? ui::tr_text("Manual", "Next page")
+                                                          : ui::tr_text("Manual", "Close"));
     return b;
 }
 
