@@ -52,7 +52,7 @@ void GameKeeper::quick_save() {
         return;
     }
     if (Status s = host::write_state_file(host::quick_slot(game), host_.save_state()); !s) {
-        ui::tell(&window_, ui::Tone::Warning, QString::fromStdString(s.message()));
+        ui::tell(&window_, ui::Tone::Warning, ui::in_language(s.error()));
         return;
     }
     last_slot_ = game;
@@ -77,7 +77,7 @@ void GameKeeper::quick_load() {
     }
     auto bytes = host::read_state_file(slot);
     if (Status loaded = bytes ? host_.load_state(*bytes) : Status(bytes.error()); !loaded) {
-        ui::tell(&window_, ui::Tone::Warning, QString::fromStdString(loaded.message()));
+        ui::tell(&window_, ui::Tone::Warning, ui::in_language(loaded.error()));
         return;
     }
     rewind_.clear();
@@ -122,7 +122,7 @@ void GameKeeper::resume_kept_game() {
         resume_refused_ = true;
         ui::tell_soon(&window_, ui::Tone::Warning,
                       ui::tr_text("Messages", "The game kept from the last run cannot be resumed:\n%1\nThe file is left as it is.")
-                          .arg(QString::fromStdString(loaded.message())));
+                          .arg(ui::in_language(loaded.error())));
         return;
     }
     std::error_code ec;

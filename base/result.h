@@ -10,12 +10,20 @@
 #include <variant>
 #include <vector>
 
+#include "base/text.h"
+
 namespace ignivar {
 
 struct Error {
-    std::string message;
+    std::string message;  // in English
     // The program cannot go on (its skin file is missing).
     bool fatal = false;
+    // The message as words to translate, where the layer that failed gave
+    // them; empty: `message` is all there is.
+    Text text = {};
+
+    // The message as a text, to hand on as another's argument.
+    Text words() const { return text.context || !text.args.empty() ? text : Text{nullptr, message, {}}; }
 };
 
 template <typename T>
@@ -62,6 +70,10 @@ private:
 using Status = Result<void>;
 
 inline Error failure(std::string message) { return Error{std::move(message), false}; }
+inline Error failure(Text text) {
+    std::string english = text.in_english();
+    return Error{std::move(english), false, std::move(text)};
+}
 
 // The problems met while reading something that is used as far as it
 // could be understood. Only the first few are kept; the rest are counted.

@@ -20,7 +20,7 @@ char slot_game(const Unit& unit) {
 std::string resume_file() { return state_folder() + "/resume.state"; }
 
 Status write_state_file(const std::string& path, const std::vector<std::uint8_t>& state) {
-    if (Status s = files::write_atomically(path, state); !s) return failure("The game could not be saved: " + s.message());
+    if (Status s = files::write_atomically(path, state); !s) return failure(said("SavedGame", "The game could not be saved: %1").with(s.error().words()));
     return {};
 }
 
@@ -28,13 +28,15 @@ Result<std::vector<std::uint8_t>> read_state_file(const std::string& path) {
     auto bytes = files::read_regular_file(path, state_size() + 1);
     if (!bytes) {
         if (const std::string kind = files::describe_non_regular(path); !kind.empty())
-            return failure(path + " is no saved game: it is " + kind);
+            return failure(said("SavedGame", "%1 is no saved game: it is %2").with(path).with(kind));
         if (files::regular_file_size(path) > state_size())
-            return failure(path + " is no saved game: it has more in it than a saved game");
+            return failure(said("SavedGame", "%1 is no saved game: %2")
+                               .with(path)
+                               .with(said("SavedGame", "it has more in it than a saved game")));
         return failure(bytes.message());
     }
     if (auto decoded = decode_state(bytes->data(), bytes->size()); !decoded)
-        return failure(path + " is no saved game: " + decoded.message());
+        return failure(said("SavedGame", "%1 is no saved game: %2").with(path).with(decoded.error().words()));
     return bytes;
 }
 

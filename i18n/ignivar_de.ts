@@ -572,6 +572,49 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>it is not a saved game of Ignivar</source>
+        <translation>die Datei ist kein gespeichertes Ignivar-Spiel</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it was saved in another format (version %1; this program reads %2)</source>
+        <translation>die Datei hat ein anderes Format (Version %1; dieses Programm liest %2)</translation>
+    </message>
+    <message>
+        <source>its length is not that of a saved game</source>
+        <translation>die Länge passt nicht zu einem gespeicherten Spiel</translation>
+    </message>
+    <message>
+        <source>it has more in it than a saved game</source>
+        <translation>die Datei enthält mehr als ein gespeichertes Spiel</translation>
+    </message>
+    <message>
+        <source>it is damaged (its checksum does not match)</source>
+        <translation>die Datei ist beschädigt (die Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>it holds a moment no unit can be in</source>
+        <translation>die Datei enthält einen Zustand, in dem kein Gerät sein kann</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: it is %2</source>
+        <translation>%1 ist kein gespeichertes Spiel: es ist %2</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: %2</source>
+        <translation>%1 ist kein gespeichertes Spiel: %2</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

@@ -572,6 +572,49 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>it is not a saved game of Ignivar</source>
+        <translation>no es una partida guardada de Ignivar</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>el archivo está cortado</translation>
+    </message>
+    <message>
+        <source>it was saved in another format (version %1; this program reads %2)</source>
+        <translation>el archivo tiene otro formato (versión %1; este programa lee la %2)</translation>
+    </message>
+    <message>
+        <source>its length is not that of a saved game</source>
+        <translation>su longitud no es la de una partida guardada</translation>
+    </message>
+    <message>
+        <source>it has more in it than a saved game</source>
+        <translation>el archivo contiene más que una partida guardada</translation>
+    </message>
+    <message>
+        <source>it is damaged (its checksum does not match)</source>
+        <translation>el archivo está dañado (su suma de comprobación no coincide)</translation>
+    </message>
+    <message>
+        <source>it holds a moment no unit can be in</source>
+        <translation>el archivo contiene un momento en que ninguna consola puede estar</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>No se pudo guardar la partida: %1</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: it is %2</source>
+        <translation>%1 no es una partida guardada: es %2</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: %2</source>
+        <translation>%1 no es una partida guardada: %2</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

@@ -572,6 +572,49 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>it is not a saved game of Ignivar</source>
+        <translation>ce n'est pas une partie sauvegardée d'Ignivar</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>it was saved in another format (version %1; this program reads %2)</source>
+        <translation>le fichier est d'un autre format (version %1 ; ce programme lit la %2)</translation>
+    </message>
+    <message>
+        <source>its length is not that of a saved game</source>
+        <translation>sa longueur n'est pas celle d'une partie sauvegardée</translation>
+    </message>
+    <message>
+        <source>it has more in it than a saved game</source>
+        <translation>le fichier contient plus qu'une partie sauvegardée</translation>
+    </message>
+    <message>
+        <source>it is damaged (its checksum does not match)</source>
+        <translation>le fichier est endommagé (sa somme de contrôle ne correspond pas)</translation>
+    </message>
+    <message>
+        <source>it holds a moment no unit can be in</source>
+        <translation>le fichier contient un moment où aucun appareil ne peut être</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>La partie n'a pas pu être sauvegardée : %1</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: it is %2</source>
+        <translation>%1 n'est pas une partie sauvegardée : c'est %2</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: %2</source>
+        <translation>%1 n'est pas une partie sauvegardée : %2</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

@@ -572,6 +572,49 @@ The shipped skin is used instead.</source>
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>it is not a saved game of Ignivar</source>
+        <translation>Ignivar のセーブデータではありません</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>途中で切れています</translation>
+    </message>
+    <message>
+        <source>it was saved in another format (version %1; this program reads %2)</source>
+        <translation>形式が違います（バージョン %1。このプログラムが読めるのは %2）</translation>
+    </message>
+    <message>
+        <source>its length is not that of a saved game</source>
+        <translation>長さがセーブデータと合いません</translation>
+    </message>
+    <message>
+        <source>it has more in it than a saved game</source>
+        <translation>セーブデータより多くの内容があります</translation>
+    </message>
+    <message>
+        <source>it is damaged (its checksum does not match)</source>
+        <translation>壊れています（チェックサムが一致しません）</translation>
+    </message>
+    <message>
+        <source>it holds a moment no unit can be in</source>
+        <translation>本体ではありえない状態が入っています</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>ゲームをセーブできませんでした：%1</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: it is %2</source>
+        <translation>%1 はセーブデータではありません：%2 です</translation>
+    </message>
+    <message>
+        <source>%1 is no saved game: %2</source>
+        <translation>%1 はセーブデータではありません：%2</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

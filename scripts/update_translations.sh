@@ -7,9 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources=(app windows input gamepad ui sound)
+sources=(app windows input gamepad ui sound sim host)
 # The plain C++ layers mark their texts with IGNIVAR_TEXT.
-alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT,translate+=tr_text)
+alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT,translate+=tr_text,translate+=said)
 if [ $# -eq 0 ]; then
   exec "$lupdate" -silent -no-obsolete -locations none "${alias[@]}" "${sources[@]}" -ts i18n/ignivar_*.ts
 fi

@@ -290,19 +290,20 @@ std::size_t state_size() {
 
 Result<UnitState> decode_state(const std::uint8_t* data, std::size_t size) {
     if (size < sizeof kMagic || std::memcmp(data, kMagic, sizeof kMagic) != 0)
-        return failure("it is not a saved game of Ignivar");
-    if (size < kHeader) return failure("it is cut short");
+        return failure(said("SavedGame", "it is not a saved game of Ignivar"));
+    if (size < kHeader) return failure(said("SavedGame", "it is cut short"));
     if (const std::uint32_t version = le32(data + 8); version != kStateVersion)
-        return failure("it was saved in another format (version " + std::to_string(version) + "; this program reads " +
-                       std::to_string(kStateVersion) + ")");
+        return failure(said("SavedGame", "it was saved in another format (version %1; this program reads %2)")
+                           .with(std::to_string(version))
+                           .with(std::to_string(kStateVersion)));
     const std::uint32_t length = le32(data + 12);
-    if (length != state_size()) return failure("its length is not that of a saved game");
-    if (size < length) return failure("it is cut short");
-    if (size > length) return failure("it has more in it than a saved game");
-    if (crc32(data + kHeader, length - kHeader) != le32(data + 16)) return failure("it is damaged (its checksum does not match)");
+    if (length != state_size()) return failure(said("SavedGame", "its length is not that of a saved game"));
+    if (size < length) return failure(said("SavedGame", "it is cut short"));
+    if (size > length) return failure(said("SavedGame", "it has more in it than a saved game"));
+    if (crc32(data + kHeader, length - kHeader) != le32(data + 16)) return failure(said("SavedGame", "it is damaged (its checksum does not match)"));
     Reader r(data + kHeader);
     UnitState s = read_payload(r);
-    if (r.bad()) return failure("it holds a moment no unit can be in");
+    if (r.bad()) return failure(said("SavedGame", "it holds a moment no unit can be in"));
     return s;
 }
 

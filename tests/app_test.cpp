@@ -24,6 +24,7 @@
 
 #include "app/gamepad_pump.h"
 #include "files/xdg.h"
+#include "host/state_file.h"
 #include "skin/compositor.h"
 #include "app/main_window.h"
 #include "app/sound_rest.h"
@@ -238,6 +239,24 @@ TEST(Language, TheChoiceThenTheDesktopThenEnglish) {
         {"en", {"de"}, "en"},
     };
     for (const Case& c : cases) EXPECT_EQ(ui::pick_language(c.chosen, c.desktop), c.spoken) << c.chosen;
+}
+
+// A plain layer's message, English in the log and in the language spoken
+// in a window: its arguments in place, a nested message translated too, an
+// argument's own "%1" left as it is.
+TEST(Language, APlainLayersMessageIsShownTranslated) {
+    const Text t = said("SavedGame", "%1 is no saved game: %2").with("/x/50%1.state").with(said("SavedGame", "it is cut short"));
+    EXPECT_EQ(t.in_english(), "/x/50%1.state is no saved game: it is cut short");
+    EXPECT_EQ(with_args("%2 and %1, %3", {"a", "b"}), "b and a, %3");
+    test::TempDir dir;
+    const std::string file = dir.write("cut.state", "IGNVSTAT");
+    const auto read = host::read_state_file(file);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(ui::in_language(read.error()).toStdString(), read.message()) << "English as it stands";
+    ui::Translation german("de");
+    EXPECT_EQ(ui::in_language(read.error()).toStdString(), file + " ist kein gespeichertes Spiel: die Datei ist abgeschnitten");
+    EXPECT_EQ(ui::in_language(t), "/x/50%1.state ist kein gespeichertes Spiel: die Datei ist abgeschnitten");
+    EXPECT_EQ(ui::in_language(failure("a library's own words")), "a library's own words");
 }
 
 // The language chosen in the menu is kept, and the menus, the signs and

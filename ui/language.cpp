@@ -24,6 +24,25 @@ QStringList desktop_languages() {
     return QLocale::system().uiLanguages();
 }
 
+QString in_language(const Text& text) {
+    const QString words = text.context ? QCoreApplication::translate(text.context, text.english.c_str())
+                                       : QString::fromStdString(text.english);
+    QString out;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QChar next = i + 1 < words.size() ? words[i + 1] : QChar();
+        const int n = next.digitValue();
+        if (words[i] == '%' && n >= 1 && n <= 9 && static_cast<std::size_t>(n) <= text.args.size()) {
+            out += in_language(text.args[static_cast<std::size_t>(n - 1)]);
+            ++i;
+        } else {
+            out += words[i];
+        }
+    }
+    return out;
+}
+
+QString in_language(const Error& error) { return in_language(error.words()); }
+
 Translation::~Translation() { remove(); }
 
 void Translation::remove() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
+
 namespace ignivar::ui {
 
 struct Language {
@@ -38,6 +40,10 @@ QStringList desktop_languages();
 inline QString tr_text(const char* context, const char* english) {
     return QCoreApplication::translate(context, english);
 }
+
+// A text of a plain layer, or what a failure says, in the language spoken.
+QString in_language(const Text& text);
+QString in_language(const Error& error);
 
 // The program's translation and Qt's own for one language, installed in
 // the application while this lives; English installs none.
