@@ -8,6 +8,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -195,6 +201,57 @@ TEST(ReplaysInTheProgram, TheWindowListsProvesAndPlaysThemAfterARestartWithAnoth
     EXPECT_TRUE(window.cancelled());
     EXPECT_FALSE(std::filesystem::exists(request.out));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 3);  // replays, own, clip.gif
+}
+
+// A pseudo-language for the layout: every letter of the program's texts
+// accented and each text 40 % longer, Qt's own left as they are.
+class Pseudo : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context).startsWith('Q')) return {};
+        const QString english = QString::fromUtf8(source);
+        QString out;
+        for (const QChar c : english) {
+            const int i = QString("aeiouAEIOU").indexOf(c);
+            out += i < 0 ? c : QString::fromUtf8("\u00e4\u00e9\u00ee\u00f5\u00fc\u00c4\u00c9\u00ce\u00d5\u00dc")[i];
+        }
+        return out + QString(english.size() * 2 / 5, QChar(0x0162));
+    }
+};
+
+// Every widget with words shows them whole, as wide as it asks to be; how
+// many were looked at.
+int expect_whole(const QWidget& window) {
+    int seen = 0;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w) ||
+                                 qobject_cast<const QComboBox*>(w)))
+            continue;
+        EXPECT_GE(w->width(), w->sizeHint().width()) << window.windowTitle().toStdString() << ": " << w->objectName().toStdString();
+        ++seen;
+    }
+    return seen;
+}
+
+TEST(ReplaysInTheProgram, ThePseudoLanguageFitsTheWindowsThatSizeThemselves) {
+    Pseudo pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    test::Desk desk(DataPaths{kDir, kDir + "/Config.ini", {}, false, false}, false);
+    desk.w->power_on();
+    test::TempDir dir;
+    desk.w->replays().set_folder(dir.file("replays"));
+    ReplaysWindow window(desk.w->replays(), [&] { return std::pair(kDir + "/Config.ini", kDir); }, {}, clips::export_clip);
+    window.present();
+    EXPECT_TRUE(window.windowTitle().endsWith(QChar(0x0162)));
+    EXPECT_GE(expect_whole(window), 5);
+    const QTabBar* tabs = window.tabs()->tabBar();
+    EXPECT_GE(tabs->width(), tabs->sizeHint().width()) << "no tab cut short";
+    ExportDialog dialog;
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_GE(expect_whole(dialog), 11);  // five labels, four lists, two buttons
+    QCoreApplication::removeTranslator(&pseudo);
 }
 
 TEST(ReplaysInTheProgram, AScreenshotIsWhatTheWindowShows) {
