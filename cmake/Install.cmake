@@ -92,8 +92,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
     "fonts-dejavu-core, fonts-liberation, libsdl2-2.0-0 (>= 2.24), libsdl2-mixer-2.0-0 (>= 2.6)")
 # On a Wayland desktop the program is a Wayland client with Qt's plugin
-# (without it, Qt runs it through XWayland).
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-wayland")
+# (without it, Qt runs it through XWayland); Qt's own buttons speak the
+# player's language with Qt's translations, and Japanese needs a CJK font.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
