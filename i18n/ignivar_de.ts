@@ -53,6 +53,149 @@
     </message>
 </context>
 <context>
+    <name>Core</name>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>The whole unit, or its LCD alone filling the picture.</source>
+        <translation>Das ganze Gerät, oder nur sein LCD bildfüllend.</translation>
+    </message>
+    <message>
+        <source>Whole unit</source>
+        <translation>Ganzes Gerät</translation>
+    </message>
+    <message>
+        <source>LCD only</source>
+        <translation>Nur das LCD</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>The unit drawn at one to four times its size, from pictures drawn for that size.</source>
+        <translation>Das Gerät in ein- bis vierfacher Größe, aus Bildern, die für diese Größe gezeichnet sind.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>What shows around the unit&apos;s case: the skin&apos;s backdrop or its colour.</source>
+        <translation>Was um das Gehäuse zu sehen ist: der Hintergrund der Oberfläche oder ihre Farbe.</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s five sound effects.</source>
+        <translation>Die fünf Klänge des Geräts.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>Klänge folgen den Flammen</translation>
+    </message>
+    <message>
+        <source>A flame&apos;s, a miss&apos;s and the water&apos;s sound panned to its lane: left, middle or right.</source>
+        <translation>Der Klang einer Flamme, eines Fehlers und des Wassers kommt aus seiner Bahn: links, Mitte oder rechts.</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>The time the watch shows.</source>
+        <translation>Die Zeit, die die Uhr zeigt.</translation>
+    </message>
+    <message>
+        <source>Local time (as the desktop program)</source>
+        <translation>Ortszeit (wie das Desktop-Programm)</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>LCD look</source>
+        <translation>LCD-Aussehen</translation>
+    </message>
+    <message>
+        <source>Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass&apos;s back.</source>
+        <translation>Exakt: Segmente schalten sofort. Echt: Sie dunkeln und verblassen wie Flüssigkristall und werfen einen Schatten auf die Rückseite des Glases.</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Echt</translation>
+    </message>
+    <message>
+        <source>Unlit segments</source>
+        <translation>Inaktive Segmente</translation>
+    </message>
+    <message>
+        <source>How strongly segments show while unlit.</source>
+        <translation>Wie deutlich Segmente zu sehen sind, solange sie inaktiv sind.</translation>
+    </message>
+    <message>
+        <source>As the face shows them</source>
+        <translation>Wie auf der Vorderseite</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Unsichtbar</translation>
+    </message>
+    <message>
+        <source>Faint</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Deutlich</translation>
+    </message>
+    <message>
+        <source>Audio rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Frames of sound a second (the front end may need a restart).</source>
+        <translation>Tonabtastungen pro Sekunde (das Frontend muss vielleicht neu starten).</translation>
+    </message>
+    <message>
+        <source>44.1 kHz</source>
+        <translation>44,1 kHz</translation>
+    </message>
+    <message>
+        <source>48 kHz</source>
+        <translation>48 kHz</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

@@ -53,6 +53,149 @@
     </message>
 </context>
 <context>
+    <name>Core</name>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>The whole unit, or its LCD alone filling the picture.</source>
+        <translation>La consola entera, o solo su pantalla LCD llenando la imagen.</translation>
+    </message>
+    <message>
+        <source>Whole unit</source>
+        <translation>Consola entera</translation>
+    </message>
+    <message>
+        <source>LCD only</source>
+        <translation>Solo la LCD</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>The unit drawn at one to four times its size, from pictures drawn for that size.</source>
+        <translation>La consola dibujada de una a cuatro veces su tamaño, con imágenes hechas para ese tamaño.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>What shows around the unit&apos;s case: the skin&apos;s backdrop or its colour.</source>
+        <translation>Lo que se ve alrededor de la carcasa: el fondo de la apariencia o su color.</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation>Color liso</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s five sound effects.</source>
+        <translation>Los cinco efectos de sonido de la consola.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>Los sonidos siguen a las llamas</translation>
+    </message>
+    <message>
+        <source>A flame&apos;s, a miss&apos;s and the water&apos;s sound panned to its lane: left, middle or right.</source>
+        <translation>El sonido de una llama, de un fallo y del agua sale de su carril: izquierda, centro o derecha.</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>The time the watch shows.</source>
+        <translation>La hora que muestra el reloj.</translation>
+    </message>
+    <message>
+        <source>Local time (as the desktop program)</source>
+        <translation>Hora local (como el programa de escritorio)</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>LCD look</source>
+        <translation>Aspecto de la LCD</translation>
+    </message>
+    <message>
+        <source>Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass&apos;s back.</source>
+        <translation>Exacto: los segmentos cambian al instante. Real: se oscurecen y aclaran como el cristal líquido y dan sombra en el fondo del cristal.</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exacto</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Unlit segments</source>
+        <translation>Segmentos inactivos</translation>
+    </message>
+    <message>
+        <source>How strongly segments show while unlit.</source>
+        <translation>Cuánto se ven los segmentos mientras están inactivos.</translation>
+    </message>
+    <message>
+        <source>As the face shows them</source>
+        <translation>Como en el frontal</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Ocultos</translation>
+    </message>
+    <message>
+        <source>Faint</source>
+        <translation>Tenues</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibles</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Nítidos</translation>
+    </message>
+    <message>
+        <source>Audio rate</source>
+        <translation>Frecuencia de audio</translation>
+    </message>
+    <message>
+        <source>Frames of sound a second (the front end may need a restart).</source>
+        <translation>Muestras de sonido por segundo (puede que el frontend deba reiniciarse).</translation>
+    </message>
+    <message>
+        <source>44.1 kHz</source>
+        <translation>44,1 kHz</translation>
+    </message>
+    <message>
+        <source>48 kHz</source>
+        <translation>48 kHz</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

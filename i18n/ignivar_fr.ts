@@ -53,6 +53,149 @@
     </message>
 </context>
 <context>
+    <name>Core</name>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>The whole unit, or its LCD alone filling the picture.</source>
+        <translation>L'appareil entier, ou son écran LCD seul remplissant l'image.</translation>
+    </message>
+    <message>
+        <source>Whole unit</source>
+        <translation>Appareil entier</translation>
+    </message>
+    <message>
+        <source>LCD only</source>
+        <translation>Écran LCD seul</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>The unit drawn at one to four times its size, from pictures drawn for that size.</source>
+        <translation>L'appareil dessiné d'une à quatre fois sa taille, avec des images faites pour cette taille.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>What shows around the unit&apos;s case: the skin&apos;s backdrop or its colour.</source>
+        <translation>Ce qui entoure le boîtier : le fond de l'habillage ou sa couleur.</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation>Couleur unie</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s five sound effects.</source>
+        <translation>Les cinq effets sonores de l'appareil.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>Les sons suivent les flammes</translation>
+    </message>
+    <message>
+        <source>A flame&apos;s, a miss&apos;s and the water&apos;s sound panned to its lane: left, middle or right.</source>
+        <translation>Le son d'une flamme, d'un raté et de l'eau vient de sa colonne : gauche, milieu ou droite.</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>The time the watch shows.</source>
+        <translation>L'heure que montre la montre.</translation>
+    </message>
+    <message>
+        <source>Local time (as the desktop program)</source>
+        <translation>Heure locale (comme le programme de bureau)</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>LCD look</source>
+        <translation>Rendu du LCD</translation>
+    </message>
+    <message>
+        <source>Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass&apos;s back.</source>
+        <translation>Exact : les segments changent d'un coup. Réel : ils s'assombrissent et s'éclaircissent comme le cristal liquide et font de l'ombre au dos de la vitre.</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Réel</translation>
+    </message>
+    <message>
+        <source>Unlit segments</source>
+        <translation>Segments inactifs</translation>
+    </message>
+    <message>
+        <source>How strongly segments show while unlit.</source>
+        <translation>À quel point les segments se voient quand ils sont inactifs.</translation>
+    </message>
+    <message>
+        <source>As the face shows them</source>
+        <translation>Comme sur la façade</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Cachés</translation>
+    </message>
+    <message>
+        <source>Faint</source>
+        <translation>À peine visibles</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibles</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Bien visibles</translation>
+    </message>
+    <message>
+        <source>Audio rate</source>
+        <translation>Fréquence audio</translation>
+    </message>
+    <message>
+        <source>Frames of sound a second (the front end may need a restart).</source>
+        <translation>Échantillons de son par seconde (le frontal devra peut-être redémarrer).</translation>
+    </message>
+    <message>
+        <source>44.1 kHz</source>
+        <translation>44,1 kHz</translation>
+    </message>
+    <message>
+        <source>48 kHz</source>
+        <translation>48 kHz</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>
@@ -575,7 +718,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     <name>SavedGame</name>
     <message>
         <source>it is not a saved game of Ignivar</source>
-        <translation>ce n'est pas une partie sauvegardée d'Ignivar</translation>
+        <translation>ce n&apos;est pas une partie sauvegardée d&apos;Ignivar</translation>
     </message>
     <message>
         <source>it is cut short</source>
@@ -583,15 +726,15 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>it was saved in another format (version %1; this program reads %2)</source>
-        <translation>le fichier est d'un autre format (version %1 ; ce programme lit la %2)</translation>
+        <translation>le fichier est d&apos;un autre format (version %1 ; ce programme lit la %2)</translation>
     </message>
     <message>
         <source>its length is not that of a saved game</source>
-        <translation>sa longueur n'est pas celle d'une partie sauvegardée</translation>
+        <translation>sa longueur n&apos;est pas celle d&apos;une partie sauvegardée</translation>
     </message>
     <message>
         <source>it has more in it than a saved game</source>
-        <translation>le fichier contient plus qu'une partie sauvegardée</translation>
+        <translation>le fichier contient plus qu&apos;une partie sauvegardée</translation>
     </message>
     <message>
         <source>it is damaged (its checksum does not match)</source>
@@ -603,15 +746,15 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>The game could not be saved: %1</source>
-        <translation>La partie n'a pas pu être sauvegardée : %1</translation>
+        <translation>La partie n&apos;a pas pu être sauvegardée : %1</translation>
     </message>
     <message>
         <source>%1 is no saved game: it is %2</source>
-        <translation>%1 n'est pas une partie sauvegardée : c'est %2</translation>
+        <translation>%1 n&apos;est pas une partie sauvegardée : c&apos;est %2</translation>
     </message>
     <message>
         <source>%1 is no saved game: %2</source>
-        <translation>%1 n'est pas une partie sauvegardée : %2</translation>
+        <translation>%1 n&apos;est pas une partie sauvegardée : %2</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,149 @@
     </message>
 </context>
 <context>
+    <name>Core</name>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>The whole unit, or its LCD alone filling the picture.</source>
+        <translation>本体全体か、画面いっぱいの液晶だけか。</translation>
+    </message>
+    <message>
+        <source>Whole unit</source>
+        <translation>本体全体</translation>
+    </message>
+    <message>
+        <source>LCD only</source>
+        <translation>液晶だけ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大きさ</translation>
+    </message>
+    <message>
+        <source>The unit drawn at one to four times its size, from pictures drawn for that size.</source>
+        <translation>本体を1〜4倍で、その大きさ用に描いた絵で表示します。</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>What shows around the unit&apos;s case: the skin&apos;s backdrop or its colour.</source>
+        <translation>本体の周り：スキンの背景か、その色か。</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation>単色</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s five sound effects.</source>
+        <translation>本体の5つの効果音。</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Sounds follow the flames</source>
+        <translation>音が炎の位置から聞こえる</translation>
+    </message>
+    <message>
+        <source>A flame&apos;s, a miss&apos;s and the water&apos;s sound panned to its lane: left, middle or right.</source>
+        <translation>炎・ミス・放水の音を、その列（左・中・右）から鳴らします。</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>The time the watch shows.</source>
+        <translation>時計が表示する時刻。</translation>
+    </message>
+    <message>
+        <source>Local time (as the desktop program)</source>
+        <translation>現地時刻（デスクトップ版と同じ）</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>LCD look</source>
+        <translation>液晶の見た目</translation>
+    </message>
+    <message>
+        <source>Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass&apos;s back.</source>
+        <translation>正確：セグメントは瞬時に切り替わります。リアル：液晶のように濃くなったり薄れたりし、ガラスの奥に影を落とします。</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>正確</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>リアル</translation>
+    </message>
+    <message>
+        <source>Unlit segments</source>
+        <translation>消えたセグメント</translation>
+    </message>
+    <message>
+        <source>How strongly segments show while unlit.</source>
+        <translation>消えているセグメントの見え方。</translation>
+    </message>
+    <message>
+        <source>As the face shows them</source>
+        <translation>本体の絵のまま</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>見せない</translation>
+    </message>
+    <message>
+        <source>Faint</source>
+        <translation>かすかに</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>見える</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>はっきり</translation>
+    </message>
+    <message>
+        <source>Audio rate</source>
+        <translation>音声のサンプリングレート</translation>
+    </message>
+    <message>
+        <source>Frames of sound a second (the front end may need a restart).</source>
+        <translation>1秒あたりの音のサンプル数（フロントエンドの再起動が必要な場合があります）。</translation>
+    </message>
+    <message>
+        <source>44.1 kHz</source>
+        <translation>44.1 kHz</translation>
+    </message>
+    <message>
+        <source>48 kHz</source>
+        <translation>48 kHz</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

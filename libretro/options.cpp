@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
+#include "core_texts.h"
 #include "skin/lcd_look.h"
 
 namespace ignivar::libretro {
@@ -23,33 +25,58 @@ struct Option {
 
 const std::vector<Option>& table() {
     static const std::vector<Option> options = {
-        {"ignivar_view", "View", "The whole unit, or its LCD alone filling the picture.",
-         {{"unit", "Whole unit"}, {"lcd", "LCD only"}}},
-        {"ignivar_size", "Size", "The unit drawn at one to four times its size, from pictures drawn for that size.",
+        {"ignivar_view", IGNIVAR_TEXT("Core", "View"), IGNIVAR_TEXT("Core", "The whole unit, or its LCD alone filling the picture."),
+         {{"unit", IGNIVAR_TEXT("Core", "Whole unit")}, {"lcd", IGNIVAR_TEXT("Core", "LCD only")}}},
+        {"ignivar_size", IGNIVAR_TEXT("Core", "Size"), IGNIVAR_TEXT("Core", "The unit drawn at one to four times its size, from pictures drawn for that size."),
          {{"1x", nullptr}, {"2x", nullptr}, {"3x", nullptr}, {"4x", nullptr}}},
-        {"ignivar_background", "Background", "What shows around the unit's case: the skin's backdrop or its colour.",
-         {{"backdrop", "Backdrop"}, {"colour", "Plain colour"}}},
-        {"ignivar_sound", "Sound", "The unit's five sound effects.", {{"enabled", "On"}, {"disabled", "Off"}}},
-        {"ignivar_panned_sounds", "Sounds follow the flames",
-         "A flame's, a miss's and the water's sound panned to its lane: left, middle or right.",
-         {{"disabled", "Off"}, {"enabled", "On"}}},
-        {"ignivar_clock", "Clock", "The time the watch shows.",
-         {{"local", "Local time (as the desktop program)"}, {"utc", "UTC"}}},
-        {"ignivar_lcd_look", "LCD look",
-         "Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow "
-         "on the glass's back.",
-         {{"exact", "Exact"}, {"real", "Real"}}},
-        {"ignivar_lcd_unlit", "Unlit segments", "How strongly segments show while unlit.",
-         {{"face", "As the face shows them"}, {"0", "Hidden"}, {"10", "Faint"}, {"25", "Visible"}, {"50", "Clear"}}},
-        {"ignivar_audio_rate", "Audio rate", "Frames of sound a second (the front end may need a restart).",
-         {{"44100", "44.1 kHz"}, {"48000", "48 kHz"}}},
+        {"ignivar_background", IGNIVAR_TEXT("Core", "Background"), IGNIVAR_TEXT("Core", "What shows around the unit's case: the skin's backdrop or its colour."),
+         {{"backdrop", IGNIVAR_TEXT("Core", "Backdrop")}, {"colour", IGNIVAR_TEXT("Core", "Plain colour")}}},
+        {"ignivar_sound", IGNIVAR_TEXT("Core", "Sound"), IGNIVAR_TEXT("Core", "The unit's five sound effects."), {{"enabled", IGNIVAR_TEXT("Core", "On")}, {"disabled", IGNIVAR_TEXT("Core", "Off")}}},
+        {"ignivar_panned_sounds", IGNIVAR_TEXT("Core", "Sounds follow the flames"),
+         IGNIVAR_TEXT("Core", "A flame's, a miss's and the water's sound panned to its lane: left, middle or right."),
+         {{"disabled", IGNIVAR_TEXT("Core", "Off")}, {"enabled", IGNIVAR_TEXT("Core", "On")}}},
+        {"ignivar_clock", IGNIVAR_TEXT("Core", "Clock"), IGNIVAR_TEXT("Core", "The time the watch shows."),
+         {{"local", IGNIVAR_TEXT("Core", "Local time (as the desktop program)")}, {"utc", IGNIVAR_TEXT("Core", "UTC")}}},
+        {"ignivar_lcd_look", IGNIVAR_TEXT("Core", "LCD look"),
+         IGNIVAR_TEXT("Core", "Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass's back."),
+         {{"exact", IGNIVAR_TEXT("Core", "Exact")}, {"real", IGNIVAR_TEXT("Core", "Real")}}},
+        {"ignivar_lcd_unlit", IGNIVAR_TEXT("Core", "Unlit segments"), IGNIVAR_TEXT("Core", "How strongly segments show while unlit."),
+         {{"face", IGNIVAR_TEXT("Core", "As the face shows them")}, {"0", IGNIVAR_TEXT("Core", "Hidden")}, {"10", IGNIVAR_TEXT("Core", "Faint")}, {"25", IGNIVAR_TEXT("Core", "Visible")}, {"50", IGNIVAR_TEXT("Core", "Clear")}}},
+        {"ignivar_audio_rate", IGNIVAR_TEXT("Core", "Audio rate"), IGNIVAR_TEXT("Core", "Frames of sound a second (the front end may need a restart)."),
+         {{"44100", IGNIVAR_TEXT("Core", "44.1 kHz")}, {"48000", IGNIVAR_TEXT("Core", "48 kHz")}}},
     };
     return options;
 }
 
+// The front end's language, as the translation files name it ("" for English).
+const char* g_language = "";
+
+const char* language_code(unsigned retro_language) {
+    switch (retro_language) {
+        case RETRO_LANGUAGE_GERMAN: return "de";
+        case RETRO_LANGUAGE_FRENCH: return "fr";
+        case RETRO_LANGUAGE_SPANISH: return "es";
+        case RETRO_LANGUAGE_JAPANESE: return "ja";
+        default: return "";
+    }
+}
+
+}  // namespace
+
+const char* in_language(const char* english, const char* language) {
+    if (!english) return nullptr;
+    for (const CoreText* t = kCoreTexts; t->language; ++t)
+        if (std::strcmp(t->language, language) == 0 && std::strcmp(t->english, english) == 0) return t->translated;
+    return english;
+}
+
+namespace {
+
+const char* said(const char* english) { return in_language(english, g_language); }
+
 template <typename Value>
 void fill_values(Value* values, const Option& o) {
-    for (std::size_t i = 0; i < o.choices.size(); ++i) values[i] = {o.choices[i].value, o.choices[i].label};
+    for (std::size_t i = 0; i < o.choices.size(); ++i) values[i] = {o.choices[i].value, said(o.choices[i].label)};
     values[o.choices.size()] = {nullptr, nullptr};
 }
 
@@ -60,8 +87,8 @@ bool declare_v2(retro_environment_t env) {
     for (const Option& o : table()) {
         retro_core_option_v2_definition d{};
         d.key = o.key;
-        d.desc = o.desc;
-        d.info = o.info;
+        d.desc = said(o.desc);
+        d.info = said(o.info);
         fill_values(d.values, o);
         d.default_value = o.choices.front().value;
         defs.push_back(d);
@@ -78,8 +105,8 @@ bool declare_v1(retro_environment_t env) {
     for (const Option& o : table()) {
         retro_core_option_definition d{};
         d.key = o.key;
-        d.desc = o.desc;
-        d.info = o.info;
+        d.desc = said(o.desc);
+        d.info = said(o.info);
         fill_values(d.values, o);
         d.default_value = o.choices.front().value;
         defs.push_back(d);
@@ -95,7 +122,7 @@ void declare_v0(retro_environment_t env) {
     texts.clear();
     vars.clear();
     for (const Option& o : table()) {
-        std::string t = std::string(o.desc) + "; ";
+        std::string t = std::string(said(o.desc)) + "; ";
         for (std::size_t i = 0; i < o.choices.size(); ++i) {
             if (i) t += '|';
             t += o.choices[i].value;
@@ -118,6 +145,8 @@ std::string value_of(retro_environment_t env, const char* key) {
 }  // namespace
 
 void declare_options(retro_environment_t env) {
+    unsigned language = RETRO_LANGUAGE_ENGLISH;
+    g_language = env(RETRO_ENVIRONMENT_GET_LANGUAGE, &language) ? language_code(language) : "";
     unsigned version = 0;
     if (!env(RETRO_ENVIRONMENT_GET_CORE_OPTIONS_VERSION, &version)) version = 0;
     if (version >= 2 && declare_v2(env)) return;

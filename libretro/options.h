@@ -21,7 +21,11 @@ struct Options {
     int unlit = -1;                // unlit segments' strength in percent; -1: as the face shows them
 };
 
-// Declares the options (version 2, else version 1, else the oldest form).
+// An option's text in a language of the translation files ("de" ...), or
+// as it is when it has none there.
+const char* in_language(const char* english, const char* language);
+// Declares the options (version 2, else version 1, else the oldest form),
+// in the front end's language where the translation files have it.
 void declare_options(retro_environment_t environment);
 // The options as the front end holds them now.
 Options read_options(retro_environment_t environment);

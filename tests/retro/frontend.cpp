@@ -41,7 +41,8 @@ void* Frontend::symbol(const char* name) {
 #endif
 }
 
-Frontend::Frontend(const std::string& core_file, const std::string& system_folder) : system_folder_(system_folder) {
+Frontend::Frontend(const std::string& core_file, const std::string& system_folder, unsigned language)
+    : system_folder_(system_folder), language_(language) {
     handle_ = open_library(core_file);
     if (!handle_) return;
     g_frontend = this;
@@ -136,10 +137,14 @@ bool Frontend::environment(unsigned cmd, void* data) {
     switch (cmd) {
         case RETRO_ENVIRONMENT_SET_SUPPORT_NO_GAME: f.no_game = *static_cast<bool*>(data); return true;
         case RETRO_ENVIRONMENT_GET_CORE_OPTIONS_VERSION: *static_cast<unsigned*>(data) = 2; return true;
+        case RETRO_ENVIRONMENT_GET_LANGUAGE: *static_cast<unsigned*>(data) = f.language_; return true;
         case RETRO_ENVIRONMENT_SET_CORE_OPTIONS_V2: {
             const auto* o = static_cast<const retro_core_options_v2*>(data);
-            for (const retro_core_option_v2_definition* d = o->definitions; d->key; ++d)
+            for (const retro_core_option_v2_definition* d = o->definitions; d->key; ++d) {
                 if (!f.options_.count(d->key)) f.options_[d->key] = d->default_value;
+                std::vector<std::string>& texts = f.option_texts[d->key] = {d->desc};
+                for (const retro_core_option_value* v = d->values; v->value; ++v) texts.push_back(v->label ? v->label : v->value);
+            }
             f.options_declared = true;
             return true;
         }

@@ -18,8 +18,10 @@ constexpr Pad pad(unsigned id) { return Pad{1} << id; }
 
 class Frontend {
 public:
-    // Loads the core's file and starts it (one front end at a time).
-    explicit Frontend(const std::string& core_file, const std::string& system_folder = {});
+    // Loads the core's file and starts it (one front end at a time), in
+    // the front end's language (RETRO_LANGUAGE_*).
+    explicit Frontend(const std::string& core_file, const std::string& system_folder = {},
+                      unsigned language = RETRO_LANGUAGE_ENGLISH);
     ~Frontend();
     Frontend(const Frontend&) = delete;
     Frontend& operator=(const Frontend&) = delete;
@@ -52,6 +54,8 @@ public:
     retro_game_geometry geometry{};     // as last set by the core
     unsigned pixel_format = 0;
     bool options_declared = false;
+    // Each option's description and its values' labels, as declared.
+    std::map<std::string, std::vector<std::string>> option_texts;
     bool no_game = false;
     std::vector<std::string> log;
     // Frames are copied out of the core (a benchmark leaves them, to time
@@ -69,6 +73,7 @@ private:
 
     void* handle_ = nullptr;
     std::string system_folder_;
+    unsigned language_ = RETRO_LANGUAGE_ENGLISH;
     std::map<std::string, std::string> options_;  // key -> value, the defaults first
     bool options_changed_ = false;
     Pad held_ = 0;

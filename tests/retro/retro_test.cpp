@@ -242,6 +242,26 @@ TEST_F(Core, StatesAtRandomFramesRunOnIdentically) {
     EXPECT_TRUE(heard) << "the game's sound was among what was compared";
 }
 
+// The options speak the front end's language where the translation files
+// have it, their keys and values the same in every language.
+TEST(CoreLanguage, TheOptionsSpeakTheFrontEndsLanguage) {
+    std::map<std::string, std::vector<std::string>> english;
+    {
+        Frontend f(kCore);
+        ASSERT_TRUE(f.loaded());
+        english = f.option_texts;
+    }
+    EXPECT_EQ(english.at("ignivar_sound"), (std::vector<std::string>{"Sound", "On", "Off"}));
+    Frontend german(kCore, {}, RETRO_LANGUAGE_GERMAN);
+    EXPECT_EQ(german.option_texts.at("ignivar_sound"), (std::vector<std::string>{"Ton", "An", "Aus"}));
+    EXPECT_EQ(german.option_texts.at("ignivar_audio_rate").at(1), "44,1 kHz");
+    EXPECT_EQ(german.option("ignivar_lcd_look"), "exact");
+    ASSERT_EQ(german.option_texts.size(), english.size());
+    for (const auto& [key, texts] : english) EXPECT_NE(german.option_texts.at(key).at(0), texts.at(0)) << key;
+    Frontend italian(kCore, {}, RETRO_LANGUAGE_ITALIAN);  // none of ours: English
+    EXPECT_EQ(italian.option_texts, english);
+}
+
 // Sounds follow the flames once chosen: off, both sides are alike; on,
 // some sounds lean left and some right, and a moment loaded while a
 // panned sample sounds goes on panned.
