@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "input/key_codes.h"
 #include "ui/kit.h"
+#include "ui/language.h"
 
 namespace ignivar::app {
 
@@ -161,7 +162,7 @@ bool TForm1::event(QEvent* e) {
         case QEvent::ToolTip: {
             auto* help = static_cast<QHelpEvent*>(e);
             if (const auto area = area_at(help->pos()))
-                QToolTip::showText(help->globalPos(), ui::plain_tip(QString::fromStdString(host_.controls().hint(*area))), this);
+                QToolTip::showText(help->globalPos(), ui::plain_tip(ui::in_language(host_.controls().hint_text(*area))), this);
             else
                 QToolTip::hideText();
             return true;

@@ -196,6 +196,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>click or press %1 to start game A</source>
+        <translation>klicken oder %1 drücken, um Spiel A zu starten</translation>
+    </message>
+    <message>
+        <source>click or press %1 to start game B</source>
+        <translation>klicken oder %1 drücken, um Spiel B zu starten</translation>
+    </message>
+    <message>
+        <source>click or press %1 to switch mode</source>
+        <translation>klicken oder %1 drücken, um die Anzeige zu wechseln</translation>
+    </message>
+    <message>
+        <source>click or press %1</source>
+        <translation>klicken oder %1 drücken</translation>
+    </message>
+    <message>
+        <source>click to start game A</source>
+        <translation>klicken, um Spiel A zu starten</translation>
+    </message>
+    <message>
+        <source>click to start game B</source>
+        <translation>klicken, um Spiel B zu starten</translation>
+    </message>
+    <message>
+        <source>click to switch mode</source>
+        <translation>klicken, um die Anzeige zu wechseln</translation>
+    </message>
+    <message>
+        <source>click</source>
+        <translation>klicken</translation>
+    </message>
+    <message>
+        <source>button disabled</source>
+        <translation>Taste ohne Funktion</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

@@ -196,6 +196,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>click or press %1 to start game A</source>
+        <translation>haga clic o pulse %1 para empezar el juego A</translation>
+    </message>
+    <message>
+        <source>click or press %1 to start game B</source>
+        <translation>haga clic o pulse %1 para empezar el juego B</translation>
+    </message>
+    <message>
+        <source>click or press %1 to switch mode</source>
+        <translation>haga clic o pulse %1 para cambiar de modo</translation>
+    </message>
+    <message>
+        <source>click or press %1</source>
+        <translation>haga clic o pulse %1</translation>
+    </message>
+    <message>
+        <source>click to start game A</source>
+        <translation>haga clic para empezar el juego A</translation>
+    </message>
+    <message>
+        <source>click to start game B</source>
+        <translation>haga clic para empezar el juego B</translation>
+    </message>
+    <message>
+        <source>click to switch mode</source>
+        <translation>haga clic para cambiar de modo</translation>
+    </message>
+    <message>
+        <source>click</source>
+        <translation>haga clic</translation>
+    </message>
+    <message>
+        <source>button disabled</source>
+        <translation>botón desactivado</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

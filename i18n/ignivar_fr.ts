@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The whole unit, or its LCD alone filling the picture.</source>
-        <translation>L'appareil entier, ou son écran LCD seul remplissant l'image.</translation>
+        <translation>L&apos;appareil entier, ou son écran LCD seul remplissant l&apos;image.</translation>
     </message>
     <message>
         <source>Whole unit</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>The unit drawn at one to four times its size, from pictures drawn for that size.</source>
-        <translation>L'appareil dessiné d'une à quatre fois sa taille, avec des images faites pour cette taille.</translation>
+        <translation>L&apos;appareil dessiné d&apos;une à quatre fois sa taille, avec des images faites pour cette taille.</translation>
     </message>
     <message>
         <source>Background</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>What shows around the unit&apos;s case: the skin&apos;s backdrop or its colour.</source>
-        <translation>Ce qui entoure le boîtier : le fond de l'habillage ou sa couleur.</translation>
+        <translation>Ce qui entoure le boîtier : le fond de l&apos;habillage ou sa couleur.</translation>
     </message>
     <message>
         <source>Backdrop</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>The unit&apos;s five sound effects.</source>
-        <translation>Les cinq effets sonores de l'appareil.</translation>
+        <translation>Les cinq effets sonores de l&apos;appareil.</translation>
     </message>
     <message>
         <source>On</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>A flame&apos;s, a miss&apos;s and the water&apos;s sound panned to its lane: left, middle or right.</source>
-        <translation>Le son d'une flamme, d'un raté et de l'eau vient de sa colonne : gauche, milieu ou droite.</translation>
+        <translation>Le son d&apos;une flamme, d&apos;un raté et de l&apos;eau vient de sa colonne : gauche, milieu ou droite.</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>The time the watch shows.</source>
-        <translation>L'heure que montre la montre.</translation>
+        <translation>L&apos;heure que montre la montre.</translation>
     </message>
     <message>
         <source>Local time (as the desktop program)</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Exact: segments switch at once. Real: they darken and clear as liquid crystal does and cast a shadow on the glass&apos;s back.</source>
-        <translation>Exact : les segments changent d'un coup. Réel : ils s'assombrissent et s'éclaircissent comme le cristal liquide et font de l'ombre au dos de la vitre.</translation>
+        <translation>Exact : les segments changent d&apos;un coup. Réel : ils s&apos;assombrissent et s&apos;éclaircissent comme le cristal liquide et font de l&apos;ombre au dos de la vitre.</translation>
     </message>
     <message>
         <source>Exact</source>
@@ -193,6 +193,45 @@
     <message>
         <source>48 kHz</source>
         <translation>48 kHz</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>click or press %1 to start game A</source>
+        <translation>cliquez ou appuyez sur %1 pour lancer le jeu A</translation>
+    </message>
+    <message>
+        <source>click or press %1 to start game B</source>
+        <translation>cliquez ou appuyez sur %1 pour lancer le jeu B</translation>
+    </message>
+    <message>
+        <source>click or press %1 to switch mode</source>
+        <translation>cliquez ou appuyez sur %1 pour changer de mode</translation>
+    </message>
+    <message>
+        <source>click or press %1</source>
+        <translation>cliquez ou appuyez sur %1</translation>
+    </message>
+    <message>
+        <source>click to start game A</source>
+        <translation>cliquez pour lancer le jeu A</translation>
+    </message>
+    <message>
+        <source>click to start game B</source>
+        <translation>cliquez pour lancer le jeu B</translation>
+    </message>
+    <message>
+        <source>click to switch mode</source>
+        <translation>cliquez pour changer de mode</translation>
+    </message>
+    <message>
+        <source>click</source>
+        <translation>cliquez</translation>
+    </message>
+    <message>
+        <source>button disabled</source>
+        <translation>bouton désactivé</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>click or press %1 to start game A</source>
+        <translation>クリックか %1 でゲームAを開始</translation>
+    </message>
+    <message>
+        <source>click or press %1 to start game B</source>
+        <translation>クリックか %1 でゲームBを開始</translation>
+    </message>
+    <message>
+        <source>click or press %1 to switch mode</source>
+        <translation>クリックか %1 でモードを切り替え</translation>
+    </message>
+    <message>
+        <source>click or press %1</source>
+        <translation>クリックか %1</translation>
+    </message>
+    <message>
+        <source>click to start game A</source>
+        <translation>クリックでゲームAを開始</translation>
+    </message>
+    <message>
+        <source>click to start game B</source>
+        <translation>クリックでゲームBを開始</translation>
+    </message>
+    <message>
+        <source>click to switch mode</source>
+        <translation>クリックでモードを切り替え</translation>
+    </message>
+    <message>
+        <source>click</source>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>button disabled</source>
+        <translation>このボタンは使えません</translation>
+    </message>
+</context>
+<context>
     <name>KeySettings</name>
     <message>
         <source>Main operations</source>

@@ -27,8 +27,18 @@ constexpr ButtonInfo kButtons[kButtonCount] = {
 static_assert(std::all_of(std::begin(kButtons), std::end(kButtons), [](const ButtonInfo& b) { return b.area > 0; }));
 
 // What follows the key name in each bound button's hint.
-constexpr std::string_view kHintTail[kBindingCount] = {
-    " to start game A", " to start game B", " to switch mode", "", "", "", ""};
+// A button's hint with the key bound to it, and without one.
+constexpr const char* kHintWithKey[kBindingCount] = {
+    IGNIVAR_TEXT("Hints", "click or press %1 to start game A"), IGNIVAR_TEXT("Hints", "click or press %1 to start game B"),
+    IGNIVAR_TEXT("Hints", "click or press %1 to switch mode"),  IGNIVAR_TEXT("Hints", "click or press %1"),
+    IGNIVAR_TEXT("Hints", "click or press %1"),                 IGNIVAR_TEXT("Hints", "click or press %1"),
+    IGNIVAR_TEXT("Hints", "click or press %1")};
+constexpr const char* kHintClickOnly[kBindingCount] = {
+    IGNIVAR_TEXT("Hints", "click to start game A"), IGNIVAR_TEXT("Hints", "click to start game B"),
+    IGNIVAR_TEXT("Hints", "click to switch mode"),  IGNIVAR_TEXT("Hints", "click"),
+    IGNIVAR_TEXT("Hints", "click"),                 IGNIVAR_TEXT("Hints", "click"),
+    IGNIVAR_TEXT("Hints", "click")};
+constexpr const char* kDisabledHint = IGNIVAR_TEXT("Hints", "button disabled");
 
 }  // namespace
 
@@ -75,10 +85,11 @@ void Controls::rebuild_hints() {
     for (int n = 1; n <= kBindingCount; ++n) {
         const KeyEntry* key = key_entry(bindings_.key_index(n));
         // A binding whose stored index names no key can only be clicked.
-        hints_[n - 1] = key ? "click or press " + std::string(key->name) + std::string(kHintTail[n - 1])
-                            : "click" + std::string(kHintTail[n - 1]);
+        hint_texts_[n - 1] = key ? said("Hints", kHintWithKey[n - 1]).with(std::string(key->name))
+                                 : said("Hints", kHintClickOnly[n - 1]);
     }
-    hints_[static_cast<int>(Button::Set)] = "button disabled";
+    hint_texts_[static_cast<int>(Button::Set)] = said("Hints", kDisabledHint);
+    for (std::size_t i = 0; i < hints_.size(); ++i) hints_[i] = hint_texts_[i].in_english();
 }
 
 void Controls::press(Button b) {

@@ -3,6 +3,8 @@
 // sequence that loads the bindings.
 #pragma once
 
+#include "base/text.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -49,6 +51,8 @@ public:
 
     void rebuild_hints();
     const std::string& hint(Button area) const { return hints_[static_cast<int>(area)]; }
+    // The same, as words to translate.
+    const Text& hint_text(Button area) const { return hint_texts_[static_cast<int>(area)]; }
 
     // What the press and release of a button's key do.
     void press(Button b);
@@ -75,6 +79,7 @@ private:
     std::function<void(Button, bool)> observer_;
     Bindings bindings_;
     std::array<std::string, kButtonCount> hints_;
+    std::array<Text, kButtonCount> hint_texts_;
 };
 
 }  // namespace ignivar::input

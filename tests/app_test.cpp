@@ -278,6 +278,8 @@ TEST(MainWindow, TheLanguageIsChosenKeptAndSpokenAtOnce) {
     EXPECT_EQ(menu.menu()->findChild<QMenu*>("pm_language")->title(), "Sprache");
     EXPECT_EQ(menu.item("pm_language_ja")->text(), "\u65e5\u672c\u8a9e");
     EXPECT_EQ(win.w->keeper().banner(), "Sprache: Deutsch");
+    EXPECT_EQ(ui::in_language(win.host.controls().hint_text(input::Button::GameA)),
+              "klicken oder '1' dr\u00fccken, um Spiel A zu starten") << "the case's tool tips";
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen") << "Qt's own buttons";
     menu.refresh();
     EXPECT_TRUE(menu.item("pm_language_de")->isChecked());
