@@ -301,6 +301,149 @@
     </message>
 </context>
 <context>
+    <name>ManualPages</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>IGNIVAR is a pocket game and a watch in one.
+A fire imp at the top of the screen throws flames down three lanes towards the house you guard. Move the firefighter under a flame and shoot water to put it out.
+When no game is running, the unit shows the time.</source>
+        <translation>IGNIVAR ist Taschenspiel und Uhr in einem.
+Ein Feuerkobold oben im Bild wirft Flammen über drei Bahnen auf das Haus, das du bewachst. Stell den Feuerwehrmann unter eine Flamme und lösche sie mit Wasser.
+Wenn kein Spiel läuft, zeigt das Gerät die Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>GAME A  -  key 1        GAME B  -  key 2
+TIME  -  key 3
+LEFT / RIGHT  -  left and right arrow keys
+SHOOT (left)  -  Ctrl        SHOOT (right)  -  Alt
+SET has no use on this unit.
+You can also click the pictured buttons with the left mouse button. Keys can be changed under Key settings.</source>
+        <translation>GAME A  -  Taste 1        GAME B  -  Taste 2
+TIME  -  Taste 3
+LINKS / RECHTS  -  Pfeiltasten links und rechts
+SHOOT (links)  -  Strg        SHOOT (rechts)  -  Alt
+SET hat bei diesem Gerät keine Funktion.
+Du kannst die abgebildeten Tasten auch mit der linken Maustaste anklicken. Die Tasten lassen sich unter Tastenbelegung ändern.</translation>
+    </message>
+    <message>
+        <source>Starting a game</source>
+        <translation>Ein Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Hold GAME A or GAME B: the best score of that game shows.
+Let go and the game begins with a fanfare. The three water tanks empty one by one; then the firefighter steps under the left lane and the first flame comes.</source>
+        <translation>Halte GAME A oder GAME B gedrückt: Der Highscore dieses Spiels erscheint.
+Lass los, und das Spiel beginnt mit einer Fanfare. Die drei Wassertanks leeren sich nacheinander; dann tritt der Feuerwehrmann unter die linke Bahn, und die erste Flamme kommt.</translation>
+    </message>
+    <message>
+        <source>Game A and game B</source>
+        <translation>Spiel A und Spiel B</translation>
+    </message>
+    <message>
+        <source>Both games play by the same rules.
+Game B is faster from the start, and between 40 and 490 points it allows three flames at a time where game A allows two.
+Above 500 points both games allow up to five flames.</source>
+        <translation>Beide Spiele haben dieselben Regeln.
+Spiel B ist von Anfang an schneller und erlaubt zwischen 40 und 490 Punkten drei Flammen gleichzeitig, wo Spiel A zwei erlaubt.
+Ab 500 Punkten erlauben beide Spiele bis zu fünf Flammen.</translation>
+    </message>
+    <message>
+        <source>Putting out flames</source>
+        <translation>Flammen löschen</translation>
+    </message>
+    <message>
+        <source>Each press of a SHOOT button sends one jet of water up the firefighter&apos;s lane. It puts out the nearest flame there: 10 points.
+Flames stand still while the water rises, and the firefighter may keep moving. Hold no button down: each shot needs a new press.</source>
+        <translation>Jeder Druck auf eine SHOOT-Taste schickt einen Wasserstrahl die Bahn des Feuerwehrmanns hinauf. Er löscht die nächste Flamme dort: 10 Punkte.
+Solange das Wasser steigt, stehen die Flammen still, und der Feuerwehrmann darf sich weiter bewegen. Halte keine Taste fest: Jeder Schuss braucht einen neuen Druck.</translation>
+    </message>
+    <message>
+        <source>Every 1000 points</source>
+        <translation>Alle 1000 Punkte</translation>
+    </message>
+    <message>
+        <source>At every 1000 points the screen clears for a short break: the tanks fill and empty again.
+Then play goes on at the slowest speed with one flame at a time, and grows faster again towards the next thousand.</source>
+        <translation>Alle 1000 Punkte leert sich das Bild für eine kurze Pause: Die Tanks füllen und leeren sich wieder.
+Dann geht das Spiel im langsamsten Tempo mit einer Flamme zugleich weiter und wird bis zum nächsten Tausender wieder schneller.</translation>
+    </message>
+    <message>
+        <source>Misses and game over</source>
+        <translation>Fehler und Spielende</translation>
+    </message>
+    <message>
+        <source>A flame that stays in the bottom row sets the house on fire: a miss. The row is cleared and a miss mark appears.
+The third miss ends the game. A better score than the best so far is kept, even after the program is closed. The last picture stays for 30 seconds.</source>
+        <translation>Eine Flamme, die in der untersten Reihe bleibt, setzt das Haus in Brand: ein Fehler. Die Reihe wird geleert, und ein Fehlerzeichen erscheint.
+Der dritte Fehler beendet das Spiel. Ein besserer Punktestand als der bisher beste bleibt erhalten, auch nach dem Beenden des Programms. Das letzte Bild bleibt 30 Sekunden stehen.</translation>
+    </message>
+    <message>
+        <source>Playing without sound</source>
+        <translation>Ohne Ton spielen</translation>
+    </message>
+    <message>
+        <source>While you hold GAME A or GAME B, press LEFT: the speaker mark goes out.
+That game then plays silently, and it starts sooner.
+The next game has its sound again.</source>
+        <translation>Drücke LINKS, während du GAME A oder GAME B hältst: Das Lautsprecherzeichen erlischt.
+Dieses Spiel läuft dann lautlos und beginnt schneller.
+Das nächste Spiel hat wieder Ton.</translation>
+    </message>
+    <message>
+        <source>The watch</source>
+        <translation>Die Uhr</translation>
+    </message>
+    <message>
+        <source>TIME steps through five faces:
+TIME 1 and TIME 2 - the time of day, with AM or PM.
+ALARM - the alarm time, 12:00 AM.
+DATE - month and day.
+CHRONO - the chronograph at 00:00.
+When switched on, every mark lights for 30 seconds, then the time shows.</source>
+        <translation>TIME schaltet durch fünf Anzeigen:
+TIME 1 und TIME 2 - die Uhrzeit, mit AM oder PM.
+ALARM - die Weckzeit, 12:00 AM.
+DATE - Monat und Tag.
+CHRONO - die Stoppuhr auf 00:00.
+Beim Einschalten leuchten 30 Sekunden lang alle Zeichen, dann erscheint die Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The menu</source>
+        <translation>Das Menü</translation>
+    </message>
+    <message>
+        <source>Click the unit with the right mouse button for the menu: About (F1), Readme (F2), What&apos;s new (F3), this manual (F4), the configuration file, Key settings, Reset Hiscores, full screen (F12), the splash screen at start, and Exit (Esc).
+Drag the unit with the left mouse button to move it.</source>
+        <translation>Ein Rechtsklick auf das Gerät öffnet das Menü: Über (F1), Readme (F2), Neuigkeiten (F3), diese Anleitung (F4), die Konfigurationsdatei, Tastenbelegung, Highscores zurücksetzen, Vollbild (F12), das Startfenster und Beenden (Esc).
+Ziehe das Gerät mit der linken Maustaste, um es zu verschieben.</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>Key settings lets you choose a key for each of the seven buttons from the digits, letters, arrow keys, Alt, Ctrl, Shift and the space bar.
+Two buttons cannot share a key. The choice is kept for the next time.
+
+Have fun, and keep the house safe!</source>
+        <translation>Unter Tastenbelegung wählst du für jede der sieben Tasten eine Taste aus Ziffern, Buchstaben, Pfeiltasten, Alt, Strg, Umschalt und Leertaste.
+Zwei Tasten können nicht dieselbe Taste teilen. Die Wahl bleibt für das nächste Mal erhalten.
+
+Viel Spaß, und pass gut auf das Haus auf!</translation>
+    </message>
+    <message>
+        <source>Fire · Water · Watch  -  Instructions</source>
+        <translation>Feuer · Wasser · Uhr  -  Anleitung</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>

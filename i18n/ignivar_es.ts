@@ -301,6 +301,149 @@
     </message>
 </context>
 <context>
+    <name>ManualPages</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>IGNIVAR is a pocket game and a watch in one.
+A fire imp at the top of the screen throws flames down three lanes towards the house you guard. Move the firefighter under a flame and shoot water to put it out.
+When no game is running, the unit shows the time.</source>
+        <translation>IGNIVAR es un juego de bolsillo y un reloj a la vez.
+Un diablillo de fuego, arriba en la pantalla, lanza llamas por tres carriles hacia la casa que vigilas. Pon al bombero bajo una llama y dispara agua para apagarla.
+Cuando no hay partida, la consola muestra la hora.</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <translation>Botones y teclas</translation>
+    </message>
+    <message>
+        <source>GAME A  -  key 1        GAME B  -  key 2
+TIME  -  key 3
+LEFT / RIGHT  -  left and right arrow keys
+SHOOT (left)  -  Ctrl        SHOOT (right)  -  Alt
+SET has no use on this unit.
+You can also click the pictured buttons with the left mouse button. Keys can be changed under Key settings.</source>
+        <translation>GAME A  -  tecla 1        GAME B  -  tecla 2
+TIME  -  tecla 3
+IZQUIERDA / DERECHA  -  flechas izquierda y derecha
+SHOOT (izquierda)  -  Ctrl        SHOOT (derecha)  -  Alt
+SET no se usa en esta consola.
+También puedes hacer clic en los botones dibujados con el botón izquierdo del ratón. Las teclas se cambian en Configuración de teclas.</translation>
+    </message>
+    <message>
+        <source>Starting a game</source>
+        <translation>Empezar una partida</translation>
+    </message>
+    <message>
+        <source>Hold GAME A or GAME B: the best score of that game shows.
+Let go and the game begins with a fanfare. The three water tanks empty one by one; then the firefighter steps under the left lane and the first flame comes.</source>
+        <translation>Mantén pulsado GAME A o GAME B: aparece el récord de ese juego.
+Suelta y la partida empieza con una fanfarria. Los tres depósitos de agua se vacían uno a uno; luego el bombero se pone bajo el carril izquierdo y llega la primera llama.</translation>
+    </message>
+    <message>
+        <source>Game A and game B</source>
+        <translation>Juego A y juego B</translation>
+    </message>
+    <message>
+        <source>Both games play by the same rules.
+Game B is faster from the start, and between 40 and 490 points it allows three flames at a time where game A allows two.
+Above 500 points both games allow up to five flames.</source>
+        <translation>Los dos juegos tienen las mismas reglas.
+El juego B es más rápido desde el principio y, entre 40 y 490 puntos, permite tres llamas a la vez donde el juego A permite dos.
+A partir de 500 puntos, los dos juegos permiten hasta cinco llamas.</translation>
+    </message>
+    <message>
+        <source>Putting out flames</source>
+        <translation>Apagar las llamas</translation>
+    </message>
+    <message>
+        <source>Each press of a SHOOT button sends one jet of water up the firefighter&apos;s lane. It puts out the nearest flame there: 10 points.
+Flames stand still while the water rises, and the firefighter may keep moving. Hold no button down: each shot needs a new press.</source>
+        <translation>Cada pulsación de un botón SHOOT lanza un chorro de agua por el carril del bombero. Apaga la llama más cercana: 10 puntos.
+Las llamas se quedan quietas mientras sube el agua, y el bombero puede seguir moviéndose. No mantengas ningún botón: cada disparo necesita una nueva pulsación.</translation>
+    </message>
+    <message>
+        <source>Every 1000 points</source>
+        <translation>Cada 1000 puntos</translation>
+    </message>
+    <message>
+        <source>At every 1000 points the screen clears for a short break: the tanks fill and empty again.
+Then play goes on at the slowest speed with one flame at a time, and grows faster again towards the next thousand.</source>
+        <translation>Cada 1000 puntos la pantalla se vacía para una breve pausa: los depósitos se llenan y se vacían otra vez.
+Luego el juego sigue a la velocidad más lenta, con una llama a la vez, y vuelve a acelerar hasta el siguiente millar.</translation>
+    </message>
+    <message>
+        <source>Misses and game over</source>
+        <translation>Fallos y fin de la partida</translation>
+    </message>
+    <message>
+        <source>A flame that stays in the bottom row sets the house on fire: a miss. The row is cleared and a miss mark appears.
+The third miss ends the game. A better score than the best so far is kept, even after the program is closed. The last picture stays for 30 seconds.</source>
+        <translation>Una llama que se queda en la fila de abajo prende fuego a la casa: un fallo. La fila se vacía y aparece una marca de fallo.
+El tercer fallo termina la partida. Una puntuación mejor que el récord se guarda, incluso al cerrar el programa. La última imagen se queda 30 segundos.</translation>
+    </message>
+    <message>
+        <source>Playing without sound</source>
+        <translation>Jugar sin sonido</translation>
+    </message>
+    <message>
+        <source>While you hold GAME A or GAME B, press LEFT: the speaker mark goes out.
+That game then plays silently, and it starts sooner.
+The next game has its sound again.</source>
+        <translation>Mientras mantienes GAME A o GAME B, pulsa IZQUIERDA: se apaga la marca del altavoz.
+Esa partida se juega en silencio y empieza antes.
+La siguiente partida vuelve a tener sonido.</translation>
+    </message>
+    <message>
+        <source>The watch</source>
+        <translation>El reloj</translation>
+    </message>
+    <message>
+        <source>TIME steps through five faces:
+TIME 1 and TIME 2 - the time of day, with AM or PM.
+ALARM - the alarm time, 12:00 AM.
+DATE - month and day.
+CHRONO - the chronograph at 00:00.
+When switched on, every mark lights for 30 seconds, then the time shows.</source>
+        <translation>TIME recorre cinco pantallas:
+TIME 1 y TIME 2 - la hora, con AM o PM.
+ALARM - la hora de la alarma, 12:00 AM.
+DATE - el mes y el día.
+CHRONO - el cronómetro en 00:00.
+Al encender, todas las marcas se iluminan 30 segundos y luego aparece la hora.</translation>
+    </message>
+    <message>
+        <source>The menu</source>
+        <translation>El menú</translation>
+    </message>
+    <message>
+        <source>Click the unit with the right mouse button for the menu: About (F1), Readme (F2), What&apos;s new (F3), this manual (F4), the configuration file, Key settings, Reset Hiscores, full screen (F12), the splash screen at start, and Exit (Esc).
+Drag the unit with the left mouse button to move it.</source>
+        <translation>Haz clic derecho en la consola para abrir el menú: Acerca de (F1), Readme (F2), Novedades (F3), este manual (F4), el archivo de configuración, Configuración de teclas, Borrar los récords, pantalla completa (F12), la ventana de bienvenida y Salir (Esc).
+Arrastra la consola con el botón izquierdo para moverla.</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Configuración de teclas</translation>
+    </message>
+    <message>
+        <source>Key settings lets you choose a key for each of the seven buttons from the digits, letters, arrow keys, Alt, Ctrl, Shift and the space bar.
+Two buttons cannot share a key. The choice is kept for the next time.
+
+Have fun, and keep the house safe!</source>
+        <translation>En Configuración de teclas eliges una tecla para cada uno de los siete botones entre los dígitos, las letras, las flechas, Alt, Ctrl, Mayús y la barra espaciadora.
+Dos botones no pueden compartir tecla. La elección se guarda para la próxima vez.
+
+¡Diviértete y protege la casa!</translation>
+    </message>
+    <message>
+        <source>Fire · Water · Watch  -  Instructions</source>
+        <translation>Fuego · Agua · Reloj  -  Instrucciones</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>

@@ -301,6 +301,149 @@
     </message>
 </context>
 <context>
+    <name>ManualPages</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>IGNIVAR is a pocket game and a watch in one.
+A fire imp at the top of the screen throws flames down three lanes towards the house you guard. Move the firefighter under a flame and shoot water to put it out.
+When no game is running, the unit shows the time.</source>
+        <translation>IGNIVAR est à la fois un jeu de poche et une montre.
+En haut de l'écran, un diablotin de feu lance des flammes sur trois colonnes vers la maison que vous gardez. Placez le pompier sous une flamme et arrosez-la pour l'éteindre.
+Quand aucune partie n'est en cours, l'appareil affiche l'heure.</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <translation>Boutons et touches</translation>
+    </message>
+    <message>
+        <source>GAME A  -  key 1        GAME B  -  key 2
+TIME  -  key 3
+LEFT / RIGHT  -  left and right arrow keys
+SHOOT (left)  -  Ctrl        SHOOT (right)  -  Alt
+SET has no use on this unit.
+You can also click the pictured buttons with the left mouse button. Keys can be changed under Key settings.</source>
+        <translation>GAME A  -  touche 1        GAME B  -  touche 2
+TIME  -  touche 3
+GAUCHE / DROITE  -  flèches gauche et droite
+SHOOT (gauche)  -  Ctrl        SHOOT (droite)  -  Alt
+SET ne sert pas sur cet appareil.
+Vous pouvez aussi cliquer sur les boutons dessinés avec le bouton gauche de la souris. Les touches se changent dans Réglage des touches.</translation>
+    </message>
+    <message>
+        <source>Starting a game</source>
+        <translation>Commencer une partie</translation>
+    </message>
+    <message>
+        <source>Hold GAME A or GAME B: the best score of that game shows.
+Let go and the game begins with a fanfare. The three water tanks empty one by one; then the firefighter steps under the left lane and the first flame comes.</source>
+        <translation>Maintenez GAME A ou GAME B : le meilleur score de ce jeu s'affiche.
+Relâchez et la partie commence par une fanfare. Les trois réservoirs d'eau se vident un à un ; puis le pompier se place sous la colonne de gauche et la première flamme arrive.</translation>
+    </message>
+    <message>
+        <source>Game A and game B</source>
+        <translation>Jeu A et jeu B</translation>
+    </message>
+    <message>
+        <source>Both games play by the same rules.
+Game B is faster from the start, and between 40 and 490 points it allows three flames at a time where game A allows two.
+Above 500 points both games allow up to five flames.</source>
+        <translation>Les deux jeux suivent les mêmes règles.
+Le jeu B est plus rapide dès le début et, entre 40 et 490 points, il permet trois flammes à la fois là où le jeu A en permet deux.
+Au-delà de 500 points, les deux jeux permettent jusqu'à cinq flammes.</translation>
+    </message>
+    <message>
+        <source>Putting out flames</source>
+        <translation>Éteindre les flammes</translation>
+    </message>
+    <message>
+        <source>Each press of a SHOOT button sends one jet of water up the firefighter&apos;s lane. It puts out the nearest flame there: 10 points.
+Flames stand still while the water rises, and the firefighter may keep moving. Hold no button down: each shot needs a new press.</source>
+        <translation>Chaque appui sur un bouton SHOOT envoie un jet d'eau dans la colonne du pompier. Il éteint la flamme la plus proche : 10 points.
+Les flammes s'arrêtent pendant que l'eau monte, et le pompier peut continuer à bouger. Ne gardez aucun bouton enfoncé : chaque tir demande un nouvel appui.</translation>
+    </message>
+    <message>
+        <source>Every 1000 points</source>
+        <translation>Tous les 1000 points</translation>
+    </message>
+    <message>
+        <source>At every 1000 points the screen clears for a short break: the tanks fill and empty again.
+Then play goes on at the slowest speed with one flame at a time, and grows faster again towards the next thousand.</source>
+        <translation>Tous les 1000 points, l'écran se vide pour une courte pause : les réservoirs se remplissent puis se vident.
+La partie reprend ensuite au plus lent, avec une flamme à la fois, et s'accélère de nouveau jusqu'au millier suivant.</translation>
+    </message>
+    <message>
+        <source>Misses and game over</source>
+        <translation>Ratés et fin de partie</translation>
+    </message>
+    <message>
+        <source>A flame that stays in the bottom row sets the house on fire: a miss. The row is cleared and a miss mark appears.
+The third miss ends the game. A better score than the best so far is kept, even after the program is closed. The last picture stays for 30 seconds.</source>
+        <translation>Une flamme qui reste dans la rangée du bas met le feu à la maison : un raté. La rangée est vidée et une marque de raté apparaît.
+Le troisième raté termine la partie. Un score meilleur que le record est gardé, même après la fermeture du programme. La dernière image reste 30 secondes.</translation>
+    </message>
+    <message>
+        <source>Playing without sound</source>
+        <translation>Jouer sans le son</translation>
+    </message>
+    <message>
+        <source>While you hold GAME A or GAME B, press LEFT: the speaker mark goes out.
+That game then plays silently, and it starts sooner.
+The next game has its sound again.</source>
+        <translation>Pendant que vous maintenez GAME A ou GAME B, appuyez sur GAUCHE : la marque du haut-parleur s'éteint.
+Cette partie se joue alors en silence et commence plus tôt.
+La partie suivante retrouve le son.</translation>
+    </message>
+    <message>
+        <source>The watch</source>
+        <translation>La montre</translation>
+    </message>
+    <message>
+        <source>TIME steps through five faces:
+TIME 1 and TIME 2 - the time of day, with AM or PM.
+ALARM - the alarm time, 12:00 AM.
+DATE - month and day.
+CHRONO - the chronograph at 00:00.
+When switched on, every mark lights for 30 seconds, then the time shows.</source>
+        <translation>TIME passe par cinq affichages :
+TIME 1 et TIME 2 - l'heure, avec AM ou PM.
+ALARM - l'heure de l'alarme, 12:00 AM.
+DATE - le mois et le jour.
+CHRONO - le chronomètre à 00:00.
+À la mise en marche, toutes les marques s'allument 30 secondes, puis l'heure s'affiche.</translation>
+    </message>
+    <message>
+        <source>The menu</source>
+        <translation>Le menu</translation>
+    </message>
+    <message>
+        <source>Click the unit with the right mouse button for the menu: About (F1), Readme (F2), What&apos;s new (F3), this manual (F4), the configuration file, Key settings, Reset Hiscores, full screen (F12), the splash screen at start, and Exit (Esc).
+Drag the unit with the left mouse button to move it.</source>
+        <translation>Un clic droit sur l'appareil ouvre le menu : À propos (F1), Readme (F2), Nouveautés (F3), ce manuel (F4), le fichier de configuration, Réglage des touches, Effacer les meilleurs scores, plein écran (F12), la fenêtre d'accueil et Quitter (Échap).
+Faites glisser l'appareil avec le bouton gauche pour le déplacer.</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>Réglage des touches</translation>
+    </message>
+    <message>
+        <source>Key settings lets you choose a key for each of the seven buttons from the digits, letters, arrow keys, Alt, Ctrl, Shift and the space bar.
+Two buttons cannot share a key. The choice is kept for the next time.
+
+Have fun, and keep the house safe!</source>
+        <translation>Réglage des touches permet de choisir une touche pour chacun des sept boutons parmi les chiffres, les lettres, les flèches, Alt, Ctrl, Maj et la barre d'espace.
+Deux boutons ne peuvent pas partager une touche. Le choix est gardé pour la prochaine fois.
+
+Amusez-vous bien, et protégez la maison !</translation>
+    </message>
+    <message>
+        <source>Fire · Water · Watch  -  Instructions</source>
+        <translation>Feu · Eau · Montre  -  Mode d'emploi</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>

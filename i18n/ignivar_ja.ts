@@ -301,6 +301,149 @@
     </message>
 </context>
 <context>
+    <name>ManualPages</name>
+    <message>
+        <source>Welcome</source>
+        <translation>ようこそ</translation>
+    </message>
+    <message>
+        <source>IGNIVAR is a pocket game and a watch in one.
+A fire imp at the top of the screen throws flames down three lanes towards the house you guard. Move the firefighter under a flame and shoot water to put it out.
+When no game is running, the unit shows the time.</source>
+        <translation>IGNIVAR はポケットゲームと時計がひとつになった本体です。
+画面の上の火の小鬼が、あなたの守る家に向かって3本の列に炎を投げてきます。消防士を炎の下に動かし、水をかけて消しましょう。
+ゲームをしていないときは、時刻を表示します。</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <translation>ボタンとキー</translation>
+    </message>
+    <message>
+        <source>GAME A  -  key 1        GAME B  -  key 2
+TIME  -  key 3
+LEFT / RIGHT  -  left and right arrow keys
+SHOOT (left)  -  Ctrl        SHOOT (right)  -  Alt
+SET has no use on this unit.
+You can also click the pictured buttons with the left mouse button. Keys can be changed under Key settings.</source>
+        <translation>GAME A  -  キー 1        GAME B  -  キー 2
+TIME  -  キー 3
+左 / 右  -  左右の矢印キー
+SHOOT（左）  -  Ctrl        SHOOT（右）  -  Alt
+SET はこの本体では使いません。
+絵のボタンをマウスの左ボタンでクリックしても操作できます。キーは「キー設定」で変えられます。</translation>
+    </message>
+    <message>
+        <source>Starting a game</source>
+        <translation>ゲームの始め方</translation>
+    </message>
+    <message>
+        <source>Hold GAME A or GAME B: the best score of that game shows.
+Let go and the game begins with a fanfare. The three water tanks empty one by one; then the firefighter steps under the left lane and the first flame comes.</source>
+        <translation>GAME A か GAME B を押している間、そのゲームのハイスコアが出ます。
+離すとファンファーレとともにゲームが始まります。3つの水タンクが順に空になり、消防士が左の列の下に立つと、最初の炎が来ます。</translation>
+    </message>
+    <message>
+        <source>Game A and game B</source>
+        <translation>ゲームAとゲームB</translation>
+    </message>
+    <message>
+        <source>Both games play by the same rules.
+Game B is faster from the start, and between 40 and 490 points it allows three flames at a time where game A allows two.
+Above 500 points both games allow up to five flames.</source>
+        <translation>2つのゲームのルールは同じです。
+ゲームBは最初から速く、40点から490点の間はゲームAが2つまでのところ、炎が同時に3つまで出ます。
+500点を超えると、どちらのゲームも炎は5つまでになります。</translation>
+    </message>
+    <message>
+        <source>Putting out flames</source>
+        <translation>炎を消す</translation>
+    </message>
+    <message>
+        <source>Each press of a SHOOT button sends one jet of water up the firefighter&apos;s lane. It puts out the nearest flame there: 10 points.
+Flames stand still while the water rises, and the firefighter may keep moving. Hold no button down: each shot needs a new press.</source>
+        <translation>SHOOT ボタンを押すたびに、消防士の列に水が1回飛びます。その列でいちばん近い炎を消すと10点です。
+水が上がっている間は炎が止まり、消防士は動き続けられます。ボタンを押したままにはしないでください。1回撃つたびに押し直します。</translation>
+    </message>
+    <message>
+        <source>Every 1000 points</source>
+        <translation>1000点ごとに</translation>
+    </message>
+    <message>
+        <source>At every 1000 points the screen clears for a short break: the tanks fill and empty again.
+Then play goes on at the slowest speed with one flame at a time, and grows faster again towards the next thousand.</source>
+        <translation>1000点ごとに画面が空になり、少し休みます。タンクがまた満ちて、空になります。
+その後、炎ひとつずつのいちばん遅い速さで再開し、次の1000点に向けてまた速くなります。</translation>
+    </message>
+    <message>
+        <source>Misses and game over</source>
+        <translation>ミスとゲームオーバー</translation>
+    </message>
+    <message>
+        <source>A flame that stays in the bottom row sets the house on fire: a miss. The row is cleared and a miss mark appears.
+The third miss ends the game. A better score than the best so far is kept, even after the program is closed. The last picture stays for 30 seconds.</source>
+        <translation>いちばん下の段に炎が残ると家が燃えて、ミスになります。その段が消え、ミスの印がひとつ付きます。
+3回ミスするとゲームオーバーです。それまでの最高より良いスコアは、プログラムを閉じても残ります。最後の画面は30秒間そのままです。</translation>
+    </message>
+    <message>
+        <source>Playing without sound</source>
+        <translation>音なしで遊ぶ</translation>
+    </message>
+    <message>
+        <source>While you hold GAME A or GAME B, press LEFT: the speaker mark goes out.
+That game then plays silently, and it starts sooner.
+The next game has its sound again.</source>
+        <translation>GAME A か GAME B を押したまま左を押すと、スピーカーの印が消えます。
+そのゲームは音なしで、早く始まります。
+次のゲームではまた音が出ます。</translation>
+    </message>
+    <message>
+        <source>The watch</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>TIME steps through five faces:
+TIME 1 and TIME 2 - the time of day, with AM or PM.
+ALARM - the alarm time, 12:00 AM.
+DATE - month and day.
+CHRONO - the chronograph at 00:00.
+When switched on, every mark lights for 30 seconds, then the time shows.</source>
+        <translation>TIME で5つの表示を順に切り替えます：
+TIME 1 と TIME 2 - 時刻（AM か PM 付き）。
+ALARM - アラームの時刻、12:00 AM。
+DATE - 月と日。
+CHRONO - 00:00 のストップウォッチ。
+電源を入れると30秒間すべての印が点き、その後に時刻が出ます。</translation>
+    </message>
+    <message>
+        <source>The menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Click the unit with the right mouse button for the menu: About (F1), Readme (F2), What&apos;s new (F3), this manual (F4), the configuration file, Key settings, Reset Hiscores, full screen (F12), the splash screen at start, and Exit (Esc).
+Drag the unit with the left mouse button to move it.</source>
+        <translation>本体を右クリックするとメニューが開きます：バージョン情報（F1）、Readme（F2）、更新情報（F3）、この説明書（F4）、設定ファイル、キー設定、ハイスコアのリセット、フルスクリーン（F12）、スタート画面、終了（Esc）。
+本体は左ボタンでドラッグして動かせます。</translation>
+    </message>
+    <message>
+        <source>Key settings</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>Key settings lets you choose a key for each of the seven buttons from the digits, letters, arrow keys, Alt, Ctrl, Shift and the space bar.
+Two buttons cannot share a key. The choice is kept for the next time.
+
+Have fun, and keep the house safe!</source>
+        <translation>「キー設定」では、7つのボタンそれぞれに、数字・文字・矢印キー・Alt・Ctrl・Shift・スペースバーからキーを選べます。
+2つのボタンで同じキーは使えません。選んだキーは次回も残ります。
+
+楽しんで、家を守ってください！</translation>
+    </message>
+    <message>
+        <source>Fire · Water · Watch  -  Instructions</source>
+        <translation>火 · 水 · 時計  -  説明書</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Exact</source>

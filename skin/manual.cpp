@@ -9,7 +9,8 @@
 
 namespace ignivar::skin {
 
-Manual find_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir) {
+Manual find_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir,
+                   const std::string& language) {
     Manual m;
     auto loaded = files::is_regular_file(config_path) ? IniFile::load(config_path) : Result<IniFile>(IniFile());
     const IniFile ini = loaded ? std::move(loaded).value() : IniFile();
@@ -20,6 +21,14 @@ Manual find_manual(const std::string& config_path, const std::string& program_di
         ManualPage& page = m.pages[n - 1];
         page.file = dir + std::to_string(n) + ".bmp";
         page.resolved = resolve_path(page.file, own_dir, program_dir);
+        if (!language.empty()) {
+            const std::string own_language = dir + language + "/" + std::to_string(n) + ".bmp";
+            const std::string resolved = resolve_path(own_language, own_dir, program_dir);
+            if (files::is_regular_file(resolved)) {
+                page.file = own_language;
+                page.resolved = resolved;
+            }
+        }
         if (files::is_regular_file(page.resolved)) {
             page.source = ManualPage::Source::File;
         } else {

@@ -32,7 +32,10 @@ struct Manual {
 // A missing Config.ini gives the defaults; a missing page file the red
 // placeholder. Relative folders are taken from the current directory, then
 // `own_dir` (the player's Config.ini's folder, if any), then `program_dir`.
-Manual find_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir = {});
+// With a `language` ("de"), a page of the manual folder's subfolder of that
+// name is taken before the page itself.
+Manual find_manual(const std::string& config_path, const std::string& program_dir, const std::string& own_dir = {},
+                   const std::string& language = {});
 
 // Decodes the pages in order, within one memory budget. A page that cannot
 // be decoded stops the loading there: it and the pages after it stay empty,

@@ -156,6 +156,21 @@ TEST(Manual, AnUndecodablePageIsReported) {
     EXPECT_EQ(v.form.manual().pages[2].source, skin::ManualPage::Source::Empty);
 }
 
+// In each language the viewer shows that language's pages, drawn for it by
+// the asset generator (which refuses a page whose words overflow it).
+TEST(Manual, EachLanguageHasItsOwnPages) {
+    for (const ui::Language& l : ui::kLanguages) {
+        ui::Translation spoken(l.code);
+        Viewer v;
+        for (const skin::ManualPage& page : v.form.manual().pages) {
+            EXPECT_EQ(page.source, skin::ManualPage::Source::File) << l.code;
+            EXPECT_EQ(page.file.find("/" + std::string(l.code) + "/") != std::string::npos, l.code != "en")
+                << l.code << ": " << page.file;
+        }
+        EXPECT_TRUE(v.reports.empty()) << l.code;
+    }
+}
+
 struct About {
     About() : form(kDir, [this](const QString& url) { opened << url; }) { form.present(); }
     QStringList opened;

@@ -43,7 +43,15 @@ QString in_language(const Text& text) {
 
 QString in_language(const Error& error) { return in_language(error.words()); }
 
-Translation::~Translation() { remove(); }
+std::string spoken_language() {
+    const std::string code = QLocale().name().section('_', 0, 0).toStdString();
+    return pick_language(code, {}) == code ? code : std::string(kLanguages[0].code);
+}
+
+Translation::~Translation() {
+    remove();
+    QLocale::setDefault(QLocale::system());
+}
 
 void Translation::remove() {
     if (!installed_) return;
@@ -55,6 +63,8 @@ void Translation::remove() {
 void Translation::use(std::string_view code) {
     remove();
     code_ = std::string(pick_language(code, {}));
+    // Numbers and dates Qt formats, and the files picked by language.
+    QLocale::setDefault(QLocale(QString::fromStdString(code_)));
     if (code_ == kLanguages[0].code) return;
     const QString name = QString::fromStdString(code_);
     // Ours are compiled into the program; Qt's own buttons come with Qt.

@@ -41,6 +41,9 @@ inline QString tr_text(const char* context, const char* english) {
     return QCoreApplication::translate(context, english);
 }
 
+// The language spoken now ("en" ...).
+std::string spoken_language();
+
 // A text of a plain layer, or what a failure says, in the language spoken.
 QString in_language(const Text& text);
 QString in_language(const Error& error);

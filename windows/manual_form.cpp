@@ -24,7 +24,9 @@ TManualForm::TManualForm(const std::string& config_path, const std::string& prog
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), program_dir_(program_dir) {
     setObjectName("TManualForm");
     setWindowTitle(ui::tr_text("Manual", "Manual"));
-    manual_ = skin::find_manual(config_path, program_dir, own_dir);
+    // English is the manual folder's own pages.
+    const std::string language = ui::spoken_language();
+    manual_ = skin::find_manual(config_path, program_dir, own_dir, language == "en" ? std::string() : language);
     report_ = report;
     const int w = std::clamp(manual_.width, 1, skin::kMaxPictureSide);
     const int h = std::clamp(manual_.height, 1, skin::kMaxPictureSide);
