@@ -1007,6 +1007,23 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>SplashPictures</name>
+    <message>
+        <source>Fire · Water · Watch
+Pocket LCD game</source>
+        <translation>Feuer · Wasser · Uhr
+LCD-Taschenspiel</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Spenden</translation>
+    </message>
+</context>
+<context>
     <name>Unit</name>
     <message>
         <source>Language: %1</source>

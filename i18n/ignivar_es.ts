@@ -1007,6 +1007,23 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
 </context>
 <context>
+    <name>SplashPictures</name>
+    <message>
+        <source>Fire · Water · Watch
+Pocket LCD game</source>
+        <translation>Fuego · Agua · Reloj
+Juego LCD de bolsillo</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Donar</translation>
+    </message>
+</context>
+<context>
     <name>Unit</name>
     <message>
         <source>Language: %1</source>

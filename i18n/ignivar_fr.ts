@@ -311,8 +311,8 @@
 A fire imp at the top of the screen throws flames down three lanes towards the house you guard. Move the firefighter under a flame and shoot water to put it out.
 When no game is running, the unit shows the time.</source>
         <translation>IGNIVAR est à la fois un jeu de poche et une montre.
-En haut de l'écran, un diablotin de feu lance des flammes sur trois colonnes vers la maison que vous gardez. Placez le pompier sous une flamme et arrosez-la pour l'éteindre.
-Quand aucune partie n'est en cours, l'appareil affiche l'heure.</translation>
+En haut de l&apos;écran, un diablotin de feu lance des flammes sur trois colonnes vers la maison que vous gardez. Placez le pompier sous une flamme et arrosez-la pour l&apos;éteindre.
+Quand aucune partie n&apos;est en cours, l&apos;appareil affiche l&apos;heure.</translation>
     </message>
     <message>
         <source>Buttons and keys</source>
@@ -339,8 +339,8 @@ Vous pouvez aussi cliquer sur les boutons dessinés avec le bouton gauche de la 
     <message>
         <source>Hold GAME A or GAME B: the best score of that game shows.
 Let go and the game begins with a fanfare. The three water tanks empty one by one; then the firefighter steps under the left lane and the first flame comes.</source>
-        <translation>Maintenez GAME A ou GAME B : le meilleur score de ce jeu s'affiche.
-Relâchez et la partie commence par une fanfare. Les trois réservoirs d'eau se vident un à un ; puis le pompier se place sous la colonne de gauche et la première flamme arrive.</translation>
+        <translation>Maintenez GAME A ou GAME B : le meilleur score de ce jeu s&apos;affiche.
+Relâchez et la partie commence par une fanfare. Les trois réservoirs d&apos;eau se vident un à un ; puis le pompier se place sous la colonne de gauche et la première flamme arrive.</translation>
     </message>
     <message>
         <source>Game A and game B</source>
@@ -352,7 +352,7 @@ Game B is faster from the start, and between 40 and 490 points it allows three f
 Above 500 points both games allow up to five flames.</source>
         <translation>Les deux jeux suivent les mêmes règles.
 Le jeu B est plus rapide dès le début et, entre 40 et 490 points, il permet trois flammes à la fois là où le jeu A en permet deux.
-Au-delà de 500 points, les deux jeux permettent jusqu'à cinq flammes.</translation>
+Au-delà de 500 points, les deux jeux permettent jusqu&apos;à cinq flammes.</translation>
     </message>
     <message>
         <source>Putting out flames</source>
@@ -361,8 +361,8 @@ Au-delà de 500 points, les deux jeux permettent jusqu'à cinq flammes.</transla
     <message>
         <source>Each press of a SHOOT button sends one jet of water up the firefighter&apos;s lane. It puts out the nearest flame there: 10 points.
 Flames stand still while the water rises, and the firefighter may keep moving. Hold no button down: each shot needs a new press.</source>
-        <translation>Chaque appui sur un bouton SHOOT envoie un jet d'eau dans la colonne du pompier. Il éteint la flamme la plus proche : 10 points.
-Les flammes s'arrêtent pendant que l'eau monte, et le pompier peut continuer à bouger. Ne gardez aucun bouton enfoncé : chaque tir demande un nouvel appui.</translation>
+        <translation>Chaque appui sur un bouton SHOOT envoie un jet d&apos;eau dans la colonne du pompier. Il éteint la flamme la plus proche : 10 points.
+Les flammes s&apos;arrêtent pendant que l&apos;eau monte, et le pompier peut continuer à bouger. Ne gardez aucun bouton enfoncé : chaque tir demande un nouvel appui.</translation>
     </message>
     <message>
         <source>Every 1000 points</source>
@@ -371,8 +371,8 @@ Les flammes s'arrêtent pendant que l'eau monte, et le pompier peut continuer à
     <message>
         <source>At every 1000 points the screen clears for a short break: the tanks fill and empty again.
 Then play goes on at the slowest speed with one flame at a time, and grows faster again towards the next thousand.</source>
-        <translation>Tous les 1000 points, l'écran se vide pour une courte pause : les réservoirs se remplissent puis se vident.
-La partie reprend ensuite au plus lent, avec une flamme à la fois, et s'accélère de nouveau jusqu'au millier suivant.</translation>
+        <translation>Tous les 1000 points, l&apos;écran se vide pour une courte pause : les réservoirs se remplissent puis se vident.
+La partie reprend ensuite au plus lent, avec une flamme à la fois, et s&apos;accélère de nouveau jusqu&apos;au millier suivant.</translation>
     </message>
     <message>
         <source>Misses and game over</source>
@@ -392,7 +392,7 @@ Le troisième raté termine la partie. Un score meilleur que le record est gard�
         <source>While you hold GAME A or GAME B, press LEFT: the speaker mark goes out.
 That game then plays silently, and it starts sooner.
 The next game has its sound again.</source>
-        <translation>Pendant que vous maintenez GAME A ou GAME B, appuyez sur GAUCHE : la marque du haut-parleur s'éteint.
+        <translation>Pendant que vous maintenez GAME A ou GAME B, appuyez sur GAUCHE : la marque du haut-parleur s&apos;éteint.
 Cette partie se joue alors en silence et commence plus tôt.
 La partie suivante retrouve le son.</translation>
     </message>
@@ -408,11 +408,11 @@ DATE - month and day.
 CHRONO - the chronograph at 00:00.
 When switched on, every mark lights for 30 seconds, then the time shows.</source>
         <translation>TIME passe par cinq affichages :
-TIME 1 et TIME 2 - l'heure, avec AM ou PM.
-ALARM - l'heure de l'alarme, 12:00 AM.
+TIME 1 et TIME 2 - l&apos;heure, avec AM ou PM.
+ALARM - l&apos;heure de l&apos;alarme, 12:00 AM.
 DATE - le mois et le jour.
 CHRONO - le chronomètre à 00:00.
-À la mise en marche, toutes les marques s'allument 30 secondes, puis l'heure s'affiche.</translation>
+À la mise en marche, toutes les marques s&apos;allument 30 secondes, puis l&apos;heure s&apos;affiche.</translation>
     </message>
     <message>
         <source>The menu</source>
@@ -421,8 +421,8 @@ CHRONO - le chronomètre à 00:00.
     <message>
         <source>Click the unit with the right mouse button for the menu: About (F1), Readme (F2), What&apos;s new (F3), this manual (F4), the configuration file, Key settings, Reset Hiscores, full screen (F12), the splash screen at start, and Exit (Esc).
 Drag the unit with the left mouse button to move it.</source>
-        <translation>Un clic droit sur l'appareil ouvre le menu : À propos (F1), Readme (F2), Nouveautés (F3), ce manuel (F4), le fichier de configuration, Réglage des touches, Effacer les meilleurs scores, plein écran (F12), la fenêtre d'accueil et Quitter (Échap).
-Faites glisser l'appareil avec le bouton gauche pour le déplacer.</translation>
+        <translation>Un clic droit sur l&apos;appareil ouvre le menu : À propos (F1), Readme (F2), Nouveautés (F3), ce manuel (F4), le fichier de configuration, Réglage des touches, Effacer les meilleurs scores, plein écran (F12), la fenêtre d&apos;accueil et Quitter (Échap).
+Faites glisser l&apos;appareil avec le bouton gauche pour le déplacer.</translation>
     </message>
     <message>
         <source>Key settings</source>
@@ -433,14 +433,14 @@ Faites glisser l'appareil avec le bouton gauche pour le déplacer.</translation>
 Two buttons cannot share a key. The choice is kept for the next time.
 
 Have fun, and keep the house safe!</source>
-        <translation>Réglage des touches permet de choisir une touche pour chacun des sept boutons parmi les chiffres, les lettres, les flèches, Alt, Ctrl, Maj et la barre d'espace.
+        <translation>Réglage des touches permet de choisir une touche pour chacun des sept boutons parmi les chiffres, les lettres, les flèches, Alt, Ctrl, Maj et la barre d&apos;espace.
 Deux boutons ne peuvent pas partager une touche. Le choix est gardé pour la prochaine fois.
 
 Amusez-vous bien, et protégez la maison !</translation>
     </message>
     <message>
         <source>Fire · Water · Watch  -  Instructions</source>
-        <translation>Feu · Eau · Montre  -  Mode d'emploi</translation>
+        <translation>Feu · Eau · Montre  -  Mode d&apos;emploi</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1004,23 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     <message>
         <source>The unit plays silent</source>
         <translation>L&apos;appareil joue en silence</translation>
+    </message>
+</context>
+<context>
+    <name>SplashPictures</name>
+    <message>
+        <source>Fire · Water · Watch
+Pocket LCD game</source>
+        <translation>Feu · Eau · Montre
+Jeu LCD de poche</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Donner</translation>
     </message>
 </context>
 <context>

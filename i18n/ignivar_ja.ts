@@ -1007,6 +1007,23 @@ The shipped skin is used instead.</source>
     </message>
 </context>
 <context>
+    <name>SplashPictures</name>
+    <message>
+        <source>Fire · Water · Watch
+Pocket LCD game</source>
+        <translation>火 · 水 · 時計
+携帯LCDゲーム</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>プレイ</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>寄付する</translation>
+    </message>
+</context>
+<context>
     <name>Unit</name>
     <message>
         <source>Language: %1</source>

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -100,9 +101,15 @@ TEST(Splash, FirstRunWaitsForADriver) {
 // labels on one line, each output's words in the two lines beside the
 // check box, and the check box's text clear of them.
 TEST(Splash, EveryLanguageFitsTheWindow) {
+    QImage english_play;
     for (const ui::Language& l : ui::kLanguages) {
         ui::Translation spoken(l.code);
         Splash s;
+        // The pictured buttons' words are the language's too.
+        const QImage play = s.form->btn_play()->pixmap().toImage();
+        if (l.code == "en") english_play = play;
+        EXPECT_FALSE(play.isNull()) << l.code;
+        EXPECT_EQ(play == english_play, l.code == "en") << l.code;
         EXPECT_EQ(s.form->windowTitle() == "About this game...", l.code == "en") << l.code;
         const QLabel* hint = s.form->la_sound_hint();
         for (const QLabel* label : s.form->findChildren<QLabel*>()) {

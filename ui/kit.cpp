@@ -1,5 +1,8 @@
 #include "ui/kit.h"
 
+#include "files/read.h"
+#include "ui/language.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -40,10 +43,17 @@ void set_text_colour(QWidget* w, const QColor& c) {
 }
 
 QPixmap program_picture(const std::string& data_dir, std::string_view file) {
+    // A picture with words on it may have one of its own in the language
+    // spoken, in a folder named after it.
+    std::string path = files::program_picture(data_dir, file);
+    if (const std::string language = spoken_language(); language != kLanguages[0].code) {
+        const std::string own = files::program_picture(data_dir, language + "/" + std::string(file));
+        if (files::is_regular_file(own)) path = own;
+    }
     // By the program's own decoder, as the skin's pictures are: Qt's would
     // first look through its image plugins, at the cost of the first
     // window that shows a picture.
-    const auto decoded = skin::load_picture(files::program_picture(data_dir, file));
+    const auto decoded = skin::load_picture(path);
     if (!decoded) return {};
     const skin::Picture& p = *decoded;
     return QPixmap::fromImage(QImage(p.rgba.data(), p.width, p.height, p.width * 4, QImage::Format_RGBA8888));

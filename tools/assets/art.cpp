@@ -1,4 +1,8 @@
 #include "art.h"
+#include "assets.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -319,6 +323,24 @@ void write_unless_edited(const std::filesystem::path& file, const std::string& t
         return;
     }
     write(file);
+}
+
+// English first, as the texts are; then each translation in turn.
+void for_each_language(const std::string& translations_dir, const std::function<void(const std::string&)>& draw) {
+    draw("en");
+    for (const char* language : {"de", "fr", "es", "ja"}) {
+        QTranslator translation;
+        const QString file = QString::fromStdString(translations_dir) + "/ignivar_" + language + ".qm";
+        if (!translation.load(file)) throw std::runtime_error("cannot read the translation " + file.toStdString());
+        QCoreApplication::installTranslator(&translation);
+        try {
+            draw(language);
+        } catch (const std::runtime_error& e) {
+            QCoreApplication::removeTranslator(&translation);
+            throw std::runtime_error(std::string(language) + ": " + e.what());
+        }
+        QCoreApplication::removeTranslator(&translation);
+    }
 }
 
 }  // namespace ignivar::assets

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(qt_argc, argv);
     try {
         ignivar::assets::make_face(argv[1]);
-        ignivar::assets::make_windows(argv[1]);
+        ignivar::assets::make_windows(argv[1], argv[3]);
         ignivar::assets::make_manual(argv[1], argv[3]);
         ignivar::assets::make_sounds(argv[1]);
         ignivar::assets::make_icons(argv[1], argv[2]);

@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainterPath>
-#include <QTranslator>
 #include <filesystem>
 #include <stdexcept>
 
@@ -137,15 +136,11 @@ QImage page_image(int n) {
     return img;
 }
 
-void draw_pages(const std::filesystem::path& dir, const std::string& language) {
+void draw_pages(const std::filesystem::path& dir) {
     std::filesystem::create_directories(dir);
     for (int n = 1; n <= 12; ++n) {
-        try {
-            const Status s = skin::write_bmp(to_picture(page_image(n)), (dir / (std::to_string(n) + ".bmp")).string(), 24);
-            if (!s) throw std::runtime_error(s.message());
-        } catch (const std::runtime_error& e) {
-            throw std::runtime_error(language + ": " + e.what());
-        }
+        const Status s = skin::write_bmp(to_picture(page_image(n)), (dir / (std::to_string(n) + ".bmp")).string(), 24);
+        if (!s) throw std::runtime_error(s.message());
     }
 }
 
@@ -153,16 +148,10 @@ void draw_pages(const std::filesystem::path& dir, const std::string& language) {
 
 void make_manual(const std::string& out_dir, const std::string& translations_dir) {
     const auto dir = std::filesystem::path(out_dir) / "Graphics" / "Manual";
-    draw_pages(dir, "en");
     // Each translation's pages in a folder named after its language.
-    for (const char* language : {"de", "fr", "es", "ja"}) {
-        QTranslator translation;
-        const QString file = QString::fromStdString(translations_dir) + "/ignivar_" + language + ".qm";
-        if (!translation.load(file)) throw std::runtime_error("cannot read the translation " + file.toStdString());
-        QCoreApplication::installTranslator(&translation);
-        draw_pages(dir / language, language);
-        QCoreApplication::removeTranslator(&translation);
-    }
+    for_each_language(translations_dir, [&](const std::string& language) {
+        draw_pages(language == "en" ? dir : dir / language);
+    });
 }
 
 }  // namespace ignivar::assets

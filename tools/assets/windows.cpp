@@ -2,6 +2,8 @@
 // menu's background, the splash window's box picture and buttons, the about
 // window's portrait and the manual viewer's buttons.
 #include <QLinearGradient>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainterPath>
 #include <filesystem>
 
@@ -51,6 +53,8 @@ QImage rounded_button(const QString& text, QColor top, QColor bottom, QColor tex
     p.drawRoundedRect(QRectF(0.5, 0.5, 106, 29), 12, 12);
     p.setPen(text_colour);
     p.setFont(font(15));
+    if (QFontMetrics(p.font()).horizontalAdvance(text) > 107 - 12)
+        throw std::runtime_error("the button \"" + text.toStdString() + "\" does not fit");
     p.drawText(QRect(0, 0, 107, 30), Qt::AlignCenter, text);
     return img;
 }
@@ -78,7 +82,11 @@ QImage box_picture(const QImage& face) {
     p.drawText(QRect(100, 16, 200, 24), Qt::AlignCenter, "IGNIVAR");
     p.setFont(font(9, false));
     p.setPen(QColor(255, 250, 230));
-    p.drawText(QRect(340, 60, 110, 40), Qt::AlignLeft | Qt::TextWordWrap, "Fire \u00B7 Water \u00B7 Watch\nPocket LCD game");
+    const QString slogan = QCoreApplication::translate("SplashPictures", "Fire \u00B7 Water \u00B7 Watch\nPocket LCD game");
+    const QRect slogan_area(340, 60, 110, 60);
+    if (p.boundingRect(slogan_area, Qt::AlignLeft | Qt::TextWordWrap, slogan).height() > slogan_area.height())
+        throw std::runtime_error("the box's slogan does not fit");
+    p.drawText(slogan_area, Qt::AlignLeft | Qt::TextWordWrap, slogan);
     return img;
 }
 
@@ -137,9 +145,21 @@ QImage viewer_button(int kind, bool pressed) {
     return img;
 }
 
+// The start window's pictures with words on them, in the language spoken.
+void save_splash_pictures(const QImage& face, const fs::path& dir) {
+    const QString play = QCoreApplication::translate("SplashPictures", "Play");
+    save_png(box_picture(face), (dir / "splash_box.png").string());
+    save_png(rounded_button(play, QColor(90, 150, 240), QColor(24, 72, 160), Qt::white), (dir / "splash_play.png").string());
+    save_png(rounded_button(play, QColor(200, 200, 200), QColor(150, 150, 150), QColor(235, 235, 235)),
+             (dir / "splash_play_disabled.png").string());
+    save_png(rounded_button(QCoreApplication::translate("SplashPictures", "Donate"), QColor(255, 196, 80),
+                            QColor(230, 130, 20), QColor(40, 30, 90)),
+             (dir / "splash_donate.png").string());
+}
+
 }  // namespace
 
-void make_windows(const std::string& out_dir) {
+void make_windows(const std::string& out_dir, const std::string& translations_dir) {
     const fs::path dir = fs::path(out_dir) / std::string(files::kProgramPictures);
     fs::create_directories(dir);
     save_png(game_menu(1), (dir / "game_menu.png").string());
@@ -147,12 +167,11 @@ void make_windows(const std::string& out_dir) {
         save_png(game_menu(scale), (dir / ("game_menu@" + std::to_string(scale) + "x.png")).string());
     QImage face;
     face.load(QString::fromStdString((fs::path(out_dir) / "Graphics" / "Skin" / "background.png").string()));
-    save_png(box_picture(face), (dir / "splash_box.png").string());
-    save_png(rounded_button("Play", QColor(90, 150, 240), QColor(24, 72, 160), Qt::white), (dir / "splash_play.png").string());
-    save_png(rounded_button("Play", QColor(200, 200, 200), QColor(150, 150, 150), QColor(235, 235, 235)),
-             (dir / "splash_play_disabled.png").string());
-    save_png(rounded_button("Donate", QColor(255, 196, 80), QColor(230, 130, 20), QColor(40, 30, 90)),
-             (dir / "splash_donate.png").string());
+    for_each_language(translations_dir, [&](const std::string& language) {
+        const fs::path in = language == "en" ? dir : dir / language;
+        fs::create_directories(in);
+        save_splash_pictures(face, in);
+    });
     save_png(portrait(), (dir / "about_portrait.png").string());
     const char* names[] = {"left", "right", "close"};
     for (int k = 0; k < 3; ++k) {
