@@ -1005,6 +1005,18 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
         <source>The unit plays silent</source>
         <translation>Das Gerät spielt lautlos</translation>
     </message>
+    <message>
+        <source>Made by %1, released on %2</source>
+        <translation>Von %1, erschienen am %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>(no sound)</source>
+        <translation>(kein Ton)</translation>
+    </message>
 </context>
 <context>
     <name>SplashPictures</name>

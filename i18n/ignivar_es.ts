@@ -1005,6 +1005,18 @@ Se usa en su lugar la apariencia incluida.</translation>
         <source>The unit plays silent</source>
         <translation>La consola juega en silencio</translation>
     </message>
+    <message>
+        <source>Made by %1, released on %2</source>
+        <translation>Por %1, publicado el %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d 'de' MMMM 'de' yyyy</translation>
+    </message>
+    <message>
+        <source>(no sound)</source>
+        <translation>(sin sonido)</translation>
+    </message>
 </context>
 <context>
     <name>SplashPictures</name>

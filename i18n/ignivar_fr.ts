@@ -1005,6 +1005,18 @@ L&apos;habillage fourni est utilisé à la place.</translation>
         <source>The unit plays silent</source>
         <translation>L&apos;appareil joue en silence</translation>
     </message>
+    <message>
+        <source>Made by %1, released on %2</source>
+        <translation>Par %1, paru le %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>(no sound)</source>
+        <translation>(sans son)</translation>
+    </message>
 </context>
 <context>
     <name>SplashPictures</name>

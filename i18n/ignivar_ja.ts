@@ -1005,6 +1005,18 @@ The shipped skin is used instead.</source>
         <source>The unit plays silent</source>
         <translation>本体は音を出さずに動きます</translation>
     </message>
+    <message>
+        <source>Made by %1, released on %2</source>
+        <translation>%1 作、%2 公開</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>(no sound)</source>
+        <translation>（音なし）</translation>
+    </message>
 </context>
 <context>
     <name>SplashPictures</name>

@@ -27,7 +27,7 @@ inline constexpr std::array<DriverRow, 3> kDrivers = {{
     {"Microsoft DirectSound", 0, FSOUND_OUTPUT_DSOUND,
      IGNIVAR_TEXT("Splash", "Plays through the desktop's sound server (PipeWire or PulseAudio)")},
     {"Windows MultiMedia", 1, FSOUND_OUTPUT_WINMM, IGNIVAR_TEXT("Splash", "Plays through ALSA, straight to the sound card")},
-    {"(no sound)", 2, 0, IGNIVAR_TEXT("Splash", "The unit plays silent")},
+    {IGNIVAR_TEXT("Splash", "(no sound)"), 2, 0, IGNIVAR_TEXT("Splash", "The unit plays silent")},
 }};
 
 inline constexpr const char* kSoundFolderMissing = "Sound folder unproperly installed. Please reinstall the game.";

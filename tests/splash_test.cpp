@@ -110,6 +110,14 @@ TEST(Splash, EveryLanguageFitsTheWindow) {
         if (l.code == "en") english_play = play;
         EXPECT_FALSE(play.isNull()) << l.code;
         EXPECT_EQ(play == english_play, l.code == "en") << l.code;
+        if (l.code == "de") {
+            EXPECT_EQ(s.form->findChild<QLabel*>("la_release_date")->text(),
+                      "Von The Ignivar developers, erschienen am 8. Dezember 2026");
+            s.form->cb_sound()->setCurrentText("(kein Ton)");
+            QTest::mouseClick(s.form->btn_play(), Qt::LeftButton);
+            EXPECT_EQ(s.calls.front(), "sound (no sound)") << "the library knows the output by its own name";
+            s.form->present();
+        }
         EXPECT_EQ(s.form->windowTitle() == "About this game...", l.code == "en") << l.code;
         const QLabel* hint = s.form->la_sound_hint();
         for (const QLabel* label : s.form->findChildren<QLabel*>()) {

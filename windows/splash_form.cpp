@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -57,11 +59,22 @@ QString text(std::string_view english) {
     return QCoreApplication::translate("Splash", std::string(english).c_str());
 }
 
+// The release line: a packager's own as it stands, the program's own in
+// the language spoken, its date in the language's form.
+QString release_line() {
+    const QDate date = QDate::fromString(kReleaseDate, Qt::ISODate);
+    const QString english = QString("Made by %1, released on %2")
+                                .arg(kAuthorName, QLocale(QLocale::English).toString(date, "d MMMM yyyy"));
+    if (english != kReleaseLine) return kReleaseLine;
+    return text(QT_TRANSLATE_NOOP("Splash", "Made by %1, released on %2"))
+        .arg(kAuthorName, QLocale().toString(date, text(QT_TRANSLATE_NOOP("Splash", "d MMMM yyyy"))));
+}
+
 QString text_of(const char* name) {
     const std::string n = name;
     if (n == "la_game_title") return kApplicationTitle;
     if (n == "la_version") return kVersionLine;
-    if (n == "la_release_date") return kReleaseLine;
+    if (n == "la_release_date") return release_line();
     if (n == "la_website_1") return text(QT_TRANSLATE_NOOP("Splash", "website:"));
     if (n == "la_website_2") return kWebsite;
     if (n == "la_email_1") return text(QT_TRANSLATE_NOOP("Splash", "email:"));
@@ -140,9 +153,11 @@ void TSplashForm::build() {
 bool TSplashForm::splash_checked() const { return chb_splashscreen_ ? chb_splashscreen_->isChecked() : stored_checked_; }
 
 std::string TSplashForm::driver_text() const {
-    if (cb_sound_) return cb_sound_->currentText().toStdString();
-    if (stored_mode_ < 0) return {};
-    return std::string(sound::kDrivers[static_cast<std::size_t>(stored_mode_)].text);
+    // The list shows the outputs in the language spoken; the library knows
+    // them by their own names.
+    const int row = cb_sound_ ? cb_sound_->currentIndex() : stored_mode_;
+    if (row < 0 || row >= static_cast<int>(sound::kDrivers.size())) return {};
+    return std::string(sound::kDrivers[static_cast<std::size_t>(row)].text);
 }
 
 void TSplashForm::build_texts() {
@@ -184,7 +199,7 @@ void TSplashForm::build_choices() {
     cb_sound_->setGeometry(kDriverList);
     cb_sound_->setFont(font_of(Look::Plain));
     for (const sound::DriverRow& d : sound::kDrivers) {
-        cb_sound_->addItem(QString::fromUtf8(d.text.data(), static_cast<int>(d.text.size())));
+        cb_sound_->addItem(text(d.text));
         cb_sound_->setItemData(cb_sound_->count() - 1,
                                text(d.linux_output),
                                Qt::ToolTipRole);
