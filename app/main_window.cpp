@@ -90,12 +90,12 @@ void TForm1::FormCreate() {
     host_.on_change([this] {
         repaint_changed();
         lcd_->changed();
-        setAccessibleDescription(QString::fromStdString(host::face_words(replays_->shown_unit())));
+        setAccessibleDescription(ui::in_language(host::face_text(replays_->shown_unit())));
         emit changed();
     });
     host_.on_event([this](const UnitEvent& e) {
-        if (const std::string words = host::event_words(e, host_.unit()); !words.empty())
-            announce(QString::fromStdString(words));
+        if (const Text words = host::event_text(e, host_.unit()); !words.english.empty())
+            announce(ui::in_language(words));
     });
     setAccessibleName("Ignivar");
     timer_log_ = std::make_unique<TimerLog>(host_.unit().timers());
@@ -111,7 +111,7 @@ void TForm1::make_lcd_keeper() {
 QMenu* TForm1::popup_menu() const { return popup_ ? popup_->menu() : nullptr; }
 
 void TForm1::announce(const QString& words) {
-    setAccessibleDescription(QString::fromStdString(host::face_words(replays_->shown_unit())));
+    setAccessibleDescription(ui::in_language(host::face_text(replays_->shown_unit())));
     // Qt tells the change of name as an event, which a screen reader speaks.
     setAccessibleName(words);
 }
@@ -127,7 +127,7 @@ std::string TForm1::language_choice() const {
     return host_.store().read_text(setting_name(Setting::Language)).value_or("");
 }
 
-void TForm1::read_status() { announce(QString::fromStdString(host::face_words(replays_->shown_unit()))); }
+void TForm1::read_status() { announce(ui::in_language(host::face_text(replays_->shown_unit()))); }
 
 void TForm1::repaint_changed() {
     // Only the places of the segments and buttons that changed.

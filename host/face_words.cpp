@@ -7,17 +7,18 @@ namespace {
 
 const char* mode_words(int mode, const Display& d) {
     switch (mode) {
-        case kPowerOn: return "All segments shown";
+        case kPowerOn: return IGNIVAR_TEXT("Face", "All segments shown");
         case kTime1:
-        case kTime2: return "Time";
-        case kAlarm: return "Alarm";
-        case kDate: return "Date";
-        case kChrono: return "Chronograph";
-        case kGameAReady: return "Game A, ready";
-        case kGameBReady: return "Game B, ready";
-        case kGameA: return "Game A";
-        case kGameB: return "Game B";
-        case kGameOver: return d.Vid_Is_Lit(Seg::PanelGameB) ? "Game B over" : "Game A over";
+        case kTime2: return IGNIVAR_TEXT("Face", "Time");
+        case kAlarm: return IGNIVAR_TEXT("Face", "Alarm");
+        case kDate: return IGNIVAR_TEXT("Face", "Date");
+        case kChrono: return IGNIVAR_TEXT("Face", "Chronograph");
+        case kGameAReady: return IGNIVAR_TEXT("Face", "Game A, ready");
+        case kGameBReady: return IGNIVAR_TEXT("Face", "Game B, ready");
+        case kGameA: return IGNIVAR_TEXT("Face", "Game A");
+        case kGameB: return IGNIVAR_TEXT("Face", "Game B");
+        case kGameOver:
+            return d.Vid_Is_Lit(Seg::PanelGameB) ? IGNIVAR_TEXT("Face", "Game B over") : IGNIVAR_TEXT("Face", "Game A over");
         default: return "Ignivar";
     }
 }
@@ -33,54 +34,64 @@ std::string digits(const Display& d) {
     return out;
 }
 
-void game_words(const Display& d, std::string& out) {
+// One more part of what is said, after a comma (in the language's own way).
+void then(Text& said_so_far, Text part) { said_so_far = said("Face", "%1, %2").with(said_so_far).with(std::move(part)); }
+
+void game_words(const Display& d, Text& out) {
     int misses = 0;
     for (int i = 1; i <= 3; ++i) misses += d.Vid_Is_Lit(miss_mark_seg(i));
-    out += misses == 1 ? ", 1 miss" : ", " + std::to_string(misses) + " misses";
+    then(out, misses == 1 ? said("Face", "1 miss") : said("Face", "%1 misses").with(std::to_string(misses)));
     for (int i = 1; i <= 3; ++i)
-        if (d.Vid_Is_Lit(hero_seg(i))) out += ", hero in lane " + std::to_string(i);
-    if (d.Vid_Is_Lit(hero_seg(0))) out += ", hero at the house";
+        if (d.Vid_Is_Lit(hero_seg(i))) then(out, said("Face", "hero in lane %1").with(std::to_string(i)));
+    if (d.Vid_Is_Lit(hero_seg(0))) then(out, said("Face", "hero at the house"));
     int water = 0;
     for (int i = 1; i <= 3; ++i) water += d.Vid_Is_Lit(tank_seg(i));
-    out += ", water " + std::to_string(water);
+    then(out, said("Face", "water %1").with(std::to_string(water)));
     // Flames come down from position 5 to 1, the hero's row.
     for (int lane = 1; lane <= kLanes; ++lane)
         for (int pos = 1; pos <= kPositions; ++pos)
             if (d.Vid_Is_Lit(flame_seg(lane, pos))) {
-                out += ", flame in lane " + std::to_string(lane) +
-                       (pos == 1 ? " at the hero's row" : " " + std::to_string(pos - 1) + " away");
+                then(out, pos == 1 ? said("Face", "flame in lane %1 at the hero's row").with(std::to_string(lane))
+                                   : said("Face", "flame in lane %1 %2 away")
+                                         .with(std::to_string(lane))
+                                         .with(std::to_string(pos - 1)));
                 break;
             }
 }
 
 }  // namespace
 
-std::string face_words(const Unit& unit) {
+Text face_text(const Unit& unit) {
     const Display& d = unit.display();
     const int mode = unit.state().mode;
-    std::string out = mode_words(mode, d);
+    Text out = said("Face", mode_words(mode, d));
     const std::string shown = digits(d);
     const bool game = mode >= kGameAReady && mode <= kGameOver;
-    if (!shown.empty()) out += (game ? ", score " : ", ") + shown;
+    if (!shown.empty()) then(out, game ? said("Face", "score %1").with(shown) : Text{nullptr, shown, {}});
     const bool am = d.Vid_Is_Lit(Seg::PanelTimeAm), pm = d.Vid_Is_Lit(Seg::PanelTimePm);
-    if (am != pm) out += pm ? " PM" : " AM";
+    // AM and PM are the face's own marks, read as they are printed.
+    if (am != pm) out = Text{nullptr, pm ? "%1 PM" : "%1 AM", {}}.with(out);
     if (game) game_words(d, out);
     return out;
 }
 
-std::string event_words(const UnitEvent& e, const Unit& unit) {
+Text event_text(const UnitEvent& e, const Unit& unit) {
     switch (e.kind) {
         case EventKind::GameStarted:
-            return e.mode == kGameB || e.mode == kGameBReady ? "Game B started" : "Game A started";
-        case EventKind::Miss: return "Miss " + std::to_string(e.misses) + " of 3";
+            return e.mode == kGameB || e.mode == kGameBReady ? said("Face", "Game B started") : said("Face", "Game A started");
+        case EventKind::Miss: return said("Face", "Miss %1 of 3").with(std::to_string(e.misses));
         case EventKind::GameOver: {
             const GameState& s = unit.state();
             const bool best = e.score > 0 && (e.score == s.hiscore_a || e.score == s.hiscore_b);
-            return "Game over, " + std::to_string(e.score) + " points" + (best ? ", the best so far" : "");
+            return (best ? said("Face", "Game over, %1 points, the best so far") : said("Face", "Game over, %1 points"))
+                .with(std::to_string(e.score));
         }
         case EventKind::SoundPlayed: return {};
     }
     return {};
 }
+
+std::string face_words(const Unit& unit) { return face_text(unit).in_english(); }
+std::string event_words(const UnitEvent& event, const Unit& unit) { return event_text(event, unit).in_english(); }
 
 }  // namespace ignivar::host

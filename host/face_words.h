@@ -5,14 +5,18 @@
 
 #include <string>
 
+#include "base/text.h"
 #include "sim/ports.h"
 #include "sim/unit.h"
 
 namespace ignivar::host {
 
+// In words to translate, and in English.
+Text face_text(const Unit& unit);
 std::string face_words(const Unit& unit);
 // A game started, a miss, game over (and a new high score): said aloud;
 // empty for an event that is not.
+Text event_text(const UnitEvent& event, const Unit& unit);
 std::string event_words(const UnitEvent& event, const Unit& unit);
 
 }  // namespace ignivar::host

@@ -196,6 +196,109 @@
     </message>
 </context>
 <context>
+    <name>Face</name>
+    <message>
+        <source>All segments shown</source>
+        <translation>Alle Segmente sichtbar</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Chronograph</source>
+        <translation>Stoppuhr</translation>
+    </message>
+    <message>
+        <source>Game A, ready</source>
+        <translation>Spiel A, bereit</translation>
+    </message>
+    <message>
+        <source>Game B, ready</source>
+        <translation>Spiel B, bereit</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Spiel A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Spiel B</translation>
+    </message>
+    <message>
+        <source>Game B over</source>
+        <translation>Spiel B vorbei</translation>
+    </message>
+    <message>
+        <source>Game A over</source>
+        <translation>Spiel A vorbei</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 miss</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>hero in lane %1</source>
+        <translation>Feuerwehrmann in Bahn %1</translation>
+    </message>
+    <message>
+        <source>hero at the house</source>
+        <translation>Feuerwehrmann am Haus</translation>
+    </message>
+    <message>
+        <source>water %1</source>
+        <translation>Wasser %1</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 at the hero&apos;s row</source>
+        <translation>Flamme in Bahn %1 in der Reihe des Feuerwehrmanns</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 %2 away</source>
+        <translation>Flamme in Bahn %1, %2 entfernt</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>Game B started</source>
+        <translation>Spiel B gestartet</translation>
+    </message>
+    <message>
+        <source>Game A started</source>
+        <translation>Spiel A gestartet</translation>
+    </message>
+    <message>
+        <source>Miss %1 of 3</source>
+        <translation>Fehler %1 von 3</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points, the best so far</source>
+        <translation>Spielende, %1 Punkte, der beste Stand bisher</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Spielende, %1 Punkte</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>

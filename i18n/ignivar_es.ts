@@ -196,6 +196,109 @@
     </message>
 </context>
 <context>
+    <name>Face</name>
+    <message>
+        <source>All segments shown</source>
+        <translation>Todos los segmentos a la vista</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Chronograph</source>
+        <translation>Cronómetro</translation>
+    </message>
+    <message>
+        <source>Game A, ready</source>
+        <translation>Juego A, listo</translation>
+    </message>
+    <message>
+        <source>Game B, ready</source>
+        <translation>Juego B, listo</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Juego A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Juego B</translation>
+    </message>
+    <message>
+        <source>Game B over</source>
+        <translation>Juego B terminado</translation>
+    </message>
+    <message>
+        <source>Game A over</source>
+        <translation>Juego A terminado</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 miss</source>
+        <translation>1 fallo</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 fallos</translation>
+    </message>
+    <message>
+        <source>hero in lane %1</source>
+        <translation>bombero en el carril %1</translation>
+    </message>
+    <message>
+        <source>hero at the house</source>
+        <translation>bombero en la casa</translation>
+    </message>
+    <message>
+        <source>water %1</source>
+        <translation>agua %1</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 at the hero&apos;s row</source>
+        <translation>llama en el carril %1 en la fila del bombero</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 %2 away</source>
+        <translation>llama en el carril %1 a %2 filas</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>Game B started</source>
+        <translation>Juego B empezado</translation>
+    </message>
+    <message>
+        <source>Game A started</source>
+        <translation>Juego A empezado</translation>
+    </message>
+    <message>
+        <source>Miss %1 of 3</source>
+        <translation>Fallo %1 de 3</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points, the best so far</source>
+        <translation>Fin de la partida, %1 puntos, el mejor hasta ahora</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Fin de la partida, %1 puntos</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>
@@ -1011,7 +1114,7 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>(no sound)</source>

@@ -196,6 +196,109 @@
     </message>
 </context>
 <context>
+    <name>Face</name>
+    <message>
+        <source>All segments shown</source>
+        <translation>Tous les segments affichés</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Chronograph</source>
+        <translation>Chronomètre</translation>
+    </message>
+    <message>
+        <source>Game A, ready</source>
+        <translation>Jeu A, prêt</translation>
+    </message>
+    <message>
+        <source>Game B, ready</source>
+        <translation>Jeu B, prêt</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>Jeu A</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>Jeu B</translation>
+    </message>
+    <message>
+        <source>Game B over</source>
+        <translation>Jeu B terminé</translation>
+    </message>
+    <message>
+        <source>Game A over</source>
+        <translation>Jeu A terminé</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 miss</source>
+        <translation>1 raté</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 ratés</translation>
+    </message>
+    <message>
+        <source>hero in lane %1</source>
+        <translation>pompier dans la colonne %1</translation>
+    </message>
+    <message>
+        <source>hero at the house</source>
+        <translation>pompier à la maison</translation>
+    </message>
+    <message>
+        <source>water %1</source>
+        <translation>eau %1</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 at the hero&apos;s row</source>
+        <translation>flamme dans la colonne %1 au rang du pompier</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 %2 away</source>
+        <translation>flamme dans la colonne %1 à %2 rangs</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message>
+        <source>Game B started</source>
+        <translation>Jeu B commencé</translation>
+    </message>
+    <message>
+        <source>Game A started</source>
+        <translation>Jeu A commencé</translation>
+    </message>
+    <message>
+        <source>Miss %1 of 3</source>
+        <translation>Raté %1 sur 3</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points, the best so far</source>
+        <translation>Partie terminée, %1 points, le meilleur score</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Partie terminée, %1 points</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>

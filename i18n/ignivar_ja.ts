@@ -196,6 +196,109 @@
     </message>
 </context>
 <context>
+    <name>Face</name>
+    <message>
+        <source>All segments shown</source>
+        <translation>全セグメント表示</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Chronograph</source>
+        <translation>ストップウォッチ</translation>
+    </message>
+    <message>
+        <source>Game A, ready</source>
+        <translation>ゲームA、準備完了</translation>
+    </message>
+    <message>
+        <source>Game B, ready</source>
+        <translation>ゲームB、準備完了</translation>
+    </message>
+    <message>
+        <source>Game A</source>
+        <translation>ゲームA</translation>
+    </message>
+    <message>
+        <source>Game B</source>
+        <translation>ゲームB</translation>
+    </message>
+    <message>
+        <source>Game B over</source>
+        <translation>ゲームB終了</translation>
+    </message>
+    <message>
+        <source>Game A over</source>
+        <translation>ゲームA終了</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>1 miss</source>
+        <translation>ミス1回</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>ミス%1回</translation>
+    </message>
+    <message>
+        <source>hero in lane %1</source>
+        <translation>消防士は%1列目</translation>
+    </message>
+    <message>
+        <source>hero at the house</source>
+        <translation>消防士は家の前</translation>
+    </message>
+    <message>
+        <source>water %1</source>
+        <translation>水%1</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 at the hero&apos;s row</source>
+        <translation>%1列目の炎が消防士の段に</translation>
+    </message>
+    <message>
+        <source>flame in lane %1 %2 away</source>
+        <translation>%1列目の炎はあと%2段</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>スコア%1</translation>
+    </message>
+    <message>
+        <source>Game B started</source>
+        <translation>ゲームB開始</translation>
+    </message>
+    <message>
+        <source>Game A started</source>
+        <translation>ゲームA開始</translation>
+    </message>
+    <message>
+        <source>Miss %1 of 3</source>
+        <translation>ミス%1回目（3回まで）</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points, the best so far</source>
+        <translation>ゲームオーバー、%1点、これまでの最高</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>ゲームオーバー、%1点</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>

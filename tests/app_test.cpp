@@ -280,6 +280,8 @@ TEST(MainWindow, TheLanguageIsChosenKeptAndSpokenAtOnce) {
     EXPECT_EQ(win.w->keeper().banner(), "Sprache: Deutsch");
     EXPECT_EQ(ui::in_language(win.host.controls().hint_text(input::Button::GameA)),
               "klicken oder '1' dr\u00fccken, um Spiel A zu starten") << "the case's tool tips";
+    win.w->read_status();
+    EXPECT_TRUE(win.w->accessibleName().startsWith("Alle Segmente sichtbar, ")) << "the face in words, for a screen reader";
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen") << "Qt's own buttons";
     menu.refresh();
     EXPECT_TRUE(menu.item("pm_language_de")->isChecked());
