@@ -180,7 +180,7 @@ void TForm1::save_screenshot() {
     const Result<std::string> saved = ReplayKeeper::save_screenshot(shown);
     if (!saved) {
         ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The screenshot could not be saved:\n%1")
-                                              .arg(QString::fromStdString(saved.message())));
+                                              .arg(ui::in_language(saved.error())));
         return;
     }
     keeper_->note(ui::tr_text("Unit", "Saved %1")

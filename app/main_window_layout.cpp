@@ -81,7 +81,7 @@ void TForm1::load_skin() {
     if (!r && r.error().fatal && files_.player_config) {
         // The player's own skin file cannot be read: the shipped one stands in.
         ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "%1\nThe shipped skin is used instead.")
-                                              .arg(QString::fromStdString(r.message())));
+                                              .arg(ui::in_language(r.error())));
         files_.config = files::join(files_.data_dir, files::kConfigFile);
         files_.player_config = false;
         load_skin();
@@ -95,7 +95,7 @@ void TForm1::load_skin() {
         warnings_told_.push_back(w);
         ui::tell(this, ui::Tone::Warning, QString::fromStdString(w));
     }
-    if (!r) ui::tell(this, ui::Tone::Critical, QString::fromStdString(r.message()));
+    if (!r) ui::tell(this, ui::Tone::Critical, ui::in_language(r.error()));
     if (!r && r.error().fatal) {
         must_end_ = true;
         return;

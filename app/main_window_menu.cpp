@@ -43,7 +43,7 @@ void TForm1::pm_6_configClick() {
         (files_.installed || !QFileInfo(QString::fromStdString(files_.config)).isWritable())) {
         const Result<std::string> own = make_player_config(files_);
         if (!own) {
-            ui::tell(this, ui::Tone::Warning, QString::fromStdString(own.message()));
+            ui::tell(this, ui::Tone::Warning, ui::in_language(own.error()));
             return;
         }
         files_.config = *own;

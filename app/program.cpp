@@ -190,7 +190,7 @@ bool Program::wake_sound() {
 bool Program::sound_startup(const std::string& driver) {
     const Status started = sound_.startup(driver, store_);
     if (!started) {
-        ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(started.message()));
+        ui::tell(nullptr, ui::Tone::Critical, ui::in_language(started.error()));
         sound::SoundOutput::forget_driver(store_);
         return false;
     }

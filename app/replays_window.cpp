@@ -229,7 +229,7 @@ void ReplaysWindow::play_chosen() {
     const host::KeptReplay* r = chosen();
     if (!r || !r->readable) return;
     if (Status s = keeper_.watch(r->file); !s) {
-        ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The replay cannot be played:\n%1").arg(QString::fromStdString(s.message())));
+        ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The replay cannot be played:\n%1").arg(ui::in_language(s.error())));
         return;
     }
     close();  // the unit shows it
@@ -255,7 +255,7 @@ void ReplaysWindow::export_chosen() {
     request.replay_file = r->file;
     const Status s = replay ? export_with_progress(*replay, request) : Status(replay.error());
     if (cancelled_) return;  // nothing was written, as the player asked
-    if (!s) ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The clip could not be exported:\n%1").arg(QString::fromStdString(s.message())));
+    if (!s) ui::tell(this, ui::Tone::Warning, ui::tr_text("Messages", "The clip could not be exported:\n%1").arg(ui::in_language(s.error())));
     else ui::tell(this, ui::Tone::Information, ui::tr_text("Messages", "The clip is saved as\n%1").arg(QDir::toNativeSeparators(out)));
 }
 

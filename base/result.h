@@ -70,9 +70,9 @@ private:
 using Status = Result<void>;
 
 inline Error failure(std::string message) { return Error{std::move(message), false}; }
-inline Error failure(Text text) {
+inline Error failure(Text text, bool fatal = false) {
     std::string english = text.in_english();
-    return Error{std::move(english), false, std::move(text)};
+    return Error{std::move(english), fatal, std::move(text)};
 }
 
 // The problems met while reading something that is used as far as it

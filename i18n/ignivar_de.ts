@@ -1043,6 +1043,32 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>There is not enough memory to load the skin of %1</source>
+        <translation>Es ist nicht genug Speicher frei, um die Oberfläche von %1 zu laden</translation>
+    </message>
+    <message>
+        <source>%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its window, so the skin is not loaded</source>
+        <translation>%1: Ein Gerät von %2 x %3 Pixeln bräuchte mehr als %4 MiB Speicher für sein Fenster, daher wird die Oberfläche nicht geladen</translation>
+    </message>
+    <message>
+        <source>Your own skin file cannot be used: %1</source>
+        <translation>Deine eigene Oberflächendatei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
+        <translation>Konfigurationsdatei (Config.ini) nicht gefunden. Bitte installiere das Spiel neu.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Sound folder unproperly installed. Please reinstall the game.</source>
+        <translation>Der Ordner Sound ist nicht richtig installiert. Bitte installiere das Spiel neu.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

@@ -1043,6 +1043,32 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>There is not enough memory to load the skin of %1</source>
+        <translation>No hay memoria suficiente para cargar la apariencia de %1</translation>
+    </message>
+    <message>
+        <source>%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its window, so the skin is not loaded</source>
+        <translation>%1: una consola de %2 x %3 píxeles necesitaría más de %4 MiB de memoria para su ventana, así que no se carga la apariencia</translation>
+    </message>
+    <message>
+        <source>Your own skin file cannot be used: %1</source>
+        <translation>No se puede usar tu propio archivo de apariencia: %1</translation>
+    </message>
+    <message>
+        <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
+        <translation>No se encontró el archivo de configuración (Config.ini). Vuelve a instalar el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Sound folder unproperly installed. Please reinstall the game.</source>
+        <translation>La carpeta Sound no está bien instalada. Vuelve a instalar el juego.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

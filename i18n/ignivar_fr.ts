@@ -1043,6 +1043,32 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>There is not enough memory to load the skin of %1</source>
+        <translation>Il n'y a pas assez de mémoire pour charger l'habillage de %1</translation>
+    </message>
+    <message>
+        <source>%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its window, so the skin is not loaded</source>
+        <translation>%1 : un appareil de %2 x %3 pixels demanderait plus de %4 Mio de mémoire pour sa fenêtre ; l'habillage n'est donc pas chargé</translation>
+    </message>
+    <message>
+        <source>Your own skin file cannot be used: %1</source>
+        <translation>Votre propre fichier d'habillage ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
+        <translation>Fichier de configuration (Config.ini) introuvable. Veuillez réinstaller le jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Sound folder unproperly installed. Please reinstall the game.</source>
+        <translation>Le dossier Sound est mal installé. Veuillez réinstaller le jeu.</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

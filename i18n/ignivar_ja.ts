@@ -1043,6 +1043,32 @@ The shipped skin is used instead.</source>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>There is not enough memory to load the skin of %1</source>
+        <translation>%1 のスキンを読み込むためのメモリが足りません</translation>
+    </message>
+    <message>
+        <source>%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its window, so the skin is not loaded</source>
+        <translation>%1：%2 x %3 ピクセルの本体はウィンドウに %4 MiB を超えるメモリが要るため、スキンを読み込みません</translation>
+    </message>
+    <message>
+        <source>Your own skin file cannot be used: %1</source>
+        <translation>自分のスキンファイルは使えません：%1</translation>
+    </message>
+    <message>
+        <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
+        <translation>設定ファイル（Config.ini）が見つかりません。ゲームを入れ直してください。</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Sound folder unproperly installed. Please reinstall the game.</source>
+        <translation>Sound フォルダが正しく入っていません。ゲームを入れ直してください。</translation>
+    </message>
+</context>
+<context>
     <name>Splash</name>
     <message>
         <source>website:</source>

@@ -123,7 +123,7 @@ Status load_skin(const LoadRequest& req, Skin& skin) {
     try {
         return load_skin_within_budget(req, skin);
     } catch (const std::bad_alloc&) {
-        return failure("There is not enough memory to load the skin of " + req.config_path);
+        return failure(said("Skin", "There is not enough memory to load the skin of %1").with(req.config_path));
     }
 }
 
@@ -214,9 +214,12 @@ private:
         if (budget_.reserve(frame_bytes(w, h, skin_.max_scale))) return {};
         skin_.client_width = skin_.game_width = 540;
         skin_.client_height = skin_.game_height = 360;
-        return failure(req_.config_path + ": a unit of " + std::to_string(w) + " x " + std::to_string(h) +
-                       " pixels would need more than " + std::to_string(budget_.limit() >> 20) +
-                       " MiB of memory for its window, so the skin is not loaded");
+        return failure(said("Skin", "%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its "
+                                    "window, so the skin is not loaded")
+                           .with(req_.config_path)
+                           .with(std::to_string(w))
+                           .with(std::to_string(h))
+                           .with(std::to_string(budget_.limit() >> 20)));
     }
 
     Status windowed() {
@@ -337,12 +340,13 @@ Status load_skin_within_budget(const LoadRequest& req, Skin& skin) {
     skin.warnings.clear();
     skin.lcd = {};
     if (!files::exists(req.config_path)) {
-        status = Error{kMissingConfig, true};
+        status = failure(said("Skin", kMissingConfig), true);
     } else if (auto ini = IniFile::load(req.config_path); !ini) {
         // There, but a FIFO, a folder, far too large or unreadable: say which.
         // A player's own file is theirs to mend: no reinstalling helps.
-        status = req.own_dir.empty() ? Error{std::string(kMissingConfig) + "\n(" + ini.message() + ")", true}
-                                     : Error{"Your own skin file cannot be used: " + ini.message(), true};
+        status = req.own_dir.empty()
+                     ? failure(Text{nullptr, "%1\n(%2)", {}}.with(said("Skin", kMissingConfig)).with(ini.error().words()), true)
+                     : failure(said("Skin", "Your own skin file cannot be used: %1").with(ini.error().words()), true);
     } else {
         status = Loader(req, *ini, skin).run();
         if (!status) return status;  // the load stops where the error is: the rest is not done

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/result.h"
+#include "base/text.h"
 #include "sim/pictures.h"
 #include "skin/ini.h"
 #include "skin/picture.h"
@@ -129,7 +130,7 @@ struct LoadRequest {
 };
 
 inline constexpr const char* kMissingConfig =
-    "Configuration file (Config.ini) not found. Please reinstall the game.";
+    IGNIVAR_TEXT("Skin", "Configuration file (Config.ini) not found. Please reinstall the game.");
 
 // The in-game menu's click area and its folded background, in skin pixels.
 struct Extent {

@@ -32,7 +32,7 @@ Status SoundOutput::startup(std::string_view driver_text, SettingsStore& store) 
     FSOUND_SetOutput(row->output_type);
     for (int i = 0; i < kSampleCount; ++i)
         handles_[i] = FSOUND_Sample_Load(FSOUND_FREE, sample_path(static_cast<Sample>(i)).c_str(), FSOUND_2D, 0, 0);
-    if (!handle(Sample::Enemy)) return failure(kSoundFolderMissing);
+    if (!handle(Sample::Enemy)) return failure(said("Sound", kSoundFolderMissing));
     return {};
 }
 

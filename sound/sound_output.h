@@ -30,7 +30,8 @@ inline constexpr std::array<DriverRow, 3> kDrivers = {{
     {IGNIVAR_TEXT("Splash", "(no sound)"), 2, 0, IGNIVAR_TEXT("Splash", "The unit plays silent")},
 }};
 
-inline constexpr const char* kSoundFolderMissing = "Sound folder unproperly installed. Please reinstall the game.";
+inline constexpr const char* kSoundFolderMissing =
+    IGNIVAR_TEXT("Sound", "Sound folder unproperly installed. Please reinstall the game.");
 
 class SoundOutput : public SoundSink {
 public:
