@@ -93,7 +93,8 @@ bool is_pressed_picture(Seg seg) {
 Status check_beginning(const UnitState& s, char game) {
     const GameState& g = s.game;
     const int ready = game == 'A' ? kGameAReady : kGameBReady;
-    const auto refuse = [&] { return failure("it does not start at the beginning of a game " + std::string(1, game)); };
+    const auto refuse = [&] { return failure(said("Replay", "it does not start at the beginning of a game %1").with(std::string(1, game)));
+    };
     if (g.mode != ready || g.play || g.hero != 0 || g.misses != 0) return refuse();
     for (const TimerBank::SlotState& t : s.timers)
         if (t.enabled) return refuse();
@@ -124,18 +125,18 @@ Status check_beginning(const UnitState& s, char game) {
 // continued from a saved moment, a moment of that game.
 Status check_start(const Replay& r) {
     auto s = decode_state(r.start.data(), r.start.size());
-    if (!s) return failure("its start is no moment of a unit: " + s.message());
+    if (!s) return failure(said("Replay", "its start is no moment of a unit: %1").with(s.error().words()));
     if (r.continued) {
         const int mode = s->game.mode;
         const bool of_game = r.game == 'A' ? (mode == kGameAReady || mode == kGameA) : (mode == kGameBReady || mode == kGameB);
-        if (!of_game) return failure("it does not start in a game " + std::string(1, r.game));
+        if (!of_game) return failure(said("Replay", "it does not start in a game %1").with(std::string(1, r.game)));
         return {};
     }
     if (Status b = check_beginning(*s, r.game); !b) return b;
     const input::Button button = r.game == 'A' ? input::Button::GameA : input::Button::GameB;
     if (r.steps.empty() || r.steps.front().kind != Replay::Step::Kind::Release || r.steps.front().at != 0 ||
         r.steps.front().button != button)
-        return failure("it does not begin by letting go of the game button");
+        return failure(said("Replay", "it does not begin by letting go of the game button"));
     return {};
 }
 
@@ -155,29 +156,29 @@ Status read_line(Replay& r, std::string_view key, const std::vector<std::string_
         r.continued = true;
     } else if (key == "start" && w.size() == 2 && !have_start) {
         auto bytes = unbase64(w[1]);
-        if (!bytes) return failure("its start is not in base64");
+        if (!bytes) return failure(said("Replay", "its start is not in base64"));
         r.start = std::move(*bytes);
         have_start = true;
     } else if ((key == "press" || key == "release") && w.size() == 3) {
         const auto at = step_time(w[1]);
         const auto b = input::button_from_id(w[2]);
-        if (!at || !b || *b == input::Button::Set) return failure("a step is not a press or release in time order");
+        if (!at || !b || *b == input::Button::Set) return failure(said("Replay", "a step is not a press or release in time order"));
         r.steps.push_back({key == "press" ? Replay::Step::Kind::Press : Replay::Step::Kind::Release, *at, *b, 0});
     } else if (key == "slip" && w.size() == 3) {
         const auto at = step_time(w[1]);
         const auto to = number<Millis>(w[2]);
-        if (!at || !to || *to < *at || *to > kMaxTime) return failure("a slip is not in time order");
+        if (!at || !to || *to < *at || *to > kMaxTime) return failure(said("Replay", "a slip is not in time order"));
         r.steps.push_back({Replay::Step::Kind::Slip, *at, input::Button::GameA, *to});
     } else if (key == "end" && w.size() == 3) {
         const auto score = number<std::int32_t>(w[1]);
         const auto length = number<Millis>(w[2]);
         if (!score || *score < 0 || *score > 9990 || *score % 10 != 0 || !length || *length < 0 || *length > kMaxTime)
-            return failure("its end is no score and length of a game");
+            return failure(said("Replay", "its end is no score and length of a game"));
         r.ended = true;
         r.score = *score;
         r.length = *length;
     } else {
-        return failure("it has a line that no replay has (\"" + std::string(key.substr(0, 20)) + "\")");
+        return failure(said("Replay", "it has a line that no replay has (\"%1\")").with(std::string(key.substr(0, 20))));
     }
     return {};
 }
@@ -203,23 +204,24 @@ std::string write_replay(const Replay& r) {
 }
 
 Result<Replay> read_replay(std::string_view text) {
-    if (text.size() > kMaxReplayBytes) return failure("it is far larger than any replay");
-    if (text.substr(0, kHeader.size()) != kHeader) return failure("it is not a replay of Ignivar");
+    if (text.size() > kMaxReplayBytes) return failure(said("Replay", "it is far larger than any replay"));
+    if (text.substr(0, kHeader.size()) != kHeader) return failure(said("Replay", "it is not a replay of Ignivar"));
     const auto first_end = text.find('\n');
     if (first_end == std::string_view::npos || number<int>(text.substr(kHeader.size(), first_end - kHeader.size())) != kReplayVersion)
-        return failure("it is a replay of another version (this program reads version " + std::to_string(kReplayVersion) + ")");
+        return failure(said("Replay", "it is a replay of another version (this program reads version %1)")
+                           .with(std::to_string(kReplayVersion)));
     // The checksum covers everything before its own line, which ends the file.
     const auto check_at = text.rfind("check ");
     if (check_at == std::string_view::npos || (check_at > 0 && text[check_at - 1] != '\n'))
-        return failure("it is cut short (no checksum)");
+        return failure(said("Replay", "it is cut short (no checksum)"));
     std::string_view check = text.substr(check_at + 6);
     if (!check.empty() && check.back() == '\n') check.remove_suffix(1);
     std::uint32_t want = 0;
     const auto [end, ec] = std::from_chars(check.data(), check.data() + check.size(), want, 16);
     if (ec != std::errc() || end != check.data() + check.size() || check.size() != 8)
-        return failure("its checksum line is damaged");
+        return failure(said("Replay", "its checksum line is damaged"));
     if (crc32(reinterpret_cast<const std::uint8_t*>(text.data()), check_at) != want)
-        return failure("it is damaged or was changed (its checksum does not match)");
+        return failure(said("Replay", "it is damaged or was changed (its checksum does not match)"));
     Replay r;
     bool have_start = false;
     std::string_view body = text.substr(first_end + 1, check_at - first_end - 1);
@@ -228,10 +230,10 @@ Result<Replay> read_replay(std::string_view text) {
         const std::string_view line = body.substr(0, nl);
         body = nl == std::string_view::npos ? std::string_view() : body.substr(nl + 1);
         const auto w = words(line);
-        if (w.empty() || w[0].empty()) return failure("it has an empty line");
+        if (w.empty() || w[0].empty()) return failure(said("Replay", "it has an empty line"));
         if (Status s = read_line(r, w[0], w, have_start); !s) return s.error();
     }
-    if (!have_start) return failure("it has no start");
+    if (!have_start) return failure(said("Replay", "it has no start"));
     if (Status s = check_start(r); !s) return s.error();
     return r;
 }
@@ -335,18 +337,20 @@ void ReplayRun::to_the_end() {
 }
 
 Status verify(const Replay& replay) {
-    if (!replay.ended) return failure("the recorded game did not end");
+    if (!replay.ended) return failure(said("Replay", "the recorded game did not end"));
     SilentSink silent;
     auto run = ReplayRun::start(replay, silent);
     if (!run) return run.error();
     (*run)->to_the_end();
-    if (!(*run)->over()) return failure("the replay's game does not end");
+    if (!(*run)->over()) return failure(said("Replay", "the replay's game does not end"));
     if ((*run)->final_score() != replay.score)
-        return failure("the replay ends with " + std::to_string((*run)->final_score()) + " points, not the " +
-                       std::to_string(replay.score) + " it records");
+        return failure(said("Replay", "the replay ends with %1 points, not the %2 it records")
+                           .with(std::to_string((*run)->final_score()))
+                           .with(std::to_string(replay.score)));
     if ((*run)->final_length() != replay.length)
-        return failure("the replay's game lasts " + std::to_string((*run)->final_length()) + " ms, not the " +
-                       std::to_string(replay.length) + " it records");
+        return failure(said("Replay", "the replay's game lasts %1 ms, not the %2 it records")
+                           .with(std::to_string((*run)->final_length()))
+                           .with(std::to_string(replay.length)));
     return {};
 }
 

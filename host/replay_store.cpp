@@ -119,15 +119,15 @@ Result<Replay> read_replay_file(const std::string& path) {
     auto bytes = files::read_regular_file(path, kMaxReplayBytes);
     if (!bytes) {
         const std::string kind = files::describe_non_regular(path);
-        return failure(kind.empty() ? bytes.message() : path + " is no replay: it is " + kind);
+        return kind.empty() ? bytes.error() : failure(said("Replay", "%1 is no replay: it is %2").with(path).with(kind));
     }
     auto r = read_replay(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-    if (!r) return failure(path + " is no replay: " + r.message());
+    if (!r) return failure(said("Replay", "%1 is no replay: %2").with(path).with(r.error().words()));
     return r;
 }
 
 Status write_replay_file(const std::string& path, const Replay& replay) {
-    if (Status s = files::write_atomically(path, write_replay(replay)); !s) return failure("The replay could not be kept: " + s.message());
+    if (Status s = files::write_atomically(path, write_replay(replay)); !s) return failure(said("Replay", "The replay could not be kept: %1").with(s.error().words()));
     return {};
 }
 
@@ -187,7 +187,7 @@ Result<std::string> keep_replay(const Replay& replay, const std::string& folder)
     for (int n = 1;; ++n) {
         path = folder + "/" + stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".replay";
         const Result<bool> written = files::write_new(path, text);
-        if (!written) return failure("The replay could not be kept: " + written.message());
+        if (!written) return failure(said("Replay", "The replay could not be kept: %1").with(written.error().words()));
         if (*written) break;
     }
     // What stays: the recent games (readable or not) and each game's table.

@@ -831,6 +831,105 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>it does not start at the beginning of a game %1</source>
+        <translation>sie beginnt nicht am Anfang eines Spiels %1</translation>
+    </message>
+    <message>
+        <source>its start is no moment of a unit: %1</source>
+        <translation>ihr Anfang ist kein Zustand eines Geräts: %1</translation>
+    </message>
+    <message>
+        <source>it does not start in a game %1</source>
+        <translation>sie beginnt nicht in einem Spiel %1</translation>
+    </message>
+    <message>
+        <source>it does not begin by letting go of the game button</source>
+        <translation>sie beginnt nicht mit dem Loslassen der Spieltaste</translation>
+    </message>
+    <message>
+        <source>its start is not in base64</source>
+        <translation>ihr Anfang ist nicht in Base64</translation>
+    </message>
+    <message>
+        <source>a step is not a press or release in time order</source>
+        <translation>ein Schritt ist kein Drücken oder Loslassen in zeitlicher Folge</translation>
+    </message>
+    <message>
+        <source>a slip is not in time order</source>
+        <translation>eine Lücke ist nicht in zeitlicher Folge</translation>
+    </message>
+    <message>
+        <source>its end is no score and length of a game</source>
+        <translation>ihr Ende ist keine Punktzahl und Dauer eines Spiels</translation>
+    </message>
+    <message>
+        <source>it has a line that no replay has (&quot;%1&quot;)</source>
+        <translation>sie hat eine Zeile, die keine Wiederholung hat ("%1")</translation>
+    </message>
+    <message>
+        <source>it is far larger than any replay</source>
+        <translation>sie ist viel größer als jede Wiederholung</translation>
+    </message>
+    <message>
+        <source>it is not a replay of Ignivar</source>
+        <translation>es ist keine Ignivar-Wiederholung</translation>
+    </message>
+    <message>
+        <source>it is a replay of another version (this program reads version %1)</source>
+        <translation>sie stammt aus einer anderen Version (dieses Programm liest Version %1)</translation>
+    </message>
+    <message>
+        <source>it is cut short (no checksum)</source>
+        <translation>sie ist abgeschnitten (keine Prüfsumme)</translation>
+    </message>
+    <message>
+        <source>its checksum line is damaged</source>
+        <translation>ihre Prüfsummenzeile ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is damaged or was changed (its checksum does not match)</source>
+        <translation>sie ist beschädigt oder wurde verändert (die Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>it has an empty line</source>
+        <translation>sie hat eine leere Zeile</translation>
+    </message>
+    <message>
+        <source>it has no start</source>
+        <translation>sie hat keinen Anfang</translation>
+    </message>
+    <message>
+        <source>the recorded game did not end</source>
+        <translation>das aufgezeichnete Spiel endete nicht</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game does not end</source>
+        <translation>das Spiel der Wiederholung endet nicht</translation>
+    </message>
+    <message>
+        <source>the replay ends with %1 points, not the %2 it records</source>
+        <translation>die Wiederholung endet mit %1 Punkten, nicht mit den aufgezeichneten %2</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game lasts %1 ms, not the %2 it records</source>
+        <translation>das Spiel der Wiederholung dauert %1 ms, nicht die aufgezeichneten %2</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: it is %2</source>
+        <translation>%1 ist keine Wiederholung: es ist %2</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: %2</source>
+        <translation>%1 ist keine Wiederholung: %2</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1</source>
+        <translation>Die Wiederholung konnte nicht aufgehoben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Replays</name>
     <message>
         <source>unknown</source>

@@ -831,6 +831,105 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>it does not start at the beginning of a game %1</source>
+        <translation>no empieza al principio de un juego %1</translation>
+    </message>
+    <message>
+        <source>its start is no moment of a unit: %1</source>
+        <translation>su inicio no es un momento de una consola: %1</translation>
+    </message>
+    <message>
+        <source>it does not start in a game %1</source>
+        <translation>no empieza en un juego %1</translation>
+    </message>
+    <message>
+        <source>it does not begin by letting go of the game button</source>
+        <translation>no empieza soltando el botón del juego</translation>
+    </message>
+    <message>
+        <source>its start is not in base64</source>
+        <translation>su inicio no está en base64</translation>
+    </message>
+    <message>
+        <source>a step is not a press or release in time order</source>
+        <translation>un paso no es una pulsación o liberación en orden de tiempo</translation>
+    </message>
+    <message>
+        <source>a slip is not in time order</source>
+        <translation>un salto no está en orden de tiempo</translation>
+    </message>
+    <message>
+        <source>its end is no score and length of a game</source>
+        <translation>su final no es una puntuación y duración de partida</translation>
+    </message>
+    <message>
+        <source>it has a line that no replay has (&quot;%1&quot;)</source>
+        <translation>tiene una línea que ninguna repetición tiene ("%1")</translation>
+    </message>
+    <message>
+        <source>it is far larger than any replay</source>
+        <translation>es mucho más grande que cualquier repetición</translation>
+    </message>
+    <message>
+        <source>it is not a replay of Ignivar</source>
+        <translation>no es una repetición de Ignivar</translation>
+    </message>
+    <message>
+        <source>it is a replay of another version (this program reads version %1)</source>
+        <translation>es una repetición de otra versión (este programa lee la versión %1)</translation>
+    </message>
+    <message>
+        <source>it is cut short (no checksum)</source>
+        <translation>está cortada (sin suma de comprobación)</translation>
+    </message>
+    <message>
+        <source>its checksum line is damaged</source>
+        <translation>su línea de suma de comprobación está dañada</translation>
+    </message>
+    <message>
+        <source>it is damaged or was changed (its checksum does not match)</source>
+        <translation>está dañada o fue cambiada (su suma de comprobación no coincide)</translation>
+    </message>
+    <message>
+        <source>it has an empty line</source>
+        <translation>tiene una línea vacía</translation>
+    </message>
+    <message>
+        <source>it has no start</source>
+        <translation>no tiene inicio</translation>
+    </message>
+    <message>
+        <source>the recorded game did not end</source>
+        <translation>la partida grabada no terminó</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game does not end</source>
+        <translation>la partida de la repetición no termina</translation>
+    </message>
+    <message>
+        <source>the replay ends with %1 points, not the %2 it records</source>
+        <translation>la repetición termina con %1 puntos, no con los %2 que registra</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game lasts %1 ms, not the %2 it records</source>
+        <translation>la partida de la repetición dura %1 ms, no los %2 que registra</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: it is %2</source>
+        <translation>%1 no es una repetición: es %2</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: %2</source>
+        <translation>%1 no es una repetición: %2</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1</source>
+        <translation>No se pudo guardar la repetición: %1</translation>
+    </message>
+</context>
+<context>
     <name>Replays</name>
     <message>
         <source>unknown</source>

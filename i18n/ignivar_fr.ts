@@ -831,6 +831,105 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>it does not start at the beginning of a game %1</source>
+        <translation>il ne commence pas au début d'un jeu %1</translation>
+    </message>
+    <message>
+        <source>its start is no moment of a unit: %1</source>
+        <translation>son début n'est pas un moment d'un appareil : %1</translation>
+    </message>
+    <message>
+        <source>it does not start in a game %1</source>
+        <translation>il ne commence pas dans un jeu %1</translation>
+    </message>
+    <message>
+        <source>it does not begin by letting go of the game button</source>
+        <translation>il ne commence pas par le relâchement du bouton du jeu</translation>
+    </message>
+    <message>
+        <source>its start is not in base64</source>
+        <translation>son début n'est pas en base64</translation>
+    </message>
+    <message>
+        <source>a step is not a press or release in time order</source>
+        <translation>un pas n'est pas un appui ou un relâchement dans l'ordre du temps</translation>
+    </message>
+    <message>
+        <source>a slip is not in time order</source>
+        <translation>un saut n'est pas dans l'ordre du temps</translation>
+    </message>
+    <message>
+        <source>its end is no score and length of a game</source>
+        <translation>sa fin n'est pas un score et une durée de partie</translation>
+    </message>
+    <message>
+        <source>it has a line that no replay has (&quot;%1&quot;)</source>
+        <translation>il a une ligne qu'aucun replay n'a ("%1")</translation>
+    </message>
+    <message>
+        <source>it is far larger than any replay</source>
+        <translation>il est bien plus grand qu'un replay</translation>
+    </message>
+    <message>
+        <source>it is not a replay of Ignivar</source>
+        <translation>ce n'est pas un replay d'Ignivar</translation>
+    </message>
+    <message>
+        <source>it is a replay of another version (this program reads version %1)</source>
+        <translation>c'est un replay d'une autre version (ce programme lit la version %1)</translation>
+    </message>
+    <message>
+        <source>it is cut short (no checksum)</source>
+        <translation>il est tronqué (pas de somme de contrôle)</translation>
+    </message>
+    <message>
+        <source>its checksum line is damaged</source>
+        <translation>sa ligne de somme de contrôle est endommagée</translation>
+    </message>
+    <message>
+        <source>it is damaged or was changed (its checksum does not match)</source>
+        <translation>il est endommagé ou a été modifié (sa somme de contrôle ne correspond pas)</translation>
+    </message>
+    <message>
+        <source>it has an empty line</source>
+        <translation>il a une ligne vide</translation>
+    </message>
+    <message>
+        <source>it has no start</source>
+        <translation>il n'a pas de début</translation>
+    </message>
+    <message>
+        <source>the recorded game did not end</source>
+        <translation>la partie enregistrée ne s'est pas terminée</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game does not end</source>
+        <translation>la partie du replay ne se termine pas</translation>
+    </message>
+    <message>
+        <source>the replay ends with %1 points, not the %2 it records</source>
+        <translation>le replay se termine avec %1 points, et non les %2 qu'il indique</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game lasts %1 ms, not the %2 it records</source>
+        <translation>la partie du replay dure %1 ms, et non les %2 qu'il indique</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: it is %2</source>
+        <translation>%1 n'est pas un replay : c'est %2</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: %2</source>
+        <translation>%1 n'est pas un replay : %2</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1</source>
+        <translation>Le replay n'a pas pu être gardé : %1</translation>
+    </message>
+</context>
+<context>
     <name>Replays</name>
     <message>
         <source>unknown</source>
@@ -1046,15 +1145,15 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     <name>Skin</name>
     <message>
         <source>There is not enough memory to load the skin of %1</source>
-        <translation>Il n'y a pas assez de mémoire pour charger l'habillage de %1</translation>
+        <translation>Il n&apos;y a pas assez de mémoire pour charger l&apos;habillage de %1</translation>
     </message>
     <message>
         <source>%1: a unit of %2 x %3 pixels would need more than %4 MiB of memory for its window, so the skin is not loaded</source>
-        <translation>%1 : un appareil de %2 x %3 pixels demanderait plus de %4 Mio de mémoire pour sa fenêtre ; l'habillage n'est donc pas chargé</translation>
+        <translation>%1 : un appareil de %2 x %3 pixels demanderait plus de %4 Mio de mémoire pour sa fenêtre ; l&apos;habillage n&apos;est donc pas chargé</translation>
     </message>
     <message>
         <source>Your own skin file cannot be used: %1</source>
-        <translation>Votre propre fichier d'habillage ne peut pas être utilisé : %1</translation>
+        <translation>Votre propre fichier d&apos;habillage ne peut pas être utilisé : %1</translation>
     </message>
     <message>
         <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>

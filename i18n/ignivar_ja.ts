@@ -831,6 +831,105 @@ The shipped skin is used instead.</source>
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>it does not start at the beginning of a game %1</source>
+        <translation>ゲーム%1の始めから始まっていません</translation>
+    </message>
+    <message>
+        <source>its start is no moment of a unit: %1</source>
+        <translation>始まりが本体の状態になっていません：%1</translation>
+    </message>
+    <message>
+        <source>it does not start in a game %1</source>
+        <translation>ゲーム%1の中から始まっていません</translation>
+    </message>
+    <message>
+        <source>it does not begin by letting go of the game button</source>
+        <translation>ゲームボタンを離すところから始まっていません</translation>
+    </message>
+    <message>
+        <source>its start is not in base64</source>
+        <translation>始まりが base64 になっていません</translation>
+    </message>
+    <message>
+        <source>a step is not a press or release in time order</source>
+        <translation>押す・離すの記録が時刻順になっていません</translation>
+    </message>
+    <message>
+        <source>a slip is not in time order</source>
+        <translation>時間の飛びが時刻順になっていません</translation>
+    </message>
+    <message>
+        <source>its end is no score and length of a game</source>
+        <translation>終わりがゲームのスコアと長さになっていません</translation>
+    </message>
+    <message>
+        <source>it has a line that no replay has (&quot;%1&quot;)</source>
+        <translation>リプレイにはない行があります（"%1"）</translation>
+    </message>
+    <message>
+        <source>it is far larger than any replay</source>
+        <translation>どのリプレイよりもずっと大きいです</translation>
+    </message>
+    <message>
+        <source>it is not a replay of Ignivar</source>
+        <translation>Ignivar のリプレイではありません</translation>
+    </message>
+    <message>
+        <source>it is a replay of another version (this program reads version %1)</source>
+        <translation>別のバージョンのリプレイです（このプログラムが読めるのはバージョン %1）</translation>
+    </message>
+    <message>
+        <source>it is cut short (no checksum)</source>
+        <translation>途中で切れています（チェックサムがありません）</translation>
+    </message>
+    <message>
+        <source>its checksum line is damaged</source>
+        <translation>チェックサムの行が壊れています</translation>
+    </message>
+    <message>
+        <source>it is damaged or was changed (its checksum does not match)</source>
+        <translation>壊れているか書き換えられています（チェックサムが一致しません）</translation>
+    </message>
+    <message>
+        <source>it has an empty line</source>
+        <translation>空の行があります</translation>
+    </message>
+    <message>
+        <source>it has no start</source>
+        <translation>始まりがありません</translation>
+    </message>
+    <message>
+        <source>the recorded game did not end</source>
+        <translation>記録されたゲームが終わっていません</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game does not end</source>
+        <translation>リプレイのゲームが終わりません</translation>
+    </message>
+    <message>
+        <source>the replay ends with %1 points, not the %2 it records</source>
+        <translation>リプレイは %1 点で終わり、記録の %2 点と違います</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s game lasts %1 ms, not the %2 it records</source>
+        <translation>リプレイのゲームは %1 ms 続き、記録の %2 と違います</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: it is %2</source>
+        <translation>%1 はリプレイではありません：%2 です</translation>
+    </message>
+    <message>
+        <source>%1 is no replay: %2</source>
+        <translation>%1 はリプレイではありません：%2</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1</source>
+        <translation>リプレイを残せませんでした：%1</translation>
+    </message>
+</context>
+<context>
     <name>Replays</name>
     <message>
         <source>unknown</source>
