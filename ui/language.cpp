@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <string>
+#include <vector>
 
 namespace ignivar::ui {
 
@@ -27,18 +29,9 @@ QStringList desktop_languages() {
 QString in_language(const Text& text) {
     const QString words = text.context ? QCoreApplication::translate(text.context, text.english.c_str())
                                        : QString::fromStdString(text.english);
-    QString out;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QChar next = i + 1 < words.size() ? words[i + 1] : QChar();
-        const int n = next.digitValue();
-        if (words[i] == '%' && n >= 1 && n <= 9 && static_cast<std::size_t>(n) <= text.args.size()) {
-            out += in_language(text.args[static_cast<std::size_t>(n - 1)]);
-            ++i;
-        } else {
-            out += words[i];
-        }
-    }
-    return out;
+    std::vector<std::string> args;
+    for (const Text& a : text.args) args.push_back(in_language(a).toStdString());
+    return QString::fromStdString(with_args(words.toStdString(), args));
 }
 
 QString in_language(const Error& error) { return in_language(error.words()); }
