@@ -22,6 +22,11 @@
 namespace ignivar::app {
 namespace {
 
+// The language to speak: the player's choice, else the desktop's.
+std::string_view chosen_language(SettingsStore& store) {
+    return ui::pick_language(store.read_text(setting_name(Setting::Language)).value_or(""), ui::desktop_languages());
+}
+
 std::uint32_t clock_seed() {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
@@ -30,10 +35,9 @@ std::uint32_t clock_seed() {
 
 Program::Program(const DataPaths& files)
     : files_(files),
+      language_(chosen_language(store_)),
       // The skin's pictures are kept decoded for the next start; another
       // build's decoders might give other pixels, so its entries are not taken.
-      language_(std::string(ui::pick_language(store_.read_text(setting_name(Setting::Language)).value_or(""),
-                                              ui::desktop_languages()))),
       kept_pictures_(files::join(files::join(files::cache_home(), files::kVendorFolder), "pictures"),
                      kProgramVersion),
       sound_(files.data_dir),
@@ -149,8 +153,7 @@ void Program::wire_popup_menu() {
 }
 
 void Program::speak_chosen_language() {
-    language_.use(ui::pick_language(store_.read_text(setting_name(Setting::Language)).value_or(""),
-                                    ui::desktop_languages()));
+    language_.use(chosen_language(store_));
     if (about_ && !about_->isVisible()) about_.reset();
     if (keys_ && !keys_->isVisible()) keys_.reset();
     if (manual_ && !manual_->isVisible()) manual_.reset();
