@@ -30,8 +30,9 @@ Status export_clip_through_module(const host::Replay& replay, const clips::Expor
         }
     }
     if (!exporter)
-        return failure("the clip exporter " + std::string(clips::kModuleFile) +
-                       " could not be loaded: " + problem.toStdString());
+        return failure(said("Clips", "the clip exporter %1 could not be loaded: %2")
+                           .with(std::string(clips::kModuleFile))
+                           .with(problem.toStdString()));
     return exporter(replay, request, progress);
 }
 

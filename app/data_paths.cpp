@@ -48,7 +48,7 @@ Result<std::string> make_player_config(const DataPaths& paths) {
     std::error_code ec;
     fs::create_directories(paths.player_dir, ec);
     if (!ec) fs::copy_file(fs::path(paths.data_dir) / files::kConfigFile, target, ec);
-    if (ec) return failure("Cannot make your own copy of Config.ini as " + target.string() + ": " + ec.message());
+    if (ec) return failure(said("Skin", "Cannot make your own copy of Config.ini as %1: %2").with(target.string()).with(ec.message()));
     // The shipped file may be read-only; the player's copy is to be edited.
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
     return target.string();

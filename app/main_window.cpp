@@ -54,7 +54,7 @@ void TForm1::FormCreate() {
     setFocusPolicy(Qt::StrongFocus);
     resize(540, 360);
     place_off_screen();
-    store_.set_failure_handler([this](const std::string& message) { tell_store_failure(message); });
+    store_.set_failure_handler([this](const Error& error) { tell_store_failure(error); });
 
     // The unit's segment tables came with the host; then the store, the
     // skin, the bindings and the high scores, in that order.
@@ -152,10 +152,10 @@ void TForm1::paint_into(QImage& frame, const QRegion& region) {
     paint_frame(p, region);
 }
 
-void TForm1::tell_store_failure(const std::string& message) {
+void TForm1::tell_store_failure(const Error& error) {
     if (store_failure_told_) return;
     store_failure_told_ = true;
-    const QString text = QString::fromStdString(message);
+    const QString text = ui::in_language(error);
     emit settings_failed(text);
     // Told once, after the handler that wrote has finished.
     ui::tell_soon(this, ui::Tone::Warning,

@@ -202,7 +202,7 @@ private:
     View view() const;
     void open_file(const QString& name);
     void open_path(const QString& path);
-    void tell_store_failure(const std::string& message);
+    void tell_store_failure(const Error& error);
     void repaint_all();
     // Asks for the places of the face that differ from what was last shown.
     void repaint_changed();

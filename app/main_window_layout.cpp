@@ -90,10 +90,11 @@ void TForm1::load_skin() {
     zoom_ = factor;
     painter_.reset();
     lcd_->skin_loaded(skin_);
-    for (const std::string& w : skin_.warnings) {
-        if (std::find(warnings_told_.begin(), warnings_told_.end(), w) != warnings_told_.end()) continue;
-        warnings_told_.push_back(w);
-        ui::tell(this, ui::Tone::Warning, QString::fromStdString(w));
+    for (const Text& w : skin_.warnings) {
+        const std::string english = w.in_english();
+        if (std::find(warnings_told_.begin(), warnings_told_.end(), english) != warnings_told_.end()) continue;
+        warnings_told_.push_back(english);
+        ui::tell(this, ui::Tone::Warning, ui::in_language(w));
     }
     if (!r) ui::tell(this, ui::Tone::Critical, ui::in_language(r.error()));
     if (!r && r.error().fatal) {

@@ -49,7 +49,7 @@ int Program::run() {
     if (!store_.open_problem().empty() && !store_.refused())
         ui::tell(nullptr, ui::Tone::Warning,
                  ui::tr_text("Messages", "The settings file could not be read: %1")
-                     .arg(QString::fromStdString(store_.open_problem())));
+                     .arg(ui::in_language(store_.open_problem_text())));
     if (main_window_.must_end()) return 1;
     if (EndOnSignals::came()) return 0;  // during a message at start-up: nothing taken yet, nothing to keep
     QObject::connect(&main_window_, &TForm1::closing, [this] { sound_.shutdown(); });
@@ -228,7 +228,7 @@ void Program::start_gamepads() {
     if (!gamepads_->problems().empty())
         ui::tell_soon(nullptr, ui::Tone::Warning,
                       ui::tr_text("Messages", "Parts of the gamepad mapping could not be understood and are left out:\n\n%1")
-                          .arg(QString::fromStdString(gamepads_->problems().summary())));
+                          .arg(ui::in_language(gamepads_->problems().summary_text())));
 }
 
 // FormActivate of the main window: the first one shows the splash window.

@@ -124,7 +124,7 @@ Result<std::string> ReplayKeeper::save_screenshot(const QImage& picture) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (picture.isNull() || !picture.save(&buffer, "PNG")) return failure("the picture could not be made");
+    if (picture.isNull() || !picture.save(&buffer, "PNG")) return failure(said("Messages", "the picture could not be made"));
     if (Status s = files::write_atomically(path, std::vector<std::uint8_t>(png.begin(), png.end())); !s)
         return s.error();
     return path;

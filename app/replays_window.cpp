@@ -289,7 +289,7 @@ Status ReplaysWindow::export_with_progress(const host::Replay& replay, const cli
     worker.join();
     progress.close();
     cancelled_ = cancel && !result;
-    return cancelled_ ? failure("it was cancelled") : result;
+    return cancelled_ ? failure(said("Clips", "it was cancelled")) : result;
 }
 
 }  // namespace ignivar::app

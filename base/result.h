@@ -81,31 +81,33 @@ class Report {
 public:
     explicit Report(std::size_t kept = 100) : kept_(kept) {}
 
-    void add(std::string problem) {
+    void add(Text problem) {
         if (problems_.size() < kept_) problems_.push_back(std::move(problem));
         ++count_;
     }
     // Another report's problems, each after `prefix`.
     void merge(const Report& other, const std::string& prefix = {}) {
-        for (const std::string& p : other.problems_) add(prefix + p);
+        for (const Text& p : other.problems_) add(Text{nullptr, "%1%2", {}}.with(prefix).with(p));
         count_ += other.count_ - other.problems_.size();
     }
     bool empty() const { return count_ == 0; }
     std::size_t count() const { return count_; }
-    const std::vector<std::string>& problems() const { return problems_; }
+    const std::vector<Text>& problems() const { return problems_; }
 
     // At most `shown` problems, one per line, and how many more there were.
-    std::string summary(std::size_t shown = 8) const {
-        std::string text;
-        for (std::size_t i = 0; i < problems_.size() && i < shown; ++i) text += (i ? "\n" : "") + problems_[i];
-        if (count_ > shown) text += "\n... and " + std::to_string(count_ - shown) + " more";
+    Text summary_text(std::size_t shown = 8) const {
+        const auto line = [](Text above, Text next) { return Text{nullptr, "%1\n%2", {}}.with(std::move(above)).with(std::move(next)); };
+        Text text;
+        for (std::size_t i = 0; i < problems_.size() && i < shown; ++i) text = i ? line(text, problems_[i]) : problems_[i];
+        if (count_ > shown) text = line(text, said("Messages", "... and %1 more").with(std::to_string(count_ - shown)));
         return text;
     }
+    std::string summary(std::size_t shown = 8) const { return summary_text(shown).in_english(); }
 
 private:
     std::size_t kept_;
     std::size_t count_ = 0;
-    std::vector<std::string> problems_;
+    std::vector<Text> problems_;
 };
 
 }  // namespace ignivar

@@ -28,7 +28,7 @@ Result<std::unique_ptr<Scene>> make_scene(const ExportRequest& r) {
     req.search_current_dir = false;
     if (Status s = skin::load_unit_face(req, scene->skin); !s) return s.error();
     if (scene->skin.max_scale < r.zoom)
-        return failure("at zoom " + std::to_string(r.zoom) + " the clip's frames would need more memory than a skin may take");
+        return failure(said("Clips", "at zoom %1 the clip's frames would need more memory than a skin may take").with(std::to_string(r.zoom)));
     if (r.look.real) scene->shadows = std::make_unique<skin::LcdShadows>(scene->skin);
     scene->compositor = std::make_unique<skin::Compositor>(scene->skin, r.zoom);
     const skin::Rect lcd = skin::lcd_rect(scene->skin);
@@ -79,7 +79,7 @@ Status run_pass(const host::Replay& replay, Millis length, const ExportRequest& 
         audio_at = audio_to;
         const std::uint32_t* at = scene.compositor->pixels() + static_cast<std::ptrdiff_t>(scene.view.y) * scene.compositor->width() + scene.view.x;
         if (Status s = take(at, scene.compositor->width(), same, audio); !s) return s;
-        if (progress && !progress(static_cast<double>(i + 1) / static_cast<double>(frames))) return failure("cancelled");
+        if (progress && !progress(static_cast<double>(i + 1) / static_cast<double>(frames))) return failure(said("Clips", "cancelled"));
     }
     return {};
 }
@@ -87,8 +87,8 @@ Status run_pass(const host::Replay& replay, Millis length, const ExportRequest& 
 }  // namespace
 
 Status export_clip(const host::Replay& replay, const ExportRequest& r, const std::function<bool(double)>& progress) {
-    if (r.zoom < 1 || r.zoom > 4) return failure("the zoom is 1 to 4");
-    if (r.fps < 1 || r.fps > 60) return failure("the frame rate is 1 to 60 frames a second");
+    if (r.zoom < 1 || r.zoom > 4) return failure(said("Clips", "the zoom is 1 to 4"));
+    if (r.fps < 1 || r.fps > 60) return failure(said("Clips", "the frame rate is 1 to 60 frames a second"));
     if (Status s = check_out(r.replay_file, r.out); !s) return s;
     const Result<Millis> length = clip_length(replay);
     if (!length) return length.error();

@@ -4,10 +4,10 @@
 
 namespace ignivar::clips::ff {
 
-Error av_failure(const std::string& what, int code) {
+Error av_failure(Text what, int code) {
     char buf[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, buf, sizeof buf);
-    return failure(what + ": " + buf);
+    return failure(Text{nullptr, "%1: %2", {}}.with(std::move(what)).with(std::string(buf)));
 }
 
 Kind kind_of(Format f) {
@@ -26,16 +26,16 @@ Result<Graph> make_graph(int w, int h, int fps, const char* chain, bool with_pal
     char args[256];
     std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=1/1", w, h, AV_PIX_FMT_BGRA, fps);
     if (int e = avfilter_graph_create_filter(&g.source, avfilter_get_by_name("buffer"), "in", args, nullptr, g.graph.get()); e < 0)
-        return av_failure("the clip's filters", e);
+        return av_failure(said("Clips", "the clip's filters"), e);
     if (with_palette) {
         std::snprintf(args, sizeof args, "video_size=16x16:pix_fmt=%d:time_base=1/%d:pixel_aspect=1/1", AV_PIX_FMT_BGRA, fps);
         if (int e = avfilter_graph_create_filter(&g.palette, avfilter_get_by_name("buffer"), "pal", args, nullptr,
                                                  g.graph.get());
             e < 0)
-            return av_failure("the clip's filters", e);
+            return av_failure(said("Clips", "the clip's filters"), e);
     }
     if (int e = avfilter_graph_create_filter(&g.sink, avfilter_get_by_name("buffersink"), "out", nullptr, nullptr, g.graph.get()); e < 0)
-        return av_failure("the clip's filters", e);
+        return av_failure(said("Clips", "the clip's filters"), e);
     AVFilterInOut* outputs = avfilter_inout_alloc();
     outputs->name = av_strdup("in");
     outputs->filter_ctx = g.source;
@@ -52,7 +52,7 @@ Result<Graph> make_graph(int w, int h, int fps, const char* chain, bool with_pal
     avfilter_inout_free(&inputs);
     avfilter_inout_free(&outputs);
     if (e >= 0) e = avfilter_graph_config(g.graph.get(), nullptr);
-    if (e < 0) return av_failure("the clip's filters", e);
+    if (e < 0) return av_failure(said("Clips", "the clip's filters"), e);
     return g;
 }
 

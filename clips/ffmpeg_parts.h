@@ -51,7 +51,8 @@ using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
 using GraphPtr = std::unique_ptr<AVFilterGraph, GraphFree>;
 
-Error av_failure(const std::string& what, int code);
+// `what` and FFmpeg's words for `code` after it.
+Error av_failure(Text what, int code);
 
 struct Kind {
     const char* muxer;

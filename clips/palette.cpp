@@ -17,17 +17,17 @@ public:
     }
     Status frame(const std::uint32_t* xrgb, int stride) override {
         FramePtr in = faces_.bgra(xrgb, stride, frames_++);
-        if (!in) return failure("out of memory for a frame");
+        if (!in) return failure(said("Clips", "out of memory for a frame"));
         // Pushed through at once: the palette learns from it, and its memory
         // is free for the next frame instead of waiting in a queue.
         if (int e = av_buffersrc_add_frame_flags(graph_.source, in.get(), AV_BUFFERSRC_FLAG_PUSH); e < 0)
-            return av_failure("the GIF's colours", e);
+            return av_failure(said("Clips", "the GIF's colours"), e);
         return {};
     }
     Result<std::vector<std::uint8_t>> finish() override {
-        if (int e = av_buffersrc_add_frame(graph_.source, nullptr); e < 0) return av_failure("the GIF's colours", e);
+        if (int e = av_buffersrc_add_frame(graph_.source, nullptr); e < 0) return av_failure(said("Clips", "the GIF's colours"), e);
         FramePtr out(av_frame_alloc());
-        if (int e = av_buffersink_get_frame(graph_.sink, out.get()); e < 0) return av_failure("the GIF's colours", e);
+        if (int e = av_buffersink_get_frame(graph_.sink, out.get()); e < 0) return av_failure(said("Clips", "the GIF's colours"), e);
         std::vector<std::uint8_t> palette(16 * 16 * 4);
         for (int y = 0; y < 16; ++y) std::memcpy(&palette[static_cast<std::size_t>(y) * 64], out->data[0] + y * out->linesize[0], 64);
         return palette;

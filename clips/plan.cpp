@@ -20,7 +20,7 @@ bool looks_like_a_clip(const unsigned char* b, std::size_t n) {
 }  // namespace
 
 Result<Millis> clip_length(const host::Replay& replay) {
-    if (Status proved = host::verify(replay); !proved) return failure("the replay does not prove its game: " + proved.message());
+    if (Status proved = host::verify(replay); !proved) return failure(said("Clips", "the replay does not prove its game: %1").with(proved.error().words()));
     return replay.length + 1000;
 }
 
@@ -28,16 +28,16 @@ Status check_out(const std::string& replay_file, const std::string& out) {
     if (const auto there = files::stamp(out)) {
         const auto replay = replay_file.empty() ? std::nullopt : files::stamp(replay_file);
         if (replay && replay->device == there->device && replay->inode == there->inode)
-            return failure(out + " is the replay itself, so no clip is written over it");
+            return failure(said("Clips", "%1 is the replay itself, so no clip is written over it").with(out));
         unsigned char head[12] = {};
         auto file = files::EntryReader::open(out);
         const std::size_t n = file ? static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), sizeof head)) : 0;
         if (n > 0 && (!file->read(head, n) || !looks_like_a_clip(head, n)))
-            return failure(out + " is there already and is no clip, so it is not written over");
+            return failure(said("Clips", "%1 is there already and is no clip, so it is not written over").with(out));
         return {};
     }
-    if (const std::string kind = files::describe_non_regular(out); !kind.empty())
-        return failure(out + " is " + kind + ", so no clip is written there");
+    if (Text kind = files::describe_non_regular(out); !kind.english.empty())
+        return failure(said("Clips", "%1 is %2, so no clip is written there").with(out).with(std::move(kind)));
     return {};
 }
 

@@ -55,7 +55,7 @@ private:
 Status FfWriter::open(const std::vector<std::uint8_t>& palette) {
     const Kind k = kind_of(shape_.format);
     if (int e = avformat_alloc_output_context2(&oc_, nullptr, k.muxer, temp_.c_str()); e < 0 || !oc_)
-        return av_failure("cannot write " + path_, e);
+        return av_failure(said("Clips", "cannot write %1").with(path_), e);
     if (Status s = open_video(); !s) return s;
     if (k.audio)
         if (Status s = open_audio(); !s) return s;
@@ -66,28 +66,28 @@ Status FfWriter::open(const std::vector<std::uint8_t>& palette) {
         FramePtr pal(av_frame_alloc());
         pal->format = AV_PIX_FMT_BGRA;
         pal->width = pal->height = 16;
-        if (palette.size() != 16 * 16 * 4 || av_frame_get_buffer(pal.get(), 0) < 0) return failure("no palette for the GIF");
+        if (palette.size() != 16 * 16 * 4 || av_frame_get_buffer(pal.get(), 0) < 0) return failure(said("Clips", "no palette for the GIF"));
         for (int y = 0; y < 16; ++y) std::memcpy(pal->data[0] + y * pal->linesize[0], &palette[static_cast<std::size_t>(y) * 64], 64);
         pal->pts = 0;
-        if (int e = av_buffersrc_add_frame(gif_.palette, pal.get()); e < 0) return av_failure("the GIF's palette", e);
+        if (int e = av_buffersrc_add_frame(gif_.palette, pal.get()); e < 0) return av_failure(said("Clips", "the GIF's palette"), e);
         if (int e2 = av_buffersrc_add_frame(gif_.palette, nullptr); e2 < 0)  // one palette for the whole clip
-            return av_failure("the GIF's palette", e2);
+            return av_failure(said("Clips", "the GIF's palette"), e2);
     }
-    if (int e = avio_open(&oc_->pb, temp_.c_str(), AVIO_FLAG_WRITE); e < 0) return av_failure("cannot write " + path_, e);
+    if (int e = avio_open(&oc_->pb, temp_.c_str(), AVIO_FLAG_WRITE); e < 0) return av_failure(said("Clips", "cannot write %1").with(path_), e);
     AVDictionary* mux = nullptr;
     if (shape_.format == Format::Gif || shape_.format == Format::Webp) av_dict_set(&mux, "loop", "0", 0);
     const int e = avformat_write_header(oc_, &mux);
     av_dict_free(&mux);
-    if (e < 0) return av_failure("cannot write " + path_, e);
+    if (e < 0) return av_failure(said("Clips", "cannot write %1").with(path_), e);
     header_ = true;
     return {};
 }
 
 Status FfWriter::new_encoder(const char* name, CodecPtr& context) {
     const AVCodec* codec = avcodec_find_encoder_by_name(name);
-    if (!codec) return failure(std::string("this FFmpeg has no ") + name + " encoder");
+    if (!codec) return failure(said("Clips", "this FFmpeg has no %1 encoder").with(name));
     context.reset(avcodec_alloc_context3(codec));
-    if (!context) return failure(std::string("there is not enough memory for the ") + name + " encoder");
+    if (!context) return failure(said("Clips", "there is not enough memory for the %1 encoder").with(name));
     if (oc_->oformat->flags & AVFMT_GLOBALHEADER) context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     return {};
 }
@@ -95,9 +95,9 @@ Status FfWriter::new_encoder(const char* name, CodecPtr& context) {
 Status FfWriter::start_stream(AVCodecContext* c, const char* name, AVDictionary* opts, AVStream*& stream) {
     const int e = avcodec_open2(c, c->codec, &opts);
     av_dict_free(&opts);
-    if (e < 0) return av_failure(std::string("cannot start the ") + name + " encoder", e);
+    if (e < 0) return av_failure(said("Clips", "cannot start the %1 encoder").with(name), e);
     stream = avformat_new_stream(oc_, nullptr);
-    if (!stream) return failure("cannot write " + path_);
+    if (!stream) return failure(said("Clips", "cannot write %1").with(path_));
     stream->time_base = c->time_base;
     avcodec_parameters_from_context(stream->codecpar, c);
     return {};
@@ -152,18 +152,18 @@ Status FfWriter::open_audio() {
 }
 
 Status FfWriter::encode(AVCodecContext* c, AVStream* s, AVFrame* f) {
-    if (int e = avcodec_send_frame(c, f); e < 0) return av_failure("cannot encode the clip", e);
+    if (int e = avcodec_send_frame(c, f); e < 0) return av_failure(said("Clips", "cannot encode the clip"), e);
     std::unique_ptr<AVPacket, PacketFree> pkt(av_packet_alloc());
     for (;;) {
         const int e = avcodec_receive_packet(c, pkt.get());
         if (e == AVERROR(EAGAIN) || e == AVERROR_EOF) return {};
-        if (e < 0) return av_failure("cannot encode the clip", e);
+        if (e < 0) return av_failure(said("Clips", "cannot encode the clip"), e);
         // Every picture stands for a frame's time, the last one too (some
         // encoders leave it out, and the clip would end a frame early).
         if (pkt->duration == 0 && c->codec_type == AVMEDIA_TYPE_VIDEO) pkt->duration = 1;
         av_packet_rescale_ts(pkt.get(), c->time_base, s->time_base);
         pkt->stream_index = s->index;
-        if (int w = av_interleaved_write_frame(oc_, pkt.get()); w < 0) return av_failure("cannot write " + path_, w);
+        if (int w = av_interleaved_write_frame(oc_, pkt.get()); w < 0) return av_failure(said("Clips", "cannot write %1").with(path_), w);
     }
 }
 
@@ -174,9 +174,9 @@ Status FfWriter::frame(const std::uint32_t* xrgb, int stride, bool same) {
         return encode(video_.get(), vs_, again.get());
     }
     FramePtr in = faces_.bgra(xrgb, stride, frames_++);
-    if (!in) return failure("out of memory for a frame");
+    if (!in) return failure(said("Clips", "out of memory for a frame"));
     if (shape_.format == Format::Gif) {
-        if (int e = av_buffersrc_add_frame(gif_.source, in.get()); e < 0) return av_failure("the GIF's colours", e);
+        if (int e = av_buffersrc_add_frame(gif_.source, in.get()); e < 0) return av_failure(said("Clips", "the GIF's colours"), e);
         FramePtr out(av_frame_alloc());
         while (av_buffersink_get_frame(gif_.sink, out.get()) >= 0) {
             if (Status s = encode(video_.get(), vs_, out.get()); !s) return s;
@@ -189,7 +189,7 @@ Status FfWriter::frame(const std::uint32_t* xrgb, int stride, bool same) {
         return encode(video_.get(), vs_, in.get());
     }
     FramePtr yuv = yuv_.get(in->pts);
-    if (!yuv) return failure("out of memory for a frame");
+    if (!yuv) return failure(said("Clips", "out of memory for a frame"));
     sws_scale(sws_.get(), in->data, in->linesize, 0, shape_.height, yuv->data, yuv->linesize);
     last_.reset(av_frame_clone(yuv.get()));
     return encode(video_.get(), vs_, yuv.get());
@@ -210,7 +210,7 @@ Status FfWriter::sound(const std::int16_t* samples, std::size_t frames) {
     } else {
         planes[0] = const_cast<std::int16_t*>(samples);
     }
-    if (av_audio_fifo_write(fifo_.get(), planes, static_cast<int>(frames)) < 0) return failure("out of memory for sound");
+    if (av_audio_fifo_write(fifo_.get(), planes, static_cast<int>(frames)) < 0) return failure(said("Clips", "out of memory for sound"));
     return encode_audio(false);
 }
 
@@ -222,7 +222,7 @@ Status FfWriter::encode_audio(bool all) {
         f->format = audio_->sample_fmt;
         av_channel_layout_copy(&f->ch_layout, &audio_->ch_layout);
         f->sample_rate = audio_->sample_rate;
-        if (av_frame_get_buffer(f.get(), 0) < 0) return failure("out of memory for sound");
+        if (av_frame_get_buffer(f.get(), 0) < 0) return failure(said("Clips", "out of memory for sound"));
         av_samples_set_silence(f->data, 0, size, 2, audio_->sample_fmt);  // the last one is padded
         av_audio_fifo_read(fifo_.get(), reinterpret_cast<void**>(f->data), size);
         f->pts = samples_;
@@ -234,7 +234,7 @@ Status FfWriter::encode_audio(bool all) {
 
 Status FfWriter::finish() {
     if (shape_.format == Format::Gif) {
-        if (int e = av_buffersrc_add_frame(gif_.source, nullptr); e < 0) return av_failure("the GIF's colours", e);
+        if (int e = av_buffersrc_add_frame(gif_.source, nullptr); e < 0) return av_failure(said("Clips", "the GIF's colours"), e);
         FramePtr out(av_frame_alloc());
         while (av_buffersink_get_frame(gif_.sink, out.get()) >= 0) {
             if (Status s = encode(video_.get(), vs_, out.get()); !s) return s;
@@ -246,11 +246,11 @@ Status FfWriter::finish() {
         if (Status s = encode_audio(true); !s) return s;
         if (Status s = encode(audio_.get(), as_, nullptr); !s) return s;
     }
-    if (int e = av_write_trailer(oc_); e < 0) return av_failure("cannot write " + path_, e);
+    if (int e = av_write_trailer(oc_); e < 0) return av_failure(said("Clips", "cannot write %1").with(path_), e);
     close(true);
     std::error_code ec;
     std::filesystem::rename(temp_, path_, ec);
-    if (ec) return failure("cannot write " + path_ + ": " + ec.message());
+    if (ec) return failure(said("Clips", "cannot write %1: %2").with(path_).with(ec.message()));
     return {};
 }
 

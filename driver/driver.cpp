@@ -29,8 +29,8 @@ std::pair<std::string_view, std::string_view> split_word(std::string_view s) {
 
 Driver::Driver(SettingsStore& store, std::ostream& out, std::ostream& err, std::uint32_t seed)
     : store_(store), out_(out), seed_(seed) {
-    store_.set_failure_handler([&err](const std::string& message) {
-        err << "ignivar-sim: a setting could not be stored: " << message << std::endl;
+    store_.set_failure_handler([&err](const Error& error) {
+        err << "ignivar-sim: a setting could not be stored: " << error.message << std::endl;
     });
 }
 

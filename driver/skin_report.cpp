@@ -73,7 +73,7 @@ int run_skin_report(const std::vector<std::string>& args, std::ostream& out, std
     }
     out << "lcd glass=" << (s.lcd.glass.picture ? s.lcd.glass.file : "none") << " shadow=" << s.lcd.shadow_x << ','
         << s.lcd.shadow_y << " blur=" << s.lcd.shadow_blur << " strength=" << s.lcd.shadow_strength << '\n';
-    for (const std::string& w : s.warnings) out << "warning: " << w << '\n';
+    for (const Text& w : s.warnings) out << "warning: " << w.in_english() << '\n';
     if (!r) out << "error: " << r.message() << '\n';
     return r ? 0 : 1;
 }

@@ -58,12 +58,19 @@ const ArchiveEntry* archived(const std::string& given, bool* under = nullptr) {
     return nullptr;
 }
 
-std::string kind_of(mode_t mode) {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "not a regular file";
+Text kind_of(mode_t mode) {
+    if (S_ISDIR(mode)) return said("Files", "a folder");
+    if (S_ISFIFO(mode)) return said("Files", "a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return said("Files", "a device");
+    if (S_ISSOCK(mode)) return said("Files", "a socket");
+    return said("Files", "not a regular file");
+}
+
+Error too_large(const std::string& path, std::uint64_t size, std::uint64_t max_bytes) {
+    return failure(said("Files", "\"%1\" is too large (%2 bytes; at most %3 are read)")
+                       .with(path)
+                       .with(std::to_string(size))
+                       .with(std::to_string(max_bytes)));
 }
 
 }  // namespace
@@ -97,17 +104,17 @@ std::optional<std::uint64_t> regular_file_size(const std::string& path) {
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-std::string describe_non_regular(const std::string& path) {
+Text describe_non_regular(const std::string& path) {
     bool under = false;
     archived(path, &under);
     if (under) return {};
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0) return {};
-    if (!S_ISLNK(link.st_mode)) return S_ISREG(link.st_mode) ? std::string() : kind_of(link.st_mode);
+    if (!S_ISLNK(link.st_mode)) return S_ISREG(link.st_mode) ? Text{} : kind_of(link.st_mode);
     struct stat target {};
-    if (::stat(path.c_str(), &target) != 0) return "a link that leads nowhere";
+    if (::stat(path.c_str(), &target) != 0) return said("Files", "a link that leads nowhere");
     if (S_ISREG(target.st_mode)) return {};
-    return "a link to " + kind_of(target.st_mode);
+    return said("Files", "a link to %1").with(kind_of(target.st_mode));
 }
 
 std::size_t read_fully(int fd, void* to, std::size_t size, int* error) {
@@ -127,30 +134,28 @@ Result<Bytes> read_regular_file(const std::string& path, std::uint64_t max_bytes
     bool under = false;
     if (const ArchiveEntry* e = archived(path, &under)) {
         if (e->size > max_bytes)
-            return failure("\"" + path + "\" is too large (" + std::to_string(e->size) + " bytes; at most " +
-                           std::to_string(max_bytes) + " are read)");
+            return too_large(path, e->size, max_bytes);
         return Bytes(e->data, e->data + e->size);
     }
-    if (under) return failure("Cannot open file \"" + path + "\": No such file or directory");
+    if (under) return failure(said("Files", "Cannot open file \"%1\": %2").with(path).with(std::strerror(ENOENT)));
     // Non-blocking, so that opening a FIFO returns at once instead of
     // waiting for a writer; what it is then decides.
     const int fd = ::open(path.c_str(), O_RDONLY | O_BINARY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return failure("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    if (fd < 0) return failure(said("Files", "Cannot open file \"%1\": %2").with(path).with(std::strerror(errno)));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return failure("\"" + path + "\" is not a regular file");
+        return failure(said("Files", "\"%1\" is not a regular file").with(path));
     }
     if (static_cast<std::uint64_t>(st.st_size) > max_bytes) {
         ::close(fd);
-        return failure("\"" + path + "\" is too large (" + std::to_string(st.st_size) + " bytes; at most " +
-                       std::to_string(max_bytes) + " are read)");
+        return too_large(path, static_cast<std::uint64_t>(st.st_size), max_bytes);
     }
     Bytes bytes(static_cast<std::size_t>(st.st_size));
     int error = 0;
     const std::size_t got = read_fully(fd, bytes.data(), bytes.size(), &error);
     ::close(fd);
-    if (error) return failure("Cannot read file \"" + path + "\": " + std::strerror(error));
+    if (error) return failure(said("Files", "Cannot read file \"%1\": %2").with(path).with(std::strerror(error)));
     bytes.resize(got);
     return bytes;
 }

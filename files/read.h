@@ -36,7 +36,7 @@ std::optional<std::uint64_t> regular_file_size(const std::string& path);
 // folder", "a named pipe", "a device", "a socket", "a link that leads
 // nowhere", "a link to a named pipe" ...; empty for a regular file or
 // nothing at all.
-std::string describe_non_regular(const std::string& path);
+Text describe_non_regular(const std::string& path);
 
 // Files built into the program (the libretro core carries its default
 // skin), read like files on disk under the folder they are mounted at.

@@ -18,8 +18,16 @@
 namespace ignivar::files {
 namespace {
 
-Error os_error(const std::string& what, const std::string& path, int error) {
-    return failure(what + " " + path + ": " + std::strerror(error));
+// `what` has the path as %1 and the system's reason as %2.
+Error os_error(Text what, const std::string& path, int error) {
+    return failure(std::move(what).with(path).with(std::strerror(error)));
+}
+
+Text cannot_write() { return said("Files", "cannot write %1: %2"); }
+
+// The path before what went wrong with it.
+Error on_path(const std::string& path, const Error& error) {
+    return failure(Text{nullptr, "%1: %2", {}}.with(path).with(error.words()));
 }
 
 std::string parent_of(const std::string& path) {
@@ -71,11 +79,11 @@ Status make_folder(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return {};
-        return failure(path + " is in the way of a folder");
+        return failure(said("Files", "%1 is in the way of a folder").with(path));
     }
     if (const std::string parent = parent_of(path); parent != path)
         if (Status made = make_folder(parent); !made) return made;
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return os_error("cannot make the folder", path, errno);
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return os_error(said("Files", "cannot make the folder %1: %2"), path, errno);
     return {};
 }
 
@@ -95,8 +103,8 @@ static mode_t mode_for(const std::string& target) {
 
 Status write_atomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::string target = path;
-    if (const std::string other = describe_non_regular(path); !other.empty())
-        return failure(path + " is " + other + ", so it is not written");
+    if (Text other = describe_non_regular(path); !other.english.empty())
+        return failure(said("Files", "%1 is %2, so it is not written").with(path).with(std::move(other)));
     char resolved[PATH_MAX];
     struct stat link {};
     if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && ::realpath(path.c_str(), resolved))
@@ -105,15 +113,15 @@ Status write_atomically(const std::string& path, const std::vector<std::uint8_t>
     if (Status made = make_folder(folder); !made) return made;
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return os_error("cannot write in", folder, errno);
+    if (fd < 0) return os_error(said("Files", "cannot write in %1: %2"), folder, errno);
     ::fchmod(fd, mode_for(target));
     Status written = write_all(fd, bytes.data(), bytes.size());
-    if (written && ::fsync(fd) != 0) written = os_error("cannot write", temp, errno);
-    if (::close(fd) != 0 && written) written = os_error("cannot write", temp, errno);
-    if (written && ::rename(temp.c_str(), target.c_str()) != 0) written = os_error("cannot write", target, errno);
+    if (written && ::fsync(fd) != 0) written = os_error(cannot_write(), temp, errno);
+    if (::close(fd) != 0 && written) written = os_error(cannot_write(), temp, errno);
+    if (written && ::rename(temp.c_str(), target.c_str()) != 0) written = os_error(cannot_write(), target, errno);
     if (!written) {
         ::unlink(temp.c_str());
-        return failure(target + ": " + written.message());
+        return on_path(target, written.error());
     }
     return {};
 }
@@ -144,33 +152,33 @@ Result<bool> write_new(const std::string& path, const std::string& text) {
     if (Status made = make_folder(folder); !made) return made.error();
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return os_error("cannot write in", folder, errno);
+    if (fd < 0) return os_error(said("Files", "cannot write in %1: %2"), folder, errno);
     ::fchmod(fd, mode_for(path));
     Status written = write_all(fd, text.data(), text.size());
-    if (written && ::fsync(fd) != 0) written = os_error("cannot write", temp, errno);
-    if (::close(fd) != 0 && written) written = os_error("cannot write", temp, errno);
+    if (written && ::fsync(fd) != 0) written = os_error(cannot_write(), temp, errno);
+    if (::close(fd) != 0 && written) written = os_error(cannot_write(), temp, errno);
     // A link takes the name only where there is none: the name is ours alone.
     int error = 0;
     if (written && ::link(temp.c_str(), path.c_str()) != 0) error = errno;
     ::unlink(temp.c_str());
-    if (!written) return failure(path + ": " + written.message());
+    if (!written) return on_path(path, written.error());
     if (error == EMLINK || error == EPERM || error == ENOSYS || error == EOPNOTSUPP) {
         // A file system without hard links (FAT, some network mounts, the
         // browser's): the name is taken by creating it where there is none,
         // then filled; a half-written file is removed.
         const int out = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_for(path));
-        if (out < 0) return errno == EEXIST ? Result<bool>(false) : os_error("cannot write", path, errno);
+        if (out < 0) return errno == EEXIST ? Result<bool>(false) : os_error(cannot_write(), path, errno);
         Status filled = write_all(out, text.data(), text.size());
-        if (filled && ::fsync(out) != 0) filled = os_error("cannot write", path, errno);
-        if (::close(out) != 0 && filled) filled = os_error("cannot write", path, errno);
+        if (filled && ::fsync(out) != 0) filled = os_error(cannot_write(), path, errno);
+        if (::close(out) != 0 && filled) filled = os_error(cannot_write(), path, errno);
         if (!filled) {
             ::unlink(path.c_str());
-            return failure(path + ": " + filled.message());
+            return on_path(path, filled.error());
         }
         return true;
     }
     if (error == EEXIST) return false;
-    if (error) return os_error("cannot write", path, error);
+    if (error) return os_error(cannot_write(), path, error);
     return true;
 }
 

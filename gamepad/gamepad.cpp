@@ -94,27 +94,27 @@ Mapping parse_mapping(std::string_view text, Report& problems) {
         line = trim(std::string_view(line).substr(0, line.find_first_of("#;")));
         if (line.empty()) continue;
         const auto eq = line.find('=');
-        const std::string where = "line " + std::to_string(number) + ": ";
+        const std::string at = std::to_string(number);
         if (eq == std::string::npos) {
-            problems.add(where + "no '=' in " + quoted(line));
+            problems.add(said("Gamepad", "line %1: no '=' in %2").with(at).with(quoted(line)));
             continue;
         }
         const std::string key = lower(trim(std::string_view(line).substr(0, eq)));
         const std::string value = lower(trim(std::string_view(line).substr(eq + 1)));
         if (key == "enabled" || key == "rumble") {
             const auto v = yes_no(value);
-            if (!v) problems.add(where + key + " takes yes or no, not " + quoted(value));
+            if (!v) problems.add(said("Gamepad", "line %1: %2 takes yes or no, not %3").with(at).with(key).with(quoted(value)));
             else (key == "enabled" ? m.enabled : m.rumble) = *v;
             continue;
         }
         const auto pad = pad_input(key);
         const auto button = input::button_from_id(value);
         if (!pad) {
-            problems.add(where + quoted(key) + " is no gamepad input");
+            problems.add(said("Gamepad", "line %1: %2 is no gamepad input").with(at).with(quoted(key)));
             continue;
         }
         if (!button || *button == input::Button::Set) {
-            problems.add(where + quoted(value) + " is no button of the unit");
+            problems.add(said("Gamepad", "line %1: %2 is no button of the unit").with(at).with(quoted(value)));
             continue;
         }
         if (!replaced) {
@@ -139,8 +139,10 @@ Mapping load_mapping_file(const std::string& file, Report& problems) {
     if (::lstat(file.c_str(), &st) == 0) {
         // Something is there (a folder, a pipe, a link that leads nowhere):
         // said, and left as it is.
-        const std::string kind = files::describe_non_regular(file);
-        problems.add(kind.empty() ? bytes.message() : file + " is " + kind + ", so the default mapping is used");
+        Text kind = files::describe_non_regular(file);
+        problems.add(kind.english.empty()
+                         ? bytes.error().words()
+                         : said("Gamepad", "%1 is %2, so the default mapping is used").with(file).with(std::move(kind)));
     } else if (errno == ENOENT) {
         // Made once, so that the player finds what to change.
         (void)files::write_atomically(file, default_mapping_text());

@@ -118,8 +118,9 @@ std::string replay_folder() { return files::data_home() + "/" + files::kVendorFo
 Result<Replay> read_replay_file(const std::string& path) {
     auto bytes = files::read_regular_file(path, kMaxReplayBytes);
     if (!bytes) {
-        const std::string kind = files::describe_non_regular(path);
-        return kind.empty() ? bytes.error() : failure(said("Replay", "%1 is no replay: it is %2").with(path).with(kind));
+        Text kind = files::describe_non_regular(path);
+        return kind.english.empty() ? bytes.error()
+                                    : failure(said("Replay", "%1 is no replay: it is %2").with(path).with(std::move(kind)));
     }
     auto r = read_replay(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!r) return failure(said("Replay", "%1 is no replay: %2").with(path).with(r.error().words()));

@@ -27,8 +27,8 @@ Status write_state_file(const std::string& path, const std::vector<std::uint8_t>
 Result<std::vector<std::uint8_t>> read_state_file(const std::string& path) {
     auto bytes = files::read_regular_file(path, state_size() + 1);
     if (!bytes) {
-        if (const std::string kind = files::describe_non_regular(path); !kind.empty())
-            return failure(said("SavedGame", "%1 is no saved game: it is %2").with(path).with(kind));
+        if (Text kind = files::describe_non_regular(path); !kind.english.empty())
+            return failure(said("SavedGame", "%1 is no saved game: it is %2").with(path).with(std::move(kind)));
         if (files::regular_file_size(path) > state_size())
             return failure(said("SavedGame", "%1 is no saved game: %2")
                                .with(path)

@@ -53,6 +53,97 @@
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>the clip exporter %1 could not be loaded: %2</source>
+        <translation>der Clip-Exporter %1 konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>er wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>at zoom %1 the clip&apos;s frames would need more memory than a skin may take</source>
+        <translation>bei Zoom %1 bräuchten die Bilder des Clips mehr Speicher, als eine Oberfläche nehmen darf</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the zoom is 1 to 4</source>
+        <translation>der Zoom ist 1 bis 4</translation>
+    </message>
+    <message>
+        <source>the frame rate is 1 to 60 frames a second</source>
+        <translation>die Bildrate ist 1 bis 60 Bilder pro Sekunde</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s filters</source>
+        <translation>die Filter des Clips</translation>
+    </message>
+    <message>
+        <source>out of memory for a frame</source>
+        <translation>kein Speicher mehr für ein Bild</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s colours</source>
+        <translation>die Farben des GIF</translation>
+    </message>
+    <message>
+        <source>the replay does not prove its game: %1</source>
+        <translation>die Wiederholung belegt ihr Spiel nicht: %1</translation>
+    </message>
+    <message>
+        <source>%1 is the replay itself, so no clip is written over it</source>
+        <translation>%1 ist die Wiederholung selbst, daher wird kein Clip darüber geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is there already and is no clip, so it is not written over</source>
+        <translation>%1 gibt es schon und ist kein Clip, daher wird es nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so no clip is written there</source>
+        <translation>%1 ist %2, daher wird dort kein Clip geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no palette for the GIF</source>
+        <translation>keine Palette für das GIF</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s palette</source>
+        <translation>die Palette des GIF</translation>
+    </message>
+    <message>
+        <source>this FFmpeg has no %1 encoder</source>
+        <translation>dieses FFmpeg hat keinen %1-Encoder</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the %1 encoder</source>
+        <translation>für den %1-Encoder ist nicht genug Speicher frei</translation>
+    </message>
+    <message>
+        <source>cannot start the %1 encoder</source>
+        <translation>der %1-Encoder kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>cannot encode the clip</source>
+        <translation>der Clip kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>out of memory for sound</source>
+        <translation>kein Speicher mehr für den Ton</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>View</source>
@@ -299,6 +390,96 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large (%2 bytes; at most %3 are read)</source>
+        <translation>„%1“ ist zu groß (%2 Bytes; höchstens %3 werden gelesen)</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>ein Verweis, der ins Leere führt</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>ein Verweis (Ziel: %1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of a folder</source>
+        <translation>%1 steht einem Ordner im Weg</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so it is not written</source>
+        <translation>%1 ist %2, daher wird es nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>in %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Gamepad</name>
+    <message>
+        <source>line %1: no &apos;=&apos; in %2</source>
+        <translation>Zeile %1: kein „=“ in %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2 takes yes or no, not %3</source>
+        <translation>Zeile %1: %2 nimmt yes oder no, nicht %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no gamepad input</source>
+        <translation>Zeile %1: %2 ist kein Eingang eines Gamepads</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no button of the unit</source>
+        <translation>Zeile %1: %2 ist keine Taste des Geräts</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so the default mapping is used</source>
+        <translation>%1 ist %2, daher gilt die Standardbelegung</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>
@@ -401,6 +582,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load the manual&apos;s pages</source>
+        <translation>Es ist nicht genug Speicher frei, um die Seiten der Anleitung zu laden</translation>
     </message>
 </context>
 <context>
@@ -829,6 +1014,117 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
         <translation>Der Clip ist gespeichert als
 %1</translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>BMP image data is truncated</source>
+        <translation>Die Bilddaten des BMP sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>Not a BMP file</source>
+        <translation>Keine BMP-Datei</translation>
+    </message>
+    <message>
+        <source>BMP header is truncated or invalid</source>
+        <translation>Der BMP-Kopf ist abgeschnitten oder ungültig</translation>
+    </message>
+    <message>
+        <source>BMP picture has no pixels</source>
+        <translation>Das BMP-Bild hat keine Pixel</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP compression (%1)</source>
+        <translation>Nicht unterstützte BMP-Kompression (%1)</translation>
+    </message>
+    <message>
+        <source>BMP compression does not match its bits per pixel</source>
+        <translation>Die BMP-Kompression passt nicht zu den Bits pro Pixel</translation>
+    </message>
+    <message>
+        <source>A compressed BMP cannot be top-down</source>
+        <translation>Ein komprimiertes BMP kann nicht von oben nach unten gespeichert sein</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP bits per pixel (%1)</source>
+        <translation>Nicht unterstützte Bits pro Pixel im BMP (%1)</translation>
+    </message>
+    <message>
+        <source>BMP colour masks are missing</source>
+        <translation>Die Farbmasken des BMP fehlen</translation>
+    </message>
+    <message>
+        <source>BMP palette is truncated</source>
+        <translation>Die Palette des BMP ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>BMP header promises more data than the file holds</source>
+        <translation>Der BMP-Kopf verspricht mehr Daten, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>BMP image data is missing</source>
+        <translation>Die Bilddaten des BMP fehlen</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Unbekannte Endung einer Bilddatei (.%1)</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels; at most %4 a side)</source>
+        <translation>Das %1-Bild ist zu groß (%2 x %3 Pixel; höchstens %4 je Seite)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it would need more memory than is left for pictures</source>
+        <translation>es bräuchte mehr Speicher, als für Bilder übrig ist</translation>
+    </message>
+    <message>
+        <source>%1: the pictures would need more than %2 MiB of memory, so loading stops here</source>
+        <translation>%1: Die Bilder bräuchten mehr als %2 MiB Speicher, daher endet das Laden hier</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to load this picture</source>
+        <translation>%1: Es ist nicht genug Speicher frei, um dieses Bild zu laden</translation>
+    </message>
+    <message>
+        <source>PNG chunk &quot;%1&quot; runs past the end of the file</source>
+        <translation>Der PNG-Block „%1“ reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>PNG header promises more data than the file holds</source>
+        <translation>Der PNG-Kopf verspricht mehr Daten, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>JPEG header promises more pixels than the file holds</source>
+        <translation>Der JPEG-Kopf verspricht mehr Pixel, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written as PNG</source>
+        <translation>%1: kann nicht als PNG geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 file is too large</source>
+        <translation>Die %1-Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>Ein PNG-Block reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>%1: this build writes no pictures</source>
+        <translation>%1: Diese Ausgabe des Programms schreibt keine Bilder</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -866,7 +1162,7 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
     <message>
         <source>it has a line that no replay has (&quot;%1&quot;)</source>
-        <translation>sie hat eine Zeile, die keine Wiederholung hat ("%1")</translation>
+        <translation>sie hat eine Zeile, die keine Wiederholung hat (&quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it is far larger than any replay</source>
@@ -1142,6 +1438,61 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>the file or its folder cannot be written</source>
+        <translation>die Datei oder ihr Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file is not a valid settings file</source>
+        <translation>die Datei ist keine gültige Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 ist %2, daher können keine Einstellungen geschrieben werden; sie gelten nur für diesen Lauf</translation>
+    </message>
+    <message>
+        <source>The settings folder&apos;s name is not valid UTF-8 (%1), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>Der Name des Einstellungsordners ist kein gültiges UTF-8 (%1), daher können Einstellungen nicht aufgehoben werden und gehen verloren, wenn das Programm endet</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>%1 ist keine gewöhnliche Datei (%2), daher können Einstellungen nicht aufgehoben werden und gehen verloren, wenn das Programm endet</translation>
+    </message>
+    <message>
+        <source>a folder, device or pipe</source>
+        <translation>ein Ordner, Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 before it is written</source>
+        <translation>%1: %2; was nicht gelesen werden kann, erhält seinen Standardwert, und eine Kopie der Datei wird als %3 aufgehoben, bevor sie geschrieben wird</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is far too large to be a settings file and cannot be moved aside</source>
+        <translation>%1 ist viel zu groß für eine Einstellungsdatei und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 was far too large to be a settings file; it is kept as %2 and the settings start from their defaults</source>
+        <translation>%1 war viel zu groß für eine Einstellungsdatei; sie wird als %2 aufgehoben, und die Einstellungen beginnen mit ihren Standardwerten</translation>
+    </message>
+    <message>
+        <source>cannot save a copy of the unreadable %1 before writing it</source>
+        <translation>von der unlesbaren %1 kann vor dem Schreiben keine Kopie gesichert werden</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (process %2), so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 ist von einem anderen Programm gesperrt (Prozess %2), daher können keine Einstellungen geschrieben werden; sie gelten nur für diesen Lauf</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>There is not enough memory to load the skin of %1</source>
@@ -1159,12 +1510,79 @@ Stattdessen wird die mitgelieferte Oberfläche verwendet.</translation>
         <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
         <translation>Konfigurationsdatei (Config.ini) nicht gefunden. Bitte installiere das Spiel neu.</translation>
     </message>
+    <message>
+        <source>Cannot make your own copy of Config.ini as %1: %2</source>
+        <translation>Deine eigene Kopie von Config.ini kann nicht als %1 angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s glass %2 is missing, so unlit segments are drawn over the face as it is</source>
+        <translation>%1: Das Glas des LCD, %2, fehlt, daher werden unbeleuchtete Segmente über die Vorderseite gezeichnet, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s high-contrast face %2 is missing, so the high-contrast look shows the face as it is</source>
+        <translation>%1: Die kontrastreiche Vorderseite des LCD, %2, fehlt, daher zeigt die kontrastreiche Ansicht die Vorderseite, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used</source>
+        <translation>%1: [LCD] %2=%3 ist keine ganze Zahl von %4 bis %5, daher gilt %6</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>Sound folder unproperly installed. Please reinstall the game.</source>
         <translation>Der Ordner Sound ist nicht richtig installiert. Bitte installiere das Spiel neu.</translation>
+    </message>
+    <message>
+        <source>no sound output is named &quot;%1&quot;</source>
+        <translation>keine Tonausgabe heißt „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>its format chunk is cut short</source>
+        <translation>ihr Format-Block ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its encoding is not PCM or float (format %1, %2 bits)</source>
+        <translation>ihre Kodierung ist weder PCM noch Gleitkomma (Format %1, %2 Bit)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels (1 or 2 can be played)</source>
+        <translation>sie hat %1 Kanäle (1 oder 2 können gespielt werden)</translation>
+    </message>
+    <message>
+        <source>its rate is %1 Hz (%2 to %3 Hz can be played)</source>
+        <translation>ihre Abtastrate ist %1 Hz (%2 bis %3 Hz können gespielt werden)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>es ist keine WAV-Datei</translation>
+    </message>
+    <message>
+        <source>its format chunk runs past the end of the file</source>
+        <translation>ihr Format-Block reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>its samples come before their format</source>
+        <translation>ihre Abtastwerte kommen vor ihrem Format</translation>
+    </message>
+    <message>
+        <source>it is far too long for a sound effect (%1 s)</source>
+        <translation>sie ist viel zu lang für einen Klangeffekt (%1 s)</translation>
+    </message>
+    <message>
+        <source>it has no samples</source>
+        <translation>sie hat keine Abtastwerte</translation>
+    </message>
+    <message>
+        <source>it has no format chunk</source>
+        <translation>sie hat keinen Format-Block</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,97 @@
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>the clip exporter %1 could not be loaded: %2</source>
+        <translation>no se pudo cargar el exportador de clips %1: %2</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>se canceló</translation>
+    </message>
+    <message>
+        <source>at zoom %1 the clip&apos;s frames would need more memory than a skin may take</source>
+        <translation>con zoom %1, los fotogramas del clip necesitarían más memoria de la que puede ocupar una apariencia</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the zoom is 1 to 4</source>
+        <translation>el zoom va de 1 a 4</translation>
+    </message>
+    <message>
+        <source>the frame rate is 1 to 60 frames a second</source>
+        <translation>la velocidad va de 1 a 60 fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s filters</source>
+        <translation>los filtros del clip</translation>
+    </message>
+    <message>
+        <source>out of memory for a frame</source>
+        <translation>no queda memoria para un fotograma</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s colours</source>
+        <translation>los colores del GIF</translation>
+    </message>
+    <message>
+        <source>the replay does not prove its game: %1</source>
+        <translation>la repetición no demuestra su partida: %1</translation>
+    </message>
+    <message>
+        <source>%1 is the replay itself, so no clip is written over it</source>
+        <translation>%1 es la propia repetición, así que no se escribe ningún clip encima</translation>
+    </message>
+    <message>
+        <source>%1 is there already and is no clip, so it is not written over</source>
+        <translation>%1 ya existe y no es un clip, así que no se sobrescribe</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so no clip is written there</source>
+        <translation>%1 es %2, así que no se escribe ningún clip ahí</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>no palette for the GIF</source>
+        <translation>no hay paleta para el GIF</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s palette</source>
+        <translation>la paleta del GIF</translation>
+    </message>
+    <message>
+        <source>this FFmpeg has no %1 encoder</source>
+        <translation>este FFmpeg no tiene codificador %1</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the %1 encoder</source>
+        <translation>no hay memoria suficiente para el codificador %1</translation>
+    </message>
+    <message>
+        <source>cannot start the %1 encoder</source>
+        <translation>no se puede iniciar el codificador %1</translation>
+    </message>
+    <message>
+        <source>cannot encode the clip</source>
+        <translation>no se puede codificar el clip</translation>
+    </message>
+    <message>
+        <source>out of memory for sound</source>
+        <translation>no queda memoria para el sonido</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>View</source>
@@ -299,6 +390,96 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no un archivo normal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large (%2 bytes; at most %3 are read)</source>
+        <translation>«%1» es demasiado grande (%2 bytes; se leen como mucho %3)</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>un enlace a %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <translation>No se puede leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of a folder</source>
+        <translation>%1 ocupa el lugar de una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so it is not written</source>
+        <translation>%1 es %2, así que no se escribe</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>no se puede escribir en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Gamepad</name>
+    <message>
+        <source>line %1: no &apos;=&apos; in %2</source>
+        <translation>línea %1: no hay «=» en %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2 takes yes or no, not %3</source>
+        <translation>línea %1: %2 admite yes o no, no %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no gamepad input</source>
+        <translation>línea %1: %2 no es una entrada del mando</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no button of the unit</source>
+        <translation>línea %1: %2 no es un botón de la consola</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so the default mapping is used</source>
+        <translation>%1 es %2, así que se usa la asignación predeterminada</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>
@@ -401,6 +582,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load the manual&apos;s pages</source>
+        <translation>No hay memoria suficiente para cargar las páginas del manual</translation>
     </message>
 </context>
 <context>
@@ -829,6 +1014,117 @@ Se usa en su lugar la apariencia incluida.</translation>
         <translation>El clip se guardó como
 %1</translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>BMP image data is truncated</source>
+        <translation>Los datos de imagen del BMP están cortados</translation>
+    </message>
+    <message>
+        <source>Not a BMP file</source>
+        <translation>No es un archivo BMP</translation>
+    </message>
+    <message>
+        <source>BMP header is truncated or invalid</source>
+        <translation>La cabecera del BMP está cortada o no es válida</translation>
+    </message>
+    <message>
+        <source>BMP picture has no pixels</source>
+        <translation>La imagen BMP no tiene píxeles</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP compression (%1)</source>
+        <translation>Compresión BMP no admitida (%1)</translation>
+    </message>
+    <message>
+        <source>BMP compression does not match its bits per pixel</source>
+        <translation>La compresión del BMP no corresponde a sus bits por píxel</translation>
+    </message>
+    <message>
+        <source>A compressed BMP cannot be top-down</source>
+        <translation>Un BMP comprimido no puede guardarse de arriba abajo</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP bits per pixel (%1)</source>
+        <translation>Bits por píxel del BMP no admitidos (%1)</translation>
+    </message>
+    <message>
+        <source>BMP colour masks are missing</source>
+        <translation>Faltan las máscaras de color del BMP</translation>
+    </message>
+    <message>
+        <source>BMP palette is truncated</source>
+        <translation>La paleta del BMP está cortada</translation>
+    </message>
+    <message>
+        <source>BMP header promises more data than the file holds</source>
+        <translation>La cabecera del BMP promete más datos de los que tiene el archivo</translation>
+    </message>
+    <message>
+        <source>BMP image data is missing</source>
+        <translation>Faltan los datos de imagen del BMP</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels; at most %4 a side)</source>
+        <translation>La imagen %1 es demasiado grande (%2 x %3 píxeles; como mucho %4 por lado)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: no se puede escribir</translation>
+    </message>
+    <message>
+        <source>it would need more memory than is left for pictures</source>
+        <translation>necesitaría más memoria de la que queda para imágenes</translation>
+    </message>
+    <message>
+        <source>%1: the pictures would need more than %2 MiB of memory, so loading stops here</source>
+        <translation>%1: las imágenes necesitarían más de %2 MiB de memoria, así que la carga se detiene aquí</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to load this picture</source>
+        <translation>%1: no hay memoria suficiente para cargar esta imagen</translation>
+    </message>
+    <message>
+        <source>PNG chunk &quot;%1&quot; runs past the end of the file</source>
+        <translation>El bloque PNG «%1» pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>PNG header promises more data than the file holds</source>
+        <translation>La cabecera del PNG promete más datos de los que tiene el archivo</translation>
+    </message>
+    <message>
+        <source>JPEG header promises more pixels than the file holds</source>
+        <translation>La cabecera del JPEG promete más píxeles de los que tiene el archivo</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written as PNG</source>
+        <translation>%1: no se puede escribir como PNG</translation>
+    </message>
+    <message>
+        <source>%1 file is too large</source>
+        <translation>El archivo %1 es demasiado grande</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>Un bloque PNG pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>%1: this build writes no pictures</source>
+        <translation>%1: esta versión del programa no escribe imágenes</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -866,7 +1162,7 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
     <message>
         <source>it has a line that no replay has (&quot;%1&quot;)</source>
-        <translation>tiene una línea que ninguna repetición tiene ("%1")</translation>
+        <translation>tiene una línea que ninguna repetición tiene (&quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it is far larger than any replay</source>
@@ -1142,6 +1438,61 @@ Se usa en su lugar la apariencia incluida.</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>the file or its folder cannot be written</source>
+        <translation>no se puede escribir el archivo o su carpeta</translation>
+    </message>
+    <message>
+        <source>the file is not a valid settings file</source>
+        <translation>el archivo no es un archivo de ajustes válido</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 es %2, así que no se pueden escribir los ajustes; solo valen durante esta sesión</translation>
+    </message>
+    <message>
+        <source>The settings folder&apos;s name is not valid UTF-8 (%1), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>El nombre de la carpeta de ajustes no es UTF-8 válido (%1), así que los ajustes no se pueden guardar y se perderán al cerrar el programa</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>%1 no es un archivo normal (%2), así que los ajustes no se pueden guardar y se perderán al cerrar el programa</translation>
+    </message>
+    <message>
+        <source>a folder, device or pipe</source>
+        <translation>una carpeta, un dispositivo o una tubería</translation>
+    </message>
+    <message>
+        <source>%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 before it is written</source>
+        <translation>%1: %2; lo que no se puede leer toma su valor predeterminado, y se guarda una copia del archivo como %3 antes de escribirlo</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is far too large to be a settings file and cannot be moved aside</source>
+        <translation>%1 es demasiado grande para ser un archivo de ajustes y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>%1 was far too large to be a settings file; it is kept as %2 and the settings start from their defaults</source>
+        <translation>%1 era demasiado grande para ser un archivo de ajustes; se guarda como %2 y los ajustes empiezan con sus valores predeterminados</translation>
+    </message>
+    <message>
+        <source>cannot save a copy of the unreadable %1 before writing it</source>
+        <translation>no se puede guardar una copia del ilegible %1 antes de escribirlo</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (process %2), so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 está bloqueado por otro programa (proceso %2), así que no se pueden escribir los ajustes; solo valen durante esta sesión</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>There is not enough memory to load the skin of %1</source>
@@ -1159,12 +1510,79 @@ Se usa en su lugar la apariencia incluida.</translation>
         <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
         <translation>No se encontró el archivo de configuración (Config.ini). Vuelve a instalar el juego.</translation>
     </message>
+    <message>
+        <source>Cannot make your own copy of Config.ini as %1: %2</source>
+        <translation>No se puede crear tu propia copia de Config.ini como %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s glass %2 is missing, so unlit segments are drawn over the face as it is</source>
+        <translation>%1: falta el cristal de la pantalla LCD, %2, así que los segmentos apagados se dibujan sobre el frontal tal cual</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s high-contrast face %2 is missing, so the high-contrast look shows the face as it is</source>
+        <translation>%1: falta el frontal de alto contraste de la pantalla LCD, %2, así que el aspecto de alto contraste muestra el frontal tal cual</translation>
+    </message>
+    <message>
+        <source>%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used</source>
+        <translation>%1: [LCD] %2=%3 no es un número entero de %4 a %5, así que se usa %6</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>Sound folder unproperly installed. Please reinstall the game.</source>
         <translation>La carpeta Sound no está bien instalada. Vuelve a instalar el juego.</translation>
+    </message>
+    <message>
+        <source>no sound output is named &quot;%1&quot;</source>
+        <translation>ninguna salida de sonido se llama «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>its format chunk is cut short</source>
+        <translation>su bloque de formato está cortado</translation>
+    </message>
+    <message>
+        <source>its encoding is not PCM or float (format %1, %2 bits)</source>
+        <translation>su codificación no es PCM ni de coma flotante (formato %1, %2 bits)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels (1 or 2 can be played)</source>
+        <translation>tiene %1 canales (se pueden reproducir 1 o 2)</translation>
+    </message>
+    <message>
+        <source>its rate is %1 Hz (%2 to %3 Hz can be played)</source>
+        <translation>su frecuencia es de %1 Hz (se pueden reproducir de %2 a %3 Hz)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>no es un archivo WAV</translation>
+    </message>
+    <message>
+        <source>its format chunk runs past the end of the file</source>
+        <translation>su bloque de formato pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>its samples come before their format</source>
+        <translation>sus muestras vienen antes de su formato</translation>
+    </message>
+    <message>
+        <source>it is far too long for a sound effect (%1 s)</source>
+        <translation>es demasiado largo para un efecto de sonido (%1 s)</translation>
+    </message>
+    <message>
+        <source>it has no samples</source>
+        <translation>no tiene muestras</translation>
+    </message>
+    <message>
+        <source>it has no format chunk</source>
+        <translation>no tiene bloque de formato</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,97 @@
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>the clip exporter %1 could not be loaded: %2</source>
+        <translation>l'exportateur de clips %1 n'a pas pu être chargé : %2</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>il a été annulé</translation>
+    </message>
+    <message>
+        <source>at zoom %1 the clip&apos;s frames would need more memory than a skin may take</source>
+        <translation>au zoom %1, les images du clip demanderaient plus de mémoire qu'un habillage ne peut en prendre</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>the zoom is 1 to 4</source>
+        <translation>le zoom va de 1 à 4</translation>
+    </message>
+    <message>
+        <source>the frame rate is 1 to 60 frames a second</source>
+        <translation>la fréquence d'images va de 1 à 60 images par seconde</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s filters</source>
+        <translation>les filtres du clip</translation>
+    </message>
+    <message>
+        <source>out of memory for a frame</source>
+        <translation>plus de mémoire pour une image</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s colours</source>
+        <translation>les couleurs du GIF</translation>
+    </message>
+    <message>
+        <source>the replay does not prove its game: %1</source>
+        <translation>le replay ne prouve pas sa partie : %1</translation>
+    </message>
+    <message>
+        <source>%1 is the replay itself, so no clip is written over it</source>
+        <translation>%1 est le replay lui-même, donc aucun clip n'est écrit par-dessus</translation>
+    </message>
+    <message>
+        <source>%1 is there already and is no clip, so it is not written over</source>
+        <translation>%1 existe déjà et n'est pas un clip, donc il n'est pas écrasé</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so no clip is written there</source>
+        <translation>%1 est %2, donc aucun clip n'y est écrit</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d'écrire %1</translation>
+    </message>
+    <message>
+        <source>no palette for the GIF</source>
+        <translation>pas de palette pour le GIF</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s palette</source>
+        <translation>la palette du GIF</translation>
+    </message>
+    <message>
+        <source>this FFmpeg has no %1 encoder</source>
+        <translation>ce FFmpeg n'a pas d'encodeur %1</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the %1 encoder</source>
+        <translation>il n'y a pas assez de mémoire pour l'encodeur %1</translation>
+    </message>
+    <message>
+        <source>cannot start the %1 encoder</source>
+        <translation>impossible de démarrer l'encodeur %1</translation>
+    </message>
+    <message>
+        <source>cannot encode the clip</source>
+        <translation>impossible d'encoder le clip</translation>
+    </message>
+    <message>
+        <source>out of memory for sound</source>
+        <translation>plus de mémoire pour le son</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>View</source>
@@ -299,6 +390,96 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large (%2 bytes; at most %3 are read)</source>
+        <translation>« %1 » est trop grand (%2 octets ; au plus %3 sont lus)</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>un lien vers %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>Impossible d'ouvrir le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>« %1 » n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of a folder</source>
+        <translation>%1 prend la place d'un dossier</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so it is not written</source>
+        <translation>%1 est %2, donc il n'est pas écrit</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>impossible d'écrire dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Gamepad</name>
+    <message>
+        <source>line %1: no &apos;=&apos; in %2</source>
+        <translation>ligne %1 : pas de « = » dans %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2 takes yes or no, not %3</source>
+        <translation>ligne %1 : %2 prend yes ou no, pas %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no gamepad input</source>
+        <translation>ligne %1 : %2 n'est pas une entrée de manette</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no button of the unit</source>
+        <translation>ligne %1 : %2 n'est pas un bouton de l'appareil</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so the default mapping is used</source>
+        <translation>%1 est %2, donc l'affectation par défaut est utilisée</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>
@@ -401,6 +582,10 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load the manual&apos;s pages</source>
+        <translation>Il n'y a pas assez de mémoire pour charger les pages du manuel</translation>
     </message>
 </context>
 <context>
@@ -829,16 +1014,127 @@ L&apos;habillage fourni est utilisé à la place.</translation>
         <translation>Le clip est enregistré sous
 %1</translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l'image n'a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>BMP image data is truncated</source>
+        <translation>Les données d'image du BMP sont tronquées</translation>
+    </message>
+    <message>
+        <source>Not a BMP file</source>
+        <translation>Ce n'est pas un fichier BMP</translation>
+    </message>
+    <message>
+        <source>BMP header is truncated or invalid</source>
+        <translation>L'en-tête du BMP est tronqué ou invalide</translation>
+    </message>
+    <message>
+        <source>BMP picture has no pixels</source>
+        <translation>L'image BMP n'a aucun pixel</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP compression (%1)</source>
+        <translation>Compression BMP non prise en charge (%1)</translation>
+    </message>
+    <message>
+        <source>BMP compression does not match its bits per pixel</source>
+        <translation>La compression du BMP ne correspond pas à ses bits par pixel</translation>
+    </message>
+    <message>
+        <source>A compressed BMP cannot be top-down</source>
+        <translation>Un BMP compressé ne peut pas être stocké de haut en bas</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP bits per pixel (%1)</source>
+        <translation>Nombre de bits par pixel du BMP non pris en charge (%1)</translation>
+    </message>
+    <message>
+        <source>BMP colour masks are missing</source>
+        <translation>Les masques de couleur du BMP manquent</translation>
+    </message>
+    <message>
+        <source>BMP palette is truncated</source>
+        <translation>La palette du BMP est tronquée</translation>
+    </message>
+    <message>
+        <source>BMP header promises more data than the file holds</source>
+        <translation>L'en-tête du BMP promet plus de données que le fichier n'en contient</translation>
+    </message>
+    <message>
+        <source>BMP image data is missing</source>
+        <translation>Les données d'image du BMP manquent</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extension de fichier d'image inconnue (.%1)</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels; at most %4 a side)</source>
+        <translation>L'image %1 est trop grande (%2 x %3 pixels ; au plus %4 par côté)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1 : impossible d'écrire</translation>
+    </message>
+    <message>
+        <source>it would need more memory than is left for pictures</source>
+        <translation>il faudrait plus de mémoire qu'il n'en reste pour les images</translation>
+    </message>
+    <message>
+        <source>%1: the pictures would need more than %2 MiB of memory, so loading stops here</source>
+        <translation>%1 : les images demanderaient plus de %2 Mio de mémoire, le chargement s'arrête donc ici</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to load this picture</source>
+        <translation>%1 : il n'y a pas assez de mémoire pour charger cette image</translation>
+    </message>
+    <message>
+        <source>PNG chunk &quot;%1&quot; runs past the end of the file</source>
+        <translation>Le bloc PNG « %1 » dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>PNG header promises more data than the file holds</source>
+        <translation>L'en-tête du PNG promet plus de données que le fichier n'en contient</translation>
+    </message>
+    <message>
+        <source>JPEG header promises more pixels than the file holds</source>
+        <translation>L'en-tête du JPEG promet plus de pixels que le fichier n'en contient</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written as PNG</source>
+        <translation>%1 : impossible d'écrire en PNG</translation>
+    </message>
+    <message>
+        <source>%1 file is too large</source>
+        <translation>Le fichier %1 est trop grand</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>Un bloc PNG dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1: this build writes no pictures</source>
+        <translation>%1 : cette version du programme n'écrit pas d'images</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>it does not start at the beginning of a game %1</source>
-        <translation>il ne commence pas au début d'un jeu %1</translation>
+        <translation>il ne commence pas au début d&apos;un jeu %1</translation>
     </message>
     <message>
         <source>its start is no moment of a unit: %1</source>
-        <translation>son début n'est pas un moment d'un appareil : %1</translation>
+        <translation>son début n&apos;est pas un moment d&apos;un appareil : %1</translation>
     </message>
     <message>
         <source>it does not start in a game %1</source>
@@ -850,35 +1146,35 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>its start is not in base64</source>
-        <translation>son début n'est pas en base64</translation>
+        <translation>son début n&apos;est pas en base64</translation>
     </message>
     <message>
         <source>a step is not a press or release in time order</source>
-        <translation>un pas n'est pas un appui ou un relâchement dans l'ordre du temps</translation>
+        <translation>un pas n&apos;est pas un appui ou un relâchement dans l&apos;ordre du temps</translation>
     </message>
     <message>
         <source>a slip is not in time order</source>
-        <translation>un saut n'est pas dans l'ordre du temps</translation>
+        <translation>un saut n&apos;est pas dans l&apos;ordre du temps</translation>
     </message>
     <message>
         <source>its end is no score and length of a game</source>
-        <translation>sa fin n'est pas un score et une durée de partie</translation>
+        <translation>sa fin n&apos;est pas un score et une durée de partie</translation>
     </message>
     <message>
         <source>it has a line that no replay has (&quot;%1&quot;)</source>
-        <translation>il a une ligne qu'aucun replay n'a ("%1")</translation>
+        <translation>il a une ligne qu&apos;aucun replay n&apos;a (&quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it is far larger than any replay</source>
-        <translation>il est bien plus grand qu'un replay</translation>
+        <translation>il est bien plus grand qu&apos;un replay</translation>
     </message>
     <message>
         <source>it is not a replay of Ignivar</source>
-        <translation>ce n'est pas un replay d'Ignivar</translation>
+        <translation>ce n&apos;est pas un replay d&apos;Ignivar</translation>
     </message>
     <message>
         <source>it is a replay of another version (this program reads version %1)</source>
-        <translation>c'est un replay d'une autre version (ce programme lit la version %1)</translation>
+        <translation>c&apos;est un replay d&apos;une autre version (ce programme lit la version %1)</translation>
     </message>
     <message>
         <source>it is cut short (no checksum)</source>
@@ -898,11 +1194,11 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>it has no start</source>
-        <translation>il n'a pas de début</translation>
+        <translation>il n&apos;a pas de début</translation>
     </message>
     <message>
         <source>the recorded game did not end</source>
-        <translation>la partie enregistrée ne s'est pas terminée</translation>
+        <translation>la partie enregistrée ne s&apos;est pas terminée</translation>
     </message>
     <message>
         <source>the replay&apos;s game does not end</source>
@@ -910,23 +1206,23 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>the replay ends with %1 points, not the %2 it records</source>
-        <translation>le replay se termine avec %1 points, et non les %2 qu'il indique</translation>
+        <translation>le replay se termine avec %1 points, et non les %2 qu&apos;il indique</translation>
     </message>
     <message>
         <source>the replay&apos;s game lasts %1 ms, not the %2 it records</source>
-        <translation>la partie du replay dure %1 ms, et non les %2 qu'il indique</translation>
+        <translation>la partie du replay dure %1 ms, et non les %2 qu&apos;il indique</translation>
     </message>
     <message>
         <source>%1 is no replay: it is %2</source>
-        <translation>%1 n'est pas un replay : c'est %2</translation>
+        <translation>%1 n&apos;est pas un replay : c&apos;est %2</translation>
     </message>
     <message>
         <source>%1 is no replay: %2</source>
-        <translation>%1 n'est pas un replay : %2</translation>
+        <translation>%1 n&apos;est pas un replay : %2</translation>
     </message>
     <message>
         <source>The replay could not be kept: %1</source>
-        <translation>Le replay n'a pas pu être gardé : %1</translation>
+        <translation>Le replay n&apos;a pas pu être gardé : %1</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1438,61 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>the file or its folder cannot be written</source>
+        <translation>le fichier ou son dossier ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the file is not a valid settings file</source>
+        <translation>le fichier n'est pas un fichier de réglages valide</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 est %2, donc les réglages ne peuvent pas être écrits ; ils ne valent que pour cette session</translation>
+    </message>
+    <message>
+        <source>The settings folder&apos;s name is not valid UTF-8 (%1), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>Le nom du dossier des réglages n'est pas en UTF-8 valide (%1), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>%1 n'est pas un fichier ordinaire (%2), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
+    </message>
+    <message>
+        <source>a folder, device or pipe</source>
+        <translation>un dossier, un périphérique ou un tube</translation>
+    </message>
+    <message>
+        <source>%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 before it is written</source>
+        <translation>%1 : %2 ; ce qui ne peut pas être lu prend sa valeur par défaut, et une copie du fichier est gardée sous %3 avant qu'il soit écrit</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is far too large to be a settings file and cannot be moved aside</source>
+        <translation>%1 est bien trop grand pour être un fichier de réglages et ne peut pas être mis de côté</translation>
+    </message>
+    <message>
+        <source>%1 was far too large to be a settings file; it is kept as %2 and the settings start from their defaults</source>
+        <translation>%1 était bien trop grand pour être un fichier de réglages ; il est gardé sous %2 et les réglages repartent de leurs valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>cannot save a copy of the unreadable %1 before writing it</source>
+        <translation>impossible de garder une copie du fichier illisible %1 avant de l'écrire</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (process %2), so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 est verrouillé par un autre programme (processus %2), donc les réglages ne peuvent pas être écrits ; ils ne valent que pour cette session</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>There is not enough memory to load the skin of %1</source>
@@ -1159,12 +1510,79 @@ L&apos;habillage fourni est utilisé à la place.</translation>
         <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
         <translation>Fichier de configuration (Config.ini) introuvable. Veuillez réinstaller le jeu.</translation>
     </message>
+    <message>
+        <source>Cannot make your own copy of Config.ini as %1: %2</source>
+        <translation>Impossible de créer votre propre copie de Config.ini sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n'est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s glass %2 is missing, so unlit segments are drawn over the face as it is</source>
+        <translation>%1 : le verre de l'écran LCD, %2, manque, donc les segments éteints sont dessinés sur la façade telle quelle</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s high-contrast face %2 is missing, so the high-contrast look shows the face as it is</source>
+        <translation>%1 : la façade à fort contraste de l'écran LCD, %2, manque, donc l'aspect à fort contraste montre la façade telle quelle</translation>
+    </message>
+    <message>
+        <source>%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used</source>
+        <translation>%1 : [LCD] %2=%3 n'est pas un nombre entier de %4 à %5, donc %6 est utilisé</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>Sound folder unproperly installed. Please reinstall the game.</source>
         <translation>Le dossier Sound est mal installé. Veuillez réinstaller le jeu.</translation>
+    </message>
+    <message>
+        <source>no sound output is named &quot;%1&quot;</source>
+        <translation>aucune sortie son ne s'appelle « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>its format chunk is cut short</source>
+        <translation>son bloc de format est tronqué</translation>
+    </message>
+    <message>
+        <source>its encoding is not PCM or float (format %1, %2 bits)</source>
+        <translation>son encodage n'est ni PCM ni flottant (format %1, %2 bits)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels (1 or 2 can be played)</source>
+        <translation>il a %1 canaux (1 ou 2 peuvent être joués)</translation>
+    </message>
+    <message>
+        <source>its rate is %1 Hz (%2 to %3 Hz can be played)</source>
+        <translation>sa fréquence est de %1 Hz (de %2 à %3 Hz peuvent être joués)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>ce n'est pas un fichier WAV</translation>
+    </message>
+    <message>
+        <source>its format chunk runs past the end of the file</source>
+        <translation>son bloc de format dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>its samples come before their format</source>
+        <translation>ses échantillons viennent avant leur format</translation>
+    </message>
+    <message>
+        <source>it is far too long for a sound effect (%1 s)</source>
+        <translation>il est bien trop long pour un effet sonore (%1 s)</translation>
+    </message>
+    <message>
+        <source>it has no samples</source>
+        <translation>il n'a aucun échantillon</translation>
+    </message>
+    <message>
+        <source>it has no format chunk</source>
+        <translation>il n'a pas de bloc de format</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,97 @@
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>the clip exporter %1 could not be loaded: %2</source>
+        <translation>クリップ書き出し部 %1 を読み込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>中止されました</translation>
+    </message>
+    <message>
+        <source>at zoom %1 the clip&apos;s frames would need more memory than a skin may take</source>
+        <translation>ズーム %1 では、クリップのコマにスキンが使ってよい以上のメモリが要ります</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>the zoom is 1 to 4</source>
+        <translation>ズームは 1～4 です</translation>
+    </message>
+    <message>
+        <source>the frame rate is 1 to 60 frames a second</source>
+        <translation>フレームレートは毎秒 1～60 コマです</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s filters</source>
+        <translation>クリップのフィルタ</translation>
+    </message>
+    <message>
+        <source>out of memory for a frame</source>
+        <translation>コマ用のメモリが足りません</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s colours</source>
+        <translation>GIF の色</translation>
+    </message>
+    <message>
+        <source>the replay does not prove its game: %1</source>
+        <translation>リプレイがそのゲームを証明していません：%1</translation>
+    </message>
+    <message>
+        <source>%1 is the replay itself, so no clip is written over it</source>
+        <translation>%1 はリプレイそのものなので、クリップで上書きしません</translation>
+    </message>
+    <message>
+        <source>%1 is there already and is no clip, so it is not written over</source>
+        <translation>%1 はすでにあり、クリップではないので上書きしません</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so no clip is written there</source>
+        <translation>%1 は%2なので、そこにはクリップを書きません</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>no palette for the GIF</source>
+        <translation>GIF のパレットがありません</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s palette</source>
+        <translation>GIF のパレット</translation>
+    </message>
+    <message>
+        <source>this FFmpeg has no %1 encoder</source>
+        <translation>この FFmpeg には %1 エンコーダがありません</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the %1 encoder</source>
+        <translation>%1 エンコーダ用のメモリが足りません</translation>
+    </message>
+    <message>
+        <source>cannot start the %1 encoder</source>
+        <translation>%1 エンコーダを開始できません</translation>
+    </message>
+    <message>
+        <source>cannot encode the clip</source>
+        <translation>クリップをエンコードできません</translation>
+    </message>
+    <message>
+        <source>out of memory for sound</source>
+        <translation>音声用のメモリが足りません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません：%2</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>View</source>
@@ -299,6 +390,96 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>名前付きパイプ</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではないもの</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large (%2 bytes; at most %3 are read)</source>
+        <translation>「%1」は大きすぎます（%2 バイト。読むのは %3 バイトまで）</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>どこにもつながっていないリンク</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>%1へのリンク</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>ファイル「%1」を開けません：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>「%1」は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <translation>ファイル「%1」を読めません：%2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of a folder</source>
+        <translation>%1 がフォルダの場所をふさいでいます</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>フォルダ %1 を作れません：%2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so it is not written</source>
+        <translation>%1 は%2なので、書き込みません</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Gamepad</name>
+    <message>
+        <source>line %1: no &apos;=&apos; in %2</source>
+        <translation>%1 行目：%2 に「=」がありません</translation>
+    </message>
+    <message>
+        <source>line %1: %2 takes yes or no, not %3</source>
+        <translation>%1 行目：%2 には yes か no を書きます（%3 ではなく）</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no gamepad input</source>
+        <translation>%1 行目：%2 はゲームパッドの入力ではありません</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is no button of the unit</source>
+        <translation>%1 行目：%2 は本体のボタンではありません</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so the default mapping is used</source>
+        <translation>%1 は%2なので、標準の設定を使います</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>click or press %1 to start game A</source>
@@ -401,6 +582,10 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to load the manual&apos;s pages</source>
+        <translation>説明書のページを読み込むためのメモリが足りません</translation>
     </message>
 </context>
 <context>
@@ -829,6 +1014,117 @@ The shipped skin is used instead.</source>
         <translation>クリップを保存しました：
 %1</translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>画像を作れませんでした</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……ほか %1 件</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>BMP image data is truncated</source>
+        <translation>BMP の画像データが途中で切れています</translation>
+    </message>
+    <message>
+        <source>Not a BMP file</source>
+        <translation>BMP ファイルではありません</translation>
+    </message>
+    <message>
+        <source>BMP header is truncated or invalid</source>
+        <translation>BMP のヘッダが途中で切れているか、正しくありません</translation>
+    </message>
+    <message>
+        <source>BMP picture has no pixels</source>
+        <translation>BMP 画像に画素がありません</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP compression (%1)</source>
+        <translation>対応していない BMP の圧縮方式です（%1）</translation>
+    </message>
+    <message>
+        <source>BMP compression does not match its bits per pixel</source>
+        <translation>BMP の圧縮方式が画素あたりのビット数に合いません</translation>
+    </message>
+    <message>
+        <source>A compressed BMP cannot be top-down</source>
+        <translation>圧縮された BMP は上から下の並びにできません</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP bits per pixel (%1)</source>
+        <translation>対応していない BMP の画素あたりビット数です（%1）</translation>
+    </message>
+    <message>
+        <source>BMP colour masks are missing</source>
+        <translation>BMP の色マスクがありません</translation>
+    </message>
+    <message>
+        <source>BMP palette is truncated</source>
+        <translation>BMP のパレットが途中で切れています</translation>
+    </message>
+    <message>
+        <source>BMP header promises more data than the file holds</source>
+        <translation>BMP のヘッダが、ファイルにある以上のデータを示しています</translation>
+    </message>
+    <message>
+        <source>BMP image data is missing</source>
+        <translation>BMP の画像データがありません</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>画像ファイルの拡張子がわかりません（.%1）</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels; at most %4 a side)</source>
+        <translation>%1 画像が大きすぎます（%2 x %3 画素。一辺 %4 まで）</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1：書き込めません</translation>
+    </message>
+    <message>
+        <source>it would need more memory than is left for pictures</source>
+        <translation>画像用に残っている以上のメモリが要ります</translation>
+    </message>
+    <message>
+        <source>%1: the pictures would need more than %2 MiB of memory, so loading stops here</source>
+        <translation>%1：画像に %2 MiB を超えるメモリが要るため、ここで読み込みを止めます</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to load this picture</source>
+        <translation>%1：この画像を読み込むためのメモリが足りません</translation>
+    </message>
+    <message>
+        <source>PNG chunk &quot;%1&quot; runs past the end of the file</source>
+        <translation>PNG のチャンク「%1」がファイルの終わりを越えています</translation>
+    </message>
+    <message>
+        <source>PNG header promises more data than the file holds</source>
+        <translation>PNG のヘッダが、ファイルにある以上のデータを示しています</translation>
+    </message>
+    <message>
+        <source>JPEG header promises more pixels than the file holds</source>
+        <translation>JPEG のヘッダが、ファイルにある以上の画素を示しています</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written as PNG</source>
+        <translation>%1：PNG として書き込めません</translation>
+    </message>
+    <message>
+        <source>%1 file is too large</source>
+        <translation>%1 ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>PNG のチャンクがファイルの終わりを越えています</translation>
+    </message>
+    <message>
+        <source>%1: this build writes no pictures</source>
+        <translation>%1：この版のプログラムは画像を書き込みません</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -866,7 +1162,7 @@ The shipped skin is used instead.</source>
     </message>
     <message>
         <source>it has a line that no replay has (&quot;%1&quot;)</source>
-        <translation>リプレイにはない行があります（"%1"）</translation>
+        <translation>リプレイにはない行があります（&quot;%1&quot;）</translation>
     </message>
     <message>
         <source>it is far larger than any replay</source>
@@ -1142,6 +1438,61 @@ The shipped skin is used instead.</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>the file or its folder cannot be written</source>
+        <translation>ファイルかそのフォルダに書き込めません</translation>
+    </message>
+    <message>
+        <source>the file is not a valid settings file</source>
+        <translation>このファイルは正しい設定ファイルではありません</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>%1 is %2, so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 は%2なので設定を書き込めません。設定は今回の実行中だけ有効です</translation>
+    </message>
+    <message>
+        <source>The settings folder&apos;s name is not valid UTF-8 (%1), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>設定フォルダの名前が正しい UTF-8 ではない（%1）ため、設定を保存できず、プログラムの終了時に失われます</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2), so settings cannot be kept and will be lost when the program ends</source>
+        <translation>%1 は通常のファイルではない（%2）ため、設定を保存できず、プログラムの終了時に失われます</translation>
+    </message>
+    <message>
+        <source>a folder, device or pipe</source>
+        <translation>フォルダ、デバイスまたはパイプ</translation>
+    </message>
+    <message>
+        <source>%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 before it is written</source>
+        <translation>%1：%2。読めない項目は標準の値になり、書き込む前にファイルの写しを %3 として残します</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 を読めません</translation>
+    </message>
+    <message>
+        <source>%1 is far too large to be a settings file and cannot be moved aside</source>
+        <translation>%1 は設定ファイルにしては大きすぎ、よけておくこともできません</translation>
+    </message>
+    <message>
+        <source>%1 was far too large to be a settings file; it is kept as %2 and the settings start from their defaults</source>
+        <translation>%1 は設定ファイルにしては大きすぎました。%2 として残し、設定は標準の値から始めます</translation>
+    </message>
+    <message>
+        <source>cannot save a copy of the unreadable %1 before writing it</source>
+        <translation>読めない %1 の写しを、書き込む前に保存できません</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (process %2), so settings cannot be written; they are kept for this run only</source>
+        <translation>%1 は別のプログラム（プロセス %2）がロックしているため設定を書き込めません。設定は今回の実行中だけ有効です</translation>
+    </message>
+</context>
+<context>
     <name>Skin</name>
     <message>
         <source>There is not enough memory to load the skin of %1</source>
@@ -1159,12 +1510,79 @@ The shipped skin is used instead.</source>
         <source>Configuration file (Config.ini) not found. Please reinstall the game.</source>
         <translation>設定ファイル（Config.ini）が見つかりません。ゲームを入れ直してください。</translation>
     </message>
+    <message>
+        <source>Cannot make your own copy of Config.ini as %1: %2</source>
+        <translation>自分用の Config.ini を %1 として作れません：%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>「%1」は正しい整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s glass %2 is missing, so unlit segments are drawn over the face as it is</source>
+        <translation>%1：LCD のガラス %2 がないため、消えている表示はそのままの前面の上に描きます</translation>
+    </message>
+    <message>
+        <source>%1: the LCD&apos;s high-contrast face %2 is missing, so the high-contrast look shows the face as it is</source>
+        <translation>%1：LCD のハイコントラスト前面 %2 がないため、ハイコントラスト表示でも前面をそのまま見せます</translation>
+    </message>
+    <message>
+        <source>%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used</source>
+        <translation>%1：[LCD] %2=%3 は %4～%5 の整数ではないため、%6 を使います</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>Sound folder unproperly installed. Please reinstall the game.</source>
         <translation>Sound フォルダが正しく入っていません。ゲームを入れ直してください。</translation>
+    </message>
+    <message>
+        <source>no sound output is named &quot;%1&quot;</source>
+        <translation>「%1」という名前の音声出力はありません</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>its format chunk is cut short</source>
+        <translation>フォーマットのチャンクが途中で切れています</translation>
+    </message>
+    <message>
+        <source>its encoding is not PCM or float (format %1, %2 bits)</source>
+        <translation>符号化が PCM でも浮動小数点でもありません（形式 %1、%2 ビット）</translation>
+    </message>
+    <message>
+        <source>it has %1 channels (1 or 2 can be played)</source>
+        <translation>チャンネルが %1 あります（再生できるのは 1 か 2）</translation>
+    </message>
+    <message>
+        <source>its rate is %1 Hz (%2 to %3 Hz can be played)</source>
+        <translation>サンプリング周波数が %1 Hz です（再生できるのは %2～%3 Hz）</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>WAV ファイルではありません</translation>
+    </message>
+    <message>
+        <source>its format chunk runs past the end of the file</source>
+        <translation>フォーマットのチャンクがファイルの終わりを越えています</translation>
+    </message>
+    <message>
+        <source>its samples come before their format</source>
+        <translation>サンプルがそのフォーマットより前にあります</translation>
+    </message>
+    <message>
+        <source>it is far too long for a sound effect (%1 s)</source>
+        <translation>効果音にしては長すぎます（%1 秒）</translation>
+    </message>
+    <message>
+        <source>it has no samples</source>
+        <translation>サンプルがありません</translation>
+    </message>
+    <message>
+        <source>it has no format chunk</source>
+        <translation>フォーマットのチャンクがありません</translation>
     </message>
 </context>
 <context>

@@ -137,7 +137,7 @@ bool Machine::load_skin(bool from_system) {
         return false;
     }
     if (log_)
-        for (const std::string& w : loaded.warnings) log_(w);
+        for (const Text& w : loaded.warnings) log_(w.in_english());
     if (!options_.backdrop) loaded.backdrop.shown = false;
     compositor_.reset();  // it holds the old shadows' pictures
     shadows_.reset();

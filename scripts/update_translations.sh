@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources=(app windows input gamepad ui sound sim host skin libretro tools/assets)
+sources=(app windows input gamepad ui sound sim host skin files settings clips base libretro tools/assets)
 # The plain C++ layers mark their texts with IGNIVAR_TEXT.
 alias=(-tr-function-alias QT_TRANSLATE_NOOP+=IGNIVAR_TEXT,translate+=tr_text,translate+=said)
 if [ $# -eq 0 ]; then

@@ -25,13 +25,13 @@ namespace {
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-std::string status_text(QSettings::Status s) {
+Text status_text(QSettings::Status s) {
     switch (s) {
         case QSettings::NoError: return {};
-        case QSettings::AccessError: return "the file or its folder cannot be written";
-        case QSettings::FormatError: return "the file is not a valid settings file";
+        case QSettings::AccessError: return said("Settings", "the file or its folder cannot be written");
+        case QSettings::FormatError: return said("Settings", "the file is not a valid settings file");
     }
-    return "unknown error";
+    return said("Settings", "unknown error");
 }
 
 // A real settings file holds a few hundred bytes.
@@ -72,12 +72,13 @@ bool stale_lock(const QString& lock_path) {
 
 // What stands in the place of the lock file, when it is not a regular
 // file (QSettings would wait for ever to take it).
-std::string lock_in_the_way(const std::string& lock_path) {
+Text lock_in_the_way(const std::string& lock_path) {
     struct stat st {};
     if (::lstat(lock_path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
-    const std::string kind = files::describe_non_regular(lock_path);
-    return lock_path + " is " + (kind.empty() ? std::string("not a regular file") : kind) +
-           ", so settings cannot be written; they are kept for this run only";
+    Text kind = files::describe_non_regular(lock_path);
+    return said("Settings", "%1 is %2, so settings cannot be written; they are kept for this run only")
+        .with(lock_path)
+        .with(kind.english.empty() ? said("Files", "not a regular file") : std::move(kind));
 }
 
 bool valid_utf8(const std::string& s) {
@@ -111,8 +112,10 @@ bool QtStore::find_target() {
     // Qt names files in UTF-8: a folder whose name is not would be another
     // folder to it, so settings are not kept rather than kept elsewhere.
     if (!valid_utf8(path_)) {
-        refused_ = "The settings folder's name is not valid UTF-8 (" + QString::fromUtf8(path_.c_str()).toStdString() +
-                   "), so settings cannot be kept and will be lost when the program ends";
+        refused_ = said("Settings",
+                        "The settings folder's name is not valid UTF-8 (%1), so settings cannot be kept and will be "
+                        "lost when the program ends")
+                       .with(QString::fromUtf8(path_.c_str()).toStdString());
         open_problem_ = refused_;
         return false;
     }
@@ -132,9 +135,12 @@ bool QtStore::find_target() {
         } else if (S_ISREG(st.st_mode)) {
             target_ = path_;
         } else {
-            const std::string kind = files::describe_non_regular(path_);
-            refused_ = path_ + " is not a regular file (" + (kind.empty() ? std::string("a folder, device or pipe") : kind) +
-                       "), so settings cannot be kept and will be lost when the program ends";
+            Text kind = files::describe_non_regular(path_);
+            refused_ = said("Settings",
+                            "%1 is not a regular file (%2), so settings cannot be kept and will be lost when the "
+                            "program ends")
+                           .with(path_)
+                           .with(kind.english.empty() ? said("Settings", "a folder, device or pipe") : std::move(kind));
             open_problem_ = refused_;
             return false;
         }
@@ -153,10 +159,13 @@ void QtStore::open() {
     settings_ = std::make_unique<QSettings>(target, QSettings::IniFormat);
     if (settings_->status() != QSettings::NoError) must_back_up_ = true;
     if (must_back_up_) backup_ = free_backup_name(target_);
-    if (must_back_up_ && open_problem_.empty())
-        open_problem_ = target_ + ": " + status_text(QSettings::FormatError) +
-                        "; what cannot be read takes its default, and a copy of the file is kept as " +
-                        backup_name() + " before it is written";
+    if (must_back_up_ && open_problem_.english.empty())
+        open_problem_ = said("Settings",
+                             "%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 "
+                             "before it is written")
+                            .with(target_)
+                            .with(status_text(QSettings::FormatError))
+                            .with(backup_name());
 }
 
 bool QtStore::check_existing_file() {
@@ -165,17 +174,20 @@ bool QtStore::check_existing_file() {
     const auto bytes = *size > kMaxSettingsFile ? Result<files::Bytes>(failure("")) :
                                                   files::read_regular_file(target_, kMaxSettingsFile);
     if (*size <= kMaxSettingsFile && !bytes) {
-        open_problem_ = "cannot read " + target_;
+        open_problem_ = said("Settings", "cannot read %1").with(target_);
     } else if (*size > kMaxSettingsFile) {
         // Far larger than any settings file: not read at all, but kept.
         backup_ = free_backup_name(target_);
         if (!QFile::rename(QString::fromStdString(target_), QString::fromStdString(backup_))) {
-            refused_ = target_ + " is far too large to be a settings file and cannot be moved aside";
+            refused_ = said("Settings", "%1 is far too large to be a settings file and cannot be moved aside").with(target_);
             open_problem_ = refused_;
             return false;
         }
-        open_problem_ = target_ + " was far too large to be a settings file; it is kept as " + backup_name() +
-                        " and the settings start from their defaults";
+        open_problem_ = said("Settings",
+                             "%1 was far too large to be a settings file; it is kept as %2 and the settings start "
+                             "from their defaults")
+                            .with(target_)
+                            .with(backup_name());
     } else if (!fully_understood(QByteArray(reinterpret_cast<const char*>(bytes->data()),
                                             static_cast<qsizetype>(bytes->size())))) {
         must_back_up_ = true;
@@ -235,9 +247,9 @@ Status QtStore::store_texts(const Values& asked) {
     // written anew all the same at the first write, beside a copy of it, so
     // that it is not found unreadable at every start.
     const bool anew = must_back_up_ && !backed_up_;
-    const Values values = settings_ && unwritable_.empty() && !anew ? not_held_yet(asked) : asked;
+    const Values values = settings_ && unwritable_.english.empty() && !anew ? not_held_yet(asked) : asked;
     if (values.empty()) return {};
-    if (!settings_ || !unwritable_.empty() || !(unwritable_ = writable_now()).empty()) {
+    if (!settings_ || !unwritable_.english.empty() || !(unwritable_ = writable_now()).english.empty()) {
         // The run goes on with the values; they are only not kept.
         for (const auto& [name, text] : values) unstored_[name] = text;
         return failure(settings_ ? unwritable_ : refused_);
@@ -246,7 +258,7 @@ Status QtStore::store_texts(const Values& asked) {
         // Keep what could not be read before the file is written anew.
         if (QFileInfo(settings_->fileName()).isFile() &&
             !QFile::copy(settings_->fileName(), QString::fromStdString(backup_)))
-            return failure("cannot save a copy of the unreadable " + file_name() + " before writing it");
+            return failure(said("Settings", "cannot save a copy of the unreadable %1 before writing it").with(file_name()));
         backed_up_ = true;
     }
     for (const auto& [name, text] : values) settings_->setValue(QString::fromStdString(stored_key(name)), qstr(text));
@@ -254,15 +266,15 @@ Status QtStore::store_texts(const Values& asked) {
     // A format error found when the file was read stays in status(); only an
     // access error means that this write did not reach the file.
     if (settings_->status() == QSettings::AccessError)
-        return failure(file_name() + ": " + status_text(QSettings::AccessError));
+        return failure(Text{nullptr, "%1: %2", {}}.with(file_name()).with(status_text(QSettings::AccessError)));
     return {};
 }
 
-std::string QtStore::writable_now() {
+Text QtStore::writable_now() {
     // The lock QSettings takes to write: no folder or pipe in its place,
     // and never a wait of more than a second for another program's.
     const std::string lock_path = target_ + ".lock";
-    if (std::string why = lock_in_the_way(lock_path); !why.empty()) return why;
+    if (Text why = lock_in_the_way(lock_path); !why.english.empty()) return why;
     QLockFile lock(QString::fromStdString(lock_path));
     // (A lock that cannot be made at all, for want of its folder or of
     // rights, is QSettings' to find and report.)
@@ -270,8 +282,11 @@ std::string QtStore::writable_now() {
         qint64 pid = 0;
         QString host, app;
         lock.getLockInfo(&pid, &host, &app);
-        return file_name() + " is locked by another program (process " + std::to_string(pid) +
-               "), so settings cannot be written; they are kept for this run only";
+        return said("Settings",
+                    "%1 is locked by another program (process %2), so settings cannot be written; they are kept for "
+                    "this run only")
+            .with(file_name())
+            .with(std::to_string(pid));
     }
     lock.unlock();
     return {};

@@ -29,11 +29,12 @@ public:
     // write, which first saves a copy of it beside it (see backup_name(),
     // the first free of name.unreadable, name.unreadable-2, ...); one that
     // is not a regular file is never written.
-    const std::string& open_problem() const { return open_problem_; }
+    const Text& open_problem_text() const { return open_problem_; }
+    std::string open_problem() const { return open_problem_.in_english(); }
     std::string backup_name() const;
     // The file is no regular file: nothing is ever written to it, and every
     // write reports that.
-    bool refused() const { return !refused_.empty() && !settings_; }
+    bool refused() const { return !refused_.english.empty() && !settings_; }
 
 protected:
     Status store_text(std::string_view name, std::string_view text) override;
@@ -51,15 +52,15 @@ private:
     // The values that the file does not hold as they are.
     Values not_held_yet(const Values& values);
     // Why a write cannot be made now (the lock), or empty.
-    std::string writable_now();
+    Text writable_now();
 
     std::string path_;    // as asked for
     std::string target_;  // the regular file read and written (a link followed)
     std::unique_ptr<QSettings> settings_;  // none when the file is refused
     std::map<std::string, std::string> unstored_;  // values that could not be written, for this run
-    std::string open_problem_;
-    std::string refused_;
-    std::string unwritable_;  // why writes stopped during the run
+    Text open_problem_;
+    Text refused_;
+    Text unwritable_;  // why writes stopped during the run
     std::string backup_;
     bool must_back_up_ = false;
     bool backed_up_ = false;

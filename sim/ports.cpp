@@ -22,14 +22,14 @@ std::optional<std::int32_t> parse_stored_number(std::string_view text) {
 
 Status SettingsStore::write_text(std::string_view name, std::string_view text) {
     Status stored = store_text(name, text);
-    if (!stored && on_failure_) on_failure_(stored.message());
+    if (!stored && on_failure_) on_failure_(stored.error());
     return stored;
 }
 
 Status SettingsStore::write_texts(const Values& values) {
     if (values.empty()) return {};
     Status stored = store_texts(values);
-    if (!stored && on_failure_) on_failure_(stored.message());
+    if (!stored && on_failure_) on_failure_(stored.error());
     return stored;
 }
 

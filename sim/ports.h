@@ -91,7 +91,7 @@ std::optional<std::int32_t> parse_stored_number(std::string_view text);
 // as their decimal text ("-1", "0", "1230"; flags "1" and "0").
 class SettingsStore {
 public:
-    using FailureHandler = std::function<void(const std::string& message)>;
+    using FailureHandler = std::function<void(const Error& error)>;
 
     virtual ~SettingsStore() = default;
 

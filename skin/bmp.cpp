@@ -71,7 +71,7 @@ Status decode_rle(const std::uint8_t* src, std::size_t n, bool four_bits, const 
             i += 2;
         } else {  // `value` pixels stored as they are, padded to 16 bits
             const std::size_t bytes = four_bits ? (value + 1) / 2 : value;
-            if (i + bytes > n) return failure("BMP image data is truncated");
+            if (i + bytes > n) return failure(said("Pictures", "BMP image data is truncated"));
             for (unsigned k = 0; k < value; ++k, ++x) {
                 const std::uint8_t b = src[i + (four_bits ? k / 2 : k)];
                 const unsigned index = four_bits ? (k % 2 == 0 ? b >> 4 : b & 15) : b;
@@ -98,12 +98,12 @@ struct Header {
 };
 
 Result<Header> read_header(const std::uint8_t* data, std::size_t size) {
-    if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return failure("Not a BMP file");
+    if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return failure(said("Pictures", "Not a BMP file"));
     Header hd;
     hd.bits_offset = u32(data + 10);
     hd.header_size = u32(data + 14);
     if (hd.header_size < 12 || 14 + static_cast<std::uint64_t>(hd.header_size) > size)
-        return failure("BMP header is truncated or invalid");
+        return failure(said("Pictures", "BMP header is truncated or invalid"));
     const std::uint8_t* h = data + 14;
     hd.core = hd.header_size == 12;
     if (hd.core) {
@@ -111,7 +111,7 @@ Result<Header> read_header(const std::uint8_t* data, std::size_t size) {
         hd.height = static_cast<std::int16_t>(u16(h + 6));
         hd.bpp = u16(h + 10);
     } else {
-        if (hd.header_size < 40) return failure("BMP header is truncated or invalid");
+        if (hd.header_size < 40) return failure(said("Pictures", "BMP header is truncated or invalid"));
         hd.width = static_cast<std::int32_t>(u32(h + 4));
         hd.height = static_cast<std::int32_t>(u32(h + 8));
         hd.bpp = u16(h + 14);
@@ -124,17 +124,16 @@ Result<Header> read_header(const std::uint8_t* data, std::size_t size) {
 }
 
 Status check_header(const Header& h) {
-    if (h.width <= 0 || h.height <= 0) return failure("BMP picture has no pixels");
+    if (h.width <= 0 || h.height <= 0) return failure(said("Pictures", "BMP picture has no pixels"));
     if (h.width > kMaxPictureSide || h.height > kMaxPictureSide)
-        return failure("BMP picture is too large (" + std::to_string(h.width) + " x " + std::to_string(h.height) +
-                       " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)");
+        return too_large("BMP", static_cast<std::uint64_t>(h.width), static_cast<std::uint64_t>(h.height));
     if (h.compression > 3 && h.compression != 6)
-        return failure("Unsupported BMP compression (" + std::to_string(h.compression) + ")");
+        return failure(said("Pictures", "Unsupported BMP compression (%1)").with(std::to_string(h.compression)));
     if ((h.rle8() && h.bpp != 8) || (h.rle4() && h.bpp != 4) || (h.fields() && h.bpp != 16 && h.bpp != 32))
-        return failure("BMP compression does not match its bits per pixel");
-    if ((h.rle8() || h.rle4()) && !h.bottom_up) return failure("A compressed BMP cannot be top-down");
+        return failure(said("Pictures", "BMP compression does not match its bits per pixel"));
+    if ((h.rle8() || h.rle4()) && !h.bottom_up) return failure(said("Pictures", "A compressed BMP cannot be top-down"));
     if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32)
-        return failure("Unsupported BMP bits per pixel (" + std::to_string(h.bpp) + ")");
+        return failure(said("Pictures", "Unsupported BMP bits per pixel (%1)").with(std::to_string(h.bpp)));
     return {};
 }
 
@@ -147,7 +146,7 @@ Result<Masks> read_masks(const Header& h, const std::uint8_t* data, std::size_t 
     if (h.fields()) {
         // In the header from version 3 on, else just after it.
         const std::uint64_t at = h.header_size >= 52 ? 14 + 40 : 14 + static_cast<std::uint64_t>(h.header_size);
-        if (at + 12 > size) return failure("BMP colour masks are missing");
+        if (at + 12 > size) return failure(said("Pictures", "BMP colour masks are missing"));
         return Masks{Mask(u32(data + at)), Mask(u32(data + at + 4)), Mask(u32(data + at + 8))};
     }
     if (h.bpp == 16) return Masks{Mask(0x7C00), Mask(0x03E0), Mask(0x001F)};
@@ -162,7 +161,7 @@ Result<std::vector<Rgb>> read_palette(const Header& h, const std::uint8_t* data,
     if (count > 256) count = 256;
     std::uint64_t at = 14 + static_cast<std::uint64_t>(h.header_size);
     if (h.fields() && h.header_size == 40) at += 12;
-    if (at + count * entry > size) return failure("BMP palette is truncated");
+    if (at + count * entry > size) return failure(said("Pictures", "BMP palette is truncated"));
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint8_t* c = data + at + i * entry;
         palette.push_back({c[2], c[1], c[0]});
@@ -175,7 +174,7 @@ Result<Picture> decode_rle_picture(const Header& h, const std::uint8_t* bits, st
     // A run covers at most 255 pixels with two bytes; allow generously
     // for skips, but refuse a header that asks for far more than that.
     if (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.height) > available * 1024)
-        return failure("BMP header promises more data than the file holds");
+        return failure(said("Pictures", "BMP header promises more data than the file holds"));
     Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
     for (std::size_t i = 3; i < p.rgba.size(); i += 4) p.rgba[i] = 255;
     if (Status s = decode_rle(bits, available, h.rle4(), palette, p); !s) return s.error();
@@ -185,7 +184,7 @@ Result<Picture> decode_rle_picture(const Header& h, const std::uint8_t* bits, st
 Result<Picture> decode_plain_picture(const Header& h, const std::uint8_t* bits, std::size_t available,
                                      const std::vector<Rgb>& palette, const Masks& m) {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(h.width) * h.bpp + 31) / 32) * 4;
-    if (stride * static_cast<std::uint64_t>(h.height) > available) return failure("BMP image data is truncated");
+    if (stride * static_cast<std::uint64_t>(h.height) > available) return failure(said("Pictures", "BMP image data is truncated"));
     Picture p(static_cast<int>(h.width), static_cast<int>(h.height));
     const int bpp = static_cast<int>(h.bpp);
     for (int row = 0; row < p.height; ++row) {
@@ -220,10 +219,10 @@ Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t lim
     if (!masks) return masks.error();
     auto palette = read_palette(h, data, size);
     if (!palette) return palette.error();
-    if (h.bits_offset >= size) return failure("BMP image data is missing");
+    if (h.bits_offset >= size) return failure(said("Pictures", "BMP image data is missing"));
     // The pixels are all this decoder allocates besides its palette.
     if (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.height) * 4 > limit)
-        return failure(std::string(kPastLimit));
+        return past_limit();
     const std::uint8_t* bits = data + h.bits_offset;
     const std::size_t available = size - h.bits_offset;
     if (h.rle4() || h.rle8()) return decode_rle_picture(h, bits, available, *palette);

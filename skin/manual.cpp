@@ -49,7 +49,7 @@ Status load_manual_pages(Manual& m) {
         try {
             loaded = budget.load(page.resolved, PictureBudget::Use::AsIs);
         } catch (const std::bad_alloc&) {
-            loaded = failure("There is not enough memory to load the manual's pages");
+            loaded = failure(said("Manual", "There is not enough memory to load the manual's pages"));
         }
         if (!loaded) {
             for (int rest = n; rest < kManualPages; ++rest) {

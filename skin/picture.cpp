@@ -124,8 +124,20 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* d, st
 }
 
 Error unknown_extension(std::string_view path) {
-    return failure("Unknown picture file extension (." + extension_of(path) + ")");
+    return failure(said("Pictures", "Unknown picture file extension (.%1)").with(extension_of(path)));
 }
+
+Error past_limit() { return failure(said("Pictures", kPastLimit.data())); }
+
+Error too_large(const char* kind, std::uint64_t width, std::uint64_t height) {
+    return failure(said("Pictures", "%1 picture is too large (%2 x %3 pixels; at most %4 a side)")
+                       .with(kind)
+                       .with(std::to_string(width))
+                       .with(std::to_string(height))
+                       .with(std::to_string(kMaxPictureSide)));
+}
+
+Error cannot_write(const std::string& path) { return failure(said("Pictures", "%1: cannot be written").with(path)); }
 
 Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit) {
     Decoded d = unknown_extension(path);
@@ -136,7 +148,7 @@ Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>&
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.
-    if (!d) return failure(path + ": " + d.message());
+    if (!d) return failure(Text{nullptr, "%1: %2", {}}.with(path).with(d.error().words()));
     return d;
 }
 
@@ -197,7 +209,7 @@ Status write_bmp(const Picture& p, const std::string& path, int bits_per_pixel) 
     const auto bytes = encode_bmp(p, bits_per_pixel);
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return failure(path + ": cannot be written");
+    if (!out) return cannot_write(path);
     return {};
 }
 

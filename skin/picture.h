@@ -50,7 +50,13 @@ using Decoded = Result<Picture>;
 // working memory, as the decoder itself reckons them from the header it
 // has read. Past it, it stops before allocating, with kPastLimit.
 inline constexpr std::uint64_t kNoLimit = ~0ull;
-inline constexpr std::string_view kPastLimit = "it would need more memory than is left for pictures";
+inline constexpr std::string_view kPastLimit =
+    IGNIVAR_TEXT("Pictures", "it would need more memory than is left for pictures");
+Error past_limit();
+// A picture whose sides are 0 or past kMaxPictureSide.
+Error too_large(const char* kind, std::uint64_t width, std::uint64_t height);
+// What `path` is when it cannot be written.
+Error cannot_write(const std::string& path);
 
 Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
 Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);

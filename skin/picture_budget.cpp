@@ -6,8 +6,9 @@
 namespace ignivar::skin {
 
 Error budget_message(const std::string& path, std::uint64_t limit) {
-    return failure(path + ": the pictures would need more than " + std::to_string(limit / (1024 * 1024)) +
-                   " MiB of memory, so loading stops here");
+    return failure(said("Pictures", "%1: the pictures would need more than %2 MiB of memory, so loading stops here")
+                       .with(path)
+                       .with(std::to_string(limit / (1024 * 1024))));
 }
 
 Result<std::shared_ptr<const Picture>> PictureBudget::keep(const FileUse& file, std::shared_ptr<const Picture> p) {
@@ -28,7 +29,7 @@ Result<std::shared_ptr<const Picture>> PictureBudget::load(const std::string& pa
         if (decoded && keeper_) keeper_->note(file, *decoded);
         return decoded;
     } catch (const std::bad_alloc&) {
-        return failure(path + ": there is not enough memory to load this picture");
+        return failure(said("Pictures", "%1: there is not enough memory to load this picture").with(path));
     }
 }
 

@@ -15,11 +15,6 @@
 namespace ignivar::skin {
 namespace {
 
-std::string too_large(const char* kind, std::uint64_t w, std::uint64_t h) {
-    return std::string(kind) + " picture is too large (" + std::to_string(w) + " x " + std::to_string(h) +
-           " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)";
-}
-
 constexpr std::uint64_t kMaxPngRatio = 1100;
 constexpr std::uint64_t kMaxJpegPixelsPerByte = 4096;
 
@@ -48,8 +43,8 @@ Status check_png_chunks(const std::uint8_t* data, std::size_t size) {
     while (i + 8 <= size) {
         const auto end = png_chunk_end(data, size, i);
         if (!end)
-            return failure("PNG chunk \"" + std::string(reinterpret_cast<const char*>(data + i + 4), 4) +
-                           "\" runs past the end of the file");
+            return failure(said("Pictures", "PNG chunk \"%1\" runs past the end of the file")
+                               .with(std::string(reinterpret_cast<const char*>(data + i + 4), 4)));
         i = *end;
     }
     return {};
@@ -67,13 +62,13 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
     if (!png_image_begin_read_from_memory(&image, data, size)) return failure(image.message);
     if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide || image.height > kMaxPictureSide) {
         png_image_free(&image);
-        return failure(too_large("PNG", image.width, image.height));
+        return too_large("PNG", image.width, image.height);
     }
     // Deflate cannot shrink data by more than about 1032 to 1.
     const std::uint64_t raw = static_cast<std::uint64_t>(image.height) * (1 + static_cast<std::uint64_t>(image.width) * 4);
     if (raw > size * kMaxPngRatio) {
         png_image_free(&image);
-        return failure("PNG header promises more data than the file holds");
+        return failure(said("Pictures", "PNG header promises more data than the file holds"));
     }
     image.format = PNG_FORMAT_RGBA;
     // The pixels, and libpng's own rows (an interlaced picture is read a
@@ -81,7 +76,7 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
     const std::uint64_t pixels = std::uint64_t{image.width} * image.height * 4;
     if (pixels + std::uint64_t{image.width} * 16 > limit) {
         png_image_free(&image);
-        return failure(std::string(kPastLimit));
+        return past_limit();
     }
     Picture p(static_cast<int>(image.width), static_cast<int>(image.height));
     if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
@@ -134,14 +129,14 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
     if (cinfo.image_width > kMaxPictureSide || cinfo.image_height > kMaxPictureSide) {
-        const std::string message = too_large("JPEG", cinfo.image_width, cinfo.image_height);
+        Error large = too_large("JPEG", cinfo.image_width, cinfo.image_height);
         jpeg_destroy_decompress(&cinfo);
-        return failure(message);
+        return large;
     }
     // Even a one-colour JPEG needs some bits for every block of pixels.
     if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > size * kMaxJpegPixelsPerByte) {
         jpeg_destroy_decompress(&cinfo);
-        return failure("JPEG header promises more pixels than the file holds");
+        return failure(said("Pictures", "JPEG header promises more pixels than the file holds"));
     }
     // The decoder's own reckoning from the header it read (whatever stands
     // before it in the file), its working memory included; and the library
@@ -150,7 +145,7 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
     const std::uint64_t working = jpeg_working_memory(cinfo);
     if (pixels + working > limit) {
         jpeg_destroy_decompress(&cinfo);
-        return failure(std::string(kPastLimit));
+        return past_limit();
     }
     if (limit != kNoLimit) cinfo.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(limit - pixels, LONG_MAX));
     // Straight into the picture's rows, the alpha filled in by libjpeg-turbo.
@@ -171,13 +166,13 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
 
 Status write_png(const Picture& p, const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return failure(path + ": cannot be written");
+    if (!f) return cannot_write(path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         std::fclose(f);
-        return failure(path + ": cannot be written as PNG");
+        return failure(said("Pictures", "%1: cannot be written as PNG").with(path));
     }
     png_init_io(png, f);
     png_set_IHDR(png, info, static_cast<png_uint_32>(p.width), static_cast<png_uint_32>(p.height), 8,
@@ -191,13 +186,13 @@ Status write_png(const Picture& p, const std::string& path) {
     for (int y = 0; y < p.height; ++y) png_write_row(png, p.pixel(0, y));
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
-    if (std::fclose(f) != 0) return failure(path + ": cannot be written");
+    if (std::fclose(f) != 0) return cannot_write(path);
     return {};
 }
 
 Status write_jpeg(const Picture& p, const std::string& path, int quality, bool progressive) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return failure(path + ": cannot be written");
+    if (!f) return cannot_write(path);
     jpeg_compress_struct cinfo;
     jpeg_error_mgr jerr;
     cinfo.err = jpeg_std_error(&jerr);
@@ -220,7 +215,7 @@ Status write_jpeg(const Picture& p, const std::string& path, int quality, bool p
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    if (std::fclose(f) != 0) return failure(path + ": cannot be written");
+    if (std::fclose(f) != 0) return cannot_write(path);
     return {};
 }
 

@@ -1,6 +1,7 @@
 // PNG and JPEG through stb_image, where libpng and libjpeg are not at hand
 // (the browser build). Reading only: the pictures it writes are the
 // desktop's business.
+#include <algorithm>
 #include <cstring>
 
 #define STBI_ONLY_PNG
@@ -26,16 +27,15 @@ namespace ignivar::skin {
 namespace {
 
 Decoded decode(const char* kind, const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
-    if (size > static_cast<std::size_t>(INT32_MAX)) return failure(std::string(kind) + " file is too large");
+    if (size > static_cast<std::size_t>(INT32_MAX)) return failure(said("Pictures", "%1 file is too large").with(kind));
     const int length = static_cast<int>(size);
     int w = 0, h = 0, channels = 0;
     if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return failure(stbi_failure_reason());
     if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide)
-        return failure(std::string(kind) + " picture is too large (" + std::to_string(w) + " x " + std::to_string(h) +
-                       " pixels; at most " + std::to_string(kMaxPictureSide) + " a side)");
+        return too_large(kind, static_cast<std::uint64_t>(std::max(w, 0)), static_cast<std::uint64_t>(std::max(h, 0)));
     // The pixels twice: stb's own and ours.
     if (std::uint64_t{static_cast<std::uint32_t>(w)} * static_cast<std::uint32_t>(h) * 8 > limit)
-        return failure(std::string(kPastLimit));
+        return past_limit();
     stbi_uc* pixels = stbi_load_from_memory(data, length, &w, &h, &channels, 4);
     if (!pixels) return failure(stbi_failure_reason());
     Picture p(w, h, Picture::Unset{});
@@ -51,7 +51,7 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
         // Every chunk must fit in the file, as the desktop's reader demands.
         for (std::size_t i = 8; i + 8 <= size;) {
             const auto end = png_chunk_end(data, size, i);
-            if (!end) return failure("PNG chunk runs past the end of the file");
+            if (!end) return failure(said("Pictures", "PNG chunk runs past the end of the file"));
             i = *end;
         }
     }
@@ -62,10 +62,10 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
     return decode("JPEG", data, size, limit);
 }
 
-Status write_png(const Picture&, const std::string& path) { return failure(path + ": this build writes no pictures"); }
+Status write_png(const Picture&, const std::string& path) { return failure(said("Pictures", "%1: this build writes no pictures").with(path)); }
 
 Status write_jpeg(const Picture&, const std::string& path, int, bool) {
-    return failure(path + ": this build writes no pictures");
+    return failure(said("Pictures", "%1: this build writes no pictures").with(path));
 }
 
 }  // namespace ignivar::skin

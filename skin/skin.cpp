@@ -33,7 +33,7 @@ std::string hires_name(const std::string& file, int scale) {
 Result<std::uint32_t> read_colour(const IniFile& ini, const char* section, const char* key, const char* fallback) {
     const std::string text = ini.read_string(section, key, fallback);
     const auto v = parse_integer(text);
-    if (!v) return failure("'" + text + "' is not a valid integer value");
+    if (!v) return failure(said("Skin", "'%1' is not a valid integer value").with(text));
     return static_cast<std::uint32_t>(*v);
 }
 
@@ -271,26 +271,27 @@ private:
         l.shadow_strength = ranged("ShadowStrength", l.shadow_strength, 0, 100);
         const int glass_left = ranged("GlassLeft", 0, -kMaxPictureSide, kMaxPictureSide);
         const int glass_top = ranged("GlassTop", 0, -kMaxPictureSide, kMaxPictureSide);
-        if (Status s = lcd_picture(skin_dir, "Glass", "glass", req_.lcd_glass, glass_left, glass_top, l.glass,
-                                   "unlit segments are drawn over the face as it is");
+        if (Status s = lcd_picture(
+                skin_dir, "Glass", req_.lcd_glass, glass_left, glass_top, l.glass,
+                said("Skin", "%1: the LCD's glass %2 is missing, so unlit segments are drawn over the face as it is"));
             !s)
             return s;
         // The face again, its corners see-through as the face's are.
         l.contrast.transparent = true;
-        return lcd_picture(skin_dir, "Contrast", "high-contrast face", req_.lcd_contrast, 0, 0, l.contrast,
-                           "the high-contrast look shows the face as it is");
+        return lcd_picture(
+            skin_dir, "Contrast", req_.lcd_contrast, 0, 0, l.contrast,
+            said("Skin", "%1: the LCD's high-contrast face %2 is missing, so the high-contrast look shows the face as it is"));
     }
 
     // One of the LCD's pictures, at `left`, `top` of the face; a missing
-    // file is said, with what the look does without it.
-    Status lcd_picture(const std::string& skin_dir, const char* key, const char* noun, bool wanted, int left,
-                       int top, PlacedPicture& out, const char* without) {
+    // file is said in the words of `missing` (the skin file, the picture).
+    Status lcd_picture(const std::string& skin_dir, const char* key, bool wanted, int left, int top,
+                       PlacedPicture& out, Text missing) {
         const std::string name = cfg_.read_string("LCD", key, "");
         if (names_nothing(name) || !wanted) return {};
         const std::string file = skin_dir + name;
         if (!exists(file)) {
-            skin_.warnings.push_back(req_.config_path + ": the LCD's " + noun + " " + file +
-                                     " is missing, so " + without);
+            skin_.warnings.push_back(std::move(missing).with(req_.config_path).with(file));
             return {};
         }
         if (Status s = load_into(file, false, out.picture); !s) return s;
@@ -310,9 +311,13 @@ private:
         int value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high) return value;
-        skin_.warnings.push_back(req_.config_path + ": [LCD] " + key + "=" + text + " is not a whole number from " +
-                                 std::to_string(low) + " to " + std::to_string(high) + ", so " +
-                                 std::to_string(fallback) + " is used");
+        skin_.warnings.push_back(said("Skin", "%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used")
+                                     .with(req_.config_path)
+                                     .with(key)
+                                     .with(text)
+                                     .with(std::to_string(low))
+                                     .with(std::to_string(high))
+                                     .with(std::to_string(fallback)));
         return fallback;
     }
 

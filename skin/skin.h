@@ -79,7 +79,7 @@ struct Skin {
         int shadow_x = 2, shadow_y = 2, shadow_blur = 1, shadow_strength = 30;
     } lcd;
     // What the load went past: settings out of range, taken as their defaults.
-    std::vector<std::string> warnings;
+    std::vector<Text> warnings;
 
     // The largest scale (device pixels per skin pixel) at which the
     // window's frames fit the memory budget beside the pictures.

@@ -21,7 +21,7 @@ Status SoundOutput::startup(std::string_view driver_text, SettingsStore& store) 
     const DriverRow* row = nullptr;
     for (int i : {2, 1, 0})
         if (driver_text == kDrivers[i].text) row = &kDrivers[i];
-    if (!row) return failure("no sound output is named \"" + std::string(driver_text) + "\"");
+    if (!row) return failure(said("Sound", "no sound output is named \"%1\"").with(std::string(driver_text)));
     active_ = row->output_type != 0;
     (void)store.write_number(Setting::SoundMode, row->sound_mode);
     if (!active_) return {};

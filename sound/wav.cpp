@@ -14,7 +14,7 @@ std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[
 constexpr std::uint16_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
 
 Status check_fmt(const std::uint8_t* c, std::uint32_t len, WavFormat& f) {
-    if (len < 16) return failure("its format chunk is cut short");
+    if (len < 16) return failure(said("Sounds", "its format chunk is cut short"));
     std::uint16_t tag = le16(c);
     if (tag == kExtensible && len >= 26) tag = le16(c + 24);  // the subformat's first two bytes
     f.channels = le16(c + 2);
@@ -22,12 +22,14 @@ Status check_fmt(const std::uint8_t* c, std::uint32_t len, WavFormat& f) {
     f.bits = le16(c + 14);
     if (tag == kPcm && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32)) f.encoding = WavFormat::Encoding::Pcm;
     else if (tag == kFloat && f.bits == 32) f.encoding = WavFormat::Encoding::Float;
-    else return failure("its encoding is not PCM or float (format " + std::to_string(tag) + ", " + std::to_string(f.bits) + " bits)");
+    else return failure(said("Sounds", "its encoding is not PCM or float (format %1, %2 bits)").with(std::to_string(tag)).with(std::to_string(f.bits)));
     if (f.channels < 1 || f.channels > kMaxChannels)
-        return failure("it has " + std::to_string(f.channels) + " channels (1 or 2 can be played)");
+        return failure(said("Sounds", "it has %1 channels (1 or 2 can be played)").with(std::to_string(f.channels)));
     if (f.rate < kMinRate || f.rate > kMaxRate)
-        return failure("its rate is " + std::to_string(f.rate) + " Hz (" + std::to_string(kMinRate) + " to " +
-                       std::to_string(kMaxRate) + " Hz can be played)");
+        return failure(said("Sounds", "its rate is %1 Hz (%2 to %3 Hz can be played)")
+                           .with(std::to_string(f.rate))
+                           .with(std::to_string(kMinRate))
+                           .with(std::to_string(kMaxRate)));
     return {};
 }
 
@@ -40,7 +42,7 @@ std::uint64_t WavFormat::converted_bytes(int output_rate) const {
 
 Result<WavFormat> check_wav(const std::uint8_t* d, std::size_t n) {
     if (n < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
-        return failure("it is not a WAV file");
+        return failure(said("Sounds", "it is not a WAV file"));
     WavFormat f;
     bool have_fmt = false;
     for (std::size_t i = 12; i + 8 <= n;) {
@@ -48,23 +50,24 @@ Result<WavFormat> check_wav(const std::uint8_t* d, std::size_t n) {
         const std::uint8_t* body = d + i + 8;
         const std::size_t room = n - (i + 8);
         if (std::memcmp(d + i, "fmt ", 4) == 0) {
-            if (len > room) return failure("its format chunk runs past the end of the file");
+            if (len > room) return failure(said("Sounds", "its format chunk runs past the end of the file"));
             if (Status s = check_fmt(body, len, f); !s) return s.error();
             have_fmt = true;
         } else if (std::memcmp(d + i, "data", 4) == 0) {
-            if (!have_fmt) return failure("its samples come before their format");
+            if (!have_fmt) return failure(said("Sounds", "its samples come before their format"));
             const std::size_t bytes = len > room ? room : len;  // a data chunk cut short plays what is there
             const std::uint64_t frame_bytes = static_cast<std::uint64_t>(f.channels) * static_cast<std::uint64_t>(f.bits / 8);
             f.frames = bytes / frame_bytes;
             f.data_offset = i + 8;
             if (f.converted_bytes(48000) > kMaxDecodedBytes)
-                return failure("it is far too long for a sound effect (" + std::to_string(f.frames / static_cast<std::uint64_t>(f.rate)) + " s)");
+                return failure(said("Sounds", "it is far too long for a sound effect (%1 s)")
+                                   .with(std::to_string(f.frames / static_cast<std::uint64_t>(f.rate))));
             return f;
         }
         if (len > room) break;
         i += 8 + len + (len & 1);
     }
-    return failure(have_fmt ? "it has no samples" : "it has no format chunk");
+    return failure(have_fmt ? said("Sounds", "it has no samples") : said("Sounds", "it has no format chunk"));
 }
 
 Result<Samples> decode_wav(const std::uint8_t* data, std::size_t size) {

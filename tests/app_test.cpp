@@ -23,7 +23,9 @@
 #include <SDL.h>
 
 #include "app/gamepad_pump.h"
+#include "files/read.h"
 #include "files/xdg.h"
+#include "skin/picture.h"
 #include "host/state_file.h"
 #include "skin/compositor.h"
 #include "app/main_window.h"
@@ -257,6 +259,24 @@ TEST(Language, APlainLayersMessageIsShownTranslated) {
     EXPECT_EQ(ui::in_language(read.error()).toStdString(), file + " ist kein gespeichertes Spiel: die Datei ist abgeschnitten");
     EXPECT_EQ(ui::in_language(t), "/x/50%1.state ist kein gespeichertes Spiel: die Datei ist abgeschnitten");
     EXPECT_EQ(ui::in_language(failure("a library's own words")), "a library's own words");
+    // The lower layers too: a file that is a folder, a picture that is
+    // none, and a list of problems with the count of those left out.
+    const auto folder = files::read_regular_file(dir.path.string(), 100);
+    EXPECT_EQ(ui::in_language(failure(said("Replay", "%1 is no replay: it is %2")
+                                          .with("x")
+                                          .with(files::describe_non_regular(dir.path.string()))))
+                  .toStdString(),
+              "x ist keine Wiederholung: es ist ein Ordner");
+    ASSERT_FALSE(folder.ok());
+    EXPECT_EQ(ui::in_language(folder.error()).toStdString(), "„" + dir.path.string() + "“ ist keine gewöhnliche Datei");
+    const std::uint8_t not_bmp[30] = {'X'};
+    EXPECT_EQ(ui::in_language(skin::decode_picture("a.bmp", {not_bmp, not_bmp + 30}, skin::kNoLimit).error()),
+              "a.bmp: Keine BMP-Datei");
+    Report problems;
+    for (int i = 0; i < 3; ++i) problems.add(said("Gamepad", "line %1: %2 is no gamepad input").with(std::to_string(i + 1)).with("x"));
+    EXPECT_EQ(ui::in_language(problems.summary_text(2)),
+              "Zeile 1: x ist kein Eingang eines Gamepads\nZeile 2: x ist kein Eingang eines Gamepads\n... und 1 weitere");
+    EXPECT_EQ(problems.summary(2), "line 1: x is no gamepad input\nline 2: x is no gamepad input\n... and 1 more");
 }
 
 // The language chosen in the menu is kept, and the menus, the signs and

@@ -133,7 +133,7 @@ TEST(QtStoreFile, FailedWriteIsReportedNotHidden) {
     std::ofstream(dir.path / "Zandrel") << "in the way";
     QtStore store((dir.path / "Zandrel" / "Brasquel50.ini").string());
     std::vector<std::string> told;
-    store.set_failure_handler([&](const std::string& m) { told.push_back(m); });
+    store.set_failure_handler([&](const Error& e) { told.push_back(e.message); });
     EXPECT_FALSE(store.write_number("HiScore1", 10));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_NE(told[0].find("cannot be written"), std::string::npos) << told[0];
@@ -216,7 +216,7 @@ TEST(QtStoreFile, HostileSettingsFiles) {
         const std::string bytes = fs::is_regular_file(file) ? slurp(file) : "";
         QtStore store(file.string());
         std::vector<std::string> told;
-        store.set_failure_handler([&](const std::string& m) { told.push_back(m); });
+        store.set_failure_handler([&](const Error& e) { told.push_back(e.message); });
         const bool wrote = store.write_number("Key1", 2).ok();
         EXPECT_EQ(store.read_number("Key1", 0), 2) << c.name;  // the run goes on with it
         switch (c.then) {
@@ -274,7 +274,7 @@ TEST(QtStoreFile, ALockHeldByAnotherProgramIsWaitedForASecondAtMost) {
     ASSERT_TRUE(other.tryLock(0));  // as another running copy of the program holds it
     QtStore store(file.string());
     std::vector<std::string> told;
-    store.set_failure_handler([&](const std::string& m) { told.push_back(m); });
+    store.set_failure_handler([&](const Error& e) { told.push_back(e.message); });
     EXPECT_FALSE(store.write_number("Key1", 5));
     EXPECT_FALSE(store.write_number("Key2", 6));
     ASSERT_EQ(told.size(), 2u);
