@@ -124,6 +124,12 @@ void TForm1::pm_11_splashscreenClick(bool on) { store_.write_flag(Setting::Splas
 void TForm1::pm_14_exitClick() { QCoreApplication::exit(0); }
 
 void TForm1::open_file(const QString& name) {
+    // The language spoken has its own copy with the program's files.
+    const QDir data(QString::fromStdString(files_.data_dir));
+    const QString code = QString::fromStdString(ui::spoken_language());
+    const QString own = data.absoluteFilePath(QString::fromUtf8(files::kLanguagesFolder.data(), files::kLanguagesFolder.size()) +
+                                              "/" + code + "/" + name);
+    if (code != "en" && QFileInfo::exists(own)) return open_path(own);
     // By name, from the current directory; else with the program's files.
     QString path = QFileInfo(name).absoluteFilePath();
     if (!QFileInfo::exists(path)) path = QDir(QString::fromStdString(files_.data_dir)).absoluteFilePath(name);

@@ -12,7 +12,8 @@ install(TARGETS ignivar-clips LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/igniva
 # developer edited the build tree's copy.
 install(FILES ${IGNIVAR_BIN_DIR}/Config.ini.generated DESTINATION ${IGNIVAR_INSTALL_DATADIR} RENAME Config.ini)
 install(FILES ${IGNIVAR_BIN_DIR}/Readme.txt ${IGNIVAR_BIN_DIR}/Whatsnew.txt DESTINATION ${IGNIVAR_INSTALL_DATADIR})
-install(DIRECTORY ${IGNIVAR_BIN_DIR}/Graphics ${IGNIVAR_BIN_DIR}/Sound DESTINATION ${IGNIVAR_INSTALL_DATADIR})
+install(DIRECTORY ${IGNIVAR_BIN_DIR}/Graphics ${IGNIVAR_BIN_DIR}/Sound ${IGNIVAR_BIN_DIR}/Languages
+        DESTINATION ${IGNIVAR_INSTALL_DATADIR})
 install(DIRECTORY ${IGNIVAR_BIN_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 install(FILES data/ignivar.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -23,6 +24,8 @@ install(FILES ${CMAKE_BINARY_DIR}/data/org.example.ignivar.metainfo.xml DESTINAT
 # Manual pages and the changelog, compressed as Debian wants them.
 find_program(GZIP gzip REQUIRED)
 set(compressed)
+# The program's manual page in the other languages, each in its language's folder.
+set(man_languages de es fr ja)
 foreach(doc man/ignivar.6 man/ignivar-sim.1 man/ignivar-face.1 changelog)
   get_filename_component(name ${doc} NAME)
   configure_file(data/${doc} ${CMAKE_BINARY_DIR}/data/${name} @ONLY)
@@ -30,6 +33,13 @@ foreach(doc man/ignivar.6 man/ignivar-sim.1 man/ignivar-face.1 changelog)
                      COMMAND ${GZIP} -9nf -k ${CMAKE_BINARY_DIR}/data/${name}
                      DEPENDS ${CMAKE_BINARY_DIR}/data/${name} VERBATIM)
   list(APPEND compressed ${CMAKE_BINARY_DIR}/data/${name}.gz)
+endforeach()
+foreach(lang ${man_languages})
+  set(page ${CMAKE_BINARY_DIR}/data/${lang}/ignivar.6)
+  configure_file(data/man/${lang}/ignivar.6 ${page} @ONLY)
+  add_custom_command(OUTPUT ${page}.gz COMMAND ${GZIP} -9nf -k ${page} DEPENDS ${page} VERBATIM)
+  list(APPEND compressed ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${lang}/man6)
 endforeach()
 add_custom_target(docs ALL DEPENDS ${compressed})
 install(FILES ${CMAKE_BINARY_DIR}/data/ignivar.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -15,6 +15,8 @@ inline constexpr std::string_view kSoundFolder = "Sound";
 inline constexpr std::string_view kIconFile = "icons/hicolor/256x256/apps/ignivar.png";
 inline constexpr std::string_view kReadmeFile = "Readme.txt";
 inline constexpr std::string_view kWhatsnewFile = "Whatsnew.txt";
+// The texts above in another language: "Languages/de/Readme.txt".
+inline constexpr std::string_view kLanguagesFolder = "Languages";
 
 // The player's own, in the folder of the settings file.
 inline constexpr std::string_view kGamepadFile = "Gamepad.txt";

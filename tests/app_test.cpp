@@ -533,6 +533,13 @@ TEST(MainWindow, PopupMenuItems) {
     EXPECT_TRUE(catcher.opened[0].endsWith("/Readme.txt"));
     EXPECT_TRUE(catcher.opened[1].endsWith("/Whatsnew.txt"));
     EXPECT_TRUE(catcher.opened[2].endsWith("/Config.ini"));
+    {
+        // In another language, its own copy.
+        ui::Translation japanese("ja");
+        win.w->popup().item("pm_2_readme")->trigger();
+        ASSERT_EQ(catcher.opened.size(), 4);
+        EXPECT_TRUE(catcher.opened[3].endsWith("/Languages/ja/Readme.txt")) << catcher.opened[3].toStdString();
+    }
 
     win.store.write_text("HiScore1", "560");
     win.host.unit().load_high_scores();

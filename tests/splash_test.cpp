@@ -112,7 +112,7 @@ TEST(Splash, EveryLanguageFitsTheWindow) {
         EXPECT_EQ(play == english_play, l.code == "en") << l.code;
         if (l.code == "de") {
             EXPECT_EQ(s.form->findChild<QLabel*>("la_release_date")->text(),
-                      "Von The Ignivar developers, erschienen am 8. Dezember 2026");
+                      "Von The Ignivar developers, erschienen am 11. Dezember 2026");
             s.form->cb_sound()->setCurrentText("(kein Ton)");
             QTest::mouseClick(s.form->btn_play(), Qt::LeftButton);
             EXPECT_EQ(s.calls.front(), "sound (no sound)") << "the library knows the output by its own name";

@@ -40,6 +40,31 @@ class Translations(unittest.TestCase):
                 with self.subTest(name):
                     self.assertEqual(problems, [])
 
+    def test_the_readme_and_whats_new_are_in_every_language_and_up_to_date(self):
+        english = os.path.join(ROOT, "tools", "assets")
+        def read(path):
+            with open(path, encoding="utf-8") as f:
+                return f.read()
+        versions = lambda path: re.findall(r"^\d+\.\d+\.\d+$", read(path), re.M)
+        for lang in ["de", "es", "fr", "ja"]:
+            for name in ["Readme.txt", "Whatsnew.txt"]:
+                path = os.path.join(ROOT, "i18n", "texts", lang, name)
+                with self.subTest(lang=lang, name=name):
+                    self.assertTrue(os.path.isfile(path))
+                    # Every release the English lists, newest first.
+                    self.assertEqual(versions(path), versions(os.path.join(english, name)))
+                    self.assertGreater(len(read(path)), 1000)
+
+    def test_the_manual_page_is_in_every_language_with_every_key_and_section(self):
+        def shape(path):
+            with open(path, encoding="utf-8") as f:
+                lines = f.read().splitlines()
+            return [l.split()[0] for l in lines if l.startswith((".SH", ".TP", ".PP"))]
+        english = shape(os.path.join(ROOT, "data", "man", "ignivar.6"))
+        for lang in ["de", "es", "fr", "ja"]:
+            with self.subTest(lang=lang):
+                self.assertEqual(shape(os.path.join(ROOT, "data", "man", lang, "ignivar.6")), english)
+
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])
