@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -35,7 +36,8 @@ enum Column { Rank, Score, Played, Length, Proof, kColumns };
 
 QString played_text(const std::string& date) {
     const QDateTime t = QDateTime::fromString(QString::fromStdString(date), Qt::ISODate);
-    return t.isValid() ? t.toLocalTime().toString("yyyy-MM-dd hh:mm") : ui::tr_text("Replays", "unknown");
+    // In the language's own short form.
+    return t.isValid() ? QLocale().toString(t.toLocalTime(), QLocale::ShortFormat) : ui::tr_text("Replays", "unknown");
 }
 
 QString length_text(Millis ms) {
@@ -44,9 +46,9 @@ QString length_text(Millis ms) {
 }
 
 QString proof_text(const host::KeptReplay& r) {
-    if (!r.readable) return ui::tr_text("Replays", "not a replay: %1").arg(QString::fromStdString(r.problem));
+    if (!r.readable) return ui::tr_text("Replays", "not a replay: %1").arg(ui::in_language(r.problem));
     if (!r.ended) return ui::tr_text("Replays", "unfinished");
-    if (!r.verified) return ui::tr_text("Replays", "not proved: %1").arg(QString::fromStdString(r.problem));
+    if (!r.verified) return ui::tr_text("Replays", "not proved: %1").arg(ui::in_language(r.problem));
     if (r.continued) return ui::tr_text("Replays", "continued from a saved game: it proves no score");
     return r.rewound ? ui::tr_text("Replays", "proved by its replay (rewound while played)") : ui::tr_text("Replays", "proved by its replay");
 }

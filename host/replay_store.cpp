@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
 
@@ -34,18 +35,71 @@ std::string stamp_text(const files::Stamp& s) {
 }
 
 // A line: the file's name, its stamp, then what it is (tab-separated).
-std::string verdict_line(const std::string& name, const Verdict& v) {
-    const KeptReplay& k = v.replay;
-    std::ostringstream out;
-    out << name << '\t' << stamp_text(v.stamp) << '\t' << k.readable << k.ended << k.rewound << k.continued << k.verified
-        << '\t' << k.game << '\t' << k.score << '\t' << k.length << '\t' << k.date << '\t' << k.problem << '\n';
-    return out.str();
-}
-
 template <typename T>
 bool parse(std::string_view text, T& out) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
     return ec == std::errc() && end == text.data() + text.size();
+}
+
+// A text as one field, so that a window shows a kept reason in the language
+// spoken: each part as its length, ':' and its bytes; the context, the
+// English, then the number of arguments and each of them.
+void put_text(std::string& out, const Text& t) {
+    const auto part = [&out](std::string_view s) { out.append(std::to_string(s.size())).append(1, ':').append(s); };
+    part(t.context ? t.context : "");
+    part(t.english);
+    out.append(std::to_string(t.args.size())).append(1, ':');
+    for (const Text& a : t.args) put_text(out, a);
+}
+
+// The context's name where it lasts as long as the program (a text holds
+// only a pointer to it).
+const char* lasting(std::string_view context) {
+    static std::mutex guard;
+    static std::set<std::string, std::less<>> names;
+    const std::lock_guard lock(guard);
+    return names.emplace(context).first->c_str();
+}
+
+bool take_number(std::string_view& in, std::size_t& n) {
+    const auto colon = in.find(':');
+    if (colon == std::string_view::npos || !parse(in.substr(0, colon), n)) return false;
+    in.remove_prefix(colon + 1);
+    return true;
+}
+
+std::optional<Text> take_text(std::string_view& in, int depth = 0) {
+    const auto part = [&in](std::string_view& s) {
+        std::size_t n = 0;
+        if (!take_number(in, n) || n > in.size()) return false;
+        s = in.substr(0, n);
+        in.remove_prefix(n);
+        return true;
+    };
+    std::string_view context, english;
+    std::size_t args = 0;
+    if (depth > 8 || !part(context) || !part(english) || !take_number(in, args) || args > 9) return std::nullopt;
+    Text t{context.empty() ? nullptr : lasting(context), std::string(english), {}};
+    for (std::size_t i = 0; i < args; ++i) {
+        auto a = take_text(in, depth + 1);
+        if (!a) return std::nullopt;
+        t.args.push_back(std::move(*a));
+    }
+    return t;
+}
+
+std::string stored(const Text& t) {
+    std::string out;
+    put_text(out, t);
+    return out;
+}
+
+std::string verdict_line(const std::string& name, const Verdict& v) {
+    const KeptReplay& k = v.replay;
+    std::ostringstream out;
+    out << name << '\t' << stamp_text(v.stamp) << '\t' << k.readable << k.ended << k.rewound << k.continued << k.verified
+        << '\t' << k.game << '\t' << k.score << '\t' << k.length << '\t' << k.date << '\t' << stored(k.problem) << '\n';
+    return out.str();
 }
 
 std::optional<std::pair<std::string, Verdict>> parse_verdict(std::string_view line) {
@@ -67,7 +121,12 @@ std::optional<std::pair<std::string, Verdict>> parse_verdict(std::string_view li
     k.game = f[3][0];
     if (!parse(f[4], k.score) || !parse(f[5], k.length)) return std::nullopt;
     k.date = std::string(f[6]);
-    k.problem = std::string(f[7]);
+    // A reason that does not read as a text (an older list's English) is
+    // found again from the file.
+    std::string_view problem = f[7];
+    auto reason = take_text(problem);
+    if (!reason || !problem.empty()) return std::nullopt;
+    k.problem = std::move(*reason);
     return std::pair{std::string(f[0]), v};
 }
 
@@ -90,7 +149,7 @@ KeptReplay examine(const std::string& file) {
     k.file = file;
     auto r = read_replay_file(file);
     if (!r) {
-        k.problem = r.message();
+        k.problem = r.error().words();
         return k;
     }
     k.readable = true;
@@ -103,7 +162,7 @@ KeptReplay examine(const std::string& file) {
     k.continued = r->continued;
     const Status v = verify(*r);
     k.verified = v.ok();
-    if (!v) k.problem = v.message();
+    if (!v) k.problem = v.error().words();
     return k;
 }
 
@@ -154,7 +213,7 @@ std::vector<KeptReplay> list_replays(const std::string& folder) {
             k = examine(file);
             changed = true;
         }
-        if (stamp && plain_name(name) && plain_name(k.date) && plain_name(k.problem))
+        if (stamp && plain_name(name) && plain_name(k.date) && plain_name(stored(k.problem)))
             verdicts += verdict_line(name, {*stamp, k});
         out.push_back(std::move(k));
     }

@@ -31,7 +31,7 @@ struct KeptReplay {
     bool continued = false;  // it starts at a saved moment, not at the game's beginning
     bool readable = false;  // a replay at all (a file that is not is never removed)
     bool verified = false;  // run again, it reaches its score
-    std::string problem;    // why it does not, or why it cannot be read
+    Text problem;           // why it does not, or why it cannot be read
 };
 
 // Reads a replay file (a regular file of bounded size); the message names it.

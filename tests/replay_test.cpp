@@ -1,6 +1,8 @@
 // Whole games replayed from a script, and the driver's contract for bad lines.
 #include <gtest/gtest.h>
 
+#include "files/cache.h"
+
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -188,6 +190,25 @@ TEST(Replays, AFileIsVerifiedOnceAndAgainWhenItChanges) {
     for (const auto& k : host::list_replays(folder))
         EXPECT_FALSE(k.verified) << k.file;
     EXPECT_TRUE(host::high_scores(host::list_replays(folder), 'B').empty());
+    // Why a file is no replay is kept as words to translate: a verdict for
+    // the very file is taken with its context and arguments.
+    const std::string junk = dir.write("kept/junk.replay", "not a replay");
+    const auto st = files::stamp(junk);
+    ASSERT_TRUE(st.has_value());
+    std::ofstream(verdicts, std::ios::app)
+        << "junk.replay\t" << st->device << ' ' << st->inode << ' ' << st->size << ' ' << st->modified_ns << ' '
+        << st->changed_ns << "\t00000\tA\t0\t0\t\t6:Replay19:%1 is no replay: %22:0:1:x0:5:Files8:a folder0:\n";
+    bool seen = false;
+    for (const auto& k : host::list_replays(folder)) {
+        if (k.file != junk) continue;
+        seen = true;
+        ASSERT_NE(k.problem.context, nullptr);
+        EXPECT_STREQ(k.problem.context, "Replay");
+        ASSERT_EQ(k.problem.args.size(), 2u);
+        EXPECT_STREQ(k.problem.args[1].context, "Files");
+        EXPECT_EQ(k.problem.in_english(), "x is no replay: a folder");
+    }
+    EXPECT_TRUE(seen);
 }
 
 // Two equal games kept in the same second keep two files; files that are
