@@ -114,7 +114,7 @@ windows::TManualForm& Program::manual() {
     if (!manual_) {
         manual_ = std::make_unique<windows::TManualForm>(
             files_.config, files_.data_dir,
-            [](const std::string& message) { ui::tell(nullptr, ui::Tone::Critical, QString::fromStdString(message)); },
+            [](const Error& error) { ui::tell(nullptr, ui::Tone::Critical, ui::in_language(error)); },
             files_.own_dir());
         make_own(*manual_, main_window_);
     }

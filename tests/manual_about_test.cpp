@@ -20,7 +20,7 @@ const std::string kDir = IGNIVAR_ASSET_DIR;
 
 struct Viewer {
     explicit Viewer(const std::string& config = kDir + "/Config.ini", const std::string& dir = kDir)
-        : form(config, dir, [this](const std::string& m) { reports.push_back(m); }) {
+        : form(config, dir, [this](const Error& e) { reports.push_back(e.message); }) {
         form.show();
     }
     std::vector<std::string> reports;

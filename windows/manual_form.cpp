@@ -19,7 +19,7 @@ QImage to_image(const skin::Picture& p) {
 }  // namespace
 
 TManualForm::TManualForm(const std::string& config_path, const std::string& program_dir,
-                         const std::function<void(const std::string&)>& report, const std::string& own_dir,
+                         const std::function<void(const Error&)>& report, const std::string& own_dir,
                          QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), program_dir_(program_dir) {
     setObjectName("TManualForm");
@@ -60,7 +60,7 @@ void TManualForm::load_pages() {
         if (const auto& pic = manual_.pages[n].picture; pic && !pic->empty()) pages_[n] = to_image(*pic);
         manual_.pages[n].picture.reset();
     }
-    if (!loaded && report_) report_(loaded.message());
+    if (!loaded && report_) report_(loaded.error());
 }
 
 ClickLabel* TManualForm::button(const char* name, const char* file, QRect place) {

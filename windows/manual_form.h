@@ -26,7 +26,7 @@ public:
     // the viewer is first shown, and `report` then shows the message when a
     // page cannot be decoded.
     TManualForm(const std::string& config_path, const std::string& program_dir,
-                const std::function<void(const std::string& message)>& report, const std::string& own_dir = {},
+                const std::function<void(const Error& error)>& report, const std::string& own_dir = {},
                 QWidget* parent = nullptr);
 
     int current_page() const { return page_; }
@@ -64,7 +64,7 @@ private:
     void let_go();
 
     skin::Manual manual_;
-    std::function<void(const std::string&)> report_;
+    std::function<void(const Error&)> report_;
     bool pages_loaded_ = false;
     std::array<QImage, skin::kManualPages> pages_;  // im_page_01 .. im_page_12
     QImage im_page_top_;
