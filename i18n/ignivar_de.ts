@@ -564,6 +564,38 @@
         <source>- ACCEPT -</source>
         <translation>- OK -</translation>
     </message>
+    <message>
+        <source>&lt;UP ARROW&gt;</source>
+        <translation>&lt;PFEIL HOCH&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;DOWN ARROW&gt;</source>
+        <translation>&lt;PFEIL RUNTER&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;LEFT ARROW&gt;</source>
+        <translation>&lt;PFEIL LINKS&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;RIGHT ARROW&gt;</source>
+        <translation>&lt;PFEIL RECHTS&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ALT&gt;</source>
+        <translation>&lt;ALT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;CTRL&gt;</source>
+        <translation>&lt;STRG&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SHIFT&gt;</source>
+        <translation>&lt;UMSCHALT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SPACEBAR&gt;</source>
+        <translation>&lt;LEERTASTE&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

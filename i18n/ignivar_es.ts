@@ -564,6 +564,38 @@
         <source>- ACCEPT -</source>
         <translation>- ACEPTAR -</translation>
     </message>
+    <message>
+        <source>&lt;UP ARROW&gt;</source>
+        <translation>&lt;ARRIBA&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;DOWN ARROW&gt;</source>
+        <translation>&lt;ABAJO&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;LEFT ARROW&gt;</source>
+        <translation>&lt;IZQUIERDA&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;RIGHT ARROW&gt;</source>
+        <translation>&lt;DERECHA&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ALT&gt;</source>
+        <translation>&lt;ALT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;CTRL&gt;</source>
+        <translation>&lt;CTRL&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SHIFT&gt;</source>
+        <translation>&lt;MAYÚS&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SPACEBAR&gt;</source>
+        <translation>&lt;ESPACIO&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

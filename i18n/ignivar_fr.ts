@@ -56,7 +56,7 @@
     <name>Clips</name>
     <message>
         <source>the clip exporter %1 could not be loaded: %2</source>
-        <translation>l'exportateur de clips %1 n'a pas pu être chargé : %2</translation>
+        <translation>l&apos;exportateur de clips %1 n&apos;a pas pu être chargé : %2</translation>
     </message>
     <message>
         <source>it was cancelled</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>at zoom %1 the clip&apos;s frames would need more memory than a skin may take</source>
-        <translation>au zoom %1, les images du clip demanderaient plus de mémoire qu'un habillage ne peut en prendre</translation>
+        <translation>au zoom %1, les images du clip demanderaient plus de mémoire qu&apos;un habillage ne peut en prendre</translation>
     </message>
     <message>
         <source>cancelled</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>the frame rate is 1 to 60 frames a second</source>
-        <translation>la fréquence d'images va de 1 à 60 images par seconde</translation>
+        <translation>la fréquence d&apos;images va de 1 à 60 images par seconde</translation>
     </message>
     <message>
         <source>the clip&apos;s filters</source>
@@ -96,19 +96,19 @@
     </message>
     <message>
         <source>%1 is the replay itself, so no clip is written over it</source>
-        <translation>%1 est le replay lui-même, donc aucun clip n'est écrit par-dessus</translation>
+        <translation>%1 est le replay lui-même, donc aucun clip n&apos;est écrit par-dessus</translation>
     </message>
     <message>
         <source>%1 is there already and is no clip, so it is not written over</source>
-        <translation>%1 existe déjà et n'est pas un clip, donc il n'est pas écrasé</translation>
+        <translation>%1 existe déjà et n&apos;est pas un clip, donc il n&apos;est pas écrasé</translation>
     </message>
     <message>
         <source>%1 is %2, so no clip is written there</source>
-        <translation>%1 est %2, donc aucun clip n'y est écrit</translation>
+        <translation>%1 est %2, donc aucun clip n&apos;y est écrit</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation>impossible d'écrire %1</translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>no palette for the GIF</source>
@@ -120,19 +120,19 @@
     </message>
     <message>
         <source>this FFmpeg has no %1 encoder</source>
-        <translation>ce FFmpeg n'a pas d'encodeur %1</translation>
+        <translation>ce FFmpeg n&apos;a pas d&apos;encodeur %1</translation>
     </message>
     <message>
         <source>there is not enough memory for the %1 encoder</source>
-        <translation>il n'y a pas assez de mémoire pour l'encodeur %1</translation>
+        <translation>il n&apos;y a pas assez de mémoire pour l&apos;encodeur %1</translation>
     </message>
     <message>
         <source>cannot start the %1 encoder</source>
-        <translation>impossible de démarrer l'encodeur %1</translation>
+        <translation>impossible de démarrer l&apos;encodeur %1</translation>
     </message>
     <message>
         <source>cannot encode the clip</source>
-        <translation>impossible d'encoder le clip</translation>
+        <translation>impossible d&apos;encoder le clip</translation>
     </message>
     <message>
         <source>out of memory for sound</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -425,11 +425,11 @@
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
-        <translation>Impossible d'ouvrir le fichier « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
-        <translation>« %1 » n'est pas un fichier ordinaire</translation>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is in the way of a folder</source>
-        <translation>%1 prend la place d'un dossier</translation>
+        <translation>%1 prend la place d&apos;un dossier</translation>
     </message>
     <message>
         <source>cannot make the folder %1: %2</source>
@@ -449,11 +449,11 @@
     </message>
     <message>
         <source>%1 is %2, so it is not written</source>
-        <translation>%1 est %2, donc il n'est pas écrit</translation>
+        <translation>%1 est %2, donc il n&apos;est pas écrit</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation>impossible d'écrire dans %1 : %2</translation>
+        <translation>impossible d&apos;écrire dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -468,15 +468,15 @@
     </message>
     <message>
         <source>line %1: %2 is no gamepad input</source>
-        <translation>ligne %1 : %2 n'est pas une entrée de manette</translation>
+        <translation>ligne %1 : %2 n&apos;est pas une entrée de manette</translation>
     </message>
     <message>
         <source>line %1: %2 is no button of the unit</source>
-        <translation>ligne %1 : %2 n'est pas un bouton de l'appareil</translation>
+        <translation>ligne %1 : %2 n&apos;est pas un bouton de l&apos;appareil</translation>
     </message>
     <message>
         <source>%1 is %2, so the default mapping is used</source>
-        <translation>%1 est %2, donc l'affectation par défaut est utilisée</translation>
+        <translation>%1 est %2, donc l&apos;affectation par défaut est utilisée</translation>
     </message>
 </context>
 <context>
@@ -564,6 +564,38 @@
         <source>- ACCEPT -</source>
         <translation>- VALIDER -</translation>
     </message>
+    <message>
+        <source>&lt;UP ARROW&gt;</source>
+        <translation>&lt;HAUT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;DOWN ARROW&gt;</source>
+        <translation>&lt;BAS&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;LEFT ARROW&gt;</source>
+        <translation>&lt;GAUCHE&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;RIGHT ARROW&gt;</source>
+        <translation>&lt;DROITE&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ALT&gt;</source>
+        <translation>&lt;ALT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;CTRL&gt;</source>
+        <translation>&lt;CTRL&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SHIFT&gt;</source>
+        <translation>&lt;MAJ&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SPACEBAR&gt;</source>
+        <translation>&lt;ESPACE&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -585,7 +617,7 @@
     </message>
     <message>
         <source>There is not enough memory to load the manual&apos;s pages</source>
-        <translation>Il n'y a pas assez de mémoire pour charger les pages du manuel</translation>
+        <translation>Il n&apos;y a pas assez de mémoire pour charger les pages du manuel</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1048,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>the picture could not be made</source>
-        <translation>l'image n'a pas pu être créée</translation>
+        <translation>l&apos;image n&apos;a pas pu être créée</translation>
     </message>
     <message>
         <source>... and %1 more</source>
@@ -1027,19 +1059,19 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     <name>Pictures</name>
     <message>
         <source>BMP image data is truncated</source>
-        <translation>Les données d'image du BMP sont tronquées</translation>
+        <translation>Les données d&apos;image du BMP sont tronquées</translation>
     </message>
     <message>
         <source>Not a BMP file</source>
-        <translation>Ce n'est pas un fichier BMP</translation>
+        <translation>Ce n&apos;est pas un fichier BMP</translation>
     </message>
     <message>
         <source>BMP header is truncated or invalid</source>
-        <translation>L'en-tête du BMP est tronqué ou invalide</translation>
+        <translation>L&apos;en-tête du BMP est tronqué ou invalide</translation>
     </message>
     <message>
         <source>BMP picture has no pixels</source>
-        <translation>L'image BMP n'a aucun pixel</translation>
+        <translation>L&apos;image BMP n&apos;a aucun pixel</translation>
     </message>
     <message>
         <source>Unsupported BMP compression (%1)</source>
@@ -1067,35 +1099,35 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>BMP header promises more data than the file holds</source>
-        <translation>L'en-tête du BMP promet plus de données que le fichier n'en contient</translation>
+        <translation>L&apos;en-tête du BMP promet plus de données que le fichier n&apos;en contient</translation>
     </message>
     <message>
         <source>BMP image data is missing</source>
-        <translation>Les données d'image du BMP manquent</translation>
+        <translation>Les données d&apos;image du BMP manquent</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation>Extension de fichier d'image inconnue (.%1)</translation>
+        <translation>Extension de fichier d&apos;image inconnue (.%1)</translation>
     </message>
     <message>
         <source>%1 picture is too large (%2 x %3 pixels; at most %4 a side)</source>
-        <translation>L'image %1 est trop grande (%2 x %3 pixels ; au plus %4 par côté)</translation>
+        <translation>L&apos;image %1 est trop grande (%2 x %3 pixels ; au plus %4 par côté)</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation>%1 : impossible d'écrire</translation>
+        <translation>%1 : impossible d&apos;écrire</translation>
     </message>
     <message>
         <source>it would need more memory than is left for pictures</source>
-        <translation>il faudrait plus de mémoire qu'il n'en reste pour les images</translation>
+        <translation>il faudrait plus de mémoire qu&apos;il n&apos;en reste pour les images</translation>
     </message>
     <message>
         <source>%1: the pictures would need more than %2 MiB of memory, so loading stops here</source>
-        <translation>%1 : les images demanderaient plus de %2 Mio de mémoire, le chargement s'arrête donc ici</translation>
+        <translation>%1 : les images demanderaient plus de %2 Mio de mémoire, le chargement s&apos;arrête donc ici</translation>
     </message>
     <message>
         <source>%1: there is not enough memory to load this picture</source>
-        <translation>%1 : il n'y a pas assez de mémoire pour charger cette image</translation>
+        <translation>%1 : il n&apos;y a pas assez de mémoire pour charger cette image</translation>
     </message>
     <message>
         <source>PNG chunk &quot;%1&quot; runs past the end of the file</source>
@@ -1103,15 +1135,15 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>PNG header promises more data than the file holds</source>
-        <translation>L'en-tête du PNG promet plus de données que le fichier n'en contient</translation>
+        <translation>L&apos;en-tête du PNG promet plus de données que le fichier n&apos;en contient</translation>
     </message>
     <message>
         <source>JPEG header promises more pixels than the file holds</source>
-        <translation>L'en-tête du JPEG promet plus de pixels que le fichier n'en contient</translation>
+        <translation>L&apos;en-tête du JPEG promet plus de pixels que le fichier n&apos;en contient</translation>
     </message>
     <message>
         <source>%1: cannot be written as PNG</source>
-        <translation>%1 : impossible d'écrire en PNG</translation>
+        <translation>%1 : impossible d&apos;écrire en PNG</translation>
     </message>
     <message>
         <source>%1 file is too large</source>
@@ -1123,7 +1155,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>%1: this build writes no pictures</source>
-        <translation>%1 : cette version du programme n'écrit pas d'images</translation>
+        <translation>%1 : cette version du programme n&apos;écrit pas d&apos;images</translation>
     </message>
 </context>
 <context>
@@ -1445,7 +1477,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>the file is not a valid settings file</source>
-        <translation>le fichier n'est pas un fichier de réglages valide</translation>
+        <translation>le fichier n&apos;est pas un fichier de réglages valide</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -1457,11 +1489,11 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>The settings folder&apos;s name is not valid UTF-8 (%1), so settings cannot be kept and will be lost when the program ends</source>
-        <translation>Le nom du dossier des réglages n'est pas en UTF-8 valide (%1), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
+        <translation>Le nom du dossier des réglages n&apos;est pas en UTF-8 valide (%1), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
     </message>
     <message>
         <source>%1 is not a regular file (%2), so settings cannot be kept and will be lost when the program ends</source>
-        <translation>%1 n'est pas un fichier ordinaire (%2), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (%2), donc les réglages ne peuvent pas être conservés et seront perdus à la fermeture du programme</translation>
     </message>
     <message>
         <source>a folder, device or pipe</source>
@@ -1469,7 +1501,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>%1: %2; what cannot be read takes its default, and a copy of the file is kept as %3 before it is written</source>
-        <translation>%1 : %2 ; ce qui ne peut pas être lu prend sa valeur par défaut, et une copie du fichier est gardée sous %3 avant qu'il soit écrit</translation>
+        <translation>%1 : %2 ; ce qui ne peut pas être lu prend sa valeur par défaut, et une copie du fichier est gardée sous %3 avant qu&apos;il soit écrit</translation>
     </message>
     <message>
         <source>cannot read %1</source>
@@ -1485,7 +1517,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>cannot save a copy of the unreadable %1 before writing it</source>
-        <translation>impossible de garder une copie du fichier illisible %1 avant de l'écrire</translation>
+        <translation>impossible de garder une copie du fichier illisible %1 avant de l&apos;écrire</translation>
     </message>
     <message>
         <source>%1 is locked by another program (process %2), so settings cannot be written; they are kept for this run only</source>
@@ -1516,19 +1548,19 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n'est pas un nombre entier valide</translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>%1: the LCD&apos;s glass %2 is missing, so unlit segments are drawn over the face as it is</source>
-        <translation>%1 : le verre de l'écran LCD, %2, manque, donc les segments éteints sont dessinés sur la façade telle quelle</translation>
+        <translation>%1 : le verre de l&apos;écran LCD, %2, manque, donc les segments éteints sont dessinés sur la façade telle quelle</translation>
     </message>
     <message>
         <source>%1: the LCD&apos;s high-contrast face %2 is missing, so the high-contrast look shows the face as it is</source>
-        <translation>%1 : la façade à fort contraste de l'écran LCD, %2, manque, donc l'aspect à fort contraste montre la façade telle quelle</translation>
+        <translation>%1 : la façade à fort contraste de l&apos;écran LCD, %2, manque, donc l&apos;aspect à fort contraste montre la façade telle quelle</translation>
     </message>
     <message>
         <source>%1: [LCD] %2=%3 is not a whole number from %4 to %5, so %6 is used</source>
-        <translation>%1 : [LCD] %2=%3 n'est pas un nombre entier de %4 à %5, donc %6 est utilisé</translation>
+        <translation>%1 : [LCD] %2=%3 n&apos;est pas un nombre entier de %4 à %5, donc %6 est utilisé</translation>
     </message>
 </context>
 <context>
@@ -1539,7 +1571,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>no sound output is named &quot;%1&quot;</source>
-        <translation>aucune sortie son ne s'appelle « %1 »</translation>
+        <translation>aucune sortie son ne s&apos;appelle « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1550,7 +1582,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>its encoding is not PCM or float (format %1, %2 bits)</source>
-        <translation>son encodage n'est ni PCM ni flottant (format %1, %2 bits)</translation>
+        <translation>son encodage n&apos;est ni PCM ni flottant (format %1, %2 bits)</translation>
     </message>
     <message>
         <source>it has %1 channels (1 or 2 can be played)</source>
@@ -1562,7 +1594,7 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>it is not a WAV file</source>
-        <translation>ce n'est pas un fichier WAV</translation>
+        <translation>ce n&apos;est pas un fichier WAV</translation>
     </message>
     <message>
         <source>its format chunk runs past the end of the file</source>
@@ -1578,11 +1610,11 @@ L&apos;habillage fourni est utilisé à la place.</translation>
     </message>
     <message>
         <source>it has no samples</source>
-        <translation>il n'a aucun échantillon</translation>
+        <translation>il n&apos;a aucun échantillon</translation>
     </message>
     <message>
         <source>it has no format chunk</source>
-        <translation>il n'a pas de bloc de format</translation>
+        <translation>il n&apos;a pas de bloc de format</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,38 @@
         <source>- ACCEPT -</source>
         <translation>- 決定 -</translation>
     </message>
+    <message>
+        <source>&lt;UP ARROW&gt;</source>
+        <translation>&lt;上矢印&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;DOWN ARROW&gt;</source>
+        <translation>&lt;下矢印&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;LEFT ARROW&gt;</source>
+        <translation>&lt;左矢印&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;RIGHT ARROW&gt;</source>
+        <translation>&lt;右矢印&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ALT&gt;</source>
+        <translation>&lt;ALT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;CTRL&gt;</source>
+        <translation>&lt;CTRL&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SHIFT&gt;</source>
+        <translation>&lt;SHIFT&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;SPACEBAR&gt;</source>
+        <translation>&lt;スペース&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -7,12 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/text.h"
+
 namespace ignivar::input {
 
 struct KeyEntry {
     std::string_view name;  // as shown in hints: "'1'", "'left arrow' key"
     std::uint16_t code;     // virtual-key code carried by key events
-    std::string_view item;  // as listed in the key settings dialog: "1", "<LEFT ARROW>"
+    std::string_view item;  // as listed in the key settings dialog: "1", "<LEFT ARROW>" (the named keys translated)
 };
 
 inline constexpr int kKeyCount = 44;
@@ -64,14 +66,14 @@ inline constexpr std::array<KeyEntry, kKeyCount> kKeyTable = {{
     {"'X'",                0x58,        "X"},             // 34
     {"'Y'",                0x59,        "Y"},             // 35
     {"'Z'",                0x5A,        "Z"},             // 36
-    {"'up arrow' key",     vk::kUp,     "<UP ARROW>"},    // 37
-    {"'down arrow' key",   vk::kDown,   "<DOWN ARROW>"},  // 38
-    {"'left arrow' key",   vk::kLeft,   "<LEFT ARROW>"},  // 39
-    {"'right arrow' key",  vk::kRight,  "<RIGHT ARROW>"}, // 40
-    {"'alt' key",          vk::kAlt,    "<ALT>"},         // 41
-    {"'ctrl' key",         vk::kCtrl,   "<CTRL>"},        // 42
-    {"'shift' key",        vk::kShift,  "<SHIFT>"},       // 43
-    {"'spacebar'",         vk::kSpace,  "<SPACEBAR>"},    // 44
+    {"'up arrow' key",     vk::kUp,     IGNIVAR_TEXT("KeySettings", "<UP ARROW>")},    // 37
+    {"'down arrow' key",   vk::kDown,   IGNIVAR_TEXT("KeySettings", "<DOWN ARROW>")},  // 38
+    {"'left arrow' key",   vk::kLeft,   IGNIVAR_TEXT("KeySettings", "<LEFT ARROW>")},  // 39
+    {"'right arrow' key",  vk::kRight,  IGNIVAR_TEXT("KeySettings", "<RIGHT ARROW>")}, // 40
+    {"'alt' key",          vk::kAlt,    IGNIVAR_TEXT("KeySettings", "<ALT>")},         // 41
+    {"'ctrl' key",         vk::kCtrl,   IGNIVAR_TEXT("KeySettings", "<CTRL>")},        // 42
+    {"'shift' key",        vk::kShift,  IGNIVAR_TEXT("KeySettings", "<SHIFT>")},       // 43
+    {"'spacebar'",         vk::kSpace,  IGNIVAR_TEXT("KeySettings", "<SPACEBAR>")},    // 44
 }};
 // clang-format on
 

@@ -92,7 +92,8 @@ void TKeysForm::make_row(int n) {
     cb->setStyleSheet("QComboBox { combobox-popup: 0; }");
     cb->setMaxVisibleItems(12);
     // The same 44 items in every list: item i is key table entry i + 1.
-    for (const KeyEntry& k : kKeyTable) cb->addItem(QString::fromUtf8(k.item.data(), int(k.item.size())));
+    for (const KeyEntry& k : kKeyTable)
+        cb->addItem(k.item.size() > 1 ? text(k.item.data()) : QString::fromUtf8(k.item.data(), int(k.item.size())));
     const int index = controls_.bindings().key_index(n);
     cb->setCurrentIndex(index >= 1 && index <= kKeyCount ? index - 1 : -1);
     lists_[n - 1] = cb;

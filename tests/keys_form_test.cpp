@@ -3,6 +3,9 @@
 // and the main window kept from input while it is open.
 #include <gtest/gtest.h>
 
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -70,6 +73,15 @@ TEST(KeysForm, EveryLanguageFitsTheDialog) {
         }
         const QPushButton* accept = d.keys->btn_accept();
         EXPECT_LE(accept->fontMetrics().horizontalAdvance(accept->text()) + 8, accept->width()) << l.code;
+        // Every key's name fits the lists' field.
+        const QComboBox* list = d.keys->list(1);
+        EXPECT_EQ(list->itemText(38) == "<LEFT ARROW>", l.code == "en") << l.code;
+        QStyleOptionComboBox opt;
+        opt.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, list);
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), field.width())
+                << l.code << ": " << list->itemText(i).toStdString();
     }
 }
 
