@@ -241,11 +241,15 @@ std::vector<KeptReplay> high_scores(const std::vector<KeptReplay>& all, char gam
 Result<std::string> keep_replay(const Replay& replay, const std::string& folder) {
     std::string stem = replay.date.empty() ? std::string("game") : replay.date;
     std::replace(stem.begin(), stem.end(), ':', '-');
-    stem += "-" + std::string(1, replay.game) + "-" + std::to_string(replay.score);
+    // Appended piece by piece: GCC 12 at -O3 warns (wrongly) of an overlap
+    // in "-" + a temporary string, here and in the path below.
+    stem.append(1, '-').append(1, replay.game).append(1, '-').append(std::to_string(replay.score));
     const std::string text = write_replay(replay);
     std::string path;
     for (int n = 1;; ++n) {
-        path = folder + "/" + stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".replay";
+        path = folder + "/" + stem;
+        if (n > 1) path.append(1, '-').append(std::to_string(n));
+        path += ".replay";
         const Result<bool> written = files::write_new(path, text);
         if (!written) return failure(said("Replay", "The replay could not be kept: %1").with(written.error().words()));
         if (*written) break;
