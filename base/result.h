@@ -85,9 +85,10 @@ public:
         if (problems_.size() < kept_) problems_.push_back(std::move(problem));
         ++count_;
     }
-    // Another report's problems, each after `prefix`.
-    void merge(const Report& other, const std::string& prefix = {}) {
-        for (const Text& p : other.problems_) add(Text{nullptr, "%1%2", {}}.with(prefix).with(p));
+    // Another report's problems, each as `where` says it (the problem its
+    // last argument).
+    void merge(const Report& other, const Text& where) {
+        for (const Text& p : other.problems_) add(Text(where).with(p));
         count_ += other.count_ - other.problems_.size();
     }
     bool empty() const { return count_ == 0; }

@@ -132,7 +132,7 @@ Mapping load_mapping_file(const std::string& file, Report& problems) {
     if (bytes) {
         Report found;
         Mapping m = parse_mapping(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), found);
-        problems.merge(found, file + ", ");
+        problems.merge(found, said("Gamepad", "%1, %2").with(file));
         return m;
     }
     struct stat st {};

@@ -478,6 +478,10 @@
         <source>%1 is %2, so the default mapping is used</source>
         <translation>%1 ist %2, daher gilt die Standardbelegung</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Hints</name>

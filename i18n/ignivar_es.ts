@@ -478,6 +478,10 @@
         <source>%1 is %2, so the default mapping is used</source>
         <translation>%1 es %2, así que se usa la asignación predeterminada</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Hints</name>
