@@ -54,6 +54,9 @@ std::string write_replay(const Replay& replay);
 // Refuses text that is not a replay of this version, is damaged or holds
 // what no recorded game can.
 Result<Replay> read_replay(std::string_view text);
+// Whether the replay starts at the beginning of its game, or, for a game
+// continued from a saved moment, at a moment of that game.
+Status check_start(const Replay& replay);
 
 // Records the games a host plays: each starts with the game mode and ends
 // with game over, when `finished` is told the replay.
