@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a function of the program's own code is longer than 60 lines.
+"""Fails when a function of the program's own code is longer than 60 lines,
+or one of its files longer than 300.
 
 A function is what begins at namespace level with a line that has a
 parameter list and opens a brace, and ends where its braces close; tables
@@ -11,6 +12,7 @@ import re
 import sys
 
 MOST_LINES = 60
+MOST_FILE_LINES = 300
 root = pathlib.Path(__file__).resolve().parent.parent
 skip = {"tests", "bench", "fuzz", "tools", "scripts", "docs", "data", "cmake"}
 
@@ -68,9 +70,14 @@ def functions(path):
 
 
 problems = []
-for path in sorted(root.rglob("*.cpp")):
+for path in sorted(list(root.rglob("*.cpp")) + list(root.rglob("*.h"))):
     parts = path.relative_to(root).parts
     if parts[0] in skip or parts[0].startswith("build"):
+        continue
+    lines = len(path.read_text(encoding="utf-8", errors="replace").splitlines())
+    if lines > MOST_FILE_LINES:
+        problems.append(f"{path.relative_to(root)}: {lines} lines long")
+    if path.suffix != ".cpp":
         continue
     for line, length, header in functions(path):
         if length > MOST_LINES:
@@ -80,4 +87,4 @@ for p in problems:
     print(p)
 if problems:
     sys.exit(1)
-print(f"check_functions: no function of the program is over {MOST_LINES} lines")
+print(f"check_functions: no function of the program is over {MOST_LINES} lines, no file over {MOST_FILE_LINES}")
