@@ -53,11 +53,14 @@ void put_text(std::string& out, const Text& t) {
 }
 
 // The context's name where it lasts as long as the program (a text holds
-// only a pointer to it).
+// only a pointer to it). The program has a few dozen; past that, or for a
+// name no context has, the words are not looked up (they show in English).
 const char* lasting(std::string_view context) {
     static std::mutex guard;
     static std::set<std::string, std::less<>> names;
     const std::lock_guard lock(guard);
+    if (const auto it = names.find(context); it != names.end()) return it->c_str();
+    if (names.size() >= 64 || context.size() > 32) return nullptr;
     return names.emplace(context).first->c_str();
 }
 
