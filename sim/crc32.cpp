@@ -1,6 +1,7 @@
 // The CRC-32 (that of zlib and PNG) that saved moments and replays carry.
 #include <cstdint>
 
+#include "base/bytes.h"
 #include "sim/state.h"
 
 namespace ignivar {
@@ -20,10 +21,6 @@ struct CrcTables {
     }
 };
 constexpr CrcTables kCrc;
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
 
 }  // namespace
 

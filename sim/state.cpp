@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "base/bytes.h"
+
 namespace ignivar {
 namespace {
 
@@ -208,10 +210,6 @@ UnitState read_payload(Reader& r) {
         part(r, s);
     }
     return s;
-}
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
 }
 
 }  // namespace

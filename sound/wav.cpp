@@ -3,13 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "base/bytes.h"
+
 namespace ignivar::sound {
 namespace {
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 constexpr std::uint16_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
 
