@@ -33,7 +33,7 @@ Status ReplayKeeper::watch(const std::string& file) {
     auto replay = host::read_replay_file(file);
     if (!replay) return replay.error();
     auto run = host::ReplayRun::start(*replay, host_.sound());
-    if (!run) return failure(Text{nullptr, "%1: %2", {}}.with(file).with(run.error().words()));
+    if (!run) return failure_at(file, run.error().words());
     stop();
     watched_ = std::move(replay).value();
     run_ = std::move(run).value();

@@ -74,6 +74,10 @@ inline Error failure(Text text, bool fatal = false) {
     std::string english = text.in_english();
     return Error{std::move(english), fatal, std::move(text)};
 }
+// What went wrong with a place (a file's path) after it: "where: what".
+inline Error failure_at(std::string where, Text what) {
+    return failure(Text{nullptr, "%1: %2", {}}.with(std::move(where)).with(std::move(what)));
+}
 
 // The problems met while reading something that is used as far as it
 // could be understood. Only the first few are kept; the rest are counted.

@@ -25,10 +25,6 @@ Error os_error(Text what, const std::string& path, int error) {
 
 Text cannot_write() { return said("Files", "cannot write %1: %2"); }
 
-// The path before what went wrong with it.
-Error on_path(const std::string& path, const Error& error) {
-    return failure(Text{nullptr, "%1: %2", {}}.with(path).with(error.words()));
-}
 
 std::string parent_of(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -121,7 +117,7 @@ Status write_atomically(const std::string& path, const std::vector<std::uint8_t>
     if (written && ::rename(temp.c_str(), target.c_str()) != 0) written = os_error(cannot_write(), target, errno);
     if (!written) {
         ::unlink(temp.c_str());
-        return on_path(target, written.error());
+        return failure_at(target, written.error().words());
     }
     return {};
 }
@@ -161,7 +157,7 @@ Result<bool> write_new(const std::string& path, const std::string& text) {
     int error = 0;
     if (written && ::link(temp.c_str(), path.c_str()) != 0) error = errno;
     ::unlink(temp.c_str());
-    if (!written) return on_path(path, written.error());
+    if (!written) return failure_at(path, written.error().words());
     if (error == EMLINK || error == EPERM || error == ENOSYS || error == EOPNOTSUPP) {
         // A file system without hard links (FAT, some network mounts, the
         // browser's): the name is taken by creating it where there is none,
@@ -173,7 +169,7 @@ Result<bool> write_new(const std::string& path, const std::string& text) {
         if (::close(out) != 0 && filled) filled = os_error(cannot_write(), path, errno);
         if (!filled) {
             ::unlink(path.c_str());
-            return on_path(path, filled.error());
+            return failure_at(path, filled.error().words());
         }
         return true;
     }

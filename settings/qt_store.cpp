@@ -266,7 +266,7 @@ Status QtStore::store_texts(const Values& asked) {
     // A format error found when the file was read stays in status(); only an
     // access error means that this write did not reach the file.
     if (settings_->status() == QSettings::AccessError)
-        return failure(Text{nullptr, "%1: %2", {}}.with(file_name()).with(status_text(QSettings::AccessError)));
+        return failure_at(file_name(), status_text(QSettings::AccessError));
     return {};
 }
 

@@ -148,7 +148,7 @@ Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>&
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.
-    if (!d) return failure(Text{nullptr, "%1: %2", {}}.with(path).with(d.error().words()));
+    if (!d) return failure_at(path, d.error().words());
     return d;
 }
 
