@@ -62,8 +62,9 @@ std::string device_problem();
 bool rest_device();
 // The loudness of every channel, 0 to 100 percent of the samples' own.
 void set_volume(int percent);
-// The balance of one playing channel, each side 0 to 100 percent (100 and
-// 100: as the sample is), until a sample is played on it again.
-void set_channel_balance(int channel, int left_percent, int right_percent);
+// The balance of the next sample played, each side 0 to 100 percent (100
+// and 100: as the sample is), set before any of it sounds; the samples
+// after it play as they are.
+void balance_next_sample(int left_percent, int right_percent);
 
 }  // namespace ignivar::sound

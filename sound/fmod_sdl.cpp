@@ -47,6 +47,7 @@ struct Library {
     int rate = 22050;
     int channels = 64;
     int volume = MIX_MAX_VOLUME;
+    Uint8 next_left = 255, next_right = 255;  // the next sample's balance
     int output_type = FSOUND_OUTPUT_DSOUND;
     std::vector<FSOUND_SAMPLE*> samples;  // loaded and not yet freed
     std::uint64_t budget_used = 0;
@@ -166,12 +167,20 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned /*mode*/
 }
 
 int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
+    const Uint8 left = std::exchange(g.next_left, 255), right = std::exchange(g.next_right, 255);
     if (g.resting && sample) ignivar::sound::wake_device();
     if (!g.device_open || !sample || !sample->chunk) return -1;
-    const int played = lib()->Mix_PlayChannel(channel == FSOUND_FREE ? -1 : channel, sample->chunk, 0);
-    // A channel keeps the balance an earlier sound gave it.
-    if (played >= 0) lib()->Mix_SetPanning(played, 255, 255);
-    return played;
+    // The first free channel, as the mixer would take it, so that its
+    // balance is set before the mixer can take any of the sample (a
+    // channel keeps the balance an earlier sound gave it).
+    if (channel == FSOUND_FREE) {
+        channel = -1;
+        for (int c = 0; c < g.channels && channel < 0; ++c)
+            if (lib()->Mix_Playing(c) == 0) channel = c;
+        if (channel < 0) return -1;
+    }
+    lib()->Mix_SetPanning(channel, left, right);
+    return lib()->Mix_PlayChannel(channel, sample->chunk, 0);
 }
 
 bool FSOUND_StopSound(int channel) {
@@ -234,10 +243,10 @@ void set_volume(int percent) {
     if (g.device_open) lib()->Mix_Volume(-1, g.volume);
 }
 
-void set_channel_balance(int channel, int left_percent, int right_percent) {
-    if (!g.device_open || channel < 0) return;
+void balance_next_sample(int left_percent, int right_percent) {
     const auto side = [](int percent) { return static_cast<Uint8>(std::clamp(percent, 0, 100) * 255 / 100); };
-    lib()->Mix_SetPanning(channel, side(left_percent), side(right_percent));
+    g.next_left = side(left_percent);
+    g.next_right = side(right_percent);
 }
 
 LibraryState library_state() {

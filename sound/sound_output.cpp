@@ -57,9 +57,9 @@ void SoundOutput::set_muted(bool muted) {
 
 void SoundOutput::play(Sample s, int lane) {
     if (!active_ || muted_) return;
-    const int channel = FSOUND_PlaySound(FSOUND_FREE, handle(s));
     const Balance b = lane_balance(lane);
-    if (panned_ && b != Balance{}) set_channel_balance(channel, b.left, b.right);
+    if (panned_ && b != Balance{}) balance_next_sample(b.left, b.right);
+    FSOUND_PlaySound(FSOUND_FREE, handle(s));
 }
 
 void SoundOutput::stop_all() {
