@@ -34,7 +34,6 @@ std::string stamp_text(const files::Stamp& s) {
            std::to_string(s.modified_ns) + ' ' + std::to_string(s.changed_ns);
 }
 
-// A line: the file's name, its stamp, then what it is (tab-separated).
 template <typename T>
 bool parse(std::string_view text, T& out) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
@@ -97,11 +96,19 @@ std::string stored(const Text& t) {
     return out;
 }
 
+bool plain_name(const std::string& name) {
+    return name.find_first_of("\t\n\r") == std::string::npos;
+}
+
+// A line: the file's name, its stamp, then what it is (tab-separated);
+// none when a field would not stay on its line.
 std::string verdict_line(const std::string& name, const Verdict& v) {
     const KeptReplay& k = v.replay;
+    const std::string reason = stored(k.problem);
+    if (!plain_name(name) || !plain_name(k.date) || !plain_name(reason)) return {};
     std::ostringstream out;
     out << name << '\t' << stamp_text(v.stamp) << '\t' << k.readable << k.ended << k.rewound << k.continued << k.verified
-        << '\t' << k.game << '\t' << k.score << '\t' << k.length << '\t' << k.date << '\t' << stored(k.problem) << '\n';
+        << '\t' << k.game << '\t' << k.score << '\t' << k.length << '\t' << k.date << '\t' << reason << '\n';
     return out.str();
 }
 
@@ -169,10 +176,6 @@ KeptReplay examine(const std::string& file) {
     return k;
 }
 
-bool plain_name(const std::string& name) {
-    return name.find_first_of("\t\n\r") == std::string::npos;
-}
-
 }  // namespace
 
 std::string replay_folder() { return files::data_home() + "/" + files::kVendorFolder + "/replays"; }
@@ -216,8 +219,7 @@ std::vector<KeptReplay> list_replays(const std::string& folder) {
             k = examine(file);
             changed = true;
         }
-        if (stamp && plain_name(name) && plain_name(k.date) && plain_name(stored(k.problem)))
-            verdicts += verdict_line(name, {*stamp, k});
+        if (stamp) verdicts += verdict_line(name, {*stamp, k});
         out.push_back(std::move(k));
     }
     if (changed || out.size() != known.size()) (void)files::write_atomically(folder + "/" + kVerdicts, verdicts);
