@@ -1,6 +1,7 @@
 #include "files/cache.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -38,6 +39,18 @@ EntryReader::~EntryReader() {
 }
 
 bool EntryReader::read(void* to, std::size_t bytes) { return read_fully(fd_, to, bytes) == bytes; }
+
+std::optional<EntryReader::Mapped> EntryReader::map(std::uint64_t offset, std::size_t bytes) {
+    if (bytes == 0 || offset > size_ || bytes > size_ - offset) return std::nullopt;
+    // A mapping begins on a page: the part before `offset` in it is skipped.
+    const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t from = offset / page * page;
+    const std::size_t length = bytes + static_cast<std::size_t>(offset - from);
+    void* base = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd_, static_cast<off_t>(from));
+    if (base == MAP_FAILED) return std::nullopt;
+    std::shared_ptr<void> mapping(base, [length](void* p) { ::munmap(p, length); });
+    return Mapped{std::move(mapping), static_cast<std::uint8_t*>(base) + (offset - from)};
+}
 
 void EntryReader::mark_used(std::time_t seconds) {
     if (modified_ < std::time(nullptr) - seconds) ::futimens(fd_, nullptr);

@@ -9,14 +9,17 @@
 namespace ignivar::skin {
 namespace {
 
-constexpr char kMagic[8] = {'I', 'G', 'N', 'P', 'I', 'X', '1', '\n'};
+constexpr char kMagic[8] = {'I', 'G', 'N', 'P', 'I', 'X', '2', '\n'};
 // Far more than one skin names; the rest are not kept.
 constexpr std::size_t kMostNoted = 1024;
 constexpr std::time_t kDay = 24 * 60 * 60;
 constexpr std::time_t kUnusedFor = 30 * kDay;
 constexpr std::string_view kExtension = ".pixels";
 
-// An entry: this header, the picture file's path, the build, the pixels.
+// An entry: this header, the picture file's path, the build, zeros up to
+// the next multiple of kPixelsAlign, the pixels: so that mapped into
+// memory they are aligned as pixels are.
+constexpr std::uint64_t kPixelsAlign = 64;
 struct Header {
     char magic[8];
     std::uint32_t width, height;
@@ -29,6 +32,13 @@ struct Header {
 std::span<const std::uint8_t> bytes_of(const void* data, std::size_t size) {
     return {static_cast<const std::uint8_t*>(data), size};
 }
+
+std::uint64_t pixels_offset(const Header& h) {
+    const std::uint64_t names = sizeof h + std::uint64_t{h.path_bytes} + h.build_bytes;
+    return (names + kPixelsAlign - 1) / kPixelsAlign * kPixelsAlign;
+}
+
+constexpr std::uint8_t kZeros[kPixelsAlign] = {};
 
 }  // namespace
 
@@ -60,14 +70,25 @@ std::optional<Picture> KeptPictures::read(const FileUse& file, PixelForm form, s
         h.height > kMaxPictureSide)
         return std::nullopt;
     const std::uint64_t pixels = std::uint64_t{h.width} * h.height * 4;
-    if (pixels > allowed || entry->size() != sizeof h + std::uint64_t{h.path_bytes} + h.build_bytes + pixels)
-        return std::nullopt;
+    if (pixels > allowed || entry->size() != pixels_offset(h) + pixels) return std::nullopt;
     std::string names(h.path_bytes + h.build_bytes, '\0');
     if (!entry->read(names.data(), names.size()) || names != file.first + build_) return std::nullopt;
     try {
-        Picture p(static_cast<int>(h.width), static_cast<int>(h.height), Picture::Unset{});
-        if (!entry->read(p.rgba.data(), p.rgba.size())) return std::nullopt;
+        Picture p;
+        p.width = static_cast<int>(h.width);
+        p.height = static_cast<int>(h.height);
         p.form = form;
+        // Mapped, the pixels are neither copied nor the memory for them
+        // cleared first: the start reads many megabytes of them.
+        if (auto mapped = entry->map(pixels_offset(h), pixels)) {
+            p.rgba = PixelBytes(std::move(mapped->mapping), mapped->data, pixels);
+        } else {
+            p.rgba = PixelBytes(pixels);
+            std::uint8_t skipped[kPixelsAlign];
+            if (!entry->read(skipped, pixels_offset(h) - sizeof h - names.size()) ||
+                !entry->read(p.rgba.data(), p.rgba.size()))
+                return std::nullopt;
+        }
         entry->mark_used(kDay);
         missed_.erase(file);
         return p;
@@ -105,6 +126,7 @@ std::size_t KeptPictures::keep() {
         entries.push_back({entry_path(n.file, n.picture->form),
                            {bytes_of(&h, sizeof h), bytes_of(n.file.first.data(), n.file.first.size()),
                             bytes_of(build_.data(), build_.size()),
+                            bytes_of(kZeros, pixels_offset(h) - sizeof h - h.path_bytes - h.build_bytes),
                             bytes_of(n.picture->rgba.data(), n.picture->rgba.size())}});
     }
     const std::size_t written = files::write_entries(folder_, entries);

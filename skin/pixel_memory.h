@@ -8,9 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <new>
-#include <utility>
-#include <vector>
+#include <memory>
 
 namespace ignivar::skin {
 
@@ -19,34 +17,43 @@ namespace ignivar::skin {
 void* allocate_pixels(std::size_t bytes);
 void free_pixels(void* block, std::size_t bytes) noexcept;
 
-// A vector's allocator on those blocks. An element made without a value is
-// left as the memory gives it (a fresh large block is zero), so that a
-// block about to be filled whole is not written twice.
-template <class T>
-struct PixelAllocator {
-    using value_type = T;
-    PixelAllocator() = default;
-    template <class U>
-    PixelAllocator(const PixelAllocator<U>&) noexcept {}
-    T* allocate(std::size_t n) {
-        if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_alloc();
-        return static_cast<T*>(allocate_pixels(n * sizeof(T)));
-    }
-    void deallocate(T* p, std::size_t n) noexcept { free_pixels(p, n * sizeof(T)); }
-    template <class U>
-    void construct(U* p) noexcept {
-        ::new (static_cast<void*>(p)) U;
-    }
-    template <class U, class... A>
-    void construct(U* p, A&&... a) {
-        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
-    }
-    template <class U>
-    bool operator==(const PixelAllocator<U>&) const noexcept {
-        return true;
-    }
-};
+// A picture's bytes: a block of their own, or bytes that another owner
+// holds and lends for as long as they are kept (a kept picture's file
+// mapped into memory, where writing copies the page written). A copy
+// always has a block of its own.
+class PixelBytes {
+public:
+    PixelBytes() = default;
+    // `size` bytes as the memory gives them (a fresh large block is zero),
+    // for one about to write every one of them.
+    explicit PixelBytes(std::size_t size);
+    PixelBytes(std::size_t size, std::uint8_t value);
+    // The `size` bytes at `data`, which `owner` holds and which may be written.
+    PixelBytes(std::shared_ptr<void> owner, std::uint8_t* data, std::size_t size)
+        : data_(data), size_(size), owner_(std::move(owner)) {}
+    PixelBytes(const PixelBytes& other);
+    PixelBytes(PixelBytes&& other) noexcept;
+    PixelBytes& operator=(PixelBytes other) noexcept;
+    ~PixelBytes();
 
-using PixelBytes = std::vector<std::uint8_t, PixelAllocator<std::uint8_t>>;
+    std::uint8_t* data() noexcept { return data_; }
+    const std::uint8_t* data() const noexcept { return data_; }
+    std::size_t size() const noexcept { return size_; }
+    bool empty() const noexcept { return size_ == 0; }
+    std::uint8_t& operator[](std::size_t i) noexcept { return data_[i]; }
+    const std::uint8_t& operator[](std::size_t i) const noexcept { return data_[i]; }
+    std::uint8_t* begin() noexcept { return data_; }
+    std::uint8_t* end() noexcept { return data_ + size_; }
+    const std::uint8_t* begin() const noexcept { return data_; }
+    const std::uint8_t* end() const noexcept { return data_ + size_; }
+    std::uint8_t back() const noexcept { return data_[size_ - 1]; }
+
+    friend bool operator==(const PixelBytes& a, const PixelBytes& b) noexcept;
+
+private:
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::shared_ptr<void> owner_;  // set while the bytes are another's
+};
 
 }  // namespace ignivar::skin

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -341,6 +342,16 @@ TEST(HostileSkin, AKeptPictureIsTakenOnlyForTheFileItCameFrom) {
             EXPECT_EQ(kept->rgba, decoded()) << c.what;
         }
     }
+    // Its pixels written in memory, its entry stays as it was kept.
+    std::filesystem::remove_all(dir.file("kept"));
+    keep();
+    KeptPictures next_run(dir.file("kept"), "build");
+    std::optional<Picture> written = next_run.read(file, PixelForm::Rgba, kPictureBudget);
+    ASSERT_TRUE(written);
+    const Picture copy = *written;
+    std::fill(written->rgba.begin(), written->rgba.end(), 0x5a);
+    EXPECT_EQ(copy.rgba, decoded());
+    EXPECT_EQ(next_run.read(file, PixelForm::Rgba, kPictureBudget)->rgba, decoded());
 }
 
 // Keeping removes the entries no run has used for 30 days, and nothing
