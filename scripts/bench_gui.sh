@@ -4,8 +4,9 @@
 #   start to the unit's first frame (full screen, splash skipped; with the
 #   pictures kept decoded by the run before, and with none kept, as at the
 #   first start after an installation) and to the splash window painted
-#   (its controls too), against a bare Qt window showing one picture, and
-#   one showing a line of text over it as well;
+#   (its controls too), against a bare Qt window showing one picture (and
+#   the same over the whole screen), and one showing a line of text over
+#   it as well;
 #   wake-ups and CPU while the time is shown, with a sound output and without;
 #   painting at 3840 x 2160 against the 1x window (bench_paint);
 #   CPU of a running game in full screen at 3840 x 2160 against the 1x window;
@@ -46,9 +47,10 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", a/b}'; }
 ratio2() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2fx", a/b}'; }
 
 start_figures() {
-  local bare=() text=() unit=() fresh=() splash=()
+  local bare=() full=() text=() unit=() fresh=() splash=()
   for i in 1 2 3 4 5; do
     bare+=("$(first_paint build/bench/bench_bare)")
+    full+=("$(first_paint build/bench/bench_bare --full-screen)")
     text+=("$(first_paint build/bench/bench_bare --text)")
     # Each from the settings and the cache as a run leaves them (the first
     # run of a fresh file writes what it lacks, and the start's pictures).
@@ -59,16 +61,18 @@ start_figures() {
     first_paint "$bin/ignivar" >/dev/null
     splash+=("$(first_paint "$bin/ignivar")")
   done
-  local b t u f s
+  local b w t u f s
   b=$(printf '%s\n' "${bare[@]}" | median)
+  w=$(printf '%s\n' "${full[@]}" | median)
   t=$(printf '%s\n' "${text[@]}" | median)
   u=$(printf '%s\n' "${unit[@]}" | median)
   f=$(printf '%s\n' "${fresh[@]}" | median)
   s=$(printf '%s\n' "${splash[@]}" | median)
   echo "start, bare Qt window:            first frame $b ms (median of 5)"
   echo "start, the same with a line of text: first frame $t ms (median of 5; Qt reads the desktop's fonts)"
-  echo "start, unit (full screen):        first frame $u ms: $(ratio "$u" "$b") the bare window"
-  echo "start, unit, no pictures kept:    first frame $f ms: $(ratio "$f" "$b") the bare window"
+  echo "start, bare Qt window full screen: first frame $w ms (median of 5; its first paint fills the screen)"
+  echo "start, unit (full screen):        first frame $u ms: $(ratio "$u" "$b") the bare window, $(ratio "$u" "$w") the bare one full screen"
+  echo "start, unit, no pictures kept:    first frame $f ms: $(ratio "$f" "$b") the bare window, $(ratio "$f" "$w") the bare one full screen"
   echo "start, splash window:             painted $s ms: $(ratio "$s" "$b") the bare window, $(ratio "$s" "$t") the one with text"
 }
 
