@@ -113,7 +113,7 @@ def main():
 
     d = browser(3840, 2160)
     d.get(url)
-    wait_for(d, "window.ignivarPage && window.ignivarPage.firstFrame")
+    wait_for(d, "window.ignivarPage && window.ignivarPage.listening")  # keys before that are not taken
     ActionChains(d).send_keys("3").perform()
     ActionChains(d).send_keys("1").perform()
     time.sleep(1)
@@ -127,7 +127,7 @@ def main():
 
     d = browser()
     d.get(url)
-    wait_for(d, "window.ignivarPage && window.ignivarPage.firstFrame")
+    wait_for(d, "window.ignivarPage && window.ignivarPage.listening")
     ActionChains(d).send_keys("3").perform()
     time.sleep(1.5)
     d.execute_script("window.ignivarPage.draws = 0")
