@@ -33,10 +33,12 @@ std::span<const std::uint8_t> bytes_of(const void* data, std::size_t size) {
     return {static_cast<const std::uint8_t*>(data), size};
 }
 
-std::uint64_t pixels_offset(const Header& h) {
-    const std::uint64_t names = sizeof h + std::uint64_t{h.path_bytes} + h.build_bytes;
-    return (names + kPixelsAlign - 1) / kPixelsAlign * kPixelsAlign;
+std::uint64_t names_end(const Header& h) { return sizeof h + std::uint64_t{h.path_bytes} + h.build_bytes; }
+// The zeros between the names and the pixels.
+std::size_t padding(const Header& h) {
+    return static_cast<std::size_t>((kPixelsAlign - names_end(h) % kPixelsAlign) % kPixelsAlign);
 }
+std::uint64_t pixels_offset(const Header& h) { return names_end(h) + padding(h); }
 
 constexpr std::uint8_t kZeros[kPixelsAlign] = {};
 
@@ -85,7 +87,7 @@ std::optional<Picture> KeptPictures::read(const FileUse& file, PixelForm form, s
         } else {
             p.rgba = PixelBytes(pixels);
             std::uint8_t skipped[kPixelsAlign];
-            if (!entry->read(skipped, pixels_offset(h) - sizeof h - names.size()) ||
+            if (!entry->read(skipped, padding(h)) ||
                 !entry->read(p.rgba.data(), p.rgba.size()))
                 return std::nullopt;
         }
@@ -126,7 +128,7 @@ std::size_t KeptPictures::keep() {
         entries.push_back({entry_path(n.file, n.picture->form),
                            {bytes_of(&h, sizeof h), bytes_of(n.file.first.data(), n.file.first.size()),
                             bytes_of(build_.data(), build_.size()),
-                            bytes_of(kZeros, pixels_offset(h) - sizeof h - h.path_bytes - h.build_bytes),
+                            bytes_of(kZeros, padding(h)),
                             bytes_of(n.picture->rgba.data(), n.picture->rgba.size())}});
     }
     const std::size_t written = files::write_entries(folder_, entries);
