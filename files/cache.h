@@ -1,8 +1,9 @@
 // The file work of a cache folder: which file a path names now, so that
 // what was worked out from a file is used only while it is that very
-// file; entries read without blocking, or mapped into memory; entries written together so that
-// each is there whole or not at all; entries marked as used, and those
-// unused for long swept away. What an entry holds is its owner's matter.
+// file; entries read without blocking, or mapped into memory; entries
+// written together so that each is there whole or not at all; entries
+// marked as used, and those unused for long swept away. What an entry
+// holds is its owner's matter.
 #pragma once
 
 #include <cstdint>

@@ -25,7 +25,6 @@ Error os_error(Text what, const std::string& path, int error) {
 
 Text cannot_write() { return said("Files", "cannot write %1: %2"); }
 
-
 std::string parent_of(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
