@@ -1,9 +1,8 @@
-// Memory for large blocks of pixels: a picture's, or a frame's. A large
-// block is asked of the system in one piece of whole large pages, so that
-// where the system gives them it comes in by a page fault for every 2 MiB
-// that a decoder, a reader or a painter first writes, not for every 4 KiB:
-// on some machines, virtual ones above all, a fault costs more than
-// filling the page. Small blocks come from the heap as ever.
+// A picture's bytes, owned or lent. Blocks come from the heap: large pages
+// for large blocks were tried and dropped, because on a machine short of
+// free large pages (virtual ones above all) the first start stalled while
+// the system found and cleared them, and painting from them was no faster
+// by a measurable share.
 #pragma once
 
 #include <cstddef>
@@ -12,11 +11,6 @@
 
 namespace ignivar::skin {
 
-// A block of `bytes`, aligned for any pixel type; throws std::bad_alloc
-// when there is no memory. Given back with the same size.
-void* allocate_pixels(std::size_t bytes);
-void free_pixels(void* block, std::size_t bytes) noexcept;
-
 // A picture's bytes: a block of their own, or bytes that another owner
 // holds and lends for as long as they are kept (a kept picture's file
 // mapped into memory, where writing copies the page written). A copy
@@ -24,8 +18,7 @@ void free_pixels(void* block, std::size_t bytes) noexcept;
 class PixelBytes {
 public:
     PixelBytes() = default;
-    // `size` bytes as the memory gives them (a fresh large block is zero),
-    // for one about to write every one of them.
+    // `size` bytes not yet set, for one about to write every one of them.
     explicit PixelBytes(std::size_t size);
     PixelBytes(std::size_t size, std::uint8_t value);
     // The `size` bytes at `data`, which `owner` holds and which may be written.

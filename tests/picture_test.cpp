@@ -157,7 +157,7 @@ TEST(Pictures, RoundTripThroughEveryFormat) {
 }
 
 TEST(Pictures, LargePicturesHoldEveryPixel) {
-    // Either side of where pixels come as large blocks, and across large pages.
+    // Copied, moved and assigned, a large picture keeps every pixel.
     for (const auto& [w, h] : {std::pair{512, 511}, std::pair{512, 512}, std::pair{1024, 513}, std::pair{1921, 1081}}) {
         Picture p(w, h);
         ASSERT_EQ(p.rgba.size(), std::size_t{4} * w * h);
