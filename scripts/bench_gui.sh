@@ -82,14 +82,18 @@ switches() {
   grep -H '^voluntary_ctxt_switches' /proc/"$1"/task/*/status 2>/dev/null |
     sed 's|^/proc/[0-9]*/task/\([0-9]*\)/status:[^0-9]*| \1 |'
 }
-# Wake-ups between two of those: each thread's own, a thread started since
-# counted whole. (A sum over the threads alive at each moment went down,
-# even below zero, when a thread such as the sound's ended in between.)
-woke() { awk 'NR == FNR {before[$1] = $2; next} {s += $2 - ($1 in before ? before[$1] : 0)} END {print s + 0}' <(echo "$1") <(echo "$2"); }
+# How much a count of each thread grew between two readings of it: each
+# thread's own growth, a thread started since counted whole. (A sum over the
+# threads alive at each reading went down, even below zero, when a thread
+# such as the sound's ended in between.)
+grew() { awk 'NR == FNR {before[$1] = $2; next} {s += $2 - ($1 in before ? before[$1] : 0)} END {printf "%.0f", s}' <(echo "$1") <(echo "$2"); }
 ticks() { awk '{print $14+$15}' /proc/"$1"/stat; }
-# CPU time of all threads of a process, in microseconds (the scheduler's
-# nanoseconds: ticks of 10 ms are too coarse for a game's few hundred ms).
-cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s+=$1} END{printf "%d", s/1000}'; }
+# CPU time of each thread of a process, in nanoseconds ("thread time"
+# lines): the scheduler's, as ticks of 10 ms are too coarse for a game's few
+# hundred ms.
+cpu_ns() {
+  grep -H . /proc/"$1"/task/*/schedstat 2>/dev/null | sed 's|^/proc/[0-9]*/task/\([0-9]*\)/schedstat:\([0-9]*\).*| \1 \2|'
+}
 
 # Starts the program in the background; its pid.
 launch() {
@@ -113,7 +117,7 @@ idle_figures() {
     kill "$pid"; wait "$pid" 2>/dev/null || true
     local what="no sound  "
     [ "$mode" = 0 ] && what="sound on  "
-    echo "time shown, $what            $(awk -v s="$(woke "$s0" "$s1")" -v n="$idle" 'BEGIN{printf "%.1f", s/n}') wake-ups/s, $((t1 - t0)) CPU ticks in $idle s"
+    echo "time shown, $what            $(awk -v s="$(grew "$s0" "$s1")" -v n="$idle" 'BEGIN{printf "%.1f", s/n}') wake-ups/s, $((t1 - t0)) CPU ticks in $idle s"
   done
 }
 
@@ -125,11 +129,11 @@ game_cpu() {
   win=$(xdotool search --pid "$pid" --onlyvisible | head -1)
   xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
   xdotool key --window "$win" 3; sleep 0.3; xdotool key --window "$win" 1; sleep 0.5
-  t0=$(cpu_us "$pid")
+  t0=$(cpu_ns "$pid")
   sleep "$game"
-  t1=$(cpu_us "$pid")
+  t1=$(cpu_ns "$pid")
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo $((t1 - t0))
+  echo $(($(grew "$t0" "$t1") / 1000))
 }
 
 # Wake-ups a second while the time is shown (the time button pressed once
@@ -145,7 +149,7 @@ idle_switches() {
   sleep "$idle"
   s1=$(switches "$pid")
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  awk -v s="$(woke "$s0" "$s1")" -v n="$idle" 'BEGIN{printf "%.1f", s/n}'
+  awk -v s="$(grew "$s0" "$s1")" -v n="$idle" 'BEGIN{printf "%.1f", s/n}'
 }
 
 # A game B of 60 points, recorded by the driver (as the tests record it).
