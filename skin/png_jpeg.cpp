@@ -1,5 +1,5 @@
-// PNG through libpng's simplified interface and JPEG through libjpeg; both
-// report the library's own message when a file cannot be decoded.
+// JPEG read through libjpeg, reporting the library's own message when a
+// file cannot be decoded; PNG and JPEG written.
 #include <algorithm>
 #include <climits>
 #include <csetjmp>
@@ -15,7 +15,6 @@
 namespace ignivar::skin {
 namespace {
 
-constexpr std::uint64_t kMaxPngRatio = 1100;
 constexpr std::uint64_t kMaxJpegPixelsPerByte = 4096;
 
 struct JpegError {
@@ -33,59 +32,6 @@ void jpeg_fail(j_common_ptr cinfo) {
 void jpeg_quiet(j_common_ptr, int) {}
 
 }  // namespace
-
-namespace {
-
-// libpng sets aside a chunk's whole declared length before reading it, so
-// a few bytes could ask it for gigabytes. Every chunk must fit in the file.
-Status check_png_chunks(const std::uint8_t* data, std::size_t size) {
-    std::size_t i = 8;  // after the signature
-    while (i + 8 <= size) {
-        const auto end = png_chunk_end(data, size, i);
-        if (!end)
-            return failure(said("Pictures", "PNG chunk \"%1\" runs past the end of the file")
-                               .with(std::string(reinterpret_cast<const char*>(data + i + 4), 4)));
-        i = *end;
-    }
-    return {};
-}
-
-}  // namespace
-
-Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
-    if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        if (Status s = check_png_chunks(data, size); !s) return s.error();
-    }
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, data, size)) return failure(image.message);
-    if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide || image.height > kMaxPictureSide) {
-        png_image_free(&image);
-        return too_large("PNG", image.width, image.height);
-    }
-    // Deflate cannot shrink data by more than about 1032 to 1.
-    const std::uint64_t raw = static_cast<std::uint64_t>(image.height) * (1 + static_cast<std::uint64_t>(image.width) * 4);
-    if (raw > size * kMaxPngRatio) {
-        png_image_free(&image);
-        return failure(said("Pictures", "PNG header promises more data than the file holds"));
-    }
-    image.format = PNG_FORMAT_RGBA;
-    // The pixels, and libpng's own rows (an interlaced picture is read a
-    // row of each pass at a time).
-    const std::uint64_t pixels = std::uint64_t{image.width} * image.height * 4;
-    if (pixels + std::uint64_t{image.width} * 16 > limit) {
-        png_image_free(&image);
-        return past_limit();
-    }
-    Picture p(static_cast<int>(image.width), static_cast<int>(image.height));
-    if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
-        std::string message = image.message;
-        png_image_free(&image);
-        return failure(message);
-    }
-    return p;
-}
 
 namespace {
 
