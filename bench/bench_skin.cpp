@@ -1,7 +1,8 @@
 // Times a full skin load. With a Config.ini argument it loads that skin;
 // without, it makes a skin of 100 PNG pictures of typical sizes first.
 // A scale and a screen size after it ("3 1920x1080") load it as a full
-// screen of that size at that scale, as the program's start does.
+// screen of that size at that scale, in the form the program's start loads
+// it in there (premultiplied).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     if (argc > 3 && std::sscanf(argv[3], "%dx%d", &req.screen_width, &req.screen_height) == 2) {
         req.scale = std::max(1, std::atoi(argv[2]));
         req.fullscreen = true;
+        req.form = PixelForm::PremultipliedArgb;
         req.screen_width /= req.scale, req.screen_height /= req.scale;
     }
     constexpr int kRounds = 20;
