@@ -139,16 +139,19 @@ Error too_large(const char* kind, std::uint64_t width, std::uint64_t height) {
 
 Error cannot_write(const std::string& path) { return failure(said("Pictures", "%1: cannot be written").with(path)); }
 
-Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit) {
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit,
+                       PixelFinish finish) {
     Decoded d = unknown_extension(path);
-    switch (format_of(path)) {
+    const Format format = format_of(path);
+    switch (format) {
         case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size(), limit); break;
-        case Format::Png: d = decode_png(bytes.data(), bytes.size(), limit); break;
+        case Format::Png: d = decode_png(bytes.data(), bytes.size(), limit, finish); break;
         case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size(), limit); break;
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.
     if (!d) return failure_at(path, d.error().words());
+    if (format != Format::Png) finish_picture(*d, finish);
     return d;
 }
 
@@ -167,15 +170,15 @@ void key_out_bottom_left(Picture& p) {
         p.rgba[i + 3] = (p.rgba[i] == k0 && p.rgba[i + 1] == k1 && p.rgba[i + 2] == k2) ? 0 : 255;
 }
 
-void make_opaque(Picture& p) {
-    for (std::size_t i = 3; i < p.rgba.size(); i += 4) p.rgba[i] = 255;
-}
-
-void premultiply(Picture& p) {
-    if (p.form != PixelForm::Rgba) return;
-    for (std::size_t i = 0; i < p.rgba.size(); i += 4) {
-        std::uint32_t r = p.rgba[i], g = p.rgba[i + 1], b = p.rgba[i + 2];
-        const std::uint32_t a = p.rgba[i + 3];
+void finish_pixels(std::uint8_t* at, std::size_t count, PixelFinish finish) {
+    if (finish.form == PixelForm::Rgba) {
+        if (finish.opaque)
+            for (std::size_t i = 3; i < count * 4; i += 4) at[i] = 255;
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i, at += 4) {
+        std::uint32_t r = at[0], g = at[1], b = at[2];
+        const std::uint32_t a = finish.opaque ? 255 : at[3];
         if (a != 255) {
             // c * a / 255 the way the painter reckons it itself, bit for bit
             // (it is off by one from rounding in a few cases).
@@ -186,10 +189,19 @@ void premultiply(Picture& p) {
             r = times_alpha(r), g = times_alpha(g), b = times_alpha(b);
         }
         const std::uint32_t word = a << 24 | r << 16 | g << 8 | b;
-        std::memcpy(&p.rgba[i], &word, 4);
+        std::memcpy(at, &word, 4);
     }
-    p.form = PixelForm::PremultipliedArgb;
 }
+
+void finish_picture(Picture& p, PixelFinish finish) {
+    if (p.form != PixelForm::Rgba) return;
+    finish_pixels(p.rgba.data(), p.rgba.size() / 4, finish);
+    p.form = finish.form;
+}
+
+void make_opaque(Picture& p) { finish_picture(p, {true, PixelForm::Rgba}); }
+
+void premultiply(Picture& p) { finish_picture(p, {false, PixelForm::PremultipliedArgb}); }
 
 Picture placeholder() {
     Picture p(10, 10);

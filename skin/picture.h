@@ -59,7 +59,20 @@ Error too_large(const char* kind, std::uint64_t width, std::uint64_t height);
 Error cannot_write(const std::string& path);
 
 Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
-Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
+// What a picture's decoded RGBA pixels are made into: opaque (alpha
+// dropped, for pictures drawn opaque) and in which form.
+struct PixelFinish {
+    bool opaque = false;
+    PixelForm form = PixelForm::Rgba;
+};
+// Finishes `count` RGBA pixels in place.
+void finish_pixels(std::uint8_t* rgba, std::size_t count, PixelFinish finish);
+// Finishes a picture still in RGBA; one in another form is left as it is.
+void finish_picture(Picture& p, PixelFinish finish);
+// A PNG's rows are finished as they are decoded, while they are still in
+// the processor's cache (a pass over a large picture afterwards goes
+// through memory again); other pictures are finished once decoded.
+Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit, PixelFinish finish = {});
 Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
 
 enum class Format { Bmp, Png, Jpeg, Unknown };
@@ -88,7 +101,8 @@ std::optional<PictureSize> picture_size(Format format, const std::uint8_t* data,
 // runs past the end of the file.
 std::optional<std::size_t> png_chunk_end(const std::uint8_t* data, std::size_t size, std::size_t at);
 // Decodes a file's bytes by its extension; a message names the file.
-Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit = kNoLimit);
+Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>& bytes, std::uint64_t limit = kNoLimit,
+                       PixelFinish finish = {});
 // Reads and decodes a picture file, chosen by its extension.
 Decoded load_picture(const std::string& path);
 

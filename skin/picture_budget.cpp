@@ -44,13 +44,17 @@ Result<std::shared_ptr<const Picture>> PictureBudget::decode(const FileUse& file
         return budget_message(path, limit_);
     // The decoder reckons from what it has read itself, its own working
     // memory included, and stops before allocating past what is left.
-    Decoded d = decode_picture(path, data, limit_ - std::min(used_, limit_));
+    // A BMP's see-through colour is keyed out before the pixels change form.
+    const bool keyed = use == Use::Transparent && format == Format::Bmp;
+    const PixelFinish finish{use == Use::Opaque, form_};
+    Decoded d = decode_picture(path, data, limit_ - std::min(used_, limit_), keyed ? PixelFinish{} : finish);
     if (!d && d.message().ends_with(kPastLimit)) return budget_message(path, limit_);
     if (!d) return d.error();
     auto p = std::make_shared<Picture>(std::move(d).value());
-    if (use == Use::Opaque) make_opaque(*p);
-    else if (use == Use::Transparent && format == Format::Bmp) key_out_bottom_left(*p);
-    if (form_ == PixelForm::PremultipliedArgb) premultiply(*p);
+    if (keyed) {
+        key_out_bottom_left(*p);
+        finish_picture(*p, finish);
+    }
     return keep(file, std::move(p));
 }
 

@@ -46,7 +46,7 @@ Decoded decode(const char* kind, const std::uint8_t* data, std::size_t size, std
 
 }  // namespace
 
-Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
+Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
     if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
         // Every chunk must fit in the file, as the desktop's reader demands.
         for (std::size_t i = 8; i + 8 <= size;) {
@@ -55,7 +55,9 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
             i = *end;
         }
     }
-    return decode("PNG", data, size, limit);
+    Decoded d = decode("PNG", data, size, limit);
+    if (d) finish_picture(*d, finish);
+    return d;
 }
 
 Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {

@@ -49,7 +49,7 @@ std::optional<Error> refused(std::uint64_t width, std::uint64_t height, std::siz
     return std::nullopt;
 }
 
-Decoded decode_converting(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
+Decoded decode_converting(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -65,6 +65,7 @@ Decoded decode_converting(const std::uint8_t* data, std::size_t size, std::uint6
         png_image_free(&image);
         return failure(message);
     }
+    finish_picture(p, finish);
     return p;
 }
 
@@ -94,19 +95,39 @@ void quiet(png_structp, png_const_charp) {}
 
 // Made RGBA of 8 bits a channel: palettes and grey spread out, what the
 // transparent colour chunk says made alpha, opaque where there is none.
-void to_rgba(png_structp png, png_infop info) {
+// Returns the number of passes (7 for an interlaced picture).
+int to_rgba(png_structp png, png_infop info) {
     const int type = png_get_color_type(png, info);
     png_set_expand(png);
     if (!(type & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
     if (!(type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(png, info, PNG_INFO_tRNS))
         png_set_filler(png, 0xff, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
+    return passes;
+}
+
+// Reads every row into the picture, finishing each as soon as it is whole:
+// at once, or after the last pass of an interlaced picture.
+void read_rows(png_structp png, Reading& r, int passes, PixelFinish finish) {
+    Picture& p = r.picture;
+    if (passes > 1) {
+        r.rows.resize(static_cast<std::size_t>(p.height));
+        for (int y = 0; y < p.height; ++y) r.rows[static_cast<std::size_t>(y)] = p.pixel(0, y);
+        png_read_image(png, r.rows.data());
+        finish_picture(p, finish);
+        return;
+    }
+    for (int y = 0; y < p.height; ++y) {
+        png_read_row(png, p.pixel(0, y), nullptr);
+        finish_pixels(p.pixel(0, y), static_cast<std::size_t>(p.width), finish);
+    }
+    p.form = finish.form;
 }
 
 }  // namespace
 
-Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
+Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
     if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
         if (Status s = check_png_chunks(data, size); !s) return s.error();
     }
@@ -119,21 +140,19 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
         png_infop* info;
         ~Ending() { png_destroy_read_struct(png, info, nullptr); }
     } ending{&png, &info};
-    if (!info) return decode_converting(data, size, limit);
+    if (!info) return decode_converting(data, size, limit, finish);
     if (setjmp(png_jmpbuf(png))) return failure(r->message);
     png_set_read_fn(png, r.get(), take);
     png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_read_info(png, info);
     if (png_get_bit_depth(png, info) > 8 || png_get_valid(png, info, PNG_INFO_gAMA | PNG_INFO_cHRM | PNG_INFO_iCCP))
-        return decode_converting(data, size, limit);
+        return decode_converting(data, size, limit, finish);
     const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
     if (auto refusal = refused(width, height, size, limit)) return *refusal;
-    to_rgba(png, info);
-    if (png_get_rowbytes(png, info) != std::size_t{width} * 4) return decode_converting(data, size, limit);
+    const int passes = to_rgba(png, info);
+    if (png_get_rowbytes(png, info) != std::size_t{width} * 4) return decode_converting(data, size, limit, finish);
     r->picture = Picture(static_cast<int>(width), static_cast<int>(height), Picture::Unset{});
-    r->rows.resize(height);
-    for (png_uint_32 y = 0; y < height; ++y) r->rows[y] = r->picture.pixel(0, static_cast<int>(y));
-    png_read_image(png, r->rows.data());
+    read_rows(png, *r, passes, finish);
     return std::move(r->picture);
 }
 

@@ -85,6 +85,16 @@ TEST(Png, EveryKindReadsAsLibpngConvertsIt) {
         ASSERT_TRUE(d.ok()) << k.name << ": " << d.message();
         EXPECT_EQ(d->width, 13) << k.name;
         EXPECT_TRUE(std::equal(d->rgba.begin(), d->rgba.end(), converted(file).begin())) << k.name;
+        // Finished row by row as read, or after, the same pixels.
+        for (const PixelFinish f : {PixelFinish{true, PixelForm::Rgba}, PixelFinish{false, PixelForm::PremultipliedArgb},
+                                    PixelFinish{true, PixelForm::PremultipliedArgb}}) {
+            Picture after = *d;
+            finish_picture(after, f);
+            const Decoded finished = decode_png(file.data(), file.size(), kNoLimit, f);
+            ASSERT_TRUE(finished.ok()) << k.name;
+            EXPECT_EQ(finished->form, f.form) << k.name;
+            EXPECT_TRUE(std::equal(after.rgba.begin(), after.rgba.end(), finished->rgba.begin())) << k.name << f.opaque;
+        }
     }
 }
 
