@@ -146,12 +146,12 @@ Decoded decode_picture(const std::string& path, const std::vector<std::uint8_t>&
     switch (format) {
         case Format::Bmp: d = decode_bmp(bytes.data(), bytes.size(), limit); break;
         case Format::Png: d = decode_png(bytes.data(), bytes.size(), limit, finish); break;
-        case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size(), limit); break;
+        case Format::Jpeg: d = decode_jpeg(bytes.data(), bytes.size(), limit, finish); break;
         case Format::Unknown: return d;
     }
     // The decoder's message says what is wrong; the player needs to know where.
     if (!d) return failure_at(path, d.error().words());
-    if (format != Format::Png) finish_picture(*d, finish);
+    if (format == Format::Bmp) finish_picture(*d, finish);
     return d;
 }
 

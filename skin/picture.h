@@ -58,7 +58,6 @@ Error too_large(const char* kind, std::uint64_t width, std::uint64_t height);
 // What `path` is when it cannot be written.
 Error cannot_write(const std::string& path);
 
-Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
 // What a picture's decoded RGBA pixels are made into: opaque (alpha
 // dropped, for pictures drawn opaque) and in which form.
 struct PixelFinish {
@@ -69,11 +68,13 @@ struct PixelFinish {
 void finish_pixels(std::uint8_t* rgba, std::size_t count, PixelFinish finish);
 // Finishes a picture still in RGBA; one in another form is left as it is.
 void finish_picture(Picture& p, PixelFinish finish);
-// A PNG's rows are finished as they are decoded, while they are still in
-// the processor's cache (a pass over a large picture afterwards goes
-// through memory again); other pictures are finished once decoded.
+// PNG and JPEG rows are finished as they are decoded, while they are still
+// in the processor's cache (a pass over a large picture afterwards goes
+// through memory again). A BMP is left in RGBA, to be finished once its
+// see-through colour is keyed out.
 Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit, PixelFinish finish = {});
-Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit, PixelFinish finish = {});
+Decoded decode_bmp(const std::uint8_t* data, std::size_t size, std::uint64_t limit = kNoLimit);
 
 enum class Format { Bmp, Png, Jpeg, Unknown };
 // By the file name's extension, without regard to case.

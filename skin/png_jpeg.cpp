@@ -58,7 +58,7 @@ std::uint64_t jpeg_working_memory(const jpeg_decompress_struct& c) {
 
 }  // namespace
 
-Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
     jpeg_decompress_struct cinfo;
     JpegError err;
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -94,10 +94,14 @@ Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t li
         return past_limit();
     }
     if (limit != kNoLimit) cinfo.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(limit - pixels, LONG_MAX));
-    // Straight into the picture's rows, the alpha filled in by libjpeg-turbo.
-    cinfo.out_color_space = JCS_EXT_RGBA;
+    // Straight into the picture's rows in its finished form, the alpha
+    // filled in by libjpeg-turbo: a JPEG is opaque, so premultiplied is
+    // only the bytes of the ARGB word in the machine's order.
+    const bool argb = finish.form == PixelForm::PremultipliedArgb;
+    cinfo.out_color_space = !argb ? JCS_EXT_RGBA : std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&cinfo);
-    *picture = Picture(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    *picture = Picture(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), Picture::Unset{});
+    picture->form = finish.form;
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW rows[16];
         const JDIMENSION first = cinfo.output_scanline;

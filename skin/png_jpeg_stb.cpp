@@ -60,8 +60,10 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
     return d;
 }
 
-Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
-    return decode("JPEG", data, size, limit);
+Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
+    Decoded d = decode("JPEG", data, size, limit);
+    if (d) finish_picture(*d, finish);
+    return d;
 }
 
 Status write_png(const Picture&, const std::string& path) { return failure(said("Pictures", "%1: this build writes no pictures").with(path)); }

@@ -154,6 +154,16 @@ TEST(Pictures, RoundTripThroughEveryFormat) {
             EXPECT_EQ(jpg.rgba[i + 3], 255);
         }
     }
+    // Finished by the decoder, or after it, the same pixels in every format.
+    for (const char* name : {"a.png", "a.bmp", "a.jpg", "tall.jpg"})
+        for (const PixelFinish f : {PixelFinish{true, PixelForm::Rgba}, PixelFinish{false, PixelForm::PremultipliedArgb},
+                                    PixelFinish{true, PixelForm::PremultipliedArgb}}) {
+            Picture after = load_picture(dir.file(name)).value();
+            finish_picture(after, f);
+            const Picture finished = decode_picture(name, read_picture_file(dir.file(name)).value(), kNoLimit, f).value();
+            EXPECT_EQ(finished.form, f.form) << name;
+            EXPECT_EQ(finished.rgba, after.rgba) << name << f.opaque;
+        }
 }
 
 TEST(Pictures, LargePicturesHoldEveryPixel) {
