@@ -26,7 +26,7 @@
 namespace ignivar::skin {
 namespace {
 
-Decoded decode(const char* kind, const std::uint8_t* data, std::size_t size, std::uint64_t limit) {
+Decoded decode(const char* kind, const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
     if (size > static_cast<std::size_t>(INT32_MAX)) return failure(said("Pictures", "%1 file is too large").with(kind));
     const int length = static_cast<int>(size);
     int w = 0, h = 0, channels = 0;
@@ -41,6 +41,7 @@ Decoded decode(const char* kind, const std::uint8_t* data, std::size_t size, std
     Picture p(w, h, Picture::Unset{});
     std::memcpy(p.rgba.data(), pixels, p.rgba.size());
     stbi_image_free(pixels);
+    finish_picture(p, finish);
     return p;
 }
 
@@ -55,15 +56,11 @@ Decoded decode_png(const std::uint8_t* data, std::size_t size, std::uint64_t lim
             i = *end;
         }
     }
-    Decoded d = decode("PNG", data, size, limit);
-    if (d) finish_picture(*d, finish);
-    return d;
+    return decode("PNG", data, size, limit, finish);
 }
 
 Decoded decode_jpeg(const std::uint8_t* data, std::size_t size, std::uint64_t limit, PixelFinish finish) {
-    Decoded d = decode("JPEG", data, size, limit);
-    if (d) finish_picture(*d, finish);
-    return d;
+    return decode("JPEG", data, size, limit, finish);
 }
 
 Status write_png(const Picture&, const std::string& path) { return failure(said("Pictures", "%1: this build writes no pictures").with(path)); }
